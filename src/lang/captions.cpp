@@ -1,0 +1,145 @@
+#include "lang/captions.h"
+
+#include <iterator>
+
+namespace ab {
+namespace {
+
+constexpr Caption kControls[] = {
+    // result captions of the five wing tabs
+    {"Label1", {"wing span (b):", "Spannweite (b):", "envergadura (b):"}},
+    {"Label6", {"wing span (b):", "Spannweite (b):", "envergadura (b):"}},
+    {"Label16", {"wing span (b):", "Spannweite (b):", "envergadura (b):"}},
+    {"Label31", {"wing span (b):", "Spannweite (b):", "envergadura (b):"}},
+    {"Label43", {"wing span (b):", "Spannweite (b):", "envergadura (b):"}},
+    {"Label2", {"wing area (S):", "Flächeninhalt (S):", "área superficial (S):"}},
+    {"Label7", {"wing area (S):", "Flächeninhalt (S):", "área superficial (S):"}},
+    {"Label17", {"wing area (S):", "Flächeninhalt (S):", "área superficial (S):"}},
+    {"Label32", {"wing area (S):", "Flächeninhalt (S):", "área superficial (S):"}},
+    {"Label44", {"wing area (S):", "Flächeninhalt (S):", "área superficial (S):"}},
+    {"Label3", {"mean aerod. chord (lm):", "Bezugstiefe (lm):", "profundidad de referencia (lm):"}},
+    {"Label8", {"mean aerod. chord (lm):", "Bezugstiefe (lm):", "profundidad de referencia (lm):"}},
+    {"Label18", {"mean aerod. chord (lm):", "Bezugstiefe (lm):", "profundidad de referencia (lm):"}},
+    {"Label33", {"mean aerod. chord (lm):", "Bezugstiefe (lm):", "profundidad de referencia (lm):"}},
+    {"Label45", {"mean aerod. chord (lm):", "Bezugstiefe (lm):", "profundidad de referencia (lm):"}},
+    {"Label4", {"geometric center (r25):", "Geometr. Neutralpunkt (r25):", "Punto neutro geométrico (r25):"}},
+    {"Label9", {"geometric center (r25):", "Geometr. Neutralpunkt (r25):", "Punto neutro geométrico (r25):"}},
+    {"Label19", {"geometric center (r25):", "Geometr. Neutralpunkt (r25):", "Punto neutro geométrico (r25):"}},
+    {"Label35", {"geometric center (r25):", "Geometr. Neutralpunkt (r25):", "Punto neutro geométrico (r25):"}},
+    {"Label47", {"geometric center (r25):", "Geometr. Neutralpunkt (r25):", "Punto neutro geométrico (r25):"}},
+    {"Label5", {"aspect ratio (lam):", "Streckung [lam):", "proporción de aspecto [lam):"}},
+    {"Label10", {"aspect ratio (lam):", "Streckung [lam):", "proporción de aspecto [lam):"}},
+    {"Label20", {"aspect ratio (lam):", "Streckung [lam):", "proporción de aspecto [lam):"}},
+    {"Label34", {"aspect ratio (lam):", "Streckung [lam):", "proporción de aspecto (lam):"}},
+    {"Label46", {"aspect ratio (lam):", "Streckung [lam):", "proporción de aspecto [lam):"}},
+    {"Label25", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerodinámico (anp):"}},
+    {"Label26", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerodinámico (anp):"}},
+    {"Label27", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerodinámico (anp):"}},
+    {"Label36", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerodinámico (anp):"}},
+    {"Label48", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerodinámico (anp):"}},
+
+    {"Label22", {"Desired Static Stability:", "Gewünschte stat. Längsstabilität:",
+                 "Estabilidad longitudinal estática deseada:"}},
+    {"Label23", {"Positioning", "Anordnung", "estado de ánimo"}},
+    {"Label_w", {"- calculation is running -", "  - Berechnung läuft - ", "  - Cálculo en curso - "}},
+    {"Button4", {"Calculate Aerodynamic Center", "Berechnung Neutralpunkt", "Cálculo del punto neutro"}},
+    {"RadioButton15", {"Automatic choice of stability", "Automat. Wahl der Stabilität",
+                       "Selección automática de la estabilidad"}},
+    {"RadioButton16", {"Manual choice of stability", "Manuelle Wahl der Stabilität",
+                       "Selección manual de la estabilidad"}},
+    {"CheckBoxA", {"show pressure distribution:", "zeige Druckverteilung:", "mostrar la distribución de la presión:"}},
+    {"Label_Press", {"(angle of attack influence only)", "(Nur Anstellwinkeleinfluss)",
+                     "(Influencia del ángulo de ataque solamente)"}},
+    {"TabSheet1", {"  Wing 1 ", " Flügel 1 ", " ala 1 "}},
+    {"TabSheet2", {"  Wing 2 ", " Flügel 2 ", " ala 2 "}},
+    {"TabSheet3", {"  Wing 3 ", " Flügel 3 ", " ala 3 "}},
+    {"TabSheet6", {"  Wing 4 ", " Flügel 4 ", " ala 4 "}},
+    {"TabSheet7", {"  Wing 5 ", " Flügel 5 ", " ala 5 "}},
+    {"TabSheet5", {"  Aircraft  ", " Flugzeug ", " avión "}},
+    {"TabSheet4", {" Remarks ", " Bemerkungen ", " Comentarios "}},
+    {"RadioButton1", {"1 Wing", "1 Flügel", " 1 ala"}},
+    {"RadioButton2", {"2 Wings", "2 Flügel", " 2 alas"}},
+    {"RadioButton3", {"3 Wings", "3 Flügel", " 3 alas"}},
+    {"RB_W4", {"4 Wings", "4 Flügel", " 4 alas"}},
+    {"RB_W5", {"5 Wings", "5 Flügel", " 5 alas"}},
+
+    // trapezoid-count buttons of the five wings
+    {"RadioButton4", {"1 trapezium", "1 Trapez", "1 trapecio"}},
+    {"RadioButton7", {"1 trapezium", "1 Trapez", "1 trapecio"}},
+    {"RadioButton10", {"1 trapezium", "1 Trapez", "1 trapecio"}},
+    {"RadioButton_4t1", {"1 trapezium", "1 Trapez", "1 trapecio"}},
+    {"RadioButton_5t1", {"1 trapezium", "1 Trapez", "1 trapecio"}},
+    {"RadioButton5", {"2 trapeziums", "2 Trapeze", "2 trapecios"}},
+    {"RadioButton8", {"2 trapeziums", "2 Trapeze", "2 trapecios"}},
+    {"RadioButton11", {"2 trapeziums", "2 Trapeze", "2 trapecios"}},
+    {"RadioButton_4t2", {"2 trapeziums", "2 Trapeze", "2 trapecios"}},
+    {"RadioButton_5t2", {"2 trapeziums", "2 Trapeze", "2 trapecios"}},
+    {"RadioButton6", {"3 trapeziums", "3 Trapeze", "3 trapecios"}},
+    {"RadioButton9", {"3 trapeziums", "3 Trapeze", "3 trapecios"}},
+    {"RadioButton12", {"3 trapeziums", "3 Trapeze", "3 trapecios"}},
+    {"RadioButton_4t3", {"3 trapeziums", "3 Trapeze", "3 trapecios"}},
+    {"RadioButton_5t3", {"3 trapeziums", "3 Trapeze", "3 trapecios"}},
+    {"RadioButton41t", {"4 trapeziums", "4 Trapeze", "4 trapecios"}},
+    {"RadioButton42t", {"4 trapeziums", "4 Trapeze", "4 trapecios"}},
+    {"RadioButton43t", {"4 trapeziums", "4 Trapeze", "4 trapecios"}},
+    {"RadioButton_4t4", {"4 trapeziums", "4 Trapeze", "4 trapecios"}},
+    {"RadioButton_5t4", {"4 trapeziums", "4 Trapeze", "4 trapecios"}},
+
+    {"Button_C1", {" copy wing 1 ", "Flügel 1 kopieren", "Copiar ala 1"}},
+    {"Button_C2", {" copy wing 2 ", "Flügel 2 kopieren", "Copiar ala 2"}},
+    {"Button_C3", {" copy wing 3 ", "Flügel 3 kopieren", "Copiar ala 3"}},
+    {"Button_C4", {" copy wing 4 ", "Flügel 4 kopieren", "Copiar ala 4"}},
+    {"Button_C5", {" copy wing 5 ", "Flügel 5 kopieren", "Copiar ala 5"}},
+    {"Button_P1", {"insert copied wing", "kopierten Flügel einfügen", "Pegar alas copiadas"}},
+    {"Button_P2", {"insert copied wing", "kopierten Flügel einfügen", "Pegar alas copiadas"}},
+    {"Button_P3", {"insert copied wing", "kopierten Flügel einfügen", "Pegar alas copiadas"}},
+    {"Button_P4", {"insert copied wing", "kopierten Flügel einfügen", "Pegar alas copiadas"}},
+    {"Button_P5", {"insert copied wing", "kopierten Flügel einfügen", "Pegar alas copiadas"}},
+};
+
+constexpr Caption kMenus[] = {
+    {"Open1", {"File", "Datei", "archivar"}},
+    {"Open2", {"Open", "Öffnen", "Apertura"}},
+    {"Save2", {"Save as", "Speichern als", "guardar como"}},
+    {"Save3", {"Save", "Speichern", "guardar"}},
+    {"Print1", {"Print", "Drucken", "letra de molde"}},
+    {"Exit1", {"Exit", "Beenden", "Salir"}},
+    {"EEdit1", {"Edit", "Bearbeiten", "corregir"}},
+    {"wing11", {"Wing 1", "Flügel-1", " ala-1 "}},
+    {"wing21", {"Wing 2", "Flügel-2", " ala-2 "}},
+    {"wing31", {"Wing 3", "Flügel-3", " ala-3 "}},
+    {"aircraft1", {"Aircraft", "Flugzeug", "avión"}},
+    {"CopyWing1", {"Copy Wing", "Flügel Kopieren", "Copiar ala"}},
+    {"InsertCopiedWing1", {"Insert Copied Wing", "Kopierten Flügel Einfügen", "Pegar alas copiadas"}},
+    {"chng1", {"Exchange Wing 1<->2", "Tausche Flügel 1<->2", "Intercambiar alas 1<->2"}},
+    {"chng2", {"Exchange Wing 1<->3", "Tausche Flügel 1<->3", "Intercambiar alas 1<->3"}},
+    {"chng3", {"Exchange Wing 2<->3", "Tausche Flügel 2<->3", "Intercambiar alas 2<->3"}},
+    {"chng4", {"Exchange Wing 3<->4", "Tausche Flügel 3<->4", "Intercambiar alas 3<->4"}},
+    {"chng5", {"Exchange Wing 4<->5", "Tausche Flügel 4<->5", "Intercambiar alas 4<->5"}},
+    {"Langu1", {"Sprache", "Language", "Language"}},
+    {"german1", {"deutsch", nullptr, nullptr}},
+    {"Info1", {"Info", "Info", "información"}},
+    {"english1", {"english", "english", "english"}},
+    {"spain1", {"español", "español", "español"}},
+};
+
+constexpr Text3 kThumbnails[6] = {
+    {"", "", ""},
+    {"Wing-1  ", "Flügel-1", "  ala-1   "},
+    {"Wing-2  ", "Flügel-2", "  ala-2   "},
+    {"Wing-3  ", "Flügel-3", "  ala-3   "},
+    {"Wing-4  ", "Flügel-4", "  ala-4   "},
+    {"Wing-5  ", "Flügel-5", "  ala-5   "},
+};
+
+constexpr Text3 kTopViewFlightDirection{"flight direction        ", "Flugrichtung           ", "dirección de vuelo  "};
+
+} // namespace
+
+std::span<const Caption> controlCaptions() { return kControls; }
+std::span<const Caption> menuCaptions() { return kMenus; }
+
+std::string_view thumbnailTitle(Language l, int w) { return kThumbnails[w].in(l); }
+std::string_view topViewFlightDirection(Language l) { return kTopViewFlightDirection.in(l); }
+
+} // namespace ab

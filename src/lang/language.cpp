@@ -1,0 +1,181 @@
+#include "lang/language.h"
+
+#include "model/numbers.h"
+
+namespace ab {
+
+Language currentLanguage(const LanguageFlags& f)
+{
+    if (f.LanguageEnglish)
+        return Language::English;
+    if (f.LanguageGerman)
+        return Language::German;
+    return Language::Spanish;
+}
+
+LanguageFlags flagsFor(Language l)
+{
+    return {l == Language::English, l == Language::German, l == Language::Spanish};
+}
+
+namespace {
+
+MessageTexts makeMessages(Language l)
+{
+    MessageTexts m;
+    switch (l) {
+    case Language::English:
+        m.GapQuestion1 = "Are you sure this wing shall   ";
+        m.GapQuestion2 = "have a gap in the middle?  ";
+        for (int w = 1; w <= 5; ++w) {
+            m.WingTitle[w] = "Wing-" + std::to_string(w) + "  ";
+            m.WingFailure[w] = "Can not calculate wing-" + std::to_string(w) + ". ";
+        }
+        m.ErrorTitle = "Error: ";
+        m.FlightDirectionText = " flight direction           ";
+        m.RemarksPrompt = "insert your remarks here:";
+        m.TrapezoidFailure1 = "Can not calculate Wing ";
+        m.TrapezoidFailure2 = " / Trapezium ";
+        m.TrapezoidFailure3 = " ";
+        m.TrapezoidAdvice = "Please change this trapezium (more chord length at tip)!";
+        m.WingAdvice = "Please change this wing (less aspect ratio)!";
+        break;
+    case Language::German:
+        m.GapQuestion1 = "Sind Sie sicher, dass dieser Flügel in";
+        m.GapQuestion2 = "der Mitte eine Lücke haben soll?";
+        for (int w = 1; w <= 5; ++w) {
+            m.WingTitle[w] = "Flügel-" + std::to_string(w);
+            m.WingFailure[w] = "Kann Flügel-" + std::to_string(w) + " nicht berechnen.";
+        }
+        m.ErrorTitle = "Fehler: ";
+        m.FlightDirectionText = " Flugrichtung              ";
+        m.RemarksPrompt = "Bemerkungen können in diesem Feld eingegeben werden:";
+        m.TrapezoidFailure1 = "Kann Flügel ";
+        m.TrapezoidFailure2 = " / Trapez ";
+        m.TrapezoidFailure3 = " nicht berechnen.";
+        m.TrapezoidAdvice = "Bitte dieses Trapez verändern (Außentiefe größer)!";
+        m.WingAdvice = "Bitte Streckung verkleinern!";
+        break;
+    case Language::Spanish:
+        m.GapQuestion1 = "Estás seguro de que quieres que esta  ";
+        m.GapQuestion2 = "ala tenga un hueco en el medio?   ";
+        for (int w = 1; w <= 5; ++w) {
+            m.WingTitle[w] = " ala-" + std::to_string(w) + "  ";
+            m.WingFailure[w] = "No se puede calcular ala-" + std::to_string(w) + ". ";
+        }
+        m.ErrorTitle = "punto flaco";
+        m.FlightDirectionText = "dirección de vuelo";
+        m.RemarksPrompt = "Se pueden introducir comentarios en este campo:";
+        m.TrapezoidFailure1 = "No se puede calcular ala ";
+        m.TrapezoidFailure2 = " el trapecio ";
+        m.TrapezoidFailure3 = " ";
+        m.TrapezoidAdvice = "Por favor, cambie este trapecio (profundidad exterior mayor)!";
+        m.WingAdvice = "Por favor, cambie este ala (less aspect ratio)!";
+        break;
+    }
+    return m;
+}
+
+} // namespace
+
+const MessageTexts& messageTexts(Language l)
+{
+    static const MessageTexts tables[3] = {makeMessages(Language::English), makeMessages(Language::German),
+                                           makeMessages(Language::Spanish)};
+    return tables[static_cast<int>(l)];
+}
+
+std::string trapezoidFailureLine(Language l, int wing, int trapezoid)
+{
+    const MessageTexts& m = messageTexts(l);
+    return m.TrapezoidFailure1 + formatInt(wing, 2) + m.TrapezoidFailure2 + formatInt(trapezoid, 2) +
+           m.TrapezoidFailure3;
+}
+
+namespace texts {
+
+const Text3 MovedWingsHeading{"Attention:", "Achtung:", "Ojo! "};
+const Text3 MovedWingsLine{"Wings are moved automatically in z-direction!",
+                           "Flügel wurden automatisch in z-Richtung verschoben!",
+                           "Atención: ¡Las alas se movieron automáticamente en dirección Z!"};
+const Text3 SingularSystem{"Can not calculate: the equation system is singular.",
+                           "Kann nicht berechnen: das Gleichungssystem ist singulär.",
+                           "No se puede calcular: el sistema de ecuaciones es singular."};
+const Text3 ZeroLift{"Can not calculate: the aircraft carries no lift.",
+                     "Kann nicht berechnen: das Flugzeug erzeugt keinen Auftrieb.",
+                     "No se puede calcular: el avión no genera sustentación."};
+
+const Text3 ReferenceAreaLabel{"Reference area (S): ", "Bezugsfläche (S): ", "plano de referencia (S): "};
+const Text3 ReferenceLengthLabel{"Reference length (lm): ", "Bezugstiefe (lm): ",
+                                 "profundidad de referencia (lm): "};
+const Text3 CgPrefix{"x_cg (", "x_SP (", "x_cg ("};
+const Text3 NeutralPointPrefix{"x_ac: ", "x_NP: ", "x_PN: "};
+const Text3 MarginDifference{"%  AC-CG= ", "%  NP-SP= ", "%  NP-SP= "};
+
+const Text3& sketchFlightDirection(int w)
+{
+    static const Text3 table[6] = {
+        {"", "", ""},
+        {" flight direction           ", " Flugrichtung                 ", "dirección de vuelo"},
+        {" flight direction           ", " Flugrichtung             ", "dirección de vuelo"},
+        {" flight direction             ", " Flugrichtung              ", "dirección de vuelo"},
+        {" flight direction               ", " Flugrichtung                ", "dirección de vuelo"},
+        {" flight direction             ", " Flugrichtung               ", "dirección de vuelo"},
+    };
+    return table[w];
+}
+
+const Text3 SummaryTitle{"Summary:", "Zusammenfassung:", "el resumen:"};
+const Text3 SummaryNeutralPoint{"aerodynamic center: ", "Neutralpunkt:        ", "punto neutro:        "};
+const Text3 SummaryCgHigh{"Recommended center of gravity by stab =  ", "Empfohlener Schwerpunkt bei Stabilität =  ",
+                          "Centro de gravedad recomendado para la estabilidad = "};
+const Text3 SummaryCgLow{"recomemnded center of gravity by stab =  ", "Empfohlener Schwerpunkt bei Stabilität =  ",
+                         "Centro de gravedad recomendado para la estabilidad = "};
+const Text3 SummaryCgDesired{"Center of gravity by stab = ", "Schwerpunkt bei Stabilität = ",
+                             "Centro de gravedad con estabilidad = "};
+
+const Text3& summaryWingTitle(int w)
+{
+    static const Text3 table[6] = {
+        {"", "", ""},
+        {"Wing1:", "Flügel1:", "ala-1:"},
+        {"Wing2:", "Flügel2:", "ala-2: "},
+        {"Wing3:", "Flügel3:", "ala-3:"},
+        {"Wing4:", "Flügel4:", "ala-4:"},
+        {"Wing5:", "Flügel5:", "ala-5:"},
+    };
+    return table[w];
+}
+
+const Text3 SummaryWingSpan{"wing span:          ", "Spannweite:          ", "envergadura:"};
+const Text3 SummaryWingArea{"wing area:          ", "Flächeninhalt:       ", "área superficial:"};
+const Text3 SummaryAspectRatio{"aspect ratio:       ", "Streckung:           ", "proporción de aspecto:"};
+const Text3 SummaryMac{"mean aerod. chord:  ", "Bezugstiefe:       ", "profundidad de referencia:"};
+const Text3 SummaryGeometricCentre{"geometric center:   ", "Geom. Neutralpunkt:  ", "Punto neutro geométrico:"};
+const Text3 SummaryAerodynamicCentre{"aerodynamic center: ", "Aerod. Neutralpunkt: ",
+                                     "Punto neutro aerodinámico:"};
+const Text3 SummaryLiftSlope{"lift slope:         ", "Auftriebsanstieg:    ", "aumento del levantamiento:"};
+
+const Text3 InfoLine1{"   AeroBalance calculates the aerodynamic center   ",
+                      "   AeroBalance berechnet den Neutralpunkt eines   ",
+                      "   AeroBalance calcula el punto neutro de un  "};
+const Text3 InfoLine2{"of an aircraft and suggests a suitable", "Flugzeugs und schlägt einen günstigen ",
+                      "avión y sugiere un rango favorable "};
+const Text3 InfoLine3{"range for the center of gravity", "Bereich für die Schwerpunktlage vor",
+                      "para el centro de gravedad. "};
+const Text3 InfoDownload{"The current version of the program is available here: ",
+                         "Die aktuelle Version des Programms ist hier erhältlich: ",
+                         "La versión actual del programa está disponible aquí: "};
+const Text3 InfoIdeaCredit{"Idea and formulas: the AeroBalance authors", "Idee und Formeln: die AeroBalance-Autoren",
+                           "Idea y fórmulas: los autores de AeroBalance"};
+const Text3 InfoIdeaContact{"see the project page below", "siehe die Projektseite unten",
+                            "véase la página del proyecto abajo"};
+const Text3 InfoRealisationCredit{"Realization: the AeroBalance developers",
+                                  "Umsetzung: die AeroBalance-Entwickler",
+                                  "Realización: los desarrolladores de AeroBalance"};
+const Text3 InfoRealisationContact{"see the project page below", "siehe die Projektseite unten",
+                                   "véase la página del proyecto abajo"};
+const char* const InfoDownloadAddress = "https://aerobalance.example.org/download";
+
+} // namespace texts
+} // namespace ab

@@ -1,0 +1,90 @@
+// The three interface languages, the rule by which a text is picked, and the texts that calculation,
+// drawing, printing and batch mode choose at run time. Captions of the window's controls are in
+// captions.h.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace ab {
+
+enum class Language { English = 0, German = 1, Spanish = 2 };
+
+// Exactly one flag is set after every language selection.
+struct LanguageFlags {
+    bool LanguageEnglish = true;
+    bool LanguageGerman = false;
+    bool LanguageSpanish = false;
+};
+
+// English if LanguageEnglish, else German if LanguageGerman, else Spanish.
+Language currentLanguage(const LanguageFlags& flags);
+LanguageFlags flagsFor(Language language);
+
+// One text in English, German and Spanish (UTF-8).
+struct Text3 {
+    const char* en;
+    const char* de;
+    const char* es;
+    // The text of one language; null where a caption stays as it is.
+    const char* raw(Language l) const { return l == Language::English ? en : l == Language::German ? de : es; }
+    std::string_view in(Language l) const
+    {
+        const char* t = raw(l);
+        return t ? std::string_view(t) : std::string_view();
+    }
+};
+
+// The message texts that the language selection fills and other parts read later.
+struct MessageTexts {
+    std::string GapQuestion1, GapQuestion2;
+    std::array<std::string, 6> WingTitle; // index 1..5
+    std::string ErrorTitle;
+    std::string FlightDirectionText;
+    std::string RemarksPrompt;
+    std::string TrapezoidFailure1, TrapezoidFailure2, TrapezoidFailure3, TrapezoidAdvice;
+    std::array<std::string, 6> WingFailure; // index 1..5
+    std::string WingAdvice;
+};
+const MessageTexts& messageTexts(Language language);
+
+// "Can not calculate Wing  1 / Trapezium  2 " and its German and Spanish forms.
+std::string trapezoidFailureLine(Language language, int wing, int trapezoid);
+
+namespace texts {
+
+// Calculation run.
+extern const Text3 MovedWingsHeading;  // "Attention:"
+extern const Text3 MovedWingsLine;     // "Wings are moved automatically in z-direction!"
+extern const Text3 SingularSystem;     // the equation system could not be solved
+extern const Text3 ZeroLift;           // the aircraft carries no lift
+
+// Stability texts of the aircraft top view, each followed by a number and the unit shown.
+extern const Text3 ReferenceAreaLabel;   // "Reference area (S): "
+extern const Text3 ReferenceLengthLabel; // "Reference length (lm): "
+extern const Text3 CgPrefix;             // "x_cg (" (German "x_SP (")
+extern const Text3 NeutralPointPrefix;   // "x_ac: "
+extern const Text3 MarginDifference;     // "%  AC-CG= " (English) / "%  NP-SP= " (otherwise)
+
+// Flight-direction text of the parameter sketch of wing w (1..5).
+const Text3& sketchFlightDirection(int w);
+
+// Summary page.
+extern const Text3 SummaryTitle;          // "Summary:"
+extern const Text3 SummaryNeutralPoint;   // "aerodynamic center: "
+extern const Text3 SummaryCgHigh;         // "Recommended center of gravity by stab =  "
+extern const Text3 SummaryCgLow;          // "recomemnded center of gravity by stab =  "
+extern const Text3 SummaryCgDesired;      // "Center of gravity by stab = "
+const Text3& summaryWingTitle(int w);     // "Wing1:" .. "Wing5:"
+// Right-column labels of a wing block, rows T+20 .. T+140.
+extern const Text3 SummaryWingSpan, SummaryWingArea, SummaryAspectRatio, SummaryMac,
+    SummaryGeometricCentre, SummaryAerodynamicCentre, SummaryLiftSlope;
+
+// Information dialog.
+extern const Text3 InfoLine1, InfoLine2, InfoLine3, InfoDownload;
+extern const Text3 InfoIdeaCredit, InfoIdeaContact, InfoRealisationCredit, InfoRealisationContact;
+extern const char* const InfoDownloadAddress;
+
+} // namespace texts
+} // namespace ab

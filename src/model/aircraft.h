@@ -1,0 +1,80 @@
+// The aircraft as the calculation sees it: up to five wings of one to four trapezoids each, their
+// station tables in millimetres, the planform and vortex results, and the flags that say which
+// results match the aircraft. Wing arrays are sized one larger so that index w is wing w (1..5).
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace ab {
+
+inline constexpr int MaxWings = 5;
+inline constexpr int MaxTrapezoids = 4;
+inline constexpr int MaxStations = MaxTrapezoids + 1;
+
+// Arrays over wings 1..5 (index 0 unused) and over stations 0..4 by wings 1..5.
+template <typename T> using PerWing = std::array<T, MaxWings + 1>;
+template <typename T> using PerStation = std::array<PerWing<T>, MaxStations>;
+
+// One trapezoid of a half wing, between station k-1 and station k, as typed (mm).
+struct Trapezoid {
+    std::int32_t width = 0;     // spanwise width, taken as absolute value
+    std::int32_t tipChord = 0;  // chord at the outer end, taken as absolute value
+    std::int32_t tipOffset = 0; // leading-edge x at the outer end from the root leading edge, signed
+};
+
+// One wing as read from its fields (mm). Trapezoids 1..4 are always present; only the first
+// trapezoidCount are in use.
+struct Wing {
+    std::int32_t rootGap = 0;   // half-width of the centre gap, absolute value
+    std::int32_t rootChord = 0; // absolute value
+    int trapezoidCount = 1;     // 1..4
+    std::array<Trapezoid, MaxTrapezoids + 1> trapezoids{}; // index 1..4
+    std::int32_t posX = 0;      // x of the root leading edge, positive rearward
+    std::int32_t posZ = 0;      // height
+};
+
+struct Aircraft {
+    int WingCount = 5;       // wings configured, 1..5
+    int ActiveWingCount = 5; // wings the solver loops run over
+
+    // Integer tables, as typed (mm), filled by the wing evaluation and the recalculation pass.
+    PerStation<std::int32_t> StationChordMm{};  // chord c_s, stations 0..4
+    PerStation<std::int32_t> StationYMm{};      // cumulative y_k incl. root gap, stations 1..4
+    PerStation<std::int32_t> StationOffsetMm{}; // leading-edge offset x_k, stations 1..4
+    PerWing<std::int32_t> rootGap{};
+    PerWing<std::int32_t> posX{};
+    PerWing<std::int32_t> posZ{};
+
+    // Real tables rebuilt by every evaluation of a wing.
+    PerStation<double> StationY{};     // y_s (mm)
+    PerStation<double> StationLeX{};   // absolute leading-edge x: posX + x_s (mm)
+    PerStation<double> StationChord{}; // c_s (mm)
+    PerWing<int> StationCount{};       // trapezoidCount + 1
+
+    // Planform figures of each wing; the vortex results later overwrite span, area, mac and
+    // aspect ratio with their strip-based values.
+    PerWing<double> WingSpan{};        // mm, both halves
+    PerWing<double> WingArea{};        // mm^2, both halves
+    PerWing<double> WingMac{};         // mean aerodynamic chord, mm
+    PerWing<double> WingR25{};         // geometric neutral point from the root leading edge, mm
+    PerWing<double> WingAspectRatio{};
+
+    // Vortex results per wing.
+    PerWing<double> WingNeutralX{};    // absolute x of the wing's neutral point, mm
+    PerWing<double> WingLiftCentreY{}; // spanwise centre of lift of the right half, mm
+    PerWing<double> WingLiftSlope{};   // lift slope per radian
+
+    // Aircraft results (stored in the aircraft file).
+    double NeutralPointX = 0; // mm
+    double ReferenceArea = 0; // mm^2
+    double ReferenceMac = 0;  // mm
+
+    bool ResultsValid = false;    // the results match the aircraft
+    bool KeepResults = false;     // a redraw must leave the results alone
+    bool SolverDataValid = false; // lattice and distributions are in memory
+    bool CalcFailed = false;      // a calculation step failed
+    bool WingsMoved = false;      // the vertical separation changed a height
+};
+
+} // namespace ab

@@ -1,0 +1,54 @@
+// The aircraft as typed: the texts of every wing's sixteen fields, the trapezoid counts, the wing
+// count and the remarks. This is the master copy; the window shows these texts in its fields, files
+// produce changes to them, and every evaluation reads them.
+#pragma once
+
+#include "model/aircraft.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace ab {
+
+// The fields of a wing by role, in the order the exchange of wings handles them.
+enum class Role : int {
+    RootGap, RootChord,
+    Width1, TipChord1, TipOffset1,
+    Width2, TipChord2, TipOffset2,
+    Width3, TipChord3, TipOffset3,
+    Width4, TipChord4, TipOffset4,
+    PosX, PosZ,
+};
+inline constexpr int RoleCount = 16;
+inline constexpr int WingFieldCount = 14; // the roles up to TipOffset4 live on the wing's tab
+
+constexpr Role widthRole(int k) { return static_cast<Role>(2 + 3 * (k - 1)); }
+constexpr Role tipChordRole(int k) { return static_cast<Role>(3 + 3 * (k - 1)); }
+constexpr Role tipOffsetRole(int k) { return static_cast<Role>(4 + 3 * (k - 1)); }
+
+struct WingTexts {
+    std::array<std::string, RoleCount> field;
+    int trapezoidCount = 1; // the checked trapezoid-count button, 1..4
+
+    std::string& operator[](Role r) { return field[static_cast<int>(r)]; }
+    const std::string& operator[](Role r) const { return field[static_cast<int>(r)]; }
+};
+
+struct AircraftTexts {
+    PerWing<WingTexts> wing;
+    int wingCount = 5;
+    std::string comment;
+};
+
+// The aircraft the program starts with.
+AircraftTexts defaultAircraftTexts();
+
+// The object name of the field of wing w (1..5) for a role, e.g. "Edit14y" or "Edit_x3".
+std::string_view fieldName(int w, Role role);
+// The object name of the trapezoid-count button for count n (1..4) of wing w.
+std::string_view trapezoidButtonName(int w, int n);
+// The object name of the wing-count button for n wings (1..5).
+std::string_view wingCountButtonName(int n);
+
+} // namespace ab

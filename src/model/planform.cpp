@@ -1,0 +1,117 @@
+#include "model/planform.h"
+
+#include "model/numbers.h"
+
+#include <cstdlib>
+
+namespace ab {
+namespace {
+
+std::int32_t absMm(std::int32_t v) { return v == INT32_MIN ? INT32_MAX : std::abs(v); }
+
+// Minimum widths of the five labels of a wing: span, area, mac, r25, aspect ratio.
+struct LabelWidths {
+    int span, area, mac, r25, aspectRatio;
+};
+constexpr LabelWidths kLabelWidths[MaxWings + 1] = {
+    {0, 0, 0, 0, 0}, {4, 4, 4, 4, 4}, {4, 4, 4, 4, 4}, {4, 4, 4, 4, 4}, {4, 4, 3, 3, 3}, {4, 4, 3, 3, 5},
+};
+
+} // namespace
+
+PlanformFigures NTRAP_SPEZIAL(int w, int stationCount, const PerStation<double>& leX,
+                              const PerStation<double>& y, const PerStation<double>& chord)
+{
+    PlanformFigures f;
+    double S2 = 0, I2 = 0, I3 = 0;
+    for (int i = 0; i <= stationCount - 2; ++i) {
+        const double dy = y[i + 1][w] - y[i][w];
+        const double a = chord[i][w];
+        const double a1 = chord[i + 1][w];
+        const double d = a - a1;
+        S2 += (a + a1) * dy;
+        I2 += (a * a - a * d + d * d / 3) * dy;
+        const double q = 0.25 * a + leX[i][w];
+        const double dq = (0.25 * a1 + leX[i + 1][w]) - q;
+        I3 += (q * a + (dq * a - q * d) * 0.5 - dq * d / 3) * dy;
+    }
+    if (S2 == 0)
+        return f;
+    f.area = S2;
+    f.mac = 2 * I2 / S2;
+    f.r25 = 2 * I3 / S2;
+    f.span = 2 * y[stationCount - 1][w];
+    f.aspectRatio = f.span * f.span / S2;
+    return f;
+}
+
+Wing readWing(const WingTexts& t)
+{
+    Wing wing;
+    wing.rootGap = absMm(parseLenientInt(t[Role::RootGap]));
+    wing.rootChord = absMm(parseLenientInt(t[Role::RootChord]));
+    wing.trapezoidCount = t.trapezoidCount;
+    for (int k = 1; k <= MaxTrapezoids; ++k) {
+        Trapezoid& tr = wing.trapezoids[k];
+        tr.width = absMm(parseLenientInt(t[widthRole(k)]));
+        tr.tipChord = absMm(parseLenientInt(t[tipChordRole(k)]));
+        tr.tipOffset = parseLenientInt(t[tipOffsetRole(k)]);
+    }
+    wing.posX = parseLenientInt(t[Role::PosX]);
+    wing.posZ = parseLenientInt(t[Role::PosZ]);
+    return wing;
+}
+
+WingLabels evaluateWing(Aircraft& ac, const WingTexts& texts, int w)
+{
+    if (!ac.KeepResults)
+        ac.ResultsValid = false;
+
+    const Wing wing = readWing(texts);
+    ac.rootGap[w] = wing.rootGap;
+    ac.StationChordMm[0][w] = wing.rootChord;
+    // Stations accumulate in 64 bits so that huge widths saturate instead of wrapping around.
+    std::int64_t y = wing.rootGap;
+    for (int k = 1; k <= MaxTrapezoids; ++k) {
+        y = std::min<std::int64_t>(y + wing.trapezoids[k].width, INT32_MAX);
+        ac.StationYMm[k][w] = static_cast<std::int32_t>(y);
+        ac.StationChordMm[k][w] = wing.trapezoids[k].tipChord;
+        ac.StationOffsetMm[k][w] = wing.trapezoids[k].tipOffset;
+    }
+
+    int count = texts.trapezoidCount;
+    if (count < 1 || count > MaxTrapezoids)
+        count = 1;
+    ac.StationCount[w] = count + 1;
+
+    WingLabels labels;
+    for (int s = 0; s < MaxStations; ++s) {
+        const double ys = s == 0 ? ac.rootGap[w] : ac.StationYMm[s][w];
+        const double xs = s == 0 ? 0.0 : ac.StationOffsetMm[s][w];
+        ac.StationLeX[s][w] = ac.posX[w] + xs;
+        ac.StationY[s][w] = ys;
+        ac.StationChord[s][w] = ac.StationChordMm[s][w];
+        labels.stations[s] = formatInt(static_cast<std::int64_t>(ys));
+    }
+
+    PlanformFigures f = NTRAP_SPEZIAL(w, ac.StationCount[w], ac.StationLeX, ac.StationY, ac.StationChord);
+    f.r25 -= ac.posX[w];
+    ac.WingSpan[w] = f.span;
+    ac.WingArea[w] = f.area;
+    ac.WingMac[w] = f.mac;
+    ac.WingAspectRatio[w] = f.aspectRatio;
+    ac.WingR25[w] = f.r25;
+
+    labels.macLeading = f.r25 - f.mac / 4;
+    labels.macTrailing = labels.macLeading + f.mac;
+
+    const LabelWidths& lw = kLabelWidths[w];
+    labels.span = formatFixed(f.span, 0, lw.span) + "mm";
+    labels.area = formatFixed(f.area / 10000, 2, lw.area) + "dm^2";
+    labels.mac = formatFixed(f.mac, 1, lw.mac) + "mm";
+    labels.r25 = formatFixed(f.r25, 1, lw.r25) + "mm";
+    labels.aspectRatio = formatFixed(f.aspectRatio, 1, lw.aspectRatio);
+    return labels;
+}
+
+} // namespace ab

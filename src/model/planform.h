@@ -1,0 +1,48 @@
+// Planform evaluation of one wing: reads the wing's field texts into the station tables, integrates
+// span, area, mean aerodynamic chord, geometric neutral point and aspect ratio, and makes the label
+// texts the wing's tab shows.
+#pragma once
+
+#include "model/aircraft.h"
+#include "model/aircraft_texts.h"
+
+#include <array>
+#include <string>
+
+namespace ab {
+
+// The five planform figures of one wing.
+struct PlanformFigures {
+    double span = 0;        // mm, both halves
+    double area = 0;        // mm^2, both halves
+    double mac = 0;         // mean aerodynamic chord, mm
+    double aspectRatio = 0; // span^2 / area
+    double r25 = 0;         // area-weighted quarter-chord x, mm (absolute as the leX given)
+};
+
+// Integrates wing w over stations 0..stationCount-1 of the three tables (leX absolute). The chord is
+// linear across each trapezoid, so the integrals of c^2 and c * (x_LE + c/4) are exact.
+PlanformFigures NTRAP_SPEZIAL(int w, int stationCount, const PerStation<double>& leX,
+                              const PerStation<double>& y, const PerStation<double>& chord);
+
+// Reads the fourteen wing fields and the trapezoid count of a wing by the lenient integer rule,
+// taking absolute values of the gap, chords and widths. The position fields are read as well.
+Wing readWing(const WingTexts& texts);
+
+// What the wing's tab shows after an evaluation.
+struct WingLabels {
+    std::string span, area, mac, r25, aspectRatio; // "2200mm", "71.82dm^2", ...
+    std::array<std::string, MaxStations> stations; // y_0 .. y_4 as plain integers
+    double macLeading = 0;  // leading edge of the mean chord, from the root leading edge (mm)
+    double macTrailing = 0; // its trailing edge
+};
+
+// Evaluates wing w (1..5) from its texts: fills its integer and real tables and its planform
+// figures in `aircraft` and returns the label texts. posX is taken from aircraft.posX[w] as the
+// last recalculation pass read it. Unless KeepResults is set, the results go stale.
+WingLabels evaluateWing(Aircraft& aircraft, const WingTexts& texts, int w);
+
+// True when wing w shows the question whether its centre gap is intended (its root gap is not 0).
+inline bool showsGapQuestion(const Aircraft& aircraft, int w) { return aircraft.rootGap[w] != 0; }
+
+} // namespace ab

@@ -1,0 +1,17 @@
+// The recalculation pass: after any change that concerns more than one wing, every wing is
+// evaluated again and the positions of all wings are read.
+#pragma once
+
+#include "model/aircraft.h"
+#include "model/aircraft_texts.h"
+#include "model/planform.h"
+
+namespace ab {
+
+// Unless KeepResults is set the results go stale (ResultsValid and SolverDataValid cleared).
+// Evaluates wings 1..5 in order, whatever the wing count, then reads posX and posZ of all wings.
+// The leading-edge tables therefore use the positions of the previous pass; callers that read them
+// (the calculation, printing) run a pass after the last position change was read.
+PerWing<WingLabels> recalculate(Aircraft& aircraft, const AircraftTexts& texts);
+
+} // namespace ab

@@ -1,0 +1,38 @@
+#include "ui/main_window.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace ab {
+namespace {
+
+TEST(MainWindow, CarriesTheProgramTitle)
+{
+    TForm1 form;
+    EXPECT_EQ(form.windowTitle(), QString(" AeroBalance4  V3.4"));
+}
+
+// Without any font installed Qt draws empty boxes of equal width; narrow and wide letters then
+// measure the same.
+TEST(MainWindow, FontsRenderText)
+{
+    QFont font;
+    QFontMetrics metrics(font);
+    EXPECT_LT(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("WWWW"));
+    QImage image(60, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    painter.drawText(2, 15, "WM");
+    painter.end();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 10);
+}
+
+} // namespace
+} // namespace ab
