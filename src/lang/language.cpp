@@ -105,6 +105,26 @@ const Text3 ZeroLift{"Can not calculate: the aircraft carries no lift.",
                      "Kann nicht berechnen: das Flugzeug erzeugt keinen Auftrieb.",
                      "No se puede calcular: el avión no genera sustentación."};
 
+const Text3 FileCannotOpen{"Cannot open \"{file}\": {reason}.", "Kann \"{file}\" nicht öffnen: {reason}.",
+                           "No se puede abrir \"{file}\": {reason}."};
+const Text3 FileReadError{"Cannot read \"{file}\": {reason}.", "Kann \"{file}\" nicht lesen: {reason}.",
+                          "No se puede leer \"{file}\": {reason}."};
+const Text3 FileTooLarge{"\"{file}\" was not read: it is larger than 16 MiB.",
+                         "\"{file}\" wurde nicht gelesen: die Datei ist größer als 16 MiB.",
+                         "\"{file}\" no se leyó: el archivo es mayor de 16 MiB."};
+const Text3 FileNotText{"\"{file}\" was not read: it is not a text file (it holds a NUL byte).",
+                        "\"{file}\" wurde nicht gelesen: keine Textdatei (sie enthält ein NUL-Byte).",
+                        "\"{file}\" no se leyó: no es un archivo de texto (contiene un byte NUL)."};
+const Text3 FileNoWingCount{"\"{file}\" was not loaded: it does not give the number of wings.",
+                            "\"{file}\" wurde nicht geladen: die Anzahl der Flügel fehlt.",
+                            "\"{file}\" no se cargó: falta el número de alas."};
+const Text3 FileBadWingCount{"\"{file}\" was not loaded: it gives {value} wings, but an aircraft has 1 to 5.",
+                             "\"{file}\" wurde nicht geladen: sie nennt {value} Flügel, ein Flugzeug hat 1 bis 5.",
+                             "\"{file}\" no se cargó: indica {value} alas, pero un avión tiene de 1 a 5."};
+const Text3 FileCannotSave{"Cannot save \"{file}\": {reason}. The file on the disk was left as it was.",
+                           "Kann \"{file}\" nicht speichern: {reason}. Die Datei auf der Platte blieb unverändert.",
+                           "No se puede guardar \"{file}\": {reason}. El archivo en el disco no se modificó."};
+
 const Text3 ReferenceAreaLabel{"Reference area (S): ", "Bezugsfläche (S): ", "plano de referencia (S): "};
 const Text3 ReferenceLengthLabel{"Reference length (lm): ", "Bezugstiefe (lm): ",
                                  "profundidad de referencia (lm): "};

@@ -60,6 +60,16 @@ extern const Text3 MovedWingsLine;     // "Wings are moved automatically in z-di
 extern const Text3 SingularSystem;     // the equation system could not be solved
 extern const Text3 ZeroLift;           // the aircraft carries no lift
 
+// File commands. "{file}" stands for the file name, "{reason}" for the system's reason and
+// "{value}" for a number.
+extern const Text3 FileCannotOpen;   // "Cannot open \"{file}\": {reason}."
+extern const Text3 FileReadError;    // "Cannot read \"{file}\": {reason}."
+extern const Text3 FileTooLarge;     // the file is larger than 16 MiB
+extern const Text3 FileNotText;      // the file holds a NUL byte
+extern const Text3 FileNoWingCount;  // an aircraft file without the number of wings
+extern const Text3 FileBadWingCount; // an aircraft file with a number of wings outside 1..5
+extern const Text3 FileCannotSave;   // "Cannot save \"{file}\": {reason}. ..."
+
 // Stability texts of the aircraft top view, each followed by a number and the unit shown.
 extern const Text3 ReferenceAreaLabel;   // "Reference area (S): "
 extern const Text3 ReferenceLengthLabel; // "Reference length (lm): "

@@ -1,0 +1,190 @@
+#include "files/aircraft_reader.h"
+
+#include "files/file_messages.h"
+#include "files/text_file.h"
+#include "model/numbers.h"
+
+#include <limits>
+
+namespace ab {
+namespace {
+
+using Record = AircraftFileRecord;
+
+constexpr std::size_t RestLength = 500; // characters after a tag that the value is taken from
+
+// The first `<`...`>` pair of a line and the text after it.
+struct TaggedLine {
+    std::string_view tag;
+    std::string_view after; // everything after the `>`
+    std::string_view value; // up to the next `<` within RestLength characters
+};
+
+TaggedLine splitTag(std::string_view line)
+{
+    TaggedLine t;
+    const std::size_t lt = line.find('<');
+    const std::size_t gt = line.find('>');
+    if (lt == std::string_view::npos || gt == std::string_view::npos || gt < lt)
+        return t;
+    t.tag = line.substr(lt + 1, gt - lt - 1);
+    t.after = line.substr(gt + 1);
+    const std::string_view rest = t.after.substr(0, RestLength);
+    const std::size_t cut = rest.find('<');
+    t.value = cut == std::string_view::npos ? rest.substr(0, RestLength - 1) : rest.substr(0, cut);
+    return t;
+}
+
+std::string_view beforeFirstTag(std::string_view s) { return s.substr(0, s.find('<')); }
+
+bool holdsCommentEnd(std::string_view s) { return s.find("</comment>") != std::string_view::npos; }
+
+// The remarks start after the comment tag and run up to the line that holds "</comment>", each line
+// cut before its first `<`. The first line is kept whole however long it is, so a saved comment
+// comes back unchanged.
+std::string readComment(const TaggedLine& first, LineReader& lines)
+{
+    std::string comment(beforeFirstTag(first.after));
+    if (holdsCommentEnd(first.after))
+        return comment;
+    while (!lines.atEnd()) {
+        const std::string_view line = lines.next();
+        comment += '\n';
+        comment += beforeFirstTag(line);
+        if (holdsCommentEnd(line))
+            break;
+    }
+    return comment;
+}
+
+// A section id names a trapezoid's outer end from 2 on: section s is trapezoid s - 1.
+bool isTrapezoidSection(std::int32_t section) { return section >= 2 && section <= MaxTrapezoids + 1; }
+
+} // namespace
+
+void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtras& extras)
+{
+    LineReader lines(text);
+    std::int32_t wing = 0;
+    std::int32_t section = 0;
+    bool inPosition = false;
+    // A line is read before the first end test, so an empty text is one empty line.
+    do {
+        const TaggedLine t = splitTag(lines.next());
+        if (t.tag.empty())
+            continue;
+        if (t.tag == "comment") {
+            extras.comment = readComment(t, lines);
+            return; // nothing after the comment is interpreted
+        }
+        if (t.tag == "wings_count") {
+            record.wingCount() = parseLenientInt(t.value);
+            extras.wingCountRead = true;
+            continue;
+        }
+        if (t.tag == "wing_id") {
+            wing = parseLenientInt(t.value);
+            section = 0;
+            continue;
+        }
+        if (t.tag == "wing_position") {
+            inPosition = true;
+            continue;
+        }
+        if (t.tag == "section_id") {
+            section = parseLenientInt(t.value);
+            inPosition = false;
+            continue;
+        }
+        if (t.tag == "sb" || t.tag == "lmue" || t.tag == "xnp") {
+            const double v = parseLenientReal(t.value);
+            (t.tag == "sb" ? extras.ReferenceArea : t.tag == "lmue" ? extras.ReferenceMac : extras.NeutralPointX) = v;
+            continue;
+        }
+        if (wing < 1 || wing > MaxWings)
+            continue;
+        const int w = wing;
+        const std::int32_t v = parseLenientInt(t.value);
+        if (t.tag == "wingsections") {
+            // The file counts sections, one more than trapezoids.
+            record.at(w, Record::TrapezoidCount) =
+                v == std::numeric_limits<std::int32_t>::min() ? v : v - 1;
+        } else if (t.tag == "x") {
+            if (inPosition)
+                record.at(w, Record::PosX) = v;
+            if (isTrapezoidSection(section))
+                record.at(w, Record::TipOffset1 + section - 2) = v;
+        } else if (t.tag == "y") {
+            if (section == 1)
+                record.at(w, Record::RootGap) = v;
+            else if (isTrapezoidSection(section))
+                record.at(w, Record::Width1 + section - 2) = v;
+        } else if (t.tag == "z") {
+            record.at(w, Record::PosZ) = v;
+        } else if (t.tag == "chord") {
+            if (section == 1)
+                record.at(w, Record::RootChord) = v;
+            else if (isTrapezoidSection(section))
+                record.at(w, Record::TipChord1 + section - 2) = v;
+        }
+    } while (!lines.atEnd());
+}
+
+void readLegacyAircraft(std::string_view text, Record& record, AircraftFileExtras& extras)
+{
+    LineReader lines(text);
+    // Slots 0..52, one whole line each; lines missing at the end read as empty and give 0.
+    for (int s = 0; s <= 52; ++s)
+        record.slot[static_cast<std::size_t>(s)] = parseLenientInt(lines.next());
+    extras.wingCountRead = true;
+    std::string comment = " ";
+    if (!lines.atEnd())
+        lines.next();
+    for (std::optional<double>* result : {&extras.ReferenceArea, &extras.ReferenceMac, &extras.NeutralPointX})
+        if (!lines.atEnd())
+            *result = parseLenientReal(lines.next());
+    if (!lines.atEnd())
+        lines.next();
+    if (!lines.atEnd())
+        comment = lines.next();
+    while (!lines.atEnd()) {
+        comment += '\n';
+        comment += lines.next();
+    }
+    extras.comment = std::move(comment);
+}
+
+AircraftFileReading readAircraftFile(const std::string& fileName, Language language)
+{
+    AircraftFileReading out;
+    for (const char* pattern : {"*.da4", "*.DA4", "*.wk4", "*.WK4"})
+        if (fileName == pattern) {
+            out.status = AircraftReadStatus::NoFileChosen;
+            return out;
+        }
+    const TextFileContent content = readTextFile(fileName);
+    if (!content.ok()) {
+        out.status = content.problem == ReadProblem::CannotOpen ? AircraftReadStatus::CannotOpen
+                                                                : AircraftReadStatus::Refused;
+        out.message = readProblemMessage(language, fileName, content);
+        return out;
+    }
+    if (namesLegacyFile(fileName))
+        readLegacyAircraft(content.bytes, out.record, out.extras);
+    else
+        readTaggedAircraft(content.bytes, out.record, out.extras);
+
+    // The model, its buttons and the calculation know one to five wings; anything else is refused
+    // before a single field changes.
+    const std::int32_t n = out.record.wingCount();
+    if (!out.extras.wingCountRead) {
+        out.status = AircraftReadStatus::Refused;
+        out.message = fileMessage(language, texts::FileNoWingCount, fileName);
+    } else if (n < 1 || n > MaxWings) {
+        out.status = AircraftReadStatus::Refused;
+        out.message = fileMessage(language, texts::FileBadWingCount, fileName, {}, std::to_string(n));
+    }
+    return out;
+}
+
+} // namespace ab

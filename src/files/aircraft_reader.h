@@ -1,0 +1,42 @@
+// The aircraft file reader: the tagged ".wk4" layout and, for names holding ".da4", the legacy
+// numeric layout, both into the staging record. Nothing is applied here, so a refused file changes
+// nothing.
+#pragma once
+
+#include "files/aircraft_record.h"
+#include "lang/language.h"
+
+#include <string>
+#include <string_view>
+
+namespace ab {
+
+enum class AircraftReadStatus {
+    Read,         // record and extras hold the file's values
+    NoFileChosen, // the name is still one of the dialog patterns "*.wk4", "*.da4", ...
+    CannotOpen,   // the file could not be opened; message says why
+    Refused,      // read error, not text, too large, or no usable wing count; message says why
+};
+
+struct AircraftFileReading {
+    AircraftReadStatus status = AircraftReadStatus::Read;
+    std::string message; // names the file and the reason, for every status but Read and NoFileChosen
+    AircraftFileRecord record;
+    AircraftFileExtras extras;
+    bool ok() const { return status == AircraftReadStatus::Read; }
+};
+
+// Tagged reading of a text into a record. Only the first tag of a line counts; tags are
+// case-sensitive; the reading ends with the comment, which runs up to the line holding
+// "</comment>".
+void readTaggedAircraft(std::string_view text, AircraftFileRecord& record, AircraftFileExtras& extras);
+
+// Legacy reading: slots 0..52 one per line, then a skipped line, the three results, a skipped line
+// and the comment up to the end of the text.
+void readLegacyAircraft(std::string_view text, AircraftFileRecord& record, AircraftFileExtras& extras);
+
+// Reads the named file in the layout its name calls for. A record whose wing count is not 1..5 is
+// refused.
+AircraftFileReading readAircraftFile(const std::string& fileName, Language language);
+
+} // namespace ab

@@ -1,0 +1,78 @@
+#include "files/aircraft_record.h"
+
+#include "model/numbers.h"
+
+namespace ab {
+
+int recordOffsetOf(Role role)
+{
+    switch (role) {
+    case Role::RootGap: return AircraftFileRecord::RootGap;
+    case Role::RootChord: return AircraftFileRecord::RootChord;
+    case Role::PosX: return AircraftFileRecord::PosX;
+    case Role::PosZ: return AircraftFileRecord::PosZ;
+    default: break;
+    }
+    // Trapezoid roles come in threes: width, tip chord, tip offset of trapezoids 1..4.
+    const int r = static_cast<int>(role) - static_cast<int>(Role::Width1);
+    const int k = r / 3;
+    switch (r % 3) {
+    case 0: return AircraftFileRecord::Width1 + k;
+    case 1: return AircraftFileRecord::TipChord1 + k;
+    default: return AircraftFileRecord::TipOffset1 + k;
+    }
+}
+
+std::string fieldText(std::int64_t value) { return formatInt(value, 4); }
+
+bool namesTaggedFile(std::string_view fileName)
+{
+    return fileName.find(".wk4") != std::string_view::npos || fileName.find(".WK4") != std::string_view::npos;
+}
+
+bool namesLegacyFile(std::string_view fileName)
+{
+    return fileName.find(".da4") != std::string_view::npos || fileName.find(".DA4") != std::string_view::npos;
+}
+
+RecordApplication applicationOf(const AircraftFileRecord& record, std::string_view fileName)
+{
+    RecordApplication a;
+    a.WingCount = record.wingCount();
+    for (int w = 1; w <= MaxWings; ++w) {
+        const std::int32_t t = record.at(w, AircraftFileRecord::TrapezoidCount);
+        if (t >= 1 && t <= MaxTrapezoids)
+            a.trapezoidCount[w] = t;
+    }
+    if (a.WingCount >= 1 && a.WingCount <= MaxWings) {
+        std::array<bool, MaxWings + 1> enabled{};
+        // One wing has nothing to exchange; n wings offer the exchanges chng1 .. chng(n), with
+        // chng1 alone for two wings.
+        const int offered = a.WingCount == 1 ? 0 : a.WingCount == 2 ? 1 : a.WingCount;
+        for (int i = 1; i <= offered; ++i)
+            enabled[i] = true;
+        a.exchangeEnabled = enabled;
+    }
+    const bool tagged = namesTaggedFile(fileName);
+    const int lastWing = tagged ? MaxWings : 3;
+    for (int w = 1; w <= lastWing; ++w)
+        for (int r = 0; r < RoleCount; ++r) {
+            const Role role = static_cast<Role>(r);
+            a.fields.push_back({w, role, fieldText(record.at(w, recordOffsetOf(role)))});
+        }
+    a.uncheckPressure = tagged;
+    return a;
+}
+
+void applyToTexts(const RecordApplication& application, AircraftTexts& texts)
+{
+    if (application.WingCount >= 1 && application.WingCount <= MaxWings)
+        texts.wingCount = application.WingCount;
+    for (int w = 1; w <= MaxWings; ++w)
+        if (application.trapezoidCount[w])
+            texts.wing[w].trapezoidCount = *application.trapezoidCount[w];
+    for (const FieldChange& f : application.fields)
+        texts.wing[f.wing][f.role] = f.text;
+}
+
+} // namespace ab

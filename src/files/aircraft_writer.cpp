@@ -1,0 +1,133 @@
+#include "files/aircraft_writer.h"
+
+#include "files/file_messages.h"
+#include "files/text_file.h"
+#include "model/numbers.h"
+#include "model/planform.h"
+
+#include <algorithm>
+
+namespace ab {
+namespace {
+
+bool holds(const std::string& s, const char* part) { return s.find(part) != std::string::npos; }
+
+// Collects lines, each with its leading blanks and a CR LF.
+struct LineWriter {
+    std::string out;
+    void line(int blanks, std::string_view text)
+    {
+        out.append(static_cast<std::size_t>(blanks), ' ');
+        out += text;
+        out += "\r\n";
+    }
+    template <typename T> void tagged(int blanks, std::string_view tag, const T& value)
+    {
+        std::string s = "<" + std::string(tag) + ">";
+        if constexpr (std::is_integral_v<T>)
+            s += std::to_string(value);
+        else
+            s += value;
+        s += "</" + std::string(tag) + ">";
+        line(blanks, s);
+    }
+};
+
+void writeSection(LineWriter& w, int id, std::int64_t x, std::int64_t y, std::int64_t chord)
+{
+    w.line(2, "<section>");
+    w.tagged(3, "section_id", id);
+    w.tagged(3, "x", x);
+    w.tagged(3, "y", y);
+    w.tagged(3, "chord", chord);
+    w.line(2, "</section>");
+}
+
+void writeWing(LineWriter& w, int id, const Wing& wing, int trapezoidCount)
+{
+    w.line(1, "<wing>");
+    w.tagged(2, "wing_id", id);
+    w.tagged(2, "wingsections", trapezoidCount + 1);
+    w.line(2, "<wing_position>");
+    w.tagged(3, "x", wing.posX);
+    w.tagged(3, "z", wing.posZ);
+    w.line(2, "</wing_position>");
+    writeSection(w, 1, 0, wing.rootGap, wing.rootChord);
+    for (int k = 1; k <= trapezoidCount; ++k) {
+        const Trapezoid& t = wing.trapezoids[static_cast<std::size_t>(k)];
+        writeSection(w, k + 1, t.tipOffset, t.width, t.tipChord);
+    }
+    w.line(1, "</wing>");
+    w.line(1, "");
+}
+
+// The comment's lines; a break is CR LF, LF or a lone CR, as the reader takes them.
+std::string commentWithFileBreaks(std::string_view comment)
+{
+    std::string out;
+    for (std::size_t i = 0; i < comment.size(); ++i) {
+        const char c = comment[i];
+        if (c == '\r' || c == '\n') {
+            out += "\r\n";
+            if (c == '\r' && i + 1 < comment.size() && comment[i + 1] == '\n')
+                ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::string applyExtensionRule(std::string name)
+{
+    const auto overwriteEnd = [&name](char a, char b) {
+        name[name.size() - 3] = a;
+        name[name.size() - 2] = b;
+    };
+    if (holds(name, ".da4"))
+        overwriteEnd('w', 'k');
+    if (holds(name, ".DA4"))
+        overwriteEnd('W', 'K');
+    if (!holds(name, ".wk4") && !holds(name, ".WK4"))
+        name += ".wk4";
+    return name;
+}
+
+std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraft)
+{
+    LineWriter w;
+    const int wingCount = std::clamp(texts.wingCount, 1, MaxWings);
+    w.line(0, "<aircraft>");
+    w.tagged(1, "wings_count", wingCount);
+    w.line(1, "");
+    for (int id = 1; id <= wingCount; ++id) {
+        const WingTexts& t = texts.wing[static_cast<std::size_t>(id)];
+        writeWing(w, id, readWing(t), std::clamp(t.trapezoidCount, 1, MaxTrapezoids));
+    }
+    if (aircraft.ResultsValid) {
+        w.tagged(1, "sb", formatFixed(aircraft.ReferenceArea, 1, 4));
+        w.tagged(1, "lmue", formatFixed(aircraft.ReferenceMac, 2, 4));
+        w.tagged(1, "xnp", formatFixed(aircraft.NeutralPointX, 2, 4));
+        w.line(1, "");
+    }
+    w.line(1, "<comment>" + commentWithFileBreaks(texts.comment) + "</comment>");
+    w.line(0, "</aircraft>");
+    w.line(1, "");
+    return std::move(w.out);
+}
+
+SaveOutcome saveAircraftFile(const std::string& fileName, const AircraftTexts& texts, const Aircraft& aircraft,
+                             Language language)
+{
+    SaveOutcome out;
+    const WriteOutcome written = writeFileAtomically(fileName, aircraftFileText(texts, aircraft));
+    if (!written.ok) {
+        out.ok = false;
+        out.message = saveFailureMessage(language, fileName, written);
+    }
+    return out;
+}
+
+} // namespace ab

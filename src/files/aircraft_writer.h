@@ -1,0 +1,32 @@
+// The aircraft file writer: the tagged ".wk4" text of an aircraft, the rule that turns any chosen
+// name into a ".wk4" name, and the save that writes it.
+#pragma once
+
+#include "lang/language.h"
+#include "model/aircraft.h"
+#include "model/aircraft_texts.h"
+
+#include <string>
+
+namespace ab {
+
+// The name a save writes to: ".da4" / ".DA4" anywhere in the name turn the third- and second-last
+// characters into "wk" / "WK", and a name still without ".wk4" or ".WK4" gets ".wk4" appended.
+std::string applyExtensionRule(std::string fileName);
+
+// The bytes of the aircraft file, lines ended by CR LF. The geometry comes from the field texts
+// read as the evaluation reads them; wings 1..WingCount with sections 1..trapezoidCount+1 (at least
+// two); the three results only while ResultsValid; the comment on as many lines as it has.
+std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraft);
+
+struct SaveOutcome {
+    bool ok = true;
+    std::string message; // names the file and the system's reason when the save failed
+};
+
+// Writes the aircraft file to fileName (the extension rule already applied) through a temporary
+// file, so a failed save leaves the old file as it was.
+SaveOutcome saveAircraftFile(const std::string& fileName, const AircraftTexts& texts, const Aircraft& aircraft,
+                             Language language);
+
+} // namespace ab

@@ -1,0 +1,29 @@
+// Opening an aircraft file in the core: read it, apply it to the texts, bring the aircraft up to
+// date and restore the stored results. The window and batch mode open files through this.
+#pragma once
+
+#include "files/aircraft_reader.h"
+#include "files/aircraft_record.h"
+#include "lang/language.h"
+#include "model/aircraft.h"
+#include "model/aircraft_texts.h"
+
+#include <string>
+
+namespace ab {
+
+struct OpenOutcome {
+    AircraftReadStatus status = AircraftReadStatus::Read;
+    std::string message;           // names the file and the reason when it was not read
+    RecordApplication application; // what changed, for the window to show on its controls
+    bool ok() const { return status == AircraftReadStatus::Read; }
+};
+
+// On success the texts take the file's wing count, trapezoid counts, field texts and comment; the
+// aircraft takes the wing count and the stored results (a missing reference area counts as 0); a
+// recalculation pass runs, and a positive stored reference area makes the results valid without a
+// calculation. The stability figures are the caller's to evaluate. On any failure nothing changes.
+OpenOutcome openAircraftFile(const std::string& fileName, Aircraft& aircraft, AircraftTexts& texts,
+                             Language language);
+
+} // namespace ab

@@ -1,0 +1,72 @@
+#include "files/settings_file.h"
+
+#include "files/file_messages.h"
+#include "model/numbers.h"
+
+namespace ab {
+
+SettingsReading readSettingsFile(const std::string& fileName, Language language)
+{
+    SettingsReading out;
+    const TextFileContent content = readTextFile(fileName);
+    if (!content.ok()) {
+        out.problem = content.problem;
+        out.message = readProblemMessage(language, fileName, content);
+        return out;
+    }
+    LineReader lines(content.bytes);
+    Settings& s = out.settings;
+    const std::string_view first = lines.next();
+    if (!first.empty())
+        s.letter = first[0];
+    // Each of the four numbers is optional; the reading stops at the end of the file.
+    const auto number = [&lines]() -> std::optional<int> {
+        if (lines.atEnd())
+            return std::nullopt;
+        return parseLenientInt(lines.next());
+    };
+    if (auto v = number(); v && *v > 0 && *v < 3000)
+        s.width = v;
+    if (auto v = number(); v && *v > 0 && *v < 2000)
+        s.height = v;
+    if (auto v = number())
+        s.left = *v >= 0 && *v < 1000 ? *v : 0;
+    if (auto v = number())
+        s.top = *v >= 0 && *v < 1000 ? *v : 0;
+    return out;
+}
+
+Language languageOfLetter(std::optional<char> letter)
+{
+    if (!letter || *letter == 'e')
+        return Language::English;
+    return *letter == 'd' ? Language::German : Language::Spanish;
+}
+
+char letterOf(Language language)
+{
+    return language == Language::English ? 'e' : language == Language::German ? 'd' : 's';
+}
+
+std::string settingsText(char letter, int width, int height, int left, int top)
+{
+    std::string out(1, letter);
+    out += "\r\n";
+    for (int v : {width, height, left, top})
+        out += std::to_string(v) + "\r\n";
+    return out;
+}
+
+SettingsSaveOutcome saveSettingsFile(const std::string& fileName, char letter, int width, int height, int left,
+                                     int top, Language language)
+{
+    SettingsSaveOutcome out;
+    const WriteOutcome written = writeFileAtomically(fileName, settingsText(letter, width, height, left, top));
+    if (!written.ok) {
+        out.ok = false;
+        out.message = saveFailureMessage(language, fileName, written);
+    }
+    return out;
+}
+
+} // namespace ab

@@ -1,0 +1,49 @@
+// The settings file "Default.pa4": the language letter and the main window's width, height, left
+// and top edge, kept from one run to the next.
+#pragma once
+
+#include "files/text_file.h"
+#include "lang/language.h"
+
+#include <optional>
+#include <string>
+
+namespace ab {
+
+inline constexpr const char* SettingsFileName = "Default.pa4";
+
+// What a settings file sets; an absent value leaves the designed one.
+struct Settings {
+    std::optional<char> letter;           // first character of line 1
+    std::optional<int> width, height;     // only values inside 0 < width < 3000, 0 < height < 2000
+    std::optional<int> left, top;         // 0 <= value < 1000, any other value puts the edge at 0
+};
+
+struct SettingsReading {
+    ReadProblem problem = ReadProblem::None;
+    std::string message; // names the file and the reason when it was not read
+    Settings settings;
+    bool ok() const { return problem == ReadProblem::None; }
+};
+
+// Reads the lines present; lines 2..5 are each optional.
+SettingsReading readSettingsFile(const std::string& fileName, Language language);
+
+// "e" English, "d" German, any other letter Spanish; no letter at all (no file, an empty file or an
+// empty first line) keeps English.
+Language languageOfLetter(std::optional<char> letter);
+// The letter a language is stored as.
+char letterOf(Language language);
+
+// The five lines: the letter, then width, height, left and top as plain decimal integers.
+std::string settingsText(char letter, int width, int height, int left, int top);
+
+// Writes the five lines through a temporary file; the message names the file on failure.
+struct SettingsSaveOutcome {
+    bool ok = true;
+    std::string message;
+};
+SettingsSaveOutcome saveSettingsFile(const std::string& fileName, char letter, int width, int height, int left,
+                                     int top, Language language);
+
+} // namespace ab

@@ -1,0 +1,58 @@
+// Reading and writing the program's small text files as byte streams: a bounded whole-file read that
+// refuses what is not text, a line cursor over CR LF lines, and a save that never leaves a
+// half-written file behind.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ab {
+
+// No aircraft, copy or settings file comes near this; anything larger is refused unread.
+inline constexpr std::size_t MaxTextFileBytes = std::size_t{16} << 20;
+
+enum class ReadProblem {
+    None,
+    CannotOpen, // the file does not exist or may not be opened; `reason` says which
+    ReadError,  // the system reported an error after the file was opened
+    TooLarge,   // more than MaxTextFileBytes
+    NotText,    // holds a NUL byte
+};
+
+struct TextFileContent {
+    ReadProblem problem = ReadProblem::None;
+    std::string reason; // the system's reason for CannotOpen and ReadError
+    std::string bytes;
+    bool ok() const { return problem == ReadProblem::None; }
+};
+
+// Reads the whole file, at most MaxTextFileBytes, and checks that it is text.
+TextFileContent readTextFile(const std::string& path);
+
+// Hands out the lines of a text one at a time. A line ends at CR LF, LF or a lone CR; the end of
+// the text after a line end does not start another line, but an empty text reads as one empty line
+// when it is read at all.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+    bool atEnd() const { return pos_ >= text_.size(); }
+    // The next line without its line end; an empty view at the end of the text.
+    std::string_view next();
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// The outcome of a save; on failure the system's reason, for a message that names the file.
+struct WriteOutcome {
+    bool ok = true;
+    std::string reason; // the system's reason, e.g. "No space left on device"
+};
+
+// Writes bytes to a temporary file beside `path`, flushes it to the disk and renames it over `path`.
+// On any failure the temporary file is removed and whatever stood at `path` before is untouched.
+WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes);
+
+} // namespace ab

@@ -1,0 +1,102 @@
+#include "files/wing_copy.h"
+
+#include "files/file_messages.h"
+#include "model/numbers.h"
+#include "model/planform.h"
+
+#include <cstdio>
+
+namespace ab {
+
+std::string wingCopyText(const AircraftTexts& texts, const Aircraft& aircraft, int w)
+{
+    const WingTexts& t = texts.wing[static_cast<std::size_t>(w)];
+    const Wing wing = readWing(t);
+    // Line 1 is the wing count's place (0 here); line 1 + offset holds the block value at offset.
+    std::array<std::int64_t, 18> v{};
+    const auto at = [&v](int offset) -> std::int64_t& { return v[static_cast<std::size_t>(1 + offset)]; };
+    at(AircraftFileRecord::TrapezoidCount) = t.trapezoidCount;
+    at(AircraftFileRecord::RootChord) = wing.rootChord;
+    at(AircraftFileRecord::RootGap) = wing.rootGap;
+    for (int k = 1; k <= MaxTrapezoids; ++k) {
+        const Trapezoid& z = wing.trapezoids[static_cast<std::size_t>(k)];
+        at(AircraftFileRecord::TipChord1 + k - 1) = z.tipChord;
+        at(AircraftFileRecord::Width1 + k - 1) = z.width;
+        at(AircraftFileRecord::TipOffset1 + k - 1) = z.tipOffset;
+    }
+    at(AircraftFileRecord::PosX) = wing.posX;
+    at(AircraftFileRecord::PosZ) = wing.posZ;
+
+    std::string out;
+    for (std::int64_t value : v)
+        out += fieldText(value) + "\r\n";
+    out += " \r\n";
+    const bool valid = aircraft.ResultsValid;
+    out += (valid ? formatFixed(aircraft.ReferenceArea, 1, 4) : "0") + "\r\n";
+    out += (valid ? formatFixed(aircraft.ReferenceMac, 2, 4) : "0") + "\r\n";
+    out += (valid ? formatFixed(aircraft.NeutralPointX, 2, 4) : "0") + "\r\n";
+    return out;
+}
+
+CopyOutcome saveWingCopy(const std::string& fileName, const AircraftTexts& texts, const Aircraft& aircraft, int w,
+                         Language language)
+{
+    CopyOutcome out;
+    const WriteOutcome written = writeFileAtomically(fileName, wingCopyText(texts, aircraft, w));
+    if (!written.ok) {
+        out.ok = false;
+        out.message = saveFailureMessage(language, fileName, written);
+    }
+    return out;
+}
+
+WingCopyReading readWingCopy(const std::string& fileName, Language language)
+{
+    WingCopyReading out;
+    const TextFileContent content = readTextFile(fileName);
+    if (!content.ok()) {
+        out.problem = content.problem;
+        out.message = readProblemMessage(language, fileName, content);
+        return out;
+    }
+    LineReader lines(content.bytes);
+    for (std::int32_t& value : out.line)
+        value = parseLenientInt(lines.next());
+    return out;
+}
+
+bool copyAvailable(const std::string& fileName)
+{
+    std::FILE* f = std::fopen(fileName.c_str(), "rb");
+    if (!f)
+        return false;
+    std::fclose(f);
+    return true;
+}
+
+WingInsertion insertionOf(const WingCopyReading& copy, int w)
+{
+    WingInsertion out;
+    out.wing = w;
+    // Line 1 + offset holds each value of the wing's block.
+    const auto value = [&copy](int offset) { return copy.line[static_cast<std::size_t>(1 + offset)]; };
+    const std::int32_t count = value(AircraftFileRecord::TrapezoidCount);
+    if (count >= 1 && count <= MaxTrapezoids)
+        out.trapezoidCount = count;
+    for (int r = 0; r < WingFieldCount; ++r) {
+        const Role role = static_cast<Role>(r);
+        out.fields.push_back({w, role, fieldText(value(recordOffsetOf(role)))});
+    }
+    return out;
+}
+
+void applyToTexts(const WingInsertion& insertion, AircraftTexts& texts)
+{
+    WingTexts& t = texts.wing[static_cast<std::size_t>(insertion.wing)];
+    if (insertion.trapezoidCount)
+        t.trapezoidCount = *insertion.trapezoidCount;
+    for (const FieldChange& f : insertion.fields)
+        t[f.role] = f.text;
+}
+
+} // namespace ab

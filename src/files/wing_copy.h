@@ -1,0 +1,55 @@
+// The wing copy file "wingcopy.fl4": one wing's planform written by the copy command and read back
+// by the insert command into the wing on display, of this aircraft or of one opened later.
+#pragma once
+
+#include "files/aircraft_record.h"
+#include "files/text_file.h"
+#include "lang/language.h"
+#include "model/aircraft.h"
+#include "model/aircraft_texts.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ab {
+
+inline constexpr const char* CopyFileName = "wingcopy.fl4";
+
+// The 22 lines of the copy of wing w: slot 0 (always 0) and the wing's 17-slot block, each right-
+// aligned in 4 characters, a blank line and the three results (or "0" each while they are stale).
+// All four trapezoids are written whatever the trapezoid count.
+std::string wingCopyText(const AircraftTexts& texts, const Aircraft& aircraft, int w);
+
+// Writes the copy of wing w through a temporary file; the message names the file on failure.
+struct CopyOutcome {
+    bool ok = true;
+    std::string message;
+};
+CopyOutcome saveWingCopy(const std::string& fileName, const AircraftTexts& texts, const Aircraft& aircraft, int w,
+                         Language language);
+
+// The first 18 lines of a copy file as integers (missing lines give 0): line 1 is index 0.
+struct WingCopyReading {
+    ReadProblem problem = ReadProblem::None;
+    std::string message; // names the file and the reason when it was not read
+    std::array<std::int32_t, 18> line{};
+    bool ok() const { return problem == ReadProblem::None; }
+};
+WingCopyReading readWingCopy(const std::string& fileName, Language language);
+
+// True when a copy file can be opened for reading, which makes the insert buttons available.
+bool copyAvailable(const std::string& fileName);
+
+// What inserting a copy into wing w changes: the trapezoid count (when it is 1..4) and the fourteen
+// planform fields; the wing keeps its own position.
+struct WingInsertion {
+    int wing = 1;
+    std::optional<int> trapezoidCount;
+    std::vector<FieldChange> fields;
+};
+WingInsertion insertionOf(const WingCopyReading& copy, int w);
+void applyToTexts(const WingInsertion& insertion, AircraftTexts& texts);
+
+} // namespace ab
