@@ -105,6 +105,9 @@ const Text3 ZeroLift{"Can not calculate: the aircraft carries no lift.",
                      "Kann nicht berechnen: das Flugzeug erzeugt keinen Auftrieb.",
                      "No se puede calcular: el avión no genera sustentación."};
 
+const Text3 InconsistentLattice{"EINFLUSS: Irgend ein Kuddel-Muddel", "EINFLUSS: Irgend ein Kuddel-Muddel",
+                                "EINFLUSS: Irgend ein Kuddel-Muddel"};
+
 const Text3 ReferenceAreaLabel{"Reference area (S): ", "Bezugsfläche (S): ", "plano de referencia (S): "};
 const Text3 ReferenceLengthLabel{"Reference length (lm): ", "Bezugstiefe (lm): ",
                                  "profundidad de referencia (lm): "};
