@@ -125,6 +125,9 @@ const Text3 FileCannotSave{"Cannot save \"{file}\": {reason}. The file on the di
                            "Kann \"{file}\" nicht speichern: {reason}. Die Datei auf der Platte blieb unverändert.",
                            "No se puede guardar \"{file}\": {reason}. El archivo en el disco no se modificó."};
 
+const Text3 InconsistentLattice{"EINFLUSS: Irgend ein Kuddel-Muddel", "EINFLUSS: Irgend ein Kuddel-Muddel",
+                                "EINFLUSS: Irgend ein Kuddel-Muddel"};
+
 const Text3 ReferenceAreaLabel{"Reference area (S): ", "Bezugsfläche (S): ", "plano de referencia (S): "};
 const Text3 ReferenceLengthLabel{"Reference length (lm): ", "Bezugstiefe (lm): ",
                                  "profundidad de referencia (lm): "};

@@ -1,0 +1,47 @@
+// The calculation of the neutral point over the whole aircraft, in the order the calculate button
+// runs it, without any window: the same steps for the window and for batch mode.
+//
+// Routine index (in the order of a run):
+//   recalculate  wing texts -> station tables and planform figures (model/recalculation.h)
+//   GRID         station tables, areas -> panel counts; refuses plans beyond the table sizes
+//   KONFLIKT2    panel counts, heights -> wings too close in height moved apart, fields rewritten
+//   TRAWY2       station tables, counts -> lattice; TRAPEZ_TRIM (TRIM9M, FCN, SIMQ90) per trapezoid
+//   EINFLUSS     lattice -> influence matrix (INDU per horseshoe and control point, both halves)
+//   LOES         matrix -> circulations, by SIMQ902 (blocked elimination with partial pivoting)
+//   WIRBEL_ERG   circulations -> pressures, wing and aircraft neutral points, reference wing
+//   STABIL       neutral point, reference chord -> centre-of-gravity figures (stability/)
+#pragma once
+
+#include "lang/language.h"
+#include "model/aircraft.h"
+#include "model/aircraft_texts.h"
+#include "solver/solver_data.h"
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ab {
+
+struct CalculationCallbacks {
+    std::function<void(int remaining)> countdown;   // pivot steps still to do (throttle is the caller's)
+    std::function<void(int wing, const std::string& zText)> heightChanged; // Edit_z<wing> gets zText
+};
+
+struct CalculationRun {
+    bool failed = false;           // CalcFailed at the end
+    bool wingsMoved = false;       // WingsMoved
+    std::vector<std::string> memo; // the lines Memo1 holds at the end, in order
+    bool memoVisible = false;
+    std::vector<std::pair<int, double>> movedHeights; // (wing, height the field now shows) per write
+};
+
+// Runs one calculation: recalculation pass, GRID, KONFLIKT2, then TRAWY2 unless a step failed, then
+// EINFLUSS, LOES and WIRBEL_ERG unless a step failed. Sets ResultsValid and SolverDataValid after a
+// complete run and copies WingCount into ActiveWingCount at the end of every run. Heights moved by
+// KONFLIKT2 are written into `texts` (and reported through heightChanged).
+CalculationRun calculate(Aircraft& aircraft, AircraftTexts& texts, SolverData& solver,
+                         Language language, const CalculationCallbacks& callbacks = {});
+
+} // namespace ab

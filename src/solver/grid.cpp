@@ -1,0 +1,187 @@
+#include "solver/grid.h"
+
+#include "model/numbers.h"
+#include "solver/trimming.h"
+
+#include <cmath>
+
+namespace ab {
+namespace {
+
+// A planned count as an int. Counts beyond any table stay recognisable as too large; a count that
+// is not a number (no area at all) plans nothing.
+int countOf(double v)
+{
+    if (!(v >= 0))
+        return 0;
+    return v > 1e6 ? 1000000 : static_cast<int>(v);
+}
+
+void refuseWing(Aircraft& ac, Language l, int w, std::vector<std::string>& failures)
+{
+    const MessageTexts& m = messageTexts(l);
+    failures.push_back(m.WingFailure[w]);
+    failures.push_back(m.WingAdvice);
+    ac.CalcFailed = true;
+}
+
+// Trapezoids of positive width whose chords are both 0 would divide by a zero mean chord.
+bool refuseChordlessTrapezoids(Aircraft& ac, Language l, std::vector<std::string>& failures)
+{
+    bool refused = false;
+    for (int w = 1; w <= ac.ActiveWingCount; ++w) {
+        for (int t = 1; t < ac.StationCount[w]; ++t) {
+            const double width = ac.StationY[t][w] - ac.StationY[t - 1][w];
+            const double meanChord = (ac.StationChord[t - 1][w] + ac.StationChord[t][w]) / 2;
+            if (width > 0 && meanChord == 0) {
+                failures.push_back(trapezoidFailureLine(l, w, t));
+                failures.push_back(messageTexts(l).TrapezoidAdvice);
+                ac.CalcFailed = true;
+                refused = true;
+            }
+        }
+    }
+    return refused;
+}
+
+// Budget reference among the first three wings by area.
+int budgetReference(const Aircraft& ac)
+{
+    const auto& S = ac.WingArea;
+    if (ac.ActiveWingCount <= 1)
+        return 1;
+    if (ac.ActiveWingCount == 2)
+        return S[1] > S[2] ? 1 : 2;
+    int a = (S[1] < S[2] && S[2] >= S[3]) ? 2 : 1;
+    if (S[1] < S[3] && S[2] <= S[3])
+        a = 3;
+    return a;
+}
+
+} // namespace
+
+void GRID(Aircraft& ac, PanelCounts& c, Language l, std::vector<std::string>& failures)
+{
+    c = PanelCounts{};
+    if (refuseChordlessTrapezoids(ac, l, failures))
+        return;
+
+    const double Sa = ac.WingArea[budgetReference(ac)];
+    PerWing<bool> tooLarge{};
+    double panelSum = 0;
+    for (int i = 1; i <= ac.ActiveWingCount; ++i) {
+        const double S = ac.WingArea[i];
+        // A wing without area gets no panels; against a reference without area any other is too large.
+        const double budget = S == 0 ? 0.0 : Round(400 * S / Sa);
+        c.PanelBudget[i] = countOf(budget);
+        const int tip = ac.StationCount[i] - 1;
+        const double b = 2 * (ac.StationY[tip][i] - ac.StationY[0][i]);
+        const double A = b * b / S;
+        const double chordwise = std::fmax(Round(std::sqrt(2 * budget / A)), 1.0);
+        c.ChordwiseCount[i] = countOf(chordwise);
+        tooLarge[i] = !(chordwise <= MaxChordwiseCount);
+
+        double strips = 0;
+        for (int t = 1; t <= tip; ++t) {
+            const double width = ac.StationY[t][i] - ac.StationY[t - 1][i];
+            if (!(width > 0))
+                continue;
+            const double meanChord = (ac.StationChord[t - 1][i] + ac.StationChord[t][i]) / 2;
+            const double n = std::fmax(Round(width * chordwise / meanChord), 1.0);
+            c.TrapezoidStripCount[t][i] = countOf(n);
+            tooLarge[i] = tooLarge[i] || !(n <= MaxTrapezoidStrips);
+            strips += n;
+        }
+        c.StripCount[i] = countOf(strips);
+        tooLarge[i] = tooLarge[i] || !(strips <= MaxStripCount);
+        panelSum += strips * chordwise;
+    }
+    c.PanelCount = countOf(panelSum);
+
+    bool refused = false;
+    for (int i = 1; i <= MaxWings; ++i) {
+        if (tooLarge[i]) {
+            refuseWing(ac, l, i, failures);
+            refused = true;
+        }
+    }
+    if (!refused && c.PanelCount > MaxPanelCount) {
+        int most = 1;
+        for (int i = 2; i <= ac.ActiveWingCount; ++i)
+            if (c.StripCount[i] * c.ChordwiseCount[i] > c.StripCount[most] * c.ChordwiseCount[most])
+                most = i;
+        refuseWing(ac, l, most, failures);
+    }
+}
+
+void TRAWY2(Aircraft& ac, SolverData& sd, Language l, std::vector<std::string>& failures)
+{
+    const PanelCounts& c = sd.counts;
+    for (int w = 1; w <= MaxWings; ++w)
+        sd.lattice[w].strips.clear();
+
+    for (int w = 1; w <= ac.ActiveWingCount; ++w) {
+        const int nc = c.ChordwiseCount[w];
+        std::vector<Strip>& strips = sd.lattice[w].strips;
+        strips.assign(1, Strip{}); // strip 0 unused
+        for (int t = 1; t < ac.StationCount[w]; ++t) {
+            const int n = c.TrapezoidStripCount[t][w];
+            if (n == 0)
+                continue;
+            const double x0 = ac.StationLeX[t - 1][w], y0 = ac.StationY[t - 1][w], c0 = ac.StationChord[t - 1][w];
+            const double dX = ac.StationLeX[t][w] - x0;
+            const double dY = ac.StationY[t][w] - y0;
+            const double dC = ac.StationChord[t][w] - c0;
+
+            std::vector<double> f{0.0, 1.0};
+            if (n >= 2) {
+                TrimResult trim = TRAPEZ_TRIM(ac.StationChord[t][w], c0, dY, n);
+                if (!trim.converged) {
+                    failures.push_back(trapezoidFailureLine(l, w, t));
+                    failures.push_back(messageTexts(l).TrapezoidAdvice);
+                    ac.CalcFailed = true;
+                }
+                f = std::move(trim.fractions);
+            }
+
+            // Panel borders, bound-vortex ends (quarter point of each panel) and y of one strip edge.
+            const auto edge = [&](double fr, std::vector<double>& border, std::vector<double>& vortex) {
+                const double xe = x0 + dX * fr, ce = c0 + dC * fr, pe = ce / nc;
+                border.resize(nc + 1);
+                vortex.resize(nc + 1);
+                for (int q = 0; q < nc; ++q)
+                    border[q] = xe + pe * q;
+                border[nc] = xe + ce;
+                vortex[0] = 0;
+                for (int q = 1; q <= nc; ++q)
+                    vortex[q] = xe + pe * (q - 0.75);
+                return y0 + dY * fr;
+            };
+            for (int s = 1; s <= n; ++s) {
+                Strip strip;
+                strip.YLeft = edge(f[s - 1], strip.PanelEdgeXLeft, strip.VortexXLeft);
+                strip.YRight = edge(f[s], strip.PanelEdgeXRight, strip.VortexXRight);
+                strips.push_back(std::move(strip));
+            }
+        }
+        // Control points at the three-quarter point of each panel on the strip centre line.
+        for (std::size_t J = 1; J < strips.size(); ++J) {
+            Strip& s = strips[J];
+            std::vector<double> mid(nc + 1);
+            for (int q = 0; q <= nc; ++q)
+                mid[q] = (s.PanelEdgeXLeft[q] + s.PanelEdgeXRight[q]) / 2;
+            s.ControlX.resize(nc + 2);
+            s.ControlX[0] = mid[0];
+            for (int q = 1; q <= nc; ++q)
+                s.ControlX[q] = 0.25 * mid[q - 1] + 0.75 * mid[q];
+            s.ControlX[nc + 1] = mid[nc];
+            s.ControlY = (s.YLeft + s.YRight) / 2;
+            s.Chord = mid[nc] - mid[0];
+            s.PanelPressure.assign(nc + 1, 0.0);
+        }
+    }
+    for (int w = 1; w <= MaxWings; ++w)
+        sd.lattice[w].WingZ = ac.posZ[w];
+}
+
+} // namespace ab

@@ -1,0 +1,26 @@
+// Panel layout: GRID plans how many strips and chordwise panels each wing half gets, TRAWY2 builds
+// the lattice of horseshoe vortices and control points from the station tables.
+#pragma once
+
+#include "lang/language.h"
+#include "model/aircraft.h"
+#include "solver/solver_data.h"
+
+#include <string>
+#include <vector>
+
+namespace ab {
+
+// Panel counts of wings 1..ActiveWingCount: about 400 panels on the half of the largest of the
+// first three wings, the others in proportion to their area, panels about square. Refuses (failure
+// lines appended, CalcFailed set): a trapezoid of positive width and mean chord 0 (before any
+// planning), and a wing with more than 299 chordwise panels or strips, or a trapezoid of more than
+// 297 strips; when all wings pass, more than 3000 panels in all, naming the wing with most panels.
+void GRID(Aircraft& aircraft, PanelCounts& counts, Language language, std::vector<std::string>& failures);
+
+// Lattice of wings 1..ActiveWingCount from the station tables, the heights posZ and the counts of
+// GRID. Trapezoids of two or more strips are trimmed; a trimming that does not converge appends its
+// two lines and sets CalcFailed, the tables are completed all the same.
+void TRAWY2(Aircraft& aircraft, SolverData& solver, Language language, std::vector<std::string>& failures);
+
+} // namespace ab

@@ -1,0 +1,35 @@
+// Influence coefficients of the vortex lattice: the downwash a horseshoe vortex of unit circulation
+// induces at a point, and the matrix of these over all control points and horseshoes.
+#pragma once
+
+#include "model/aircraft.h"
+#include "solver/solver_data.h"
+
+namespace ab {
+
+struct Vec3 {
+    double x = 0, y = 0, z = 0;
+};
+
+// Downwash (z component, without the factor 1/(4 pi)) at a point P of a horseshoe of unit
+// circulation: bound vortex from A to B, trailing legs from A and B parallel to +x to infinity.
+// r1 = P - A, r2 = P - B. A point on the line of a trailing leg (y = z = 0 relative to its end)
+// gets z = 1e-17 in the trailing terms, so its coefficient stays finite.
+//
+//        A o====bound====o B       --> y
+//          |             |
+//          |  trailing   |         x rearward, legs to +infinity
+//          v             v
+double INDU(const Vec3& r1, const Vec3& r2);
+
+// Fills solver.matrix with the influence coefficients of every horseshoe j (column) at every control
+// point i (row), each the sum of the right-half horseshoe and its mirror image on the left half
+// (ends mirrored to -y and exchanged, so it turns the other way), already multiplied by 0.0795775
+// (1/(4 pi) to seven digits) for the solve. Size PanelCount x PanelCount, column-major, in the
+// global panel numbering (wing, strip, chordwise panel). Columns are assembled on all cores.
+// Returns false when the lattice does not hold PanelCount panels (the matrix is then not filled).
+// Not checked: that no control point coincides with a vortex end (its coefficient is not finite;
+// the solve reports that).
+bool EINFLUSS(const Aircraft& aircraft, SolverData& solver);
+
+} // namespace ab

@@ -1,0 +1,150 @@
+#include "solver/vortex_results.h"
+
+#include "model/numbers.h"
+
+#include <cmath>
+
+namespace ab {
+namespace {
+
+// Exact integral of the squared chord over a strip whose chord runs linearly from cL to cR.
+double squaredChordIntegral(double cL, double cR, double dy)
+{
+    const double d = cL - cR;
+    return (cL * cL - cL * d + d * d / 3) * dy;
+}
+
+double innerChord(const Strip& s) { return s.PanelEdgeXLeft.back() - s.PanelEdgeXLeft.front(); }
+double outerChord(const Strip& s) { return s.PanelEdgeXRight.back() - s.PanelEdgeXRight.front(); }
+
+// The wing with the largest panelled half-span; on half-spans equal to 0.1 mm the larger area.
+int referenceWing(const Aircraft& ac, const SolverData& sd)
+{
+    double bestSpan = 0, bestArea = 0;
+    int m = 0;
+    for (int w = 1; w <= ac.ActiveWingCount; ++w) {
+        const auto& strips = sd.lattice[w].strips;
+        if (strips.size() < 2)
+            continue;
+        const double h = strips.back().YRight - strips[1].YLeft;
+        if (h > bestSpan || (ac.WingArea[w] > bestArea && Round(10 * bestSpan) == Round(10 * h))) {
+            m = w;
+            bestArea = ac.WingArea[w];
+            bestSpan = h;
+        }
+    }
+    return m;
+}
+
+// Reference area and chord, with the centre gap of the reference wing filled by a rectangle of its
+// root chord; and its half planform closed along the centre line.
+void referenceFigures(Aircraft& ac, SolverData& sd)
+{
+    const int m = referenceWing(ac, sd);
+    sd.ReferenceWing = m;
+    sd.ReferenceOutline.clear();
+    if (m == 0) {
+        ac.ReferenceArea = 0;
+        ac.ReferenceMac = 0;
+        return;
+    }
+    ac.ReferenceMac = ac.WingMac[m];
+    ac.ReferenceArea = ac.WingArea[m];
+    const auto& strips = sd.lattice[m].strips;
+    const double y0 = strips[1].YLeft;
+    if (y0 != 0) {
+        const double c0 = innerChord(strips[1]);
+        ac.ReferenceArea = c0 * 2 * y0 + ac.WingArea[m];
+        double Q = c0 * c0 * y0;
+        for (std::size_t J = 1; J < strips.size(); ++J)
+            Q += squaredChordIntegral(innerChord(strips[J]), outerChord(strips[J]), strips[J].YRight - strips[J].YLeft);
+        ac.ReferenceMac = 2 * Q / ac.ReferenceArea;
+    }
+
+    const int N = ac.StationCount[m];
+    const int P = 2 * N + 2;
+    std::vector<OutlinePoint>& o = sd.ReferenceOutline;
+    o.resize(P);
+    o[0] = {ac.StationLeX[0][m], 0};
+    o[P - 1] = {ac.StationLeX[0][m] + ac.StationChord[0][m], 0};
+    for (int s = 0; s < N; ++s) {
+        o[1 + s] = {ac.StationLeX[s][m], ac.StationY[s][m]};
+        o[P - 2 - s] = {ac.StationLeX[s][m] + ac.StationChord[s][m], ac.StationY[s][m]};
+    }
+}
+
+void clearResults(Aircraft& ac, int w)
+{
+    ac.WingMac[w] = ac.WingSpan[w] = ac.WingArea[w] = ac.WingAspectRatio[w] = 0;
+    ac.WingLiftSlope[w] = ac.WingNeutralX[w] = ac.WingLiftCentreY[w] = 0;
+}
+
+bool finiteResults(const Aircraft& ac)
+{
+    bool ok = std::isfinite(ac.NeutralPointX) && std::isfinite(ac.ReferenceArea) && std::isfinite(ac.ReferenceMac);
+    for (int w = 1; w <= MaxWings; ++w)
+        ok = ok && std::isfinite(ac.WingMac[w]) && std::isfinite(ac.WingSpan[w]) && std::isfinite(ac.WingArea[w]) &&
+             std::isfinite(ac.WingAspectRatio[w]) && std::isfinite(ac.WingLiftSlope[w]) &&
+             std::isfinite(ac.WingNeutralX[w]) && std::isfinite(ac.WingLiftCentreY[w]);
+    return ok;
+}
+
+} // namespace
+
+VortexOutcome WIRBEL_ERG(Aircraft& ac, SolverData& sd)
+{
+    for (int w = 1; w <= MaxWings; ++w)
+        clearResults(ac, w);
+    double Ltot = 0, Mtot = 0;
+    std::size_t n = 0;
+    for (int w = 1; w <= ac.ActiveWingCount; ++w) {
+        const int nc = sd.counts.ChordwiseCount[w];
+        auto& strips = sd.lattice[w].strips;
+        if (strips.size() < 2)
+            continue;
+        double L = 0, M = 0, R = 0, S = 0, Q = 0;
+        for (std::size_t J = 1; J < strips.size(); ++J) {
+            Strip& s = strips[J];
+            const double p = s.Chord / nc, dy = s.YRight - s.YLeft;
+            double Ls = 0;
+            for (int k = 1; k <= nc; ++k) {
+                const double gamma = sd.Circulation[n++];
+                const double lift = 2 * gamma * dy;
+                s.PanelPressure[k] = 2 * gamma / p;
+                Ls += lift;
+                const double xm = (s.VortexXLeft[k] + s.VortexXRight[k]) / 2;
+                Mtot -= 2 * lift * xm;
+                M -= 2 * lift * xm;
+            }
+            R -= Ls * (s.YLeft + s.YRight) / 2;
+            const double cL = innerChord(s), cR = outerChord(s);
+            Q += squaredChordIntegral(cL, cR, dy);
+            S += (cL + cR) * dy;
+            L += 2 * Ls;
+        }
+        ac.WingMac[w] = 2 * Q / S;
+        ac.WingSpan[w] = 2 * strips.back().YRight;
+        ac.WingArea[w] = S;
+        ac.WingAspectRatio[w] = ac.WingSpan[w] * ac.WingSpan[w] / S;
+        if (L != 0) {
+            ac.WingLiftSlope[w] = L / S;
+            ac.WingNeutralX[w] = -M / L;
+            ac.WingLiftCentreY[w] = -2 * R / L;
+        }
+        Ltot += L;
+    }
+    ac.NeutralPointX = Ltot != 0 ? -Mtot / Ltot : 0;
+    referenceFigures(ac, sd);
+
+    VortexOutcome outcome = Ltot == 0 ? VortexOutcome::ZeroLift
+                            : finiteResults(ac) ? VortexOutcome::Ok
+                                                : VortexOutcome::NotFinite;
+    if (outcome != VortexOutcome::Ok) {
+        for (int w = 1; w <= MaxWings; ++w)
+            clearResults(ac, w);
+        ac.NeutralPointX = ac.ReferenceArea = ac.ReferenceMac = 0;
+    }
+    return outcome;
+}
+
+} // namespace ab

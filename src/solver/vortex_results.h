@@ -1,0 +1,22 @@
+// Vortex results: from the circulations of all panels the pressure coefficients, per wing the lift
+// slope, neutral point, spanwise centre of lift and planform figures of the lattice, the neutral
+// point of the aircraft and the reference wing with its area, chord and outline.
+#pragma once
+
+#include "model/aircraft.h"
+#include "solver/solver_data.h"
+
+namespace ab {
+
+enum class VortexOutcome {
+    Ok,
+    ZeroLift,  // the aircraft carries no lift: no neutral point
+    NotFinite, // a result is not a finite number
+};
+
+// All figures for onset speed 1 and angle of attack 1 rad. A wing without strips, or whose lift is
+// 0, keeps its lift results at 0. Unless the outcome is Ok, the aircraft results are set to 0 and no
+// figure written is infinite or not a number.
+VortexOutcome WIRBEL_ERG(Aircraft& aircraft, SolverData& solver);
+
+} // namespace ab

@@ -1,0 +1,60 @@
+#include "stability/stability.h"
+
+#include "model/numbers.h"
+
+#include <cmath>
+
+namespace ab {
+
+StabilityFigures stabilityFigures(const Aircraft& ac, double desiredPercent)
+{
+    StabilityFigures f;
+    const bool oneWing = ac.ActiveWingCount < 2;
+    f.StabilityLow = oneWing ? 4 : 8;
+    f.StabilityHigh = oneWing ? 8 : 16;
+    // The centre of gravity lies the margin (percent of the reference chord) ahead of the neutral point.
+    const auto cgFor = [&](double percent) { return ac.NeutralPointX - ac.ReferenceMac * percent * 0.01; };
+    f.StabilityDesired = std::isfinite(desiredPercent) ? desiredPercent : 0;
+    f.CgDesired = cgFor(f.StabilityDesired);
+    if (!std::isfinite(f.CgDesired)) {
+        f.StabilityDesired = 0;
+        f.CgDesired = cgFor(0);
+    }
+    f.CgAtLow = cgFor(f.StabilityLow);
+    f.CgAtHigh = cgFor(f.StabilityHigh);
+    return f;
+}
+
+std::vector<StabilityRow> stabilityRows(const Aircraft& ac, const StabilityFigures& f, Language l,
+                                        bool automatic)
+{
+    const std::string cg(texts::CgPrefix.in(l));
+    std::vector<StabilityRow> rows;
+    rows.push_back({232, StabilityInk::Black,
+                    std::string(texts::ReferenceAreaLabel.in(l)) + formatFixed(ac.ReferenceArea / 10000, 2) + "dm^2 "});
+    rows.push_back({249, StabilityInk::Black,
+                    std::string(texts::ReferenceLengthLabel.in(l)) + formatFixed(ac.ReferenceMac, 1) + "mm "});
+    if (automatic) {
+        rows.push_back({266, StabilityInk::Blue,
+                        cg + formatFixed(f.StabilityHigh, 0) + "%): " + formatFixed(f.CgAtHigh, 1) + "mm   "});
+        rows.push_back({282, StabilityInk::Blue,
+                        cg + formatFixed(f.StabilityLow, 0) + "%): " + formatFixed(f.CgAtLow, 1) + "mm   "});
+    } else {
+        rows.push_back({282, StabilityInk::Blue,
+                        cg + formatFixed(f.StabilityDesired, 1) + "%): " + formatFixed(f.CgDesired, 1) + "mm     "});
+    }
+    rows.push_back({298, StabilityInk::Red,
+                    std::string(texts::NeutralPointPrefix.in(l)) + formatFixed(ac.NeutralPointX, 1) + "mm    "});
+    return rows;
+}
+
+std::string label21Text(const Aircraft& ac, const StabilityFigures& f, Language l)
+{
+    if (!ac.ResultsValid)
+        return "%";
+    return std::string(texts::MarginDifference.in(l)) + formatFixed(ac.NeutralPointX - f.CgDesired, 1) + "mm";
+}
+
+std::string marginFieldText(int position) { return formatFixed(30 - position / 2.0, 1, 4); }
+
+} // namespace ab

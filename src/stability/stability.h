@@ -1,0 +1,43 @@
+// Static stability: where the centre of gravity belongs for a margin in percent of the reference
+// chord ahead of the neutral point, and the texts the aircraft top view and Label21 show.
+#pragma once
+
+#include "lang/language.h"
+#include "model/aircraft.h"
+
+#include <string>
+#include <vector>
+
+namespace ab {
+
+struct StabilityFigures {
+    double StabilityLow = 0, StabilityHigh = 0, StabilityDesired = 0; // %
+    double CgAtLow = 0, CgAtHigh = 0, CgDesired = 0;                  // x, mm
+};
+
+// The automatic range is 4..8 % for one wing and 8..16 % otherwise (by ActiveWingCount). A desired
+// margin that would put the centre of gravity out of range of a double counts as 0 %.
+StabilityFigures stabilityFigures(const Aircraft& aircraft, double desiredPercent);
+
+// One text line of the aircraft top view, written at pixel column 9.
+enum class StabilityInk { Black, Blue, Red };
+struct StabilityRow {
+    int row = 0; // pixel row 232 .. 298
+    StabilityInk ink = StabilityInk::Black;
+    std::string text;
+};
+
+// The lines of rows 232 to 298: reference area, reference length, the centre of gravity for the
+// high and low margin (automatic) or for the desired margin (manual), and the neutral point.
+std::vector<StabilityRow> stabilityRows(const Aircraft& aircraft, const StabilityFigures& figures,
+                                        Language language, bool automatic);
+
+// The caption of Label21 behind the margin field: "%" while the results are stale, otherwise the
+// distance of the neutral point ahead of the desired centre of gravity, e.g. "%  AC-CG= 15.0mm".
+std::string label21Text(const Aircraft& aircraft, const StabilityFigures& figures, Language language);
+
+// The text ScrollBar5 writes into Edit_Mstab for a position 0..60: 30 % down to 0 % in half steps,
+// one decimal, right-aligned in 4 characters.
+std::string marginFieldText(int scrollPosition);
+
+} // namespace ab
