@@ -1,4 +1,7 @@
-// Program entry: batch calculations run without a window; otherwise the main window starts.
+// Program entry: options starting with "--" run batch mode, before any window library starts, so it
+// needs no display; otherwise the main window opens.
+#include "cli/arguments.h"
+#include "cli/batch.h"
 #include "ui/display.h"
 #include "ui/main_window.h"
 
@@ -7,6 +10,8 @@
 
 int main(int argc, char** argv)
 {
+    if (ab::wantsBatchMode(argc, argv))
+        return ab::batchMain(argc, argv);
     if (!ab::hasDisplay()) {
         std::fputs(ab::noDisplayMessage(), stderr);
         return 1;

@@ -1,0 +1,136 @@
+#include "cli/arguments.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace ab {
+namespace {
+
+std::optional<double> strictNumber(const std::string& text)
+{
+    double v = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, v);
+    if (ec != std::errc() || ptr != end || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+std::optional<Language> languageNamed(const std::string& name)
+{
+    if (name == "en")
+        return Language::English;
+    if (name == "de")
+        return Language::German;
+    if (name == "es")
+        return Language::Spanish;
+    return std::nullopt;
+}
+
+} // namespace
+
+ParsedArguments parseBatchArguments(const std::vector<std::string>& args)
+{
+    ParsedArguments p;
+    BatchOptions& o = p.options;
+    bool haveCalc = false;
+    for (std::size_t i = 0; i < args.size() && p.ok(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> value;
+        if (const std::size_t eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name.resize(eq);
+        }
+        const auto takeValue = [&]() -> std::optional<std::string> {
+            if (value)
+                return value;
+            if (i + 1 < args.size())
+                return args[++i];
+            p.error = "option " + name + " needs a value";
+            return std::nullopt;
+        };
+        const auto noValue = [&]() {
+            if (value)
+                p.error = "option " + name + " takes no value";
+        };
+
+        if (name == "--help" || name == "-h") {
+            noValue();
+            o.help = true;
+        } else if (name == "--version") {
+            noValue();
+            o.version = true;
+        } else if (name == "--json") {
+            noValue();
+            o.json = true;
+        } else if (name == "--calc") {
+            if (auto v = takeValue()) {
+                if (haveCalc)
+                    p.error = "--calc is given twice";
+                o.file = *v;
+                haveCalc = true;
+            }
+        } else if (name == "--save") {
+            if (auto v = takeValue()) {
+                if (v->empty())
+                    p.error = "--save needs a file name";
+                o.saveAs = *v;
+            }
+        } else if (name == "--margin") {
+            if (auto v = takeValue()) {
+                if (auto m = strictNumber(*v))
+                    o.marginPercent = *m;
+                else
+                    p.error = "--margin needs a number of percent such as 7.5, not \"" + *v + "\"";
+            }
+        } else if (name == "--lang") {
+            if (auto v = takeValue()) {
+                if (auto l = languageNamed(*v))
+                    o.language = *l;
+                else
+                    p.error = "--lang is en, de or es, not \"" + *v + "\"";
+            }
+        } else {
+            p.error = "unknown argument \"" + args[i] + "\"";
+        }
+    }
+    if (p.ok() && !o.help && !o.version) {
+        if (!haveCalc)
+            p.error = "nothing to do: give --calc FILE";
+        else if (o.file.empty())
+            p.error = "--calc needs a file name";
+    }
+    return p;
+}
+
+bool wantsBatchMode(int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]).rfind("--", 0) == 0)
+            return true;
+    return false;
+}
+
+std::string usageText()
+{
+    return "Usage: aerobalance [FILE]\n"
+           "       aerobalance --calc FILE [--json] [--save OUT] [--margin PERCENT] [--lang en|de|es]\n"
+           "\n"
+           "Without options the window opens, with FILE (.wk4 or .da4) loaded if one is given.\n"
+           "\n"
+           "--calc FILE        calculate the neutral point of the aircraft in FILE without a window and\n"
+           "                   print the summary: neutral point, recommended centres of gravity and the\n"
+           "                   figures of every wing\n"
+           "--json             print one JSON object instead of the text summary\n"
+           "--save OUT         also save the aircraft with its results to OUT (.wk4 is added when missing)\n"
+           "--margin PERCENT   stability margin for the desired centre of gravity (default 7.5)\n"
+           "--lang en|de|es    language of the summary and the messages (default en)\n"
+           "--help             show this text\n"
+           "--version          show the version\n"
+           "\n"
+           "Exit status: 0 done, 1 the calculation failed, 2 bad arguments or a file that cannot be\n"
+           "read, is refused or cannot be saved.\n";
+}
+
+} // namespace ab

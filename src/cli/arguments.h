@@ -1,0 +1,38 @@
+// The command line of batch mode: `aerobalance --calc FILE [--json] [--save OUT] [--margin PERCENT]
+// [--lang en|de|es]`, `--help` and `--version`.
+#pragma once
+
+#include "lang/language.h"
+
+#include <string>
+#include <vector>
+
+namespace ab {
+
+struct BatchOptions {
+    std::string file;         // the aircraft file to calculate
+    bool json = false;        // one JSON object instead of the text summary
+    std::string saveAs;       // empty: nothing is saved
+    double marginPercent = 7.5;
+    Language language = Language::English;
+    bool help = false;
+    bool version = false;
+};
+
+struct ParsedArguments {
+    BatchOptions options;
+    std::string error; // one line naming the bad argument; empty when the line was understood
+    bool ok() const { return error.empty(); }
+};
+
+// Options may be written "--save OUT" or "--save=OUT".
+ParsedArguments parseBatchArguments(const std::vector<std::string>& args);
+
+// True when the program was started for batch mode or for its help or version: any argument that
+// starts with "--". The window takes at most one plain file name.
+bool wantsBatchMode(int argc, const char* const* argv);
+
+// The usage text of --help.
+std::string usageText();
+
+} // namespace ab

@@ -1,0 +1,103 @@
+#include "cli/batch.h"
+
+#include "cli/arguments.h"
+#include "cli/json_report.h"
+#include "cli/summary_text.h"
+#include "files/aircraft_writer.h"
+#include "files/file_messages.h"
+#include "files/open_aircraft.h"
+#include "model/recalculation.h"
+#include "solver/calculation.h"
+#include "stability/stability.h"
+
+#include <cerrno>
+#include <exception>
+#include <iostream>
+#include <system_error>
+
+namespace ab {
+namespace {
+
+int refuse(std::ostream& err, const std::string& line, int status = BatchBadInput)
+{
+    err << "aerobalance: " << line << '\n';
+    return status;
+}
+
+int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
+{
+    const Language l = o.language;
+    // The aircraft the window starts with, then the file opened over it.
+    Aircraft aircraft;
+    AircraftTexts texts = defaultAircraftTexts();
+    texts.comment = messageTexts(l).RemarksPrompt;
+    recalculate(aircraft, texts);
+
+    const OpenOutcome opened = openAircraftFile(o.file, aircraft, texts, l);
+    if (opened.status == AircraftReadStatus::NoFileChosen)
+        return refuse(err, fileMessage(l, texts::FileCannotOpen, o.file, std::generic_category().message(ENOENT)));
+    if (!opened.ok())
+        return refuse(err, opened.message);
+
+    SolverData solver;
+    const CalculationRun run = calculate(aircraft, texts, solver, l);
+    if (run.failed) {
+        for (const std::string& line : run.memo)
+            err << line << '\n';
+        return BatchCalculationFailed;
+    }
+    const StabilityFigures figures = stabilityFigures(aircraft, o.marginPercent);
+
+    // Saving after the calculation writes the results with the aircraft, as the window's save does.
+    std::string shownName = o.file;
+    if (!o.saveAs.empty()) {
+        shownName = applyExtensionRule(o.saveAs);
+        const SaveOutcome saved = saveAircraftFile(shownName, texts, aircraft, l);
+        if (!saved.ok)
+            return refuse(err, saved.message);
+    }
+
+    if (o.json) {
+        out << jsonReport(o.file, aircraft, solver, figures, run).dump(2) << '\n';
+    } else {
+        if (run.memoVisible) {
+            for (const std::string& line : run.memo)
+                out << line << '\n';
+            out << '\n';
+        }
+        out << summaryText(aircraft, figures, shownName, l);
+    }
+    out.flush();
+    return BatchDone;
+}
+
+} // namespace
+
+int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const ParsedArguments parsed = parseBatchArguments(args);
+    if (!parsed.ok())
+        return refuse(err, parsed.error + " (see aerobalance --help)");
+    const BatchOptions& o = parsed.options;
+    if (o.help) {
+        out << usageText();
+        return BatchDone;
+    }
+    if (o.version) {
+        out << "AeroBalance " AEROBALANCE_VERSION "\n";
+        return BatchDone;
+    }
+    try {
+        return calculateFile(o, out, err);
+    } catch (const std::exception& e) {
+        return refuse(err, std::string("the calculation stopped: ") + e.what(), BatchCalculationFailed);
+    }
+}
+
+int batchMain(int argc, const char* const* argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return runBatch(args, std::cout, std::cerr);
+}
+
+} // namespace ab

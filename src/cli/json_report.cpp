@@ -1,0 +1,66 @@
+#include "cli/json_report.h"
+
+#include <algorithm>
+#include <map>
+
+namespace ab {
+
+nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& ac, const SolverData& sd,
+                          const StabilityFigures& f, const CalculationRun& run)
+{
+    using json = nlohmann::ordered_json;
+    json wings = json::array();
+    for (int w = 1; w <= std::clamp(ac.WingCount, 0, MaxWings); ++w) {
+        wings.push_back({
+            {"wing", w},
+            {"span_mm", ac.WingSpan[w]},
+            {"area_mm2", ac.WingArea[w]},
+            {"mac_mm", ac.WingMac[w]},
+            {"aspect_ratio", ac.WingAspectRatio[w]},
+            {"r25_mm", ac.WingR25[w]},
+            {"neutral_point_mm", ac.WingNeutralX[w] - ac.posX[w]},
+            {"neutral_point_x_mm", ac.WingNeutralX[w]},
+            {"lift_centre_y_mm", ac.WingLiftCentreY[w]},
+            {"lift_slope", ac.WingLiftSlope[w]},
+            {"strips", sd.counts.StripCount[w]},
+            {"chordwise", sd.counts.ChordwiseCount[w]},
+            {"pos_x_mm", ac.posX[w]},
+            {"pos_z_mm", ac.posZ[w]},
+        });
+    }
+    // A wing moved more than once is listed once, with the height it ended at.
+    std::map<int, double> moved;
+    for (const auto& [wing, z] : run.movedHeights)
+        moved[wing] = z;
+    json movedWings = json::array();
+    for (const auto& [wing, z] : moved)
+        movedWings.push_back({{"wing", wing}, {"z_mm", z}});
+    json messages = json::array();
+    if (run.memoVisible)
+        for (const std::string& line : run.memo)
+            messages.push_back(line);
+
+    return {
+        {"file", fileName},
+        {"wing_count", ac.WingCount},
+        {"panel_count", sd.counts.PanelCount},
+        {"neutral_point_x_mm", ac.NeutralPointX},
+        {"reference_wing", sd.ReferenceWing},
+        {"reference_area_mm2", ac.ReferenceArea},
+        {"reference_mac_mm", ac.ReferenceMac},
+        {"stability",
+         {
+             {"low_percent", f.StabilityLow},
+             {"high_percent", f.StabilityHigh},
+             {"cg_at_low_mm", f.CgAtLow},
+             {"cg_at_high_mm", f.CgAtHigh},
+             {"desired_percent", f.StabilityDesired},
+             {"cg_desired_mm", f.CgDesired},
+         }},
+        {"wings", wings},
+        {"moved_wings", movedWings},
+        {"messages", messages},
+    };
+}
+
+} // namespace ab

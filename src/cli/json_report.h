@@ -1,0 +1,21 @@
+// The JSON object batch mode prints with --json: the aircraft's neutral point and reference wing,
+// the stability figures, every wing's planform and vortex figures, moved wings and messages.
+#pragma once
+
+#include "model/aircraft.h"
+#include "solver/calculation.h"
+#include "solver/solver_data.h"
+#include "stability/stability.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+
+namespace ab {
+
+// Keys in the order listed above; lengths in mm, areas in mm^2, numbers at full precision. Wings
+// 1..WingCount.
+nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& aircraft, const SolverData& solver,
+                          const StabilityFigures& figures, const CalculationRun& run);
+
+} // namespace ab
