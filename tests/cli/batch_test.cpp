@@ -1,0 +1,240 @@
+#include "cli/arguments.h"
+#include "cli/batch.h"
+#include "files/aircraft_writer.h"
+#include "files/open_aircraft.h"
+#include "model/numbers.h"
+#include "../files/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <set>
+#include <sstream>
+
+namespace ab {
+namespace {
+
+const std::string Examples = AEROBALANCE_SOURCE_DIR "/examples/";
+
+struct BatchRun {
+    int status = -1;
+    std::string out, err;
+};
+
+BatchRun batch(const std::vector<std::string>& args)
+{
+    std::ostringstream out, err;
+    BatchRun r;
+    r.status = runBatch(args, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+int lineCount(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
+
+std::set<std::string> keysOf(const nlohmann::json& object)
+{
+    std::set<std::string> keys;
+    for (const auto& [key, value] : object.items())
+        keys.insert(key);
+    return keys;
+}
+
+TEST(BatchArguments, AcceptsTheDocumentedForms)
+{
+    const ParsedArguments p =
+        parseBatchArguments({"--calc", "a.wk4", "--json", "--save=out", "--margin", "-2.5", "--lang=de"});
+    ASSERT_TRUE(p.ok()) << p.error;
+    EXPECT_EQ(p.options.file, "a.wk4");
+    EXPECT_TRUE(p.options.json);
+    EXPECT_EQ(p.options.saveAs, "out");
+    EXPECT_DOUBLE_EQ(p.options.marginPercent, -2.5);
+    EXPECT_EQ(p.options.language, Language::German);
+    EXPECT_DOUBLE_EQ(parseBatchArguments({"--calc=x"}).options.marginPercent, 7.5);
+    EXPECT_TRUE(parseBatchArguments({"--help"}).options.help);
+    EXPECT_TRUE(parseBatchArguments({"--version"}).options.version);
+}
+
+TEST(BatchArguments, RefusesWhatItDoesNotUnderstand)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"--json"},
+        {"--calc"},
+        {"--calc", ""},
+        {"--calc", "a", "--calc", "b"},
+        {"--calc", "a", "--margin", "7,5"},
+        {"--calc", "a", "--margin", "nan"},
+        {"--calc", "a", "--margin", "1e999"},
+        {"--calc", "a", "--lang", "fr"},
+        {"--calc", "a", "--save"},
+        {"--calc", "a", "--frobnicate"},
+        {"--calc", "a", "extra.wk4"},
+        {"--json=yes", "--calc", "a"},
+    };
+    for (const auto& args : bad)
+        EXPECT_FALSE(parseBatchArguments(args).ok()) << ::testing::PrintToString(args);
+}
+
+TEST(BatchArguments, OnlyDoubleDashOptionsLeaveTheWindowOut)
+{
+    const char* window[] = {"aerobalance", "plane.wk4"};
+    const char* batchRun[] = {"aerobalance", "--calc", "plane.wk4"};
+    const char* help[] = {"aerobalance", "--help"};
+    EXPECT_FALSE(wantsBatchMode(2, window));
+    EXPECT_TRUE(wantsBatchMode(3, batchRun));
+    EXPECT_TRUE(wantsBatchMode(2, help));
+}
+
+TEST(BatchMode, ExitStatusesAndErrorLines)
+{
+    const BatchRun help = batch({"--help"});
+    EXPECT_EQ(help.status, BatchDone);
+    EXPECT_NE(help.out.find("--calc FILE"), std::string::npos);
+    EXPECT_EQ(batch({"--version"}).out, "AeroBalance 3.4\n");
+
+    const BatchRun bad = batch({"--calc", Examples + "default.wk4", "--lang", "fr"});
+    EXPECT_EQ(bad.status, BatchBadInput);
+    EXPECT_TRUE(bad.out.empty());
+    EXPECT_EQ(lineCount(bad.err), 1);
+
+    test::TempFolder folder;
+    const std::string missing = folder.file("missing.wk4");
+    const BatchRun notThere = batch({"--calc", missing});
+    EXPECT_EQ(notThere.status, BatchBadInput);
+    EXPECT_EQ(lineCount(notThere.err), 1);
+    EXPECT_NE(notThere.err.find(missing), std::string::npos);
+
+    const std::string refused = folder.file("six.wk4");
+    test::writeBytes(refused, "<wings_count>6</wings_count>\r\n");
+    const BatchRun six = batch({"--calc", refused, "--lang", "es"});
+    EXPECT_EQ(six.status, BatchBadInput);
+    EXPECT_NE(six.err.find("6 alas"), std::string::npos) << six.err;
+
+    // A wing without chords cannot be divided into strips: the calculation fails with its lines.
+    std::string zero = test::readBytes(Examples + "trainer.wk4");
+    for (const std::string chord : {"<chord>260</chord>", "<chord>200</chord>"})
+        for (std::size_t at = zero.find(chord); at != std::string::npos; at = zero.find(chord))
+            zero.replace(at, chord.size(), "<chord>0</chord>");
+    const std::string zeroFile = folder.file("zero.wk4");
+    test::writeBytes(zeroFile, zero);
+    const BatchRun failed = batch({"--calc", zeroFile, "--json", "--save", folder.file("never.wk4")});
+    EXPECT_EQ(failed.status, BatchCalculationFailed);
+    EXPECT_TRUE(failed.out.empty());
+    EXPECT_NE(failed.err.find("Trapezium  1"), std::string::npos) << failed.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.file("never.wk4")));
+}
+
+TEST(BatchMode, JsonCarriesExactlyTheDocumentedKeys)
+{
+    const BatchRun r = batch({"--calc", Examples + "default.wk4", "--json", "--margin", "10"});
+    ASSERT_EQ(r.status, BatchDone) << r.err;
+    const nlohmann::json j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(keysOf(j), (std::set<std::string>{"file", "wing_count", "panel_count", "neutral_point_x_mm",
+                                                 "reference_wing", "reference_area_mm2", "reference_mac_mm",
+                                                 "stability", "wings", "moved_wings", "messages"}));
+    EXPECT_EQ(keysOf(j["stability"]), (std::set<std::string>{"low_percent", "high_percent", "cg_at_low_mm",
+                                                             "cg_at_high_mm", "desired_percent", "cg_desired_mm"}));
+    EXPECT_EQ(j["file"], Examples + "default.wk4");
+    EXPECT_EQ(j["wing_count"], 5);
+    ASSERT_EQ(j["wings"].size(), 5u);
+    int strips = 0;
+    for (int w = 0; w < 5; ++w) {
+        const nlohmann::json& wing = j["wings"][static_cast<std::size_t>(w)];
+        EXPECT_EQ(keysOf(wing), (std::set<std::string>{"wing", "span_mm", "area_mm2", "mac_mm", "aspect_ratio",
+                                                       "r25_mm", "neutral_point_mm", "neutral_point_x_mm",
+                                                       "lift_centre_y_mm", "lift_slope", "strips", "chordwise",
+                                                       "pos_x_mm", "pos_z_mm"}));
+        EXPECT_EQ(wing["wing"], w + 1);
+        for (const auto& [key, value] : wing.items())
+            EXPECT_TRUE(value.is_number() && std::isfinite(value.get<double>())) << key;
+        EXPECT_NEAR(wing["neutral_point_mm"].get<double>(),
+                    wing["neutral_point_x_mm"].get<double>() - wing["pos_x_mm"].get<double>(), 1e-9);
+        strips += wing["strips"].get<int>() * wing["chordwise"].get<int>();
+    }
+    EXPECT_EQ(j["panel_count"], strips);
+    const double np = j["neutral_point_x_mm"], mac = j["reference_mac_mm"];
+    EXPECT_GT(j["reference_area_mm2"].get<double>(), 0);
+    EXPECT_EQ(j["stability"]["desired_percent"], 10.0);
+    EXPECT_NEAR(j["stability"]["cg_desired_mm"].get<double>(), np - 0.10 * mac, 1e-9);
+    EXPECT_NEAR(j["stability"]["cg_at_high_mm"].get<double>(), np - 0.16 * mac, 1e-9);
+    EXPECT_TRUE(j["moved_wings"].empty());
+    EXPECT_TRUE(j["messages"].empty());
+}
+
+TEST(BatchMode, ReportsWingsMovedApartInHeight)
+{
+    test::TempFolder folder;
+    std::string level = test::readBytes(Examples + "trainer.wk4");
+    level.replace(level.find("<z>-110</z>"), 11, "<z>0</z>");
+    const std::string file = folder.file("level.wk4");
+    test::writeBytes(file, level);
+
+    const nlohmann::json j = nlohmann::json::parse(batch({"--calc", file, "--json"}).out);
+    ASSERT_EQ(j["moved_wings"].size(), 1u);
+    EXPECT_EQ(j["moved_wings"][0]["wing"], 2);
+    EXPECT_NE(j["moved_wings"][0]["z_mm"], 0);
+    EXPECT_EQ(j["wings"][1]["pos_z_mm"], j["moved_wings"][0]["z_mm"]);
+    EXPECT_EQ(j["messages"], nlohmann::json::array({"Attention:", "Wings are moved automatically in z-direction!"}));
+
+    const BatchRun text = batch({"--calc", file, "--lang", "de"});
+    EXPECT_EQ(text.out.rfind("Achtung:\n", 0), 0u) << text.out;
+}
+
+TEST(BatchMode, TextSummaryFollowsThePrintedRows)
+{
+    const BatchRun r = batch({"--calc", Examples + "trainer.wk4"});
+    ASSERT_EQ(r.status, BatchDone) << r.err;
+    const nlohmann::json j = nlohmann::json::parse(batch({"--calc", Examples + "trainer.wk4", "--json"}).out);
+    // Title, file, blank, five aircraft rows, then a blank line, a title and seven rows per wing.
+    EXPECT_EQ(lineCount(r.out), 3 + 5 + 2 * 9);
+    const std::string np = formatFixed(j["neutral_point_x_mm"].get<double>(), 1, 5) + " mm\n";
+    EXPECT_NE(r.out.find("aerodynamic center: "), std::string::npos);
+    EXPECT_NE(r.out.find(np), std::string::npos);
+    EXPECT_NE(r.out.find("recomemnded center of gravity by stab =  8%:"), std::string::npos);
+    EXPECT_NE(r.out.find("Center of gravity by stab = 7.5%:"), std::string::npos);
+    // The tailplane has one trapezoid: two station fields, then three empty ones; the right column
+    // starts after them at a fixed place.
+    const std::string tailStations = "xf:     0    20";
+    EXPECT_NE(r.out.find("\n" + tailStations + std::string(36 - tailStations.size(), ' ') + "wing span:"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("\nzf:  -110"), std::string::npos);
+    EXPECT_NE(r.out.find(" dm**2\n"), std::string::npos);
+
+    const BatchRun es = batch({"--calc", Examples + "trainer.wk4", "--lang", "es"});
+    EXPECT_NE(es.out.find("el resumen:"), std::string::npos);
+    EXPECT_NE(es.out.find("ala-2:\n"), std::string::npos);
+}
+
+TEST(BatchMode, SaveWritesTheResultsUnderTheTaggedName)
+{
+    test::TempFolder folder;
+    const BatchRun r = batch({"--calc", Examples + "biplane.da4", "--save", folder.file("biplane.da4")});
+    ASSERT_EQ(r.status, BatchDone) << r.err;
+    const std::string saved = folder.file("biplane.wk4");
+    EXPECT_NE(r.out.find(saved + "\n"), std::string::npos);
+    ASSERT_TRUE(std::filesystem::exists(saved));
+
+    Aircraft ac;
+    AircraftTexts texts = defaultAircraftTexts();
+    ASSERT_TRUE(openAircraftFile(saved, ac, texts, Language::English).ok());
+    EXPECT_TRUE(ac.ResultsValid);
+    EXPECT_EQ(texts.wingCount, 3);
+    const nlohmann::json j = nlohmann::json::parse(batch({"--calc", Examples + "biplane.da4", "--json"}).out);
+    EXPECT_NEAR(ac.NeutralPointX, j["neutral_point_x_mm"].get<double>(), 0.005);
+    EXPECT_NEAR(ac.ReferenceArea, j["reference_area_mm2"].get<double>(), 0.05);
+    // Saving what was opened gives the same bytes again.
+    EXPECT_EQ(aircraftFileText(texts, ac), test::readBytes(saved));
+
+    const std::string nowhere = folder.file("no folder/plane.wk4");
+    const BatchRun failed = batch({"--calc", Examples + "trainer.wk4", "--save", nowhere});
+    EXPECT_EQ(failed.status, BatchBadInput);
+    EXPECT_NE(failed.err.find(nowhere), std::string::npos);
+    EXPECT_TRUE(failed.out.empty());
+}
+
+} // namespace
+} // namespace ab
