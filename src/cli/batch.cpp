@@ -35,7 +35,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
 
     const OpenOutcome opened = openAircraftFile(o.file, aircraft, texts, l);
     if (opened.status == AircraftReadStatus::NoFileChosen)
-        return refuse(err, fileMessage(l, texts::FileCannotOpen, o.file, std::generic_category().message(ENOENT)));
+        return refuse(err, fileMessage(l, texts::FileCannotOpen, o.file, {.reason = std::generic_category().message(ENOENT)}));
     if (!opened.ok())
         return refuse(err, opened.message);
 

@@ -68,9 +68,11 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
     std::int32_t wing = 0;
     std::int32_t section = 0;
     bool inPosition = false;
+    int lineNumber = 0;
     // A line is read before the first end test, so an empty text is one empty line.
     do {
         const TaggedLine t = splitTag(lines.next());
+        ++lineNumber;
         if (t.tag.empty())
             continue;
         if (t.tag == "comment") {
@@ -80,6 +82,7 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
         if (t.tag == "wings_count") {
             record.wingCount() = parseLenientInt(t.value);
             extras.wingCountRead = true;
+            extras.wingCountLine = lineNumber;
             continue;
         }
         if (t.tag == "wing_id") {
@@ -137,6 +140,7 @@ void readLegacyAircraft(std::string_view text, Record& record, AircraftFileExtra
     for (int s = 0; s <= 52; ++s)
         record.slot[static_cast<std::size_t>(s)] = parseLenientInt(lines.next());
     extras.wingCountRead = true;
+    extras.wingCountLine = 1;
     std::string comment = " ";
     if (!lines.atEnd())
         lines.next();
@@ -182,7 +186,8 @@ AircraftFileReading readAircraftFile(const std::string& fileName, Language langu
         out.message = fileMessage(language, texts::FileNoWingCount, fileName);
     } else if (n < 1 || n > MaxWings) {
         out.status = AircraftReadStatus::Refused;
-        out.message = fileMessage(language, texts::FileBadWingCount, fileName, {}, std::to_string(n));
+        out.message = fileMessage(language, texts::FileBadWingCount, fileName,
+                                  {.value = std::to_string(n), .line = std::to_string(out.extras.wingCountLine)});
     }
     return out;
 }

@@ -61,6 +61,7 @@ struct AircraftFileExtras {
     std::optional<double> NeutralPointX; // mm
     std::optional<std::string> comment;  // lines joined by '\n'
     bool wingCountRead = false;          // the file gave a wing count (slot 0)
+    int wingCountLine = 0;               // the line it stands on, 1-based
 };
 
 struct FieldChange {

@@ -12,12 +12,14 @@ void replaceAll(std::string& s, std::string_view key, const std::string& by)
 } // namespace
 
 std::string fileMessage(Language language, const Text3& text, const std::string& file,
-                        const std::string& reason, const std::string& value)
+                        const MessageFields& fields)
 {
     std::string s(text.in(language));
-    // The file name goes in last, so braces inside it are never taken for placeholders.
-    replaceAll(s, "{reason}", reason);
-    replaceAll(s, "{value}", value);
+    // The file name and the system's reason go in last, so braces inside them are never taken for
+    // placeholders.
+    replaceAll(s, "{value}", fields.value);
+    replaceAll(s, "{line}", fields.line);
+    replaceAll(s, "{reason}", fields.reason);
     replaceAll(s, "{file}", file);
     return s;
 }
@@ -26,17 +28,17 @@ std::string readProblemMessage(Language language, const std::string& file, const
 {
     switch (content.problem) {
     case ReadProblem::None: return {};
-    case ReadProblem::CannotOpen: return fileMessage(language, texts::FileCannotOpen, file, content.reason);
-    case ReadProblem::ReadError: return fileMessage(language, texts::FileReadError, file, content.reason);
+    case ReadProblem::CannotOpen: return fileMessage(language, texts::FileCannotOpen, file, {.reason = content.reason});
+    case ReadProblem::ReadError: return fileMessage(language, texts::FileReadError, file, {.reason = content.reason});
     case ReadProblem::TooLarge: return fileMessage(language, texts::FileTooLarge, file);
-    case ReadProblem::NotText: return fileMessage(language, texts::FileNotText, file);
+    case ReadProblem::NotText: return fileMessage(language, texts::FileNotText, file, {.line = std::to_string(content.problemLine)});
     }
     return {};
 }
 
 std::string saveFailureMessage(Language language, const std::string& file, const WriteOutcome& outcome)
 {
-    return fileMessage(language, texts::FileCannotSave, file, outcome.reason);
+    return fileMessage(language, texts::FileCannotSave, file, {.reason = outcome.reason});
 }
 
 } // namespace ab

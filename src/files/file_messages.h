@@ -9,9 +9,16 @@
 
 namespace ab {
 
-// Fills "{file}", "{reason}" and "{value}" of a file message.
+// What a file message may say besides the file name.
+struct MessageFields {
+    std::string reason{}; // "{reason}": the system's reason
+    std::string value{};  // "{value}": a number read from the file
+    std::string line{};   // "{line}": the line of the file it concerns
+};
+
+// Fills "{file}" and the other fields of a file message.
 std::string fileMessage(Language language, const Text3& text, const std::string& file,
-                        const std::string& reason = {}, const std::string& value = {});
+                        const MessageFields& fields = {});
 
 // Why a file read was refused; empty when it was not.
 std::string readProblemMessage(Language language, const std::string& file, const TextFileContent& content);

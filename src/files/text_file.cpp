@@ -1,5 +1,6 @@
 #include "files/text_file.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -51,8 +52,10 @@ TextFileContent readTextFile(const std::string& path)
         out.reason = systemReason(error ? error : EIO);
     } else if (out.bytes.size() > MaxTextFileBytes) {
         out.problem = ReadProblem::TooLarge;
-    } else if (out.bytes.find('\0') != std::string::npos) {
+    } else if (const std::size_t nul = out.bytes.find('\0'); nul != std::string::npos) {
         out.problem = ReadProblem::NotText;
+        out.problemLine = 1 + static_cast<std::size_t>(std::count(out.bytes.begin(), out.bytes.begin() +
+                                                                   static_cast<std::ptrdiff_t>(nul), '\n'));
     }
     std::fclose(f);
     if (!out.ok())

@@ -23,6 +23,7 @@ enum class ReadProblem {
 struct TextFileContent {
     ReadProblem problem = ReadProblem::None;
     std::string reason; // the system's reason for CannotOpen and ReadError
+    std::size_t problemLine = 0; // NotText: the line holding the first NUL byte, 1-based
     std::string bytes;
     bool ok() const { return problem == ReadProblem::None; }
 };

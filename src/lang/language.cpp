@@ -112,15 +112,16 @@ const Text3 FileReadError{"Cannot read \"{file}\": {reason}.", "Kann \"{file}\" 
 const Text3 FileTooLarge{"\"{file}\" was not read: it is larger than 16 MiB.",
                          "\"{file}\" wurde nicht gelesen: die Datei ist größer als 16 MiB.",
                          "\"{file}\" no se leyó: el archivo es mayor de 16 MiB."};
-const Text3 FileNotText{"\"{file}\" was not read: it is not a text file (it holds a NUL byte).",
-                        "\"{file}\" wurde nicht gelesen: keine Textdatei (sie enthält ein NUL-Byte).",
-                        "\"{file}\" no se leyó: no es un archivo de texto (contiene un byte NUL)."};
+const Text3 FileNotText{"\"{file}\" was not read: it is not a text file (line {line} holds a NUL byte).",
+                        "\"{file}\" wurde nicht gelesen: keine Textdatei (Zeile {line} enthält ein NUL-Byte).",
+                        "\"{file}\" no se leyó: no es un archivo de texto (la línea {line} contiene un byte NUL)."};
 const Text3 FileNoWingCount{"\"{file}\" was not loaded: it does not give the number of wings.",
                             "\"{file}\" wurde nicht geladen: die Anzahl der Flügel fehlt.",
                             "\"{file}\" no se cargó: falta el número de alas."};
-const Text3 FileBadWingCount{"\"{file}\" was not loaded: it gives {value} wings, but an aircraft has 1 to 5.",
-                             "\"{file}\" wurde nicht geladen: sie nennt {value} Flügel, ein Flugzeug hat 1 bis 5.",
-                             "\"{file}\" no se cargó: indica {value} alas, pero un avión tiene de 1 a 5."};
+const Text3 FileBadWingCount{
+    "\"{file}\" was not loaded: line {line} gives {value} wings, but an aircraft has 1 to 5.",
+    "\"{file}\" wurde nicht geladen: Zeile {line} nennt {value} Flügel, ein Flugzeug hat 1 bis 5.",
+    "\"{file}\" no se cargó: la línea {line} indica {value} alas, pero un avión tiene de 1 a 5."};
 const Text3 FileCannotSave{"Cannot save \"{file}\": {reason}. The file on the disk was left as it was.",
                            "Kann \"{file}\" nicht speichern: {reason}. Die Datei auf der Platte blieb unverändert.",
                            "No se puede guardar \"{file}\": {reason}. El archivo en el disco no se modificó."};

@@ -61,8 +61,8 @@ extern const Text3 SingularSystem;     // the equation system could not be solve
 extern const Text3 ZeroLift;           // the aircraft carries no lift
 extern const Text3 InconsistentLattice; // the influence matrix does not match the panel count
 
-// File commands. "{file}" stands for the file name, "{reason}" for the system's reason and
-// "{value}" for a number.
+// File commands. "{file}" stands for the file name, "{reason}" for the system's reason, "{value}"
+// for a number and "{line}" for a line of the file.
 extern const Text3 FileCannotOpen;   // "Cannot open \"{file}\": {reason}."
 extern const Text3 FileReadError;    // "Cannot read \"{file}\": {reason}."
 extern const Text3 FileTooLarge;     // the file is larger than 16 MiB

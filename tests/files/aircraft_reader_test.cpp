@@ -206,6 +206,8 @@ TEST_F(AircraftFileTest, RefusesFilesWithoutAUsableWingCount)
         EXPECT_NE(r.message.find(path), std::string::npos) << r.message;
         EXPECT_NE(r.message.find("wings"), std::string::npos) << r.message;
     }
+    const AircraftFileReading six = readAircraftFile(folder.file("six.wk4"), Language::English);
+    EXPECT_NE(six.message.find("line 1 gives 6 wings"), std::string::npos) << six.message;
 }
 
 TEST_F(AircraftFileTest, RefusesWhatIsNotTextAndReportsWhatCannotBeOpened)
@@ -213,7 +215,7 @@ TEST_F(AircraftFileTest, RefusesWhatIsNotTextAndReportsWhatCannotBeOpened)
     const std::string binary = write("binary.wk4", std::string("<wings_count>1</wings_count>\r\n\0\x01", 33));
     const AircraftFileReading nul = readAircraftFile(binary, Language::German);
     EXPECT_EQ(nul.status, AircraftReadStatus::Refused);
-    EXPECT_NE(nul.message.find("NUL"), std::string::npos);
+    EXPECT_NE(nul.message.find("Zeile 2 enthält ein NUL-Byte"), std::string::npos) << nul.message;
 
     const std::string huge = write("huge.wk4", std::string(MaxTextFileBytes + 1, ' '));
     const AircraftFileReading large = readAircraftFile(huge, Language::English);
