@@ -105,8 +105,12 @@ WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes
     namespace fs = std::filesystem;
     static std::atomic<unsigned> counter{0};
     WriteOutcome out;
-    const fs::path target(path);
     std::error_code ec;
+    // A file reached through a symbolic link is replaced where it lies; the link stays a link.
+    fs::path target(path);
+    if (fs::is_symlink(target, ec))
+        if (fs::path real = fs::weakly_canonical(target, ec); !ec)
+            target = real;
     if (fs::is_directory(target, ec)) {
         out.ok = false;
         out.reason = systemReason(EISDIR);
@@ -134,7 +138,7 @@ WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes
 
     // A file that already exists keeps its permissions.
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0)
+    if (::stat(target.c_str(), &old) == 0)
         (void)::fchmod(fd, old.st_mode & 07777);
 
     int error = 0;
@@ -142,7 +146,7 @@ WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes
         error = errno;
     if (::close(fd) != 0 && error == 0)
         error = errno;
-    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0)
+    if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0)
         error = errno;
     if (error != 0) {
         ::unlink(temp.c_str());

@@ -73,6 +73,13 @@ TEST(AtomicSave, LeavesTheOldFileWhenTheSaveFails)
     EXPECT_EQ(test::readBytes(path), "new");
     EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    // A save through a symbolic link replaces the file it points at and keeps the link.
+    const std::string link = folder.file("link.wk4");
+    std::filesystem::create_symlink(path, link);
+    ASSERT_TRUE(writeFileAtomically(link, "newer").ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(test::readBytes(path), "newer");
+    std::filesystem::remove(link);
     // Only the target remains: no temporary file lies beside it.
     int files = 0;
     for (const auto& e : std::filesystem::directory_iterator(folder.path()))
