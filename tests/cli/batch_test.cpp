@@ -204,6 +204,17 @@ TEST(BatchMode, TextSummaryFollowsThePrintedRows)
     EXPECT_NE(r.out.find("\nzf:  -110"), std::string::npos);
     EXPECT_NE(r.out.find(" dm**2\n"), std::string::npos);
 
+    // Umlauts take one column: the German values line up with the plain ones.
+    const BatchRun de = batch({"--calc", Examples + "trainer.wk4", "--lang", "de"});
+    const auto unitColumn = [&de](const std::string& label, const std::string& unit) {
+        const std::size_t start = de.out.find(label);
+        const std::string line = de.out.substr(start, de.out.find('\n', start) - start);
+        const std::string before = line.substr(0, line.rfind(unit));
+        return std::count_if(before.begin(), before.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    };
+    EXPECT_EQ(unitColumn("Flächeninhalt:", " dm**2"), unitColumn("Spannweite:", " mm"));
+    EXPECT_EQ(unitColumn("Empfohlener Schwerpunkt bei Stabilität =  16%", " mm"), unitColumn("Neutralpunkt:", " mm"));
+
     const BatchRun es = batch({"--calc", Examples + "trainer.wk4", "--lang", "es"});
     EXPECT_NE(es.out.find("el resumen:"), std::string::npos);
     EXPECT_NE(es.out.find("ala-2:\n"), std::string::npos);
