@@ -103,6 +103,8 @@ bool factorPanel(double* a, int lda, int m, int w, int* piv, Countdown& progress
 bool SIMQ902(double* a, int n, double* b, const std::function<void(int)>& countdown, std::vector<int>* pivots,
              int panelWidth)
 {
+    if (n <= 0)
+        return true;
     Countdown progress{countdown, n};
     std::vector<int> piv(n);
     if (panelWidth < 1)

@@ -46,9 +46,11 @@ inline double downwash(double x1, double y1, double z1, double x2, double y2, do
     const double q = cx * cx + cy * cy + cz * cz;
     const double r0x = x1 - x2, r0y = y1 - y2, r0z = z1 - z2;
     const double dot = r0x * (x1 / n1 - x2 / n2) + r0y * (y1 / n1 - y2 / n2) + r0z * (z1 / n1 - z2 / n2);
-    const double bound = q == 0 ? 0.0 : cz * dot / q;
-    const double z1t = (y1 == 0 && z1 == 0) ? 1e-17 : z1;
-    const double z2t = (y2 == 0 && z2 == 0) ? 1e-17 : z2;
+    // Both sides are computed, then one is selected: no branch in the vectorised loop.
+    const double quotient = cz * dot / q;
+    const double bound = q == 0 ? 0.0 : quotient;
+    const double z1t = ((y1 == 0) & (z1 == 0)) ? 1e-17 : z1;
+    const double z2t = ((y2 == 0) & (z2 == 0)) ? 1e-17 : z2;
     return bound + y2 * (1 + x2 / n2) / (y2 * y2 + z2t * z2t) - y1 * (1 + x1 / n1) / (y1 * y1 + z1t * z1t);
 }
 

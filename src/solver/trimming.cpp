@@ -10,7 +10,7 @@ void FCN(const std::vector<double>& x, int n, std::vector<double>& F)
     const double W = x[n], cin = x[n + 1], cout = x[n + 2];
     F.assign(n, 0.0);
     // Chords at the strip boundaries, linear in y; ratio of width to mean chord per strip.
-    double sum = 0, inner = cin, rn = 0;
+    double sum = 0, inner = cin;
     std::vector<double>& r = F;
     for (int j = 0; j < n; ++j) {
         sum += x[j];
@@ -19,7 +19,7 @@ void FCN(const std::vector<double>& x, int n, std::vector<double>& F)
         r[j] = (m * x[j]) / (m * m);
         inner = outer;
     }
-    rn = r[n - 1];
+    const double rn = r[n - 1];
     for (int j = 0; j < n - 1; ++j)
         F[j] = r[j] - rn;
     double widths = 0;
@@ -101,12 +101,15 @@ TrimResult TRAPEZ_TRIM(double cout, double cin, double W, int n)
     result.fractions.resize(n + 1);
     result.fractions[0] = 0;
     double sum = 0;
-    bool finite = true;
+    bool finite = true, increasing = true;
     for (int k = 1; k <= n; ++k) {
         sum += x[k - 1];
         result.fractions[k] = sum / W;
         finite = finite && std::isfinite(result.fractions[k]);
+        increasing = increasing && x[k - 1] > 0;
     }
+    // Equations solved with a strip of negative width (a tip chord near 0) are no lattice either.
+    result.converged = result.converged && increasing;
     if (!finite) {
         for (int k = 1; k <= n; ++k)
             result.fractions[k] = static_cast<double>(k) / n;

@@ -23,7 +23,7 @@ bool TRIM9M(std::vector<double>& x, int n, int limit = 20);
 
 struct TrimResult {
     std::vector<double> fractions; // f0 = 0 .. fn = 1: strip boundaries as fractions of the width
-    bool converged = true;
+    bool converged = true;         // solved, and every strip of positive width
 };
 
 // Boundaries of n >= 2 strips across a trapezoid of width W with chords cin (inner) and cout (outer).

@@ -46,3 +46,27 @@ inline AircraftTexts rectangularWingTexts()
 }
 
 } // namespace ab::test
+
+#include "model/aircraft.h"
+#include "model/recalculation.h"
+
+namespace ab::test {
+
+// The aircraft tables of `texts` as the calculation sees them after its recalculation pass.
+inline Aircraft preparedAircraft(const AircraftTexts& texts)
+{
+    Aircraft ac;
+    ac.WingCount = ac.ActiveWingCount = texts.wingCount;
+    recalculate(ac, texts);
+    recalculate(ac, texts);
+    return ac;
+}
+
+// A rectangular wing of half-span `halfSpan` and chord `chord` in one trapezoid.
+inline void setRectangle(AircraftTexts& a, int w, int halfSpan, int chord, int posX = 0, int posZ = 0,
+                         int rootGap = 0)
+{
+    setWing(a, w, rootGap, chord, {{halfSpan, chord, 0}}, posX, posZ);
+}
+
+} // namespace ab::test

@@ -1,0 +1,47 @@
+// The aircraft the benchmarks calculate: five wings, 2957 panels, close to the 3000 the solver takes.
+#pragma once
+
+#include "model/aircraft_texts.h"
+
+#include <string>
+
+namespace ab::bench {
+
+inline AircraftTexts largeAircraftTexts()
+{
+    struct Trap {
+        int width, chord, offset;
+    };
+    struct WingRow {
+        int gap, rootChord;
+        Trap traps[3];
+        int count, x, z;
+    };
+    const WingRow rows[5] = {
+        {0, 300, {{400, 280, 10}, {500, 200, 60}, {200, 120, 120}}, 3, 0, 0},
+        {0, 150, {{350, 100, 40}}, 1, 900, 80},
+        {0, 120, {{250, 80, 20}}, 1, -400, -60},
+        {0, 400, {{2400, 300, 50}, {300, 200, 100}}, 2, 200, 160},
+        {100, 350, {{2300, 250, 40}}, 1, 300, -140},
+    };
+    AircraftTexts a = defaultAircraftTexts();
+    for (int w = 1; w <= 5; ++w) {
+        const WingRow& r = rows[w - 1];
+        WingTexts& t = a.wing[w];
+        t[Role::RootGap] = std::to_string(r.gap);
+        t[Role::RootChord] = std::to_string(r.rootChord);
+        for (int k = 1; k <= 4; ++k) {
+            const Trap tr = k <= r.count ? r.traps[k - 1] : Trap{0, 0, 0};
+            t[widthRole(k)] = std::to_string(tr.width);
+            t[tipChordRole(k)] = std::to_string(tr.chord);
+            t[tipOffsetRole(k)] = std::to_string(tr.offset);
+        }
+        t.trapezoidCount = r.count;
+        t[Role::PosX] = std::to_string(r.x);
+        t[Role::PosZ] = std::to_string(r.z);
+    }
+    a.wingCount = 5;
+    return a;
+}
+
+} // namespace ab::bench

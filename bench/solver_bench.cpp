@@ -1,0 +1,107 @@
+// Speed of the circulation solve against LAPACK's dgesv on the same matrix, and of the whole
+// calculation of an aircraft of about 3000 panels.
+#include "bench_aircraft.h"
+#include "model/recalculation.h"
+#include "solver/calculation.h"
+#include "solver/elimination.h"
+#include "solver/grid.h"
+#include "solver/influence.h"
+
+#include <benchmark/benchmark.h>
+#include <lapacke.h>
+
+#include <random>
+#include <vector>
+
+namespace ab {
+namespace {
+
+// The influence matrix of the large aircraft, or a random matrix of the same size whose pivot
+// searches exchange rows at almost every step.
+const std::vector<double>& systemMatrix(bool random, int& n)
+{
+    static std::vector<double> lattice, noise;
+    static int size = 0;
+    if (lattice.empty()) {
+        AircraftTexts texts = bench::largeAircraftTexts();
+        Aircraft ac;
+        recalculate(ac, texts);
+        recalculate(ac, texts);
+        SolverData sd;
+        std::vector<std::string> failures;
+        GRID(ac, sd.counts, Language::English, failures);
+        TRAWY2(ac, sd, Language::English, failures);
+        EINFLUSS(ac, sd);
+        lattice = sd.matrix;
+        size = sd.counts.PanelCount;
+        std::mt19937 rng(1);
+        std::uniform_real_distribution<double> u(-1, 1);
+        noise.resize(lattice.size());
+        for (double& v : noise)
+            v = u(rng);
+    }
+    n = size;
+    return random ? noise : lattice;
+}
+
+void runSolve(benchmark::State& state, bool lapack)
+{
+    int n = 0;
+    const std::vector<double>& a = systemMatrix(state.range(0) != 0, n);
+    std::vector<double> work(a.size()), b(n);
+    std::vector<lapack_int> ipiv(n);
+    for (auto _ : state) {
+        state.PauseTiming();
+        work = a;
+        b.assign(n, -1.0);
+        state.ResumeTiming();
+        if (lapack)
+            LAPACKE_dgesv(LAPACK_COL_MAJOR, n, 1, work.data(), n, ipiv.data(), b.data(), n);
+        else
+            SIMQ902(work.data(), n, b.data());
+        benchmark::DoNotOptimize(b.data());
+    }
+    state.counters["n"] = n;
+}
+
+void BM_SIMQ902(benchmark::State& state) { runSolve(state, false); }
+void BM_LAPACKE_dgesv(benchmark::State& state) { runSolve(state, true); }
+// Argument 0: lattice matrix (2957 panels), 1: random matrix of the same size.
+BENCHMARK(BM_SIMQ902)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+BENCHMARK(BM_LAPACKE_dgesv)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
+void BM_EINFLUSS(benchmark::State& state)
+{
+    AircraftTexts texts = bench::largeAircraftTexts();
+    Aircraft ac;
+    recalculate(ac, texts);
+    recalculate(ac, texts);
+    SolverData sd;
+    std::vector<std::string> failures;
+    GRID(ac, sd.counts, Language::English, failures);
+    TRAWY2(ac, sd, Language::English, failures);
+    for (auto _ : state)
+        EINFLUSS(ac, sd);
+    state.counters["n"] = sd.counts.PanelCount;
+}
+BENCHMARK(BM_EINFLUSS)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_WholeCalculation(benchmark::State& state)
+{
+    AircraftTexts texts = bench::largeAircraftTexts();
+    Aircraft ac;
+    SolverData sd;
+    calculate(ac, texts, sd, Language::English); // the matrix storage exists from the first run on
+    for (auto _ : state) {
+        const CalculationRun run = calculate(ac, texts, sd, Language::English);
+        if (run.failed)
+            state.SkipWithError("calculation failed");
+    }
+    state.counters["n"] = sd.counts.PanelCount;
+}
+BENCHMARK(BM_WholeCalculation)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+
+} // namespace
+} // namespace ab
+
+BENCHMARK_MAIN();

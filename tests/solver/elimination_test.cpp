@@ -1,0 +1,203 @@
+#include "solver/elimination.h"
+#include "solver/grid.h"
+#include "solver/influence.h"
+#include "solver_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+namespace ab {
+namespace {
+
+// The plain elimination, written row by row as the pivot rule reads: normalise the pivot row, clear
+// the column below it, substitute back. Column-major input like SIMQ902; returns the pivot rows.
+std::vector<int> plainElimination(std::vector<double> colMajor, int n, std::vector<double>& b)
+{
+    std::vector<double> a(colMajor.size());
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            a[static_cast<std::size_t>(i) * n + j] = colMajor[static_cast<std::size_t>(j) * n + i];
+    const auto A = [&](int r, int c) -> double& { return a[static_cast<std::size_t>(r) * n + c]; };
+    std::vector<int> pivots(n);
+    for (int k = 0; k < n; ++k) {
+        int p = k;
+        double best = 0;
+        for (int r = k; r < n; ++r)
+            if (std::fabs(A(r, k)) >= best)
+                best = std::fabs(A(r, k)), p = r;
+        pivots[k] = p;
+        const double g = best > 0 ? 1 / A(p, k) : 0;
+        std::swap(b[k], b[p]);
+        b[k] *= g;
+        for (int c = k; c < n; ++c) {
+            std::swap(A(k, c), A(p, c));
+            A(k, c) *= g;
+        }
+        for (int r = k + 1; r < n; ++r) {
+            const double f = A(r, k);
+            for (int c = k + 1; c < n; ++c)
+                A(r, c) -= f * A(k, c);
+            b[r] -= f * b[k];
+        }
+    }
+    for (int k = n - 2; k >= 0; --k)
+        for (int c = k + 1; c < n; ++c)
+            b[k] -= A(k, c) * b[c];
+    return pivots;
+}
+
+double relativeDifference(const std::vector<double>& x, const std::vector<double>& y)
+{
+    double d = 0, s = 0;
+    for (std::size_t i = 0; i < x.size(); ++i)
+        d += (x[i] - y[i]) * (x[i] - y[i]), s += y[i] * y[i];
+    return std::sqrt(d / s);
+}
+
+// Solves with both eliminations and compares pivot sequences and solutions.
+void expectSameAsPlain(const std::vector<double>& a, int n, const std::vector<double>& b, int panelWidth)
+{
+    std::vector<double> xPlain = b, xBlocked = b, work = a;
+    const std::vector<int> plainPivots = plainElimination(a, n, xPlain);
+    std::vector<int> blockedPivots;
+    ASSERT_TRUE(SIMQ902(work.data(), n, xBlocked.data(), {}, &blockedPivots, panelWidth));
+    EXPECT_EQ(blockedPivots, plainPivots);
+    EXPECT_LT(relativeDifference(xBlocked, xPlain), 1e-12) << "n = " << n;
+}
+
+// The scaled influence matrix of an aircraft's lattice.
+std::vector<double> latticeMatrix(const AircraftTexts& texts, int& n)
+{
+    Aircraft ac = test::preparedAircraft(texts);
+    SolverData sd;
+    std::vector<std::string> failures;
+    GRID(ac, sd.counts, Language::English, failures);
+    TRAWY2(ac, sd, Language::English, failures);
+    EXPECT_TRUE(EINFLUSS(ac, sd));
+    n = sd.counts.PanelCount;
+    return sd.matrix;
+}
+
+std::vector<double> rowsPermuted(const std::vector<double>& a, int n, std::mt19937& rng)
+{
+    std::vector<int> perm(n);
+    for (int i = 0; i < n; ++i)
+        perm[i] = i;
+    std::shuffle(perm.begin(), perm.end(), rng);
+    std::vector<double> p(a.size());
+    for (int j = 0; j < n; ++j)
+        for (int i = 0; i < n; ++i)
+            p[static_cast<std::size_t>(j) * n + i] = a[static_cast<std::size_t>(j) * n + perm[i]];
+    return p;
+}
+
+TEST(BlockedElimination, MatchesThePlainEliminationOnLattices)
+{
+    std::mt19937 rng(7);
+    AircraftTexts twoWings = test::rectangularWingTexts();
+    test::setWing(twoWings, 1, 0, 300, {{400, 250, 40}, {700, 120, 200}}, 0, 0);
+    test::setWing(twoWings, 2, 0, 150, {{350, 90, 50}}, 900, 60);
+    twoWings.wingCount = 2;
+    for (const AircraftTexts& texts : {test::rectangularWingTexts(), twoWings}) {
+        int n = 0;
+        const std::vector<double> a = latticeMatrix(texts, n);
+        ASSERT_GE(n, 400);
+        ASSERT_LE(n, 1500);
+        const std::vector<double> b(n, -1.0);
+        expectSameAsPlain(a, n, b, EliminationPanelWidth);
+        // The diagonal of a lattice wins every pivot search; mixed rows make the rule work.
+        expectSameAsPlain(rowsPermuted(a, n, rng), n, b, EliminationPanelWidth);
+    }
+}
+
+TEST(BlockedElimination, MatchesThePlainEliminationOnRandomSystems)
+{
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<double> u(-1, 1);
+    for (int n : {1, 2, 17, 130, 301}) {
+        std::vector<double> a(static_cast<std::size_t>(n) * n), b(n);
+        for (double& v : a)
+            v = u(rng);
+        for (double& v : b)
+            v = u(rng);
+        for (int panel : {8, 32, EliminationPanelWidth})
+            expectSameAsPlain(a, n, b, panel);
+    }
+}
+
+TEST(BlockedElimination, EqualMagnitudesPickTheLaterRow)
+{
+    std::mt19937 rng(3);
+    std::uniform_real_distribution<double> u(-1, 1);
+    const int n = 60;
+    std::vector<double> a(n * n), b(n, 1.0);
+    for (double& v : a)
+        v = u(rng);
+    for (int i = 0; i < n; ++i)
+        a[i] = (i % 7 == 3) ? (i % 2 ? -2.0 : 2.0) : 0.5;
+    std::vector<int> pivots;
+    std::vector<double> work = a, x = b;
+    ASSERT_TRUE(SIMQ902(work.data(), n, x.data(), {}, &pivots, 16));
+    EXPECT_EQ(pivots[0], 59); // |2| in rows 3, 10, ..., 59: the last of them
+    expectSameAsPlain(a, n, b, 16);
+}
+
+TEST(BlockedElimination, CountsDownOncePerPivotStep)
+{
+    const int n = 300;
+    std::vector<double> a(n * n, 0.0), b(n, 1.0);
+    for (int i = 0; i < n; ++i)
+        a[static_cast<std::size_t>(i) * n + i] = 2.0;
+    std::vector<int> seen;
+    ASSERT_TRUE(SIMQ902(a.data(), n, b.data(), [&](int remaining) { seen.push_back(remaining); }));
+    ASSERT_EQ(seen.size(), static_cast<std::size_t>(n));
+    for (int k = 0; k < n; ++k)
+        EXPECT_EQ(seen[k], n - 1 - k);
+    EXPECT_EQ(b[17], 0.5);
+}
+
+TEST(BlockedElimination, SingularOrNonFiniteSystemsAreRefused)
+{
+    const int n = 200;
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> u(-1, 1);
+    std::vector<double> a(n * n);
+    for (double& v : a)
+        v = u(rng);
+    const auto refused = [&](std::vector<double> m) {
+        std::vector<double> b(n, -1.0);
+        return !SIMQ902(m.data(), n, b.data());
+    };
+    EXPECT_FALSE(refused(a));
+
+    std::vector<double> zeroColumn = a;
+    std::fill(zeroColumn.begin() + 150 * n, zeroColumn.begin() + 151 * n, 0.0);
+    EXPECT_TRUE(refused(zeroColumn));
+
+    std::vector<double> withNaN = a;
+    withNaN[77 * n + 3] = std::nan("");
+    EXPECT_TRUE(refused(withNaN));
+    std::vector<double> withInf = a;
+    withInf[5 * n + 150] = INFINITY;
+    EXPECT_TRUE(refused(withInf));
+}
+
+TEST(InfluenceCoefficients, PointOnATrailingLegLineStaysFinite)
+{
+    // P lies on the line of the trailing leg from A (y = z = 0 relative to A), ahead of A.
+    const double w = INDU({-10, 0, 0}, {-10, -20, 0});
+    EXPECT_TRUE(std::isfinite(w));
+    // Behind the bound vortex in its plane, between the legs, the horseshoe induces downwash of one
+    // sign; mirrored (ends exchanged) the sign flips.
+    const double inside = INDU({30, 10, 0}, {30, -10, 0});
+    EXPECT_NE(inside, 0.0);
+    EXPECT_DOUBLE_EQ(INDU({30, -10, 0}, {30, 10, 0}), -inside);
+    // Far away the influence fades.
+    EXPECT_LT(std::fabs(INDU({-1e5, 1e5, 10}, {-1e5, 1e5 - 20, 10})), 1e-6 * std::fabs(inside));
+}
+
+} // namespace
+} // namespace ab
