@@ -35,8 +35,8 @@ void readTaggedAircraft(std::string_view text, AircraftFileRecord& record, Aircr
 // and the comment up to the end of the text.
 void readLegacyAircraft(std::string_view text, AircraftFileRecord& record, AircraftFileExtras& extras);
 
-// Reads the named file in the layout its name calls for. A record whose wing count is not 1..5 is
-// refused.
+// Reads the named file in the layout its name calls for: the reading half of the window's Load2,
+// which then applies the record. A record whose wing count is not 1..5 is refused.
 AircraftFileReading readAircraftFile(const std::string& fileName, Language language);
 
 } // namespace ab
