@@ -58,7 +58,10 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     }
 
     if (o.json) {
-        out << jsonReport(o.file, aircraft, solver, figures, run).dump(2) << '\n';
+        // A file name that is not UTF-8 (an old 8-bit name) is shown with replacement characters.
+        out << jsonReport(o.file, aircraft, solver, figures, run)
+                   .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+            << '\n';
     } else {
         if (run.memoVisible) {
             for (const std::string& line : run.memo)

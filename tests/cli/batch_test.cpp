@@ -164,6 +164,17 @@ TEST(BatchMode, JsonCarriesExactlyTheDocumentedKeys)
     EXPECT_TRUE(j["messages"].empty());
 }
 
+TEST(BatchMode, JsonTakesAFileNameThatIsNotUtf8)
+{
+    test::TempFolder folder;
+    const std::string latin1 = folder.file("Segler \xE4.wk4");
+    std::filesystem::copy_file(Examples + "trainer.wk4", latin1);
+    const BatchRun r = batch({"--calc", latin1, "--json"});
+    ASSERT_EQ(r.status, BatchDone) << r.err;
+    EXPECT_NE(nlohmann::json::parse(r.out)["file"].get<std::string>().find("Segler \xEF\xBF\xBD.wk4"),
+              std::string::npos);
+}
+
 TEST(BatchMode, ReportsWingsMovedApartInHeight)
 {
     test::TempFolder folder;
