@@ -109,7 +109,8 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
         const int w = wing;
         const std::int32_t v = parseLenientInt(t.value);
         if (t.tag == "wingsections") {
-            // The file counts sections, one more than trapezoids.
+            // The file counts sections, one more than trapezoids (the smallest integer stays as it
+            // is rather than wrap around).
             record.at(w, Record::TrapezoidCount) =
                 v == std::numeric_limits<std::int32_t>::min() ? v : v - 1;
         } else if (t.tag == "x") {
