@@ -20,59 +20,46 @@ LanguageFlags flagsFor(Language l)
 
 namespace {
 
+// The message texts by entry; a numbered entry is its prefix, the wing number and its suffix.
+const Text3 kGapQuestion1{"Are you sure this wing shall   ", "Sind Sie sicher, dass dieser Flügel in",
+                          "Estás seguro de que quieres que esta  "};
+const Text3 kGapQuestion2{"have a gap in the middle?  ", "der Mitte eine Lücke haben soll?",
+                          "ala tenga un hueco en el medio?   "};
+const Text3 kWingTitlePrefix{"Wing-", "Flügel-", " ala-"};
+const Text3 kWingTitleSuffix{"  ", "", "  "};
+const Text3 kErrorTitle{"Error: ", "Fehler: ", "punto flaco"};
+const Text3 kFlightDirection{" flight direction           ", " Flugrichtung              ", "dirección de vuelo"};
+const Text3 kRemarksPrompt{"insert your remarks here:", "Bemerkungen können in diesem Feld eingegeben werden:",
+                           "Se pueden introducir comentarios en este campo:"};
+const Text3 kTrapezoidFailure1{"Can not calculate Wing ", "Kann Flügel ", "No se puede calcular ala "};
+const Text3 kTrapezoidFailure2{" / Trapezium ", " / Trapez ", " el trapecio "};
+const Text3 kTrapezoidFailure3{" ", " nicht berechnen.", " "};
+const Text3 kTrapezoidAdvice{"Please change this trapezium (more chord length at tip)!",
+                             "Bitte dieses Trapez verändern (Außentiefe größer)!",
+                             "Por favor, cambie este trapecio (profundidad exterior mayor)!"};
+const Text3 kWingFailurePrefix{"Can not calculate wing-", "Kann Flügel-", "No se puede calcular ala-"};
+const Text3 kWingFailureSuffix{". ", " nicht berechnen.", ". "};
+const Text3 kWingAdvice{"Please change this wing (less aspect ratio)!", "Bitte Streckung verkleinern!",
+                        "Por favor, cambie este ala (less aspect ratio)!"};
+
 MessageTexts makeMessages(Language l)
 {
     MessageTexts m;
-    switch (l) {
-    case Language::English:
-        m.GapQuestion1 = "Are you sure this wing shall   ";
-        m.GapQuestion2 = "have a gap in the middle?  ";
-        for (int w = 1; w <= 5; ++w) {
-            m.WingTitle[w] = "Wing-" + std::to_string(w) + "  ";
-            m.WingFailure[w] = "Can not calculate wing-" + std::to_string(w) + ". ";
-        }
-        m.ErrorTitle = "Error: ";
-        m.FlightDirectionText = " flight direction           ";
-        m.RemarksPrompt = "insert your remarks here:";
-        m.TrapezoidFailure1 = "Can not calculate Wing ";
-        m.TrapezoidFailure2 = " / Trapezium ";
-        m.TrapezoidFailure3 = " ";
-        m.TrapezoidAdvice = "Please change this trapezium (more chord length at tip)!";
-        m.WingAdvice = "Please change this wing (less aspect ratio)!";
-        break;
-    case Language::German:
-        m.GapQuestion1 = "Sind Sie sicher, dass dieser Flügel in";
-        m.GapQuestion2 = "der Mitte eine Lücke haben soll?";
-        for (int w = 1; w <= 5; ++w) {
-            m.WingTitle[w] = "Flügel-" + std::to_string(w);
-            m.WingFailure[w] = "Kann Flügel-" + std::to_string(w) + " nicht berechnen.";
-        }
-        m.ErrorTitle = "Fehler: ";
-        m.FlightDirectionText = " Flugrichtung              ";
-        m.RemarksPrompt = "Bemerkungen können in diesem Feld eingegeben werden:";
-        m.TrapezoidFailure1 = "Kann Flügel ";
-        m.TrapezoidFailure2 = " / Trapez ";
-        m.TrapezoidFailure3 = " nicht berechnen.";
-        m.TrapezoidAdvice = "Bitte dieses Trapez verändern (Außentiefe größer)!";
-        m.WingAdvice = "Bitte Streckung verkleinern!";
-        break;
-    case Language::Spanish:
-        m.GapQuestion1 = "Estás seguro de que quieres que esta  ";
-        m.GapQuestion2 = "ala tenga un hueco en el medio?   ";
-        for (int w = 1; w <= 5; ++w) {
-            m.WingTitle[w] = " ala-" + std::to_string(w) + "  ";
-            m.WingFailure[w] = "No se puede calcular ala-" + std::to_string(w) + ". ";
-        }
-        m.ErrorTitle = "punto flaco";
-        m.FlightDirectionText = "dirección de vuelo";
-        m.RemarksPrompt = "Se pueden introducir comentarios en este campo:";
-        m.TrapezoidFailure1 = "No se puede calcular ala ";
-        m.TrapezoidFailure2 = " el trapecio ";
-        m.TrapezoidFailure3 = " ";
-        m.TrapezoidAdvice = "Por favor, cambie este trapecio (profundidad exterior mayor)!";
-        m.WingAdvice = "Por favor, cambie este ala (less aspect ratio)!";
-        break;
+    m.GapQuestion1 = kGapQuestion1.in(l);
+    m.GapQuestion2 = kGapQuestion2.in(l);
+    for (int w = 1; w <= 5; ++w) {
+        const std::string n = std::to_string(w);
+        m.WingTitle[w] = std::string(kWingTitlePrefix.in(l)) + n + std::string(kWingTitleSuffix.in(l));
+        m.WingFailure[w] = std::string(kWingFailurePrefix.in(l)) + n + std::string(kWingFailureSuffix.in(l));
     }
+    m.ErrorTitle = kErrorTitle.in(l);
+    m.FlightDirectionText = kFlightDirection.in(l);
+    m.RemarksPrompt = kRemarksPrompt.in(l);
+    m.TrapezoidFailure1 = kTrapezoidFailure1.in(l);
+    m.TrapezoidFailure2 = kTrapezoidFailure2.in(l);
+    m.TrapezoidFailure3 = kTrapezoidFailure3.in(l);
+    m.TrapezoidAdvice = kTrapezoidAdvice.in(l);
+    m.WingAdvice = kWingAdvice.in(l);
     return m;
 }
 

@@ -2,8 +2,6 @@
 
 #include <cctype>
 #include <charconv>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -99,11 +97,13 @@ double parseLenientReal(std::string_view text)
         if (j > expStart)
             end = j;
     }
-    std::string number(text.substr(start, end - start));
+    // from_chars reads no leading "+" and ignores the locale, so the point is always the separator.
+    std::string_view number = text.substr(start, end - start);
     if (number[0] == '+')
-        number.erase(0, 1);
-    const double v = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(v) ? v : 0.0;
+        number.remove_prefix(1);
+    double v = 0.0;
+    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), v);
+    return ec == std::errc() && std::isfinite(v) ? v : 0.0;
 }
 
 std::string formatFixed(double v, int decimals, int minWidth)
@@ -114,11 +114,12 @@ std::string formatFixed(double v, int decimals, int minWidth)
         return padLeft(v < 0 ? "-INF" : "INF", minWidth);
 
     // The exact decimal expansion of a double ends within 1074 fractional digits; printing one digit
-    // more than that and rounding by hand gives halves away from zero on the exact value.
+    // more than that and rounding by hand gives halves away from zero on the exact value. to_chars
+    // ignores the locale, so the separator is always a point.
     const int exact = 1075;
     std::vector<char> buf(static_cast<std::size_t>(exact) + 330);
-    std::snprintf(buf.data(), buf.size(), "%.*f", exact, std::fabs(v));
-    std::string s(buf.data());
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(v), std::chars_format::fixed, exact);
+    std::string s(buf.data(), res.ptr);
     const std::size_t point = s.find('.');
     std::string digits = s.substr(0, point) + s.substr(point + 1, static_cast<std::size_t>(decimals));
     const char next = s[point + 1 + static_cast<std::size_t>(decimals)];
