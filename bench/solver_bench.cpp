@@ -44,7 +44,7 @@ const std::vector<double>& systemMatrix(bool random, int& n)
     return random ? noise : lattice;
 }
 
-void runSolve(benchmark::State& state, bool lapack)
+void runSolve(benchmark::State& state, bool lapack, int panelWidth = EliminationPanelWidth)
 {
     int n = 0;
     const std::vector<double>& a = systemMatrix(state.range(0) != 0, n);
@@ -58,7 +58,7 @@ void runSolve(benchmark::State& state, bool lapack)
         if (lapack)
             LAPACKE_dgesv(LAPACK_COL_MAJOR, n, 1, work.data(), n, ipiv.data(), b.data(), n);
         else
-            SIMQ902(work.data(), n, b.data());
+            SIMQ902(work.data(), n, b.data(), {}, nullptr, panelWidth);
         benchmark::DoNotOptimize(b.data());
     }
     state.counters["n"] = n;
@@ -66,6 +66,10 @@ void runSolve(benchmark::State& state, bool lapack)
 
 void BM_SIMQ902(benchmark::State& state) { runSolve(state, false); }
 void BM_LAPACKE_dgesv(benchmark::State& state) { runSolve(state, true); }
+// Panel widths other than the one in use, on the lattice matrix.
+void BM_SIMQ902_PanelWidth(benchmark::State& state) { runSolve(state, false, static_cast<int>(state.range(1))); }
+BENCHMARK(BM_SIMQ902_PanelWidth)->Args({0, 64})->Args({0, 96})->Args({0, 192})->Args({0, 256})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
 // Argument 0: lattice matrix (2957 panels), 1: random matrix of the same size.
 BENCHMARK(BM_SIMQ902)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(BM_LAPACKE_dgesv)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
