@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <cstddef>
 #include <utility>
 
@@ -46,7 +47,7 @@ int pivotRow(const double* x, int from, int m)
     bool finite = true;
     for (int r = from; r < m; ++r) {
         const double v = std::fabs(x[r]);
-        finite = finite && v <= 1.7976931348623157e308; // false for infinity and not-a-number
+        finite = finite && v <= std::numeric_limits<double>::max(); // false for infinity and not-a-number
         if (v >= best) {
             best = v;
             p = r;
