@@ -92,4 +92,9 @@ CalculationRun calculate(Aircraft& ac, AircraftTexts& texts, SolverData& sd, Lan
     return run;
 }
 
+WingResultLabels wingResultLabels(const Aircraft& ac, int w)
+{
+    return {formatFixed(ac.WingNeutralX[w] - ac.posX[w], 1, 4) + "mm", formatFixed(ac.WingLiftCentreY[w], 1, 4) + "mm"};
+}
+
 } // namespace ab

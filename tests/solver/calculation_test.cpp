@@ -49,6 +49,8 @@ TEST(Calculation, RectangularWingFigures)
     EXPECT_LT(c.ac.WingLiftCentreY[1], 250);
     EXPECT_EQ(c.run.memo, Lines{"Error: "});
     EXPECT_FALSE(c.run.memoVisible);
+    EXPECT_EQ(wingResultLabels(c.ac, 1).neutralPoint, "24.4mm");
+    EXPECT_EQ(wingResultLabels(c.ac, 2).liftCentre, " 0.0mm"); // wings beyond the count show 0
 
     const std::vector<double>& g = c.sd.Circulation;
     EXPECT_GT(*std::min_element(g.begin(), g.end()), 0);
