@@ -157,6 +157,17 @@ TEST(BlockedElimination, SingularOrNonFiniteSystemsAreRefused)
     EXPECT_TRUE(refused(withInf));
 }
 
+TEST(CirculationSolve, UnitDownwashEverywhereOrARefusal)
+{
+    SolverData sd;
+    sd.counts.PanelCount = 2;
+    sd.matrix = {2, 0, 1, 4}; // column-major [[2, 1], [0, 4]]
+    ASSERT_TRUE(LOES(sd));
+    EXPECT_EQ(sd.Circulation, (std::vector<double>{-0.375, -0.25}));
+    sd.matrix = {2, 0, 1, std::nan("")};
+    EXPECT_FALSE(LOES(sd));
+}
+
 TEST(InfluenceCoefficients, PointOnATrailingLegLineStaysFinite)
 {
     // P lies on the line of the trailing leg from A (y = z = 0 relative to A), ahead of A.
