@@ -16,10 +16,11 @@
 namespace ab {
 namespace {
 
-// The influence matrix of the large aircraft, or a random matrix of the same size whose pivot
-// searches exchange rows at almost every step.
+// The influence matrix of the large aircraft (2957 unknowns), or a random matrix of 3000 unknowns
+// whose pivot searches exchange rows at almost every step.
 const std::vector<double>& systemMatrix(bool random, int& n)
 {
+    constexpr int randomSize = 3000;
     static std::vector<double> lattice, noise;
     static int size = 0;
     if (lattice.empty()) {
@@ -36,15 +37,15 @@ const std::vector<double>& systemMatrix(bool random, int& n)
         size = sd.counts.PanelCount;
         std::mt19937 rng(1);
         std::uniform_real_distribution<double> u(-1, 1);
-        noise.resize(lattice.size());
+        noise.resize(static_cast<std::size_t>(randomSize) * randomSize);
         for (double& v : noise)
             v = u(rng);
     }
-    n = size;
+    n = random ? randomSize : size;
     return random ? noise : lattice;
 }
 
-void runSolve(benchmark::State& state, bool lapack)
+void runSolve(benchmark::State& state, bool lapack, int panelWidth = EliminationPanelWidth)
 {
     int n = 0;
     const std::vector<double>& a = systemMatrix(state.range(0) != 0, n);
@@ -58,7 +59,7 @@ void runSolve(benchmark::State& state, bool lapack)
         if (lapack)
             LAPACKE_dgesv(LAPACK_COL_MAJOR, n, 1, work.data(), n, ipiv.data(), b.data(), n);
         else
-            SIMQ902(work.data(), n, b.data());
+            SIMQ902(work.data(), n, b.data(), {}, nullptr, panelWidth);
         benchmark::DoNotOptimize(b.data());
     }
     state.counters["n"] = n;
@@ -66,7 +67,11 @@ void runSolve(benchmark::State& state, bool lapack)
 
 void BM_SIMQ902(benchmark::State& state) { runSolve(state, false); }
 void BM_LAPACKE_dgesv(benchmark::State& state) { runSolve(state, true); }
-// Argument 0: lattice matrix (2957 panels), 1: random matrix of the same size.
+// Panel widths other than the one in use, on the lattice matrix.
+void BM_SIMQ902_PanelWidth(benchmark::State& state) { runSolve(state, false, static_cast<int>(state.range(1))); }
+BENCHMARK(BM_SIMQ902_PanelWidth)->Args({0, 64})->Args({0, 96})->Args({0, 192})->Args({0, 256})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+// Argument 0: lattice matrix (2957 panels), 1: random matrix of 3000 unknowns.
 BENCHMARK(BM_SIMQ902)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(BM_LAPACKE_dgesv)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 

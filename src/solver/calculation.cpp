@@ -8,6 +8,8 @@
 #include "solver/separation.h"
 #include "solver/vortex_results.h"
 
+#include <algorithm>
+
 namespace ab {
 namespace {
 
@@ -43,6 +45,7 @@ CalculationRun calculate(Aircraft& ac, AircraftTexts& texts, SolverData& sd, Lan
     CalculationRun run;
     std::vector<std::string> failures;
     ac.CalcFailed = false;
+    ac.ActiveWingCount = std::clamp(ac.ActiveWingCount, 1, MaxWings); // the wing tables hold five
 
     // The pass reads the positions after it builds the leading-edge tables; a second pass makes the
     // tables match positions typed since the last pass (batch mode sets texts without a pass).
@@ -87,6 +90,11 @@ CalculationRun calculate(Aircraft& ac, AircraftTexts& texts, SolverData& sd, Lan
     run.wingsMoved = ac.WingsMoved;
     ac.ActiveWingCount = ac.WingCount;
     return run;
+}
+
+WingResultLabels wingResultLabels(const Aircraft& ac, int w)
+{
+    return {formatFixed(ac.WingNeutralX[w] - ac.posX[w], 1, 4) + "mm", formatFixed(ac.WingLiftCentreY[w], 1, 4) + "mm"};
 }
 
 } // namespace ab

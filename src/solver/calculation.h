@@ -44,4 +44,11 @@ struct CalculationRun {
 CalculationRun calculate(Aircraft& aircraft, AircraftTexts& texts, SolverData& solver,
                          Language language, const CalculationCallbacks& callbacks = {});
 
+// The result labels of wing w after a run: the neutral point measured rearward from the wing's own
+// root leading edge (Label_anp<w>) and the spanwise centre of lift (Label_ynp<w>), e.g. " 5.0mm".
+struct WingResultLabels {
+    std::string neutralPoint, liftCentre;
+};
+WingResultLabels wingResultLabels(const Aircraft& aircraft, int w);
+
 } // namespace ab

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <cstddef>
 #include <utility>
 
@@ -46,7 +47,7 @@ int pivotRow(const double* x, int from, int m)
     bool finite = true;
     for (int r = from; r < m; ++r) {
         const double v = std::fabs(x[r]);
-        finite = finite && v <= 1.7976931348623157e308; // false for infinity and not-a-number
+        finite = finite && v <= std::numeric_limits<double>::max(); // false for infinity and not-a-number
         if (v >= best) {
             best = v;
             p = r;
@@ -114,11 +115,10 @@ bool SIMQ902(double* a, int n, double* b, const std::function<void(int)>& countd
         double* akk = a + static_cast<std::size_t>(k0) * n + k0;
         if (!factorPanel(akk, n, n - k0, w, piv.data() + k0, progress))
             return false;
-        // Exchanges of this panel on the columns left and right of it, then the trailing update.
-        swapRows(a + k0, n, piv.data() + k0, w, 0, k0);
+        // The exchanges of this panel reach the columns right of it; the columns of earlier panels
+        // keep their rows (the forward substitution below takes each panel in its own row order,
+        // which spares half of the scattered row traffic). Then the trailing update.
         swapRows(a + k0, n, piv.data() + k0, w, k0 + w, n);
-        for (int k = k0; k < k0 + w; ++k)
-            piv[k] += k0;
         const int rest = n - k0 - w;
         if (rest > 0) {
             double* a12 = akk + static_cast<std::size_t>(w) * n;
@@ -128,10 +128,19 @@ bool SIMQ902(double* a, int n, double* b, const std::function<void(int)>& countd
                         a12 + w, n);
         }
     }
-    for (int k = 0; k < n; ++k)
-        if (piv[k] != k)
-            std::swap(b[k], b[piv[k]]);
-    cblas_dtrsv(CblasColMajor, CblasLower, CblasNoTrans, CblasUnit, n, a, n, b, 1);
+    // Forward substitution panel by panel, each with its exchanges first; back substitution with U.
+    for (int k0 = 0; k0 < n; k0 += panelWidth) {
+        const int w = std::min(panelWidth, n - k0);
+        const double* akk = a + static_cast<std::size_t>(k0) * n + k0;
+        for (int k = 0; k < w; ++k) {
+            std::swap(b[k0 + k], b[k0 + piv[k0 + k]]);
+            piv[k0 + k] += k0;
+        }
+        cblas_dtrsv(CblasColMajor, CblasLower, CblasNoTrans, CblasUnit, w, akk, n, b + k0, 1);
+        const int rest = n - k0 - w;
+        if (rest > 0)
+            cblas_dgemv(CblasColMajor, CblasNoTrans, rest, w, -1.0, akk + w, n, b + k0, 1, 1.0, b + k0 + w, 1);
+    }
     cblas_dtrsv(CblasColMajor, CblasUpper, CblasNoTrans, CblasNonUnit, n, a, n, b, 1);
     if (pivots)
         *pivots = std::move(piv);

@@ -12,7 +12,8 @@ namespace ab {
 // Columns factorised as one panel before the trailing matrix is updated.
 inline constexpr int EliminationPanelWidth = 128;
 
-// Solves A x = b for the column-major n x n matrix `a` (overwritten by its factors) and b (overwritten
+// Solves A x = b for the column-major n x n matrix `a` (overwritten by its factors: U in final row
+// order, the multipliers of each panel in the row order of its own elimination) and b (overwritten
 // by x). Pivot rule of the plain elimination: the largest magnitude of the column wins, the later row
 // on equal magnitudes. `countdown` gets n - k after pivot step k = 1..n. `pivots`, when given,
 // receives the chosen row (0-based) of every pivot step. Returns false, with a and b undefined, when a

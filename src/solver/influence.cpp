@@ -34,24 +34,24 @@ PanelTable panelTable(const Aircraft& ac, const SolverData& sd)
     return t;
 }
 
-// The trailing terms and the bound term of INDU written so the compiler can vectorise a loop of them:
-// selects instead of branches. Exactly INDU.
+// INDU written so the compiler can vectorise a loop of it: selects instead of branches, and each
+// length divided into its unit vector once (the division is the slow part of the loop).
 inline double downwash(double x1, double y1, double z1, double x2, double y2, double z2)
 {
-    const double n1 = std::sqrt(x1 * x1 + y1 * y1 + z1 * z1);
-    const double n2 = std::sqrt(x2 * x2 + y2 * y2 + z2 * z2);
+    const double inv1 = 1 / std::sqrt(x1 * x1 + y1 * y1 + z1 * z1);
+    const double inv2 = 1 / std::sqrt(x2 * x2 + y2 * y2 + z2 * z2);
     const double cx = y1 * z2 - z1 * y2;
     const double cy = z1 * x2 - x1 * z2;
     const double cz = x1 * y2 - y1 * x2;
     const double q = cx * cx + cy * cy + cz * cz;
     const double r0x = x1 - x2, r0y = y1 - y2, r0z = z1 - z2;
-    const double dot = r0x * (x1 / n1 - x2 / n2) + r0y * (y1 / n1 - y2 / n2) + r0z * (z1 / n1 - z2 / n2);
+    const double dot = r0x * (x1 * inv1 - x2 * inv2) + r0y * (y1 * inv1 - y2 * inv2) + r0z * (z1 * inv1 - z2 * inv2);
     // Both sides are computed, then one is selected: no branch in the vectorised loop.
     const double quotient = cz * dot / q;
     const double bound = q == 0 ? 0.0 : quotient;
     const double z1t = ((y1 == 0) & (z1 == 0)) ? 1e-17 : z1;
     const double z2t = ((y2 == 0) & (z2 == 0)) ? 1e-17 : z2;
-    return bound + y2 * (1 + x2 / n2) / (y2 * y2 + z2t * z2t) - y1 * (1 + x1 / n1) / (y1 * y1 + z1t * z1t);
+    return bound + y2 * (1 + x2 * inv2) / (y2 * y2 + z2t * z2t) - y1 * (1 + x1 * inv1) / (y1 * y1 + z1t * z1t);
 }
 
 // One column of the scaled matrix: horseshoe (A, B) at height za and its mirror image, at all n

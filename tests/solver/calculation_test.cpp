@@ -5,33 +5,39 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 
 namespace ab {
 namespace {
 
+using test::calculated;
 using test::setRectangle;
 using test::setWing;
+using Lines = std::vector<std::string>;
 
-struct Calculated {
-    Aircraft ac;
-    AircraftTexts texts;
-    SolverData sd;
-    CalculationRun run;
-};
-
-Calculated calculated(const AircraftTexts& texts, Language l = Language::English)
+// Every figure a user can see after a run is a finite number, and a failed run leaves no results.
+void expectSound(const test::Calculated& c)
 {
-    Calculated c{test::preparedAircraft(texts), texts, {}, {}};
-    c.run = calculate(c.ac, c.texts, c.sd, l);
-    return c;
+    const Aircraft& ac = c.ac;
+    for (double v : {ac.NeutralPointX, ac.ReferenceArea, ac.ReferenceMac})
+        EXPECT_TRUE(std::isfinite(v));
+    for (int w = 1; w <= MaxWings; ++w)
+        for (double v : {ac.WingSpan[w], ac.WingArea[w], ac.WingMac[w], ac.WingAspectRatio[w], ac.WingNeutralX[w],
+                         ac.WingLiftCentreY[w], ac.WingLiftSlope[w]})
+            EXPECT_TRUE(std::isfinite(v)) << "wing " << w;
+    EXPECT_EQ(c.run.failed, !ac.ResultsValid);
+    EXPECT_EQ(c.run.failed, !ac.SolverDataValid);
+    if (c.run.failed) {
+        EXPECT_TRUE(c.run.memoVisible);
+        EXPECT_GE(c.run.memo.size(), 2u);
+    }
 }
-
-const std::vector<std::string> kQuietMemo{"Error: "};
 
 TEST(Calculation, RectangularWingFigures)
 {
-    const Calculated c = calculated(test::rectangularWingTexts());
+    const test::Calculated c = calculated(test::rectangularWingTexts());
     ASSERT_FALSE(c.run.failed);
+    expectSound(c);
     EXPECT_EQ(c.sd.counts.PanelCount, 405);
     EXPECT_NEAR(c.ac.WingLiftSlope[1], 4.87, 0.005);
     EXPECT_NEAR(c.ac.NeutralPointX, 24.4, 0.05);
@@ -39,30 +45,24 @@ TEST(Calculation, RectangularWingFigures)
     EXPECT_NEAR(c.ac.ReferenceMac, 100, 1e-9);
     EXPECT_NEAR(c.ac.ReferenceArea, 100000, 1e-6);
     EXPECT_NEAR(c.ac.WingAspectRatio[1], 10, 1e-12);
-    EXPECT_NEAR(c.ac.WingSpan[1], 1000, 1e-9);
-    EXPECT_EQ(c.sd.ReferenceWing, 1);
-    EXPECT_TRUE(c.ac.ResultsValid);
-    EXPECT_TRUE(c.ac.SolverDataValid);
-    EXPECT_EQ(c.run.memo, kQuietMemo);
+    EXPECT_GT(c.ac.WingLiftCentreY[1], 200); // near the elliptic 212 mm
+    EXPECT_LT(c.ac.WingLiftCentreY[1], 250);
+    EXPECT_EQ(c.run.memo, Lines{"Error: "});
     EXPECT_FALSE(c.run.memoVisible);
+    EXPECT_EQ(wingResultLabels(c.ac, 1).neutralPoint, "24.4mm");
+    EXPECT_EQ(wingResultLabels(c.ac, 2).liftCentre, " 0.0mm"); // wings beyond the count show 0
 
     const std::vector<double>& g = c.sd.Circulation;
-    ASSERT_EQ(g.size(), 405u);
     EXPECT_GT(*std::min_element(g.begin(), g.end()), 0);
     EXPECT_EQ(std::max_element(g.begin(), g.end()) - g.begin(), 0);   // root strip, leading edge
     EXPECT_EQ(std::min_element(g.begin(), g.end()) - g.begin(), 404); // tip strip, trailing edge
-    // Pressure is 2 circulation / panel length.
     EXPECT_DOUBLE_EQ(c.sd.lattice[1].strips[1].PanelPressure[1], 2 * g[0] / (100.0 / 9));
-    // Lift centre of the half-wing a little inboard of the middle of the half-span (elliptic: 212).
-    EXPECT_GT(c.ac.WingLiftCentreY[1], 200);
-    EXPECT_LT(c.ac.WingLiftCentreY[1], 250);
 
-    const std::vector<OutlinePoint>& o = c.sd.ReferenceOutline;
-    ASSERT_EQ(o.size(), 6u);
-    const double expected[6][2] = {{0, 0}, {0, 0}, {0, 500}, {100, 500}, {100, 0}, {100, 0}};
+    const double outline[6][2] = {{0, 0}, {0, 0}, {0, 500}, {100, 500}, {100, 0}, {100, 0}};
+    ASSERT_EQ(c.sd.ReferenceOutline.size(), 6u);
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(o[i].x, expected[i][0]) << i;
-        EXPECT_EQ(o[i].y, expected[i][1]) << i;
+        EXPECT_EQ(c.sd.ReferenceOutline[i].x, outline[i][0]);
+        EXPECT_EQ(c.sd.ReferenceOutline[i].y, outline[i][1]);
     }
 }
 
@@ -70,66 +70,48 @@ TEST(Calculation, NeutralPointMovesWithTheAircraftNotWithItsHeight)
 {
     AircraftTexts t = defaultAircraftTexts();
     t.wingCount = 2;
-    const Calculated base = calculated(t);
-    ASSERT_FALSE(base.run.failed);
-    AircraftTexts shifted = t;
+    const test::Calculated base = calculated(t);
     for (int w = 1; w <= 2; ++w) {
-        shifted.wing[w][Role::PosX] = std::to_string(base.ac.posX[w] + 1000);
-        shifted.wing[w][Role::PosZ] = std::to_string(base.ac.posZ[w] + 300);
+        t.wing[w][Role::PosX] = std::to_string(base.ac.posX[w] + 1000);
+        t.wing[w][Role::PosZ] = std::to_string(base.ac.posZ[w] + 300);
     }
-    const Calculated moved = calculated(shifted);
+    const test::Calculated moved = calculated(t);
     ASSERT_FALSE(moved.run.failed);
     EXPECT_NEAR(moved.ac.NeutralPointX, base.ac.NeutralPointX + 1000, 1e-6);
-    EXPECT_NEAR(moved.ac.ReferenceMac, base.ac.ReferenceMac, 1e-9);
-    for (int w = 1; w <= 2; ++w)
-        EXPECT_NEAR(moved.ac.WingLiftSlope[w], base.ac.WingLiftSlope[w], 1e-9);
+    EXPECT_NEAR(moved.ac.WingLiftSlope[2], base.ac.WingLiftSlope[2], 1e-9);
 }
 
 TEST(Calculation, DefaultAircraftEndToEnd)
 {
-    const Calculated c = calculated(defaultAircraftTexts());
+    const test::Calculated c = calculated(defaultAircraftTexts());
     ASSERT_FALSE(c.run.failed);
+    expectSound(c);
     EXPECT_FALSE(c.run.wingsMoved);
-    EXPECT_EQ(c.run.memo, kQuietMemo);
-    EXPECT_TRUE(c.ac.ResultsValid);
-    EXPECT_EQ(c.ac.ActiveWingCount, 5);
-    int panels = 0;
+    const Aircraft planform = test::preparedAircraft(defaultAircraftTexts());
     double lowest = 1e300, highest = -1e300;
     for (int w = 1; w <= 5; ++w) {
-        SCOPED_TRACE(w);
-        panels += c.sd.counts.StripCount[w] * c.sd.counts.ChordwiseCount[w];
         EXPECT_GT(c.ac.WingLiftSlope[w], 0);
-        EXPECT_TRUE(std::isfinite(c.ac.WingNeutralX[w]));
+        EXPECT_NEAR(c.ac.WingArea[w], planform.WingArea[w], 1e-6); // the lattice covers the planform
         lowest = std::min(lowest, c.ac.WingNeutralX[w]);
         highest = std::max(highest, c.ac.WingNeutralX[w]);
-        // The lattice reproduces the planform area of the wing (chords linear in y per strip).
-        EXPECT_NEAR(c.ac.WingArea[w], test::preparedAircraft(defaultAircraftTexts()).WingArea[w], 1e-6);
     }
-    EXPECT_EQ(panels, c.sd.counts.PanelCount);
     EXPECT_GT(c.ac.NeutralPointX, lowest);
     EXPECT_LT(c.ac.NeutralPointX, highest);
-    // Wings 1 and 3 share span and area: the earlier one stays the reference.
-    EXPECT_EQ(c.sd.ReferenceWing, 1);
-    EXPECT_DOUBLE_EQ(c.ac.ReferenceArea, c.ac.WingArea[1]);
+    EXPECT_EQ(c.sd.ReferenceWing, 1); // wings 1 and 3 alike: the earlier one stays
 }
 
 TEST(Calculation, ReferenceWingIsTheWidestThenTheLarger)
 {
-    struct Row {
-        int chord3;
-        int reference;
-    };
-    for (const Row& r : {Row{150, 3}, Row{100, 2}, Row{80, 2}}) {
+    // Wing 1 is narrower; wings 2 and 3 span alike: the larger area wins, equal areas keep wing 2.
+    for (const auto& [chord3, reference] : {std::pair{150, 3}, {100, 2}, {80, 2}}) {
         AircraftTexts t = defaultAircraftTexts();
         setRectangle(t, 1, 300, 400, 0, 0);
         setRectangle(t, 2, 500, 100, 0, 200);
-        setRectangle(t, 3, 500, r.chord3, 0, 400);
+        setRectangle(t, 3, 500, chord3, 0, 400);
         t.wingCount = 3;
-        const Calculated c = calculated(t);
-        ASSERT_FALSE(c.run.failed);
-        EXPECT_EQ(c.sd.ReferenceWing, r.reference) << r.chord3;
-        EXPECT_DOUBLE_EQ(c.ac.ReferenceArea, c.ac.WingArea[r.reference]);
-        EXPECT_NEAR(c.ac.ReferenceMac, r.reference == 3 ? r.chord3 : 100, 1e-9);
+        const test::Calculated c = calculated(t);
+        EXPECT_EQ(c.sd.ReferenceWing, reference) << chord3;
+        EXPECT_DOUBLE_EQ(c.ac.ReferenceArea, c.ac.WingArea[reference]);
     }
 }
 
@@ -137,19 +119,12 @@ TEST(Calculation, CentreGapOfTheReferenceWingIsFilled)
 {
     AircraftTexts t = test::rectangularWingTexts();
     setRectangle(t, 1, 500, 200, 10, 0, 50);
-    const Calculated c = calculated(t);
-    ASSERT_FALSE(c.run.failed);
+    const test::Calculated c = calculated(t);
     EXPECT_NEAR(c.ac.WingArea[1], 200000, 1e-6);
-    EXPECT_NEAR(c.ac.ReferenceArea, 220000, 1e-6);
+    EXPECT_NEAR(c.ac.ReferenceArea, 220000, 1e-6); // 50 mm gap of root chord 200
     EXPECT_NEAR(c.ac.ReferenceMac, 200, 1e-9);
-    EXPECT_NEAR(c.ac.WingSpan[1], 1100, 1e-9);
-    const std::vector<OutlinePoint>& o = c.sd.ReferenceOutline;
-    ASSERT_EQ(o.size(), 6u);
-    EXPECT_EQ(o[0].y, 0);
-    EXPECT_EQ(o[1].x, 10);
-    EXPECT_EQ(o[1].y, 50);
-    EXPECT_EQ(o[4].x, 210);
-    EXPECT_EQ(o[4].y, 50);
+    EXPECT_EQ(c.sd.ReferenceOutline[1].x, 10);
+    EXPECT_EQ(c.sd.ReferenceOutline[1].y, 50);
 }
 
 TEST(Calculation, MovedWingsAreReportedAndTheRunCompletes)
@@ -158,66 +133,125 @@ TEST(Calculation, MovedWingsAreReportedAndTheRunCompletes)
     setRectangle(t, 1, 500, 100);
     setRectangle(t, 2, 250, 60, 600, 0);
     t.wingCount = 2;
-    Calculated c{test::preparedAircraft(t), t, {}, {}};
     std::vector<std::pair<int, std::string>> fields;
-    int countdowns = 0, last = -1;
+    std::vector<int> countdown;
     CalculationCallbacks cb;
     cb.heightChanged = [&](int w, const std::string& z) { fields.emplace_back(w, z); };
-    cb.countdown = [&](int remaining) { ++countdowns, last = remaining; };
-    c.run = calculate(c.ac, c.texts, c.sd, Language::Spanish, cb);
+    cb.countdown = [&](int remaining) { countdown.push_back(remaining); };
+    const test::Calculated c = calculated(t, Language::Spanish, cb);
+    expectSound(c);
     EXPECT_FALSE(c.run.failed);
-    EXPECT_TRUE(c.run.wingsMoved);
     EXPECT_TRUE(c.run.memoVisible);
-    EXPECT_EQ(c.run.memo, (std::vector<std::string>{"Ojo! ", "Atención: ¡Las alas se movieron automáticamente en dirección Z!"}));
-    ASSERT_EQ(fields.size(), 1u);
-    EXPECT_EQ(fields[0], (std::pair<int, std::string>{2, "-7"}));
+    EXPECT_EQ(c.run.memo, (Lines{"Ojo! ", "Atención: ¡Las alas se movieron automáticamente en dirección Z!"}));
+    EXPECT_EQ(fields, (std::vector<std::pair<int, std::string>>{{2, "-7"}}));
     EXPECT_EQ(c.run.movedHeights, (std::vector<std::pair<int, double>>{{2, -7.0}}));
     EXPECT_EQ(c.texts.wing[2][Role::PosZ], "-7");
-    EXPECT_EQ(c.ac.posZ[2], -7);
-    EXPECT_EQ(c.sd.lattice[2].WingZ, -7);
-    EXPECT_TRUE(c.ac.ResultsValid);
-    EXPECT_EQ(countdowns, c.sd.counts.PanelCount);
-    EXPECT_EQ(last, 0);
+    EXPECT_EQ(c.sd.lattice[2].WingZ, -7); // the lattice is built at the new height
+    ASSERT_EQ(countdown.size(), static_cast<std::size_t>(c.sd.counts.PanelCount));
+    for (std::size_t k = 0; k < countdown.size(); ++k)
+        EXPECT_EQ(countdown[k], c.sd.counts.PanelCount - 1 - static_cast<int>(k));
 }
 
 TEST(Calculation, FailureLinesSurviveAMovedWing)
 {
-    // Wing 1 plans 300 strips; wing 2 lies at the same height inside its span and is moved.
+    // Wing 1 plans 300 strips; wing 2 lies inside its span at the same height and is moved.
     AircraftTexts t = defaultAircraftTexts();
     setWing(t, 1, 0, 10, {{1500, 10, 0}, {1500, 10, 0}});
-    setRectangle(t, 2, 100, 10, 0, 0);
+    setRectangle(t, 2, 100, 10);
     t.wingCount = 2;
-    const Calculated c = calculated(t);
-    EXPECT_TRUE(c.run.failed);
+    const test::Calculated c = calculated(t);
+    expectSound(c);
     EXPECT_TRUE(c.run.wingsMoved);
-    EXPECT_TRUE(c.run.memoVisible);
-    EXPECT_EQ(c.run.memo, (std::vector<std::string>{"Attention:", "Wings are moved automatically in z-direction!",
-                                                    "Can not calculate wing-1. ",
-                                                    "Please change this wing (less aspect ratio)!"}));
-    EXPECT_FALSE(c.ac.ResultsValid);
-    EXPECT_FALSE(c.ac.SolverDataValid);
+    EXPECT_EQ(c.run.memo, (Lines{"Attention:", "Wings are moved automatically in z-direction!",
+                                 "Can not calculate wing-1. ", "Please change this wing (less aspect ratio)!"}));
 }
 
-TEST(Calculation, RunUsesTheActiveWingsAndTakesOverTheWingCountAtTheEnd)
+TEST(Calculation, ActiveWingsNowWingCountNext)
 {
     AircraftTexts t = defaultAircraftTexts();
     Aircraft ac = test::preparedAircraft(t);
     ac.ActiveWingCount = 1;
     ac.WingCount = 3;
     SolverData sd;
-    const CalculationRun run = calculate(ac, t, sd, Language::English);
-    EXPECT_FALSE(run.failed);
-    EXPECT_EQ(sd.counts.StripCount[2], 0);
-    EXPECT_EQ(ac.WingLiftSlope[2], 0);
-    EXPECT_EQ(ac.ActiveWingCount, 3);
-    // The next run covers three wings; a smaller one after it keeps the matrix storage.
     calculate(ac, t, sd, Language::English);
-    EXPECT_GT(sd.counts.StripCount[3], 0);
+    EXPECT_EQ(sd.counts.StripCount[2], 0);
+    EXPECT_EQ(ac.ActiveWingCount, 3);
+    calculate(ac, t, sd, Language::English);
     EXPECT_GT(ac.WingLiftSlope[3], 0);
     const std::size_t capacity = sd.matrix.capacity();
-    ac.WingCount = ac.ActiveWingCount = 1;
     calculate(ac, t, sd, Language::English);
-    EXPECT_EQ(sd.matrix.capacity(), capacity);
+    EXPECT_EQ(sd.matrix.capacity(), capacity); // the matrix storage is kept between runs
+}
+
+TEST(DegenerateAircraft, EndInAMessage)
+{
+    struct Row {
+        const char* what;
+        std::vector<test::TrapezoidText> wing1;
+        int rootChord;
+        Lines memo;
+    };
+    const Row rows[] = {
+        {"zero chords", {{500, 0, 0}}, 0,
+         {"Fehler: ", "Kann Flügel  1 / Trapez  1 nicht berechnen.", "Bitte dieses Trapez verändern (Außentiefe größer)!"}},
+        {"zero widths", {{0, 100, 0}}, 100,
+         {"Fehler: ", "Kann nicht berechnen: das Flugzeug erzeugt keinen Auftrieb."}},
+        {"huge width", {{2147483647, 1, 0}}, 3, {"Fehler: ", "Kann Flügel-1 nicht berechnen.", "Bitte Streckung verkleinern!"}},
+    };
+    for (const Row& r : rows) {
+        AircraftTexts t = test::rectangularWingTexts();
+        setWing(t, 1, 0, r.rootChord, r.wing1);
+        const test::Calculated c = calculated(t, Language::German);
+        expectSound(c);
+        EXPECT_EQ(c.run.memo, r.memo) << r.what;
+    }
+}
+
+TEST(DegenerateAircraft, EmptyWingBesideARealOneAndWingsInsideOthers)
+{
+    AircraftTexts t = defaultAircraftTexts();
+    setRectangle(t, 1, 500, 100);
+    setWing(t, 2, 0, 0, {}, 600, 0);
+    t.wingCount = 2;
+    const test::Calculated empty = calculated(t);
+    expectSound(empty);
+    EXPECT_EQ(empty.ac.WingNeutralX[2], 0);
+    EXPECT_NEAR(empty.ac.NeutralPointX, 24.4, 0.05);
+
+    setRectangle(t, 1, 500, 200);
+    setRectangle(t, 2, 200, 50, 50, 0, 100); // inside wing 1's planform, same height
+    setRectangle(t, 3, 500, 200);            // exactly on wing 1
+    t.wingCount = 3;
+    const test::Calculated inside = calculated(t);
+    expectSound(inside);
+    EXPECT_FALSE(inside.run.failed);
+    EXPECT_EQ(inside.run.movedHeights.size(), 2u);
+}
+
+TEST(DegenerateAircraft, HugeAndRandomInputNeverCrashesOrShowsNotANumber)
+{
+    AircraftTexts t = defaultAircraftTexts();
+    t.wing[4][Role::RootChord] = "99999999999";
+    t.wing[4][Role::Width1] = "$7FFFFFFF";
+    t.wing[2][Role::PosX] = "2147483647";
+    t.wing[3][Role::PosZ] = "-2147483647";
+    expectSound(calculated(t));
+
+    std::mt19937 rng(2024);
+    std::uniform_int_distribution<int> len(0, 400), chord(0, 300), offset(-200, 200), pick(0, 9), count(1, 5);
+    for (int trial = 0; trial < 25; ++trial) {
+        AircraftTexts r = defaultAircraftTexts();
+        r.wingCount = count(rng);
+        for (int w = 1; w <= 5; ++w) {
+            std::vector<test::TrapezoidText> traps(count(rng) % 4 + 1);
+            for (auto& tr : traps)
+                tr = {pick(rng) ? len(rng) : 0, pick(rng) ? chord(rng) : 0, offset(rng)};
+            setWing(r, w, pick(rng) < 3 ? len(rng) / 8 : 0, pick(rng) ? chord(rng) : 0, traps, offset(rng),
+                    pick(rng) < 5 ? 0 : offset(rng));
+        }
+        SCOPED_TRACE(trial);
+        expectSound(calculated(r));
+    }
 }
 
 } // namespace
