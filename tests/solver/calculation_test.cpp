@@ -81,6 +81,29 @@ TEST(Calculation, NeutralPointMovesWithTheAircraftNotWithItsHeight)
     EXPECT_NEAR(moved.ac.WingLiftSlope[2], base.ac.WingLiftSlope[2], 1e-9);
 }
 
+TEST(Calculation, FiguresScaleWithTheAircraft)
+{
+    // Every length doubled: the same lattice, lengths twice, areas four times, lift slopes alike.
+    const AircraftTexts t = defaultAircraftTexts();
+    AircraftTexts twice = t;
+    for (int w = 1; w <= MaxWings; ++w)
+        for (std::string& field : twice.wing[w].field)
+            field = std::to_string(2 * std::stoi(field));
+    const test::Calculated base = calculated(t);
+    const test::Calculated big = calculated(twice);
+    ASSERT_FALSE(base.run.failed);
+    ASSERT_FALSE(big.run.failed);
+    EXPECT_EQ(big.sd.counts.PanelCount, base.sd.counts.PanelCount);
+    EXPECT_NEAR(big.ac.NeutralPointX, 2 * base.ac.NeutralPointX, 1e-9);
+    EXPECT_NEAR(big.ac.ReferenceMac, 2 * base.ac.ReferenceMac, 1e-9);
+    EXPECT_NEAR(big.ac.ReferenceArea, 4 * base.ac.ReferenceArea, 1e-6);
+    for (int w = 1; w <= MaxWings; ++w) {
+        EXPECT_NEAR(big.ac.WingLiftSlope[w], base.ac.WingLiftSlope[w], 1e-12) << w;
+        EXPECT_NEAR(big.ac.WingNeutralX[w], 2 * base.ac.WingNeutralX[w], 1e-9) << w;
+        EXPECT_NEAR(big.ac.WingLiftCentreY[w], 2 * base.ac.WingLiftCentreY[w], 1e-9) << w;
+    }
+}
+
 TEST(Calculation, DefaultAircraftEndToEnd)
 {
     const test::Calculated c = calculated(defaultAircraftTexts());
