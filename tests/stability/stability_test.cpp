@@ -48,6 +48,11 @@ TEST(Stability, TextsOfTheTopViewAndLabel21)
     EXPECT_EQ(texts(Language::German, false),
               (std::vector<std::string>{"232 Bezugsfläche (S): 10.00dm^2 ", "249 Bezugstiefe (lm): 200.0mm ",
                                         "282 x_SP (7.5%): 85.0mm     ", "298 x_NP: 100.0mm    "}));
+    // Spanish keeps the "x_cg (" prefix; only German writes "x_SP (".
+    EXPECT_EQ(texts(Language::Spanish, true),
+              (std::vector<std::string>{"232 plano de referencia (S): 10.00dm^2 ",
+                                        "249 profundidad de referencia (lm): 200.0mm ", "266 x_cg (16%): 68.0mm   ",
+                                        "282 x_cg (8%): 84.0mm   ", "298 x_PN: 100.0mm    "}));
     EXPECT_EQ(stabilityRows(ac, f, Language::English, true)[4].ink, StabilityInk::Red);
 
     EXPECT_EQ(label21Text(ac, f, Language::English), "%  AC-CG= 15.0mm");
