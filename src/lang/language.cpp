@@ -88,9 +88,6 @@ const Text3 MovedWingsLine{"Wings are moved automatically in z-direction!",
 const Text3 SingularSystem{"Can not calculate: the equation system is singular.",
                            "Kann nicht berechnen: das Gleichungssystem ist singulär.",
                            "No se puede calcular: el sistema de ecuaciones es singular."};
-const Text3 ZeroLift{"Can not calculate: the aircraft carries no lift.",
-                     "Kann nicht berechnen: das Flugzeug erzeugt keinen Auftrieb.",
-                     "No se puede calcular: el avión no genera sustentación."};
 
 const Text3 FileCannotOpen{"Cannot open \"{file}\": {reason}.", "Kann \"{file}\" nicht öffnen: {reason}.",
                            "No se puede abrir \"{file}\": {reason}."};

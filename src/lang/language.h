@@ -58,7 +58,6 @@ namespace texts {
 extern const Text3 MovedWingsHeading;  // "Attention:"
 extern const Text3 MovedWingsLine;     // "Wings are moved automatically in z-direction!"
 extern const Text3 SingularSystem;     // the equation system could not be solved
-extern const Text3 ZeroLift;           // the aircraft carries no lift
 extern const Text3 InconsistentLattice; // the influence matrix does not match the panel count
 
 // File commands. "{file}" stands for the file name, "{reason}" for the system's reason, "{value}"

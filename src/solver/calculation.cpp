@@ -27,14 +27,8 @@ void solve(Aircraft& ac, SolverData& sd, Language l, const CalculationCallbacks&
         return fail(ac, failures, texts::InconsistentLattice, l);
     if (!LOES(sd, cb.countdown))
         return fail(ac, failures, texts::SingularSystem, l);
-    switch (WIRBEL_ERG(ac, sd)) {
-    case VortexOutcome::Ok:
-        break;
-    case VortexOutcome::ZeroLift:
-        return fail(ac, failures, texts::ZeroLift, l);
-    case VortexOutcome::NotFinite:
+    if (!WIRBEL_ERG(ac, sd))
         return fail(ac, failures, texts::SingularSystem, l);
-    }
 }
 
 } // namespace

@@ -65,10 +65,4 @@ struct SolverData {
     std::vector<OutlinePoint> ReferenceOutline; // half planform of the reference wing, closed on y = 0
 };
 
-// The message memo of the aircraft page as a calculation leaves it.
-struct Memo {
-    std::vector<std::string> lines;
-    bool visible = false;
-};
-
 } // namespace ab

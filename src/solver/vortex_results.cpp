@@ -91,7 +91,7 @@ bool finiteResults(const Aircraft& ac)
 
 } // namespace
 
-VortexOutcome WIRBEL_ERG(Aircraft& ac, SolverData& sd)
+bool WIRBEL_ERG(Aircraft& ac, SolverData& sd)
 {
     for (int w = 1; w <= MaxWings; ++w)
         clearResults(ac, w);
@@ -136,15 +136,13 @@ VortexOutcome WIRBEL_ERG(Aircraft& ac, SolverData& sd)
     ac.NeutralPointX = Ltot != 0 ? -Mtot / Ltot : 0;
     referenceFigures(ac, sd);
 
-    VortexOutcome outcome = Ltot == 0 ? VortexOutcome::ZeroLift
-                            : finiteResults(ac) ? VortexOutcome::Ok
-                                                : VortexOutcome::NotFinite;
-    if (outcome != VortexOutcome::Ok) {
+    const bool usable = Ltot != 0 && finiteResults(ac);
+    if (!usable) {
         for (int w = 1; w <= MaxWings; ++w)
             clearResults(ac, w);
         ac.NeutralPointX = ac.ReferenceArea = ac.ReferenceMac = 0;
     }
-    return outcome;
+    return usable;
 }
 
 } // namespace ab

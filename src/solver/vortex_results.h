@@ -8,15 +8,10 @@
 
 namespace ab {
 
-enum class VortexOutcome {
-    Ok,
-    ZeroLift,  // the aircraft carries no lift: no neutral point
-    NotFinite, // a result is not a finite number
-};
-
 // All figures for onset speed 1 and angle of attack 1 rad. A wing without strips, or whose lift is
-// 0, keeps its lift results at 0. Unless the outcome is Ok, the aircraft results are set to 0 and no
-// figure written is infinite or not a number.
-VortexOutcome WIRBEL_ERG(Aircraft& aircraft, SolverData& solver);
+// 0, keeps its lift results at 0. Returns false when the aircraft carries no lift (it has no neutral
+// point) or a result is not finite; the aircraft results are then 0 and no figure written is
+// infinite or not a number.
+bool WIRBEL_ERG(Aircraft& aircraft, SolverData& solver);
 
 } // namespace ab

@@ -103,7 +103,7 @@ TEST(Languages, TrapezoidFailureLineReadsAsOneSentence)
 TEST(Languages, RunTimeTextsExistInAllLanguages)
 {
     using namespace texts;
-    const Text3* all[] = {&MovedWingsHeading, &MovedWingsLine, &SingularSystem, &ZeroLift, &ReferenceAreaLabel,
+    const Text3* all[] = {&MovedWingsHeading, &MovedWingsLine, &SingularSystem, &ReferenceAreaLabel,
                           &ReferenceLengthLabel, &CgPrefix, &NeutralPointPrefix, &MarginDifference,
                           &SummaryTitle, &SummaryNeutralPoint, &SummaryCgHigh, &SummaryCgLow,
                           &SummaryCgDesired, &SummaryWingSpan, &SummaryWingArea, &SummaryAspectRatio,

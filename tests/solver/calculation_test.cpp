@@ -218,7 +218,7 @@ TEST(DegenerateAircraft, EndInAMessage)
         {"zero chords", {{500, 0, 0}}, 0,
          {"Fehler: ", "Kann Flügel  1 / Trapez  1 nicht berechnen.", "Bitte dieses Trapez verändern (Außentiefe größer)!"}},
         {"zero widths", {{0, 100, 0}}, 100,
-         {"Fehler: ", "Kann nicht berechnen: das Flugzeug erzeugt keinen Auftrieb."}},
+         {"Fehler: ", "Kann nicht berechnen: das Gleichungssystem ist singulär."}},
         {"huge width", {{2147483647, 1, 0}}, 3, {"Fehler: ", "Kann Flügel-1 nicht berechnen.", "Bitte Streckung verkleinern!"}},
     };
     for (const Row& r : rows) {
