@@ -83,8 +83,8 @@ WingInsertion insertionOf(const WingCopyReading& copy, int w)
     const std::int32_t count = value(AircraftFileRecord::TrapezoidCount);
     if (count >= 1 && count <= MaxTrapezoids)
         out.trapezoidCount = count;
-    for (int r = 0; r < WingFieldCount; ++r) {
-        const Role role = static_cast<Role>(r);
+    for (int i = 0; i < WingFieldCount; ++i) {
+        const Role role = RolesInBlockOrder[static_cast<std::size_t>(i)];
         out.fields.push_back({w, role, fieldText(value(recordOffsetOf(role)))});
     }
     return out;
