@@ -5,6 +5,7 @@
 #include "model/planform.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace ab {
 
@@ -67,6 +68,10 @@ WingCopyReading readWingCopy(const std::string& fileName, Language language)
 
 bool copyAvailable(const std::string& fileName)
 {
+    // A folder opens for reading on some systems but holds no copy.
+    std::error_code ec;
+    if (std::filesystem::is_directory(fileName, ec))
+        return false;
     std::FILE* f = std::fopen(fileName.c_str(), "rb");
     if (!f)
         return false;

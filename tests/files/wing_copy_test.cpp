@@ -40,6 +40,10 @@ TEST(WingCopy, InsertsThePlanformButNotThePosition)
     test::TempFolder folder;
     const std::string path = folder.file(CopyFileName);
     EXPECT_FALSE(copyAvailable(path));
+    // A folder of that name holds no copy to insert.
+    std::filesystem::create_directory(path);
+    EXPECT_FALSE(copyAvailable(path));
+    std::filesystem::remove(path);
     AircraftTexts t = defaultAircraftTexts();
     t.wing[2].trapezoidCount = 2;
     ASSERT_TRUE(saveWingCopy(path, t, Aircraft{}, 2, Language::English).ok);
