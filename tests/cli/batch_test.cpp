@@ -78,14 +78,16 @@ TEST(BatchArguments, RefusesWhatItDoesNotUnderstand)
         EXPECT_FALSE(parseBatchArguments(args).ok()) << ::testing::PrintToString(args);
 }
 
-TEST(BatchArguments, OnlyDoubleDashOptionsLeaveTheWindowOut)
+TEST(BatchArguments, OptionsLeaveTheWindowOut)
 {
     const char* window[] = {"aerobalance", "plane.wk4"};
     const char* batchRun[] = {"aerobalance", "--calc", "plane.wk4"};
     const char* help[] = {"aerobalance", "--help"};
+    const char* shortHelp[] = {"aerobalance", "-h"};
     EXPECT_FALSE(wantsBatchMode(2, window));
     EXPECT_TRUE(wantsBatchMode(3, batchRun));
     EXPECT_TRUE(wantsBatchMode(2, help));
+    EXPECT_TRUE(wantsBatchMode(2, shortHelp));
 }
 
 TEST(BatchMode, ExitStatusesAndErrorLines)
@@ -125,6 +127,26 @@ TEST(BatchMode, ExitStatusesAndErrorLines)
     EXPECT_TRUE(failed.out.empty());
     EXPECT_NE(failed.err.find("Trapezium  1"), std::string::npos) << failed.err;
     EXPECT_FALSE(std::filesystem::exists(folder.file("never.wk4")));
+}
+
+// An output that takes nothing, like a full disk.
+struct RefusingBuffer : std::streambuf {
+    int overflow(int) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(BatchMode, AnOutputThatCannotBeWrittenIsNoSuccess)
+{
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--calc", Examples + "trainer.wk4"},
+                                                 {"--calc", Examples + "trainer.wk4", "--json"},
+                                                 {"--help"}}) {
+        RefusingBuffer full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(runBatch(args, out, err), BatchBadInput) << args.back();
+        EXPECT_EQ(lineCount(err.str()), 1) << err.str();
+        EXPECT_NE(err.str().find("standard output"), std::string::npos) << err.str();
+    }
 }
 
 TEST(BatchMode, JsonCarriesExactlyTheDocumentedKeys)
