@@ -129,7 +129,9 @@ WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes
 
     // The temporary file lies in the target's folder, so the rename stays on one file system.
     const fs::path folder = target.parent_path();
-    const std::string base = target.filename().string();
+    // Only the start of a long name goes into the temporary one, so that a name as long as the
+    // folder allows can still be saved.
+    const std::string base = target.filename().string().substr(0, 100);
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
