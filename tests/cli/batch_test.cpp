@@ -280,5 +280,55 @@ TEST(BatchMode, SaveWritesTheResultsUnderTheTaggedName)
     EXPECT_TRUE(failed.out.empty());
 }
 
+// Every number of a JSON report, at any depth, is finite.
+bool allFinite(const nlohmann::json& j)
+{
+    if (j.is_number())
+        return std::isfinite(j.get<double>());
+    if (j.is_structured())
+        for (const auto& item : j)
+            if (!allFinite(item))
+                return false;
+    return !j.is_null();
+}
+
+TEST(BatchMode, HostileFilesEndInAStatusWithTheirReasonAndNeverInNonsense)
+{
+    test::TempFolder folder;
+    const std::string defaults = test::readBytes(Examples + "default.wk4");
+    const std::string forty(40, '9');
+    std::string junk(3000, ' ');
+    for (std::size_t i = 0; i < junk.size(); ++i)
+        junk[i] = static_cast<char>(1 + (i * 7919) % 255);
+    std::string legacyHuge = "5\r\n";
+    for (int line = 2; line <= 53; ++line)
+        legacyHuge += (line % 17 == 2 ? "4" : forty) + "\r\n";
+    const std::pair<std::string, std::string> files[] = {
+        {"junk.wk4", junk},
+        {"half.wk4", defaults.substr(0, defaults.size() / 2)},
+        {"forty.wk4", "<wings_count>2\r\n<wing_id>1\r\n<section_id>1\r\n<chord>" + forty +
+                          "\r\n<section_id>2\r\n<y>" + forty + "\r\n<chord>-" + forty + "\r\n"},
+        {"empty_tags.wk4", "<wings_count>1\r\n<wing_id>\r\n<wingsections>\r\n<x>\r\n<chord>\r\n<sb>\r\n"},
+        {"huge.da4", legacyHuge},
+        {"lines.da4", std::string(100000, '7') + "\r\n"},
+    };
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        const std::string path = folder.file(name);
+        test::writeBytes(path, bytes);
+        const BatchRun r = batch({"--calc", path, "--json"});
+        if (r.status == BatchBadInput) {
+            EXPECT_EQ(lineCount(r.err), 1) << r.err;
+            EXPECT_NE(r.err.find(path), std::string::npos) << r.err;
+        } else if (r.status == BatchCalculationFailed) {
+            EXPECT_FALSE(r.err.empty());
+            EXPECT_TRUE(r.out.empty());
+        } else {
+            ASSERT_EQ(r.status, BatchDone) << r.err;
+            EXPECT_TRUE(allFinite(nlohmann::json::parse(r.out))) << r.out;
+        }
+    }
+}
+
 } // namespace
 } // namespace ab
