@@ -53,6 +53,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     SolverData solver;
     const CalculationRun run = calculate(aircraft, texts, solver, l);
     if (run.failed) {
+        err << "aerobalance: " << fileMessage(l, texts::FileNotCalculated, o.file) << '\n';
         for (const std::string& line : run.memo)
             err << line << '\n';
         return BatchCalculationFailed;

@@ -125,6 +125,7 @@ TEST(BatchMode, ExitStatusesAndErrorLines)
     const BatchRun failed = batch({"--calc", zeroFile, "--json", "--save", folder.file("never.wk4")});
     EXPECT_EQ(failed.status, BatchCalculationFailed);
     EXPECT_TRUE(failed.out.empty());
+    EXPECT_EQ(failed.err.rfind("aerobalance: \"" + zeroFile + "\" could not be calculated:\n", 0), 0u) << failed.err;
     EXPECT_NE(failed.err.find("Trapezium  1"), std::string::npos) << failed.err;
     EXPECT_FALSE(std::filesystem::exists(folder.file("never.wk4")));
 }
