@@ -106,9 +106,11 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& args)
 
 bool wantsBatchMode(int argc, const char* const* argv)
 {
-    for (int i = 1; i < argc; ++i)
-        if (std::string(argv[i]).rfind("--", 0) == 0)
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.rfind("--", 0) == 0 || arg == "-h")
             return true;
+    }
     return false;
 }
 
@@ -129,8 +131,8 @@ std::string usageText()
            "--help             show this text\n"
            "--version          show the version\n"
            "\n"
-           "Exit status: 0 done, 1 the calculation failed, 2 bad arguments or a file that cannot be\n"
-           "read, is refused or cannot be saved.\n";
+           "Exit status: 0 done, 1 the calculation failed, 2 bad arguments, a file that cannot be\n"
+           "read, is refused or cannot be saved, or a summary that cannot be written.\n";
 }
 
 } // namespace ab

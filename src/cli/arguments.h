@@ -29,7 +29,7 @@ struct ParsedArguments {
 ParsedArguments parseBatchArguments(const std::vector<std::string>& args);
 
 // True when the program was started for batch mode or for its help or version: any argument that
-// starts with "--". The window takes at most one plain file name.
+// starts with "--", or "-h". The window takes at most one plain file name.
 bool wantsBatchMode(int argc, const char* const* argv);
 
 // The usage text of --help.

@@ -24,6 +24,17 @@ int refuse(std::ostream& err, const std::string& line, int status = BatchBadInpu
     return status;
 }
 
+// A summary that did not reach standard output (a full disk, a closed pipe) is no success.
+int finished(std::ostream& out, std::ostream& err, int status)
+{
+    out.flush();
+    if (out)
+        return status;
+    const int error = errno;
+    return refuse(err, "cannot write to standard output" +
+                           (error != 0 ? ": " + std::generic_category().message(error) : std::string()));
+}
+
 int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
 {
     const Language l = o.language;
@@ -42,6 +53,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     SolverData solver;
     const CalculationRun run = calculate(aircraft, texts, solver, l);
     if (run.failed) {
+        err << "aerobalance: " << fileMessage(l, texts::FileNotCalculated, o.file) << '\n';
         for (const std::string& line : run.memo)
             err << line << '\n';
         return BatchCalculationFailed;
@@ -57,6 +69,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
             return refuse(err, saved.message);
     }
 
+    errno = 0; // whatever fails from here on is the writing of the summary
     if (o.json) {
         // A file name that is not UTF-8 (an old 8-bit name) is shown with replacement characters.
         out << jsonReport(o.file, aircraft, solver, figures, run)
@@ -70,8 +83,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         }
         out << summaryText(aircraft, figures, shownName, l);
     }
-    out.flush();
-    return BatchDone;
+    return finished(out, err, BatchDone);
 }
 
 } // namespace
@@ -82,13 +94,10 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (!parsed.ok())
         return refuse(err, parsed.error + " (see aerobalance --help)");
     const BatchOptions& o = parsed.options;
-    if (o.help) {
-        out << usageText();
-        return BatchDone;
-    }
-    if (o.version) {
-        out << "AeroBalance " AEROBALANCE_VERSION "\n";
-        return BatchDone;
+    if (o.help || o.version) {
+        errno = 0;
+        out << (o.help ? usageText() : "AeroBalance " AEROBALANCE_VERSION "\n");
+        return finished(out, err, BatchDone);
     }
     try {
         return calculateFile(o, out, err);

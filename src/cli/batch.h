@@ -12,7 +12,8 @@ namespace ab {
 enum BatchExit : int {
     BatchDone = 0,
     BatchCalculationFailed = 1, // the calculation's message lines went to the error stream
-    BatchBadInput = 2,          // bad arguments, or a file that cannot be read, is refused or cannot be saved
+    BatchBadInput = 2,          // bad arguments, a file that cannot be read, is refused or cannot be saved,
+                                // or standard output that cannot be written
 };
 
 // Runs batch mode on the arguments after the program name.

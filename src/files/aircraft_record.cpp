@@ -56,10 +56,8 @@ RecordApplication applicationOf(const AircraftFileRecord& record, std::string_vi
     const bool tagged = namesTaggedFile(fileName);
     const int lastWing = tagged ? MaxWings : 3;
     for (int w = 1; w <= lastWing; ++w)
-        for (int r = 0; r < RoleCount; ++r) {
-            const Role role = static_cast<Role>(r);
+        for (const Role role : RolesInBlockOrder)
             a.fields.push_back({w, role, fieldText(record.at(w, recordOffsetOf(role)))});
-        }
     a.uncheckPressure = tagged;
     return a;
 }

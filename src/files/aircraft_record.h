@@ -53,6 +53,16 @@ struct AircraftFileRecord {
 // The record values that go into a wing field of the given role, by offset in the wing's block.
 int recordOffsetOf(Role role);
 
+// The sixteen field roles in the order of a wing's block (offsets 1..16), which is the order the
+// fields are written in: root chord, tip chords 1..4, root gap, widths 1..4, tip offsets 1..4, then
+// the position. The first fourteen are the planform a wing copy carries.
+inline constexpr std::array<Role, RoleCount> RolesInBlockOrder = {
+    Role::RootChord, tipChordRole(1), tipChordRole(2), tipChordRole(3), tipChordRole(4),
+    Role::RootGap,   widthRole(1),    widthRole(2),    widthRole(3),    widthRole(4),
+    tipOffsetRole(1), tipOffsetRole(2), tipOffsetRole(3), tipOffsetRole(4),
+    Role::PosX,      Role::PosZ,
+};
+
 // What a reader found besides the record: the three stored results and the remarks, each only when
 // the file held it.
 struct AircraftFileExtras {

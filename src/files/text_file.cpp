@@ -116,10 +116,22 @@ WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes
         out.reason = systemReason(EISDIR);
         return out;
     }
+    // A file that may not be written, or that carries no write permission at all (marked read-only,
+    // which even the superuser is not to replace unasked), keeps its contents: writing it in place
+    // would fail the same way.
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
+        out.ok = false;
+        out.reason = systemReason(EACCES);
+        return out;
+    }
 
     // The temporary file lies in the target's folder, so the rename stays on one file system.
     const fs::path folder = target.parent_path();
-    const std::string base = target.filename().string();
+    // Only the start of a long name goes into the temporary one, so that a name as long as the
+    // folder allows can still be saved.
+    const std::string base = target.filename().string().substr(0, 100);
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
@@ -137,8 +149,7 @@ WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes
     }
 
     // A file that already exists keeps its permissions.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0)
+    if (exists)
         (void)::fchmod(fd, old.st_mode & 07777);
 
     int error = 0;

@@ -53,7 +53,8 @@ struct WriteOutcome {
 };
 
 // Writes bytes to a temporary file beside `path`, flushes it to the disk and renames it over `path`.
-// On any failure the temporary file is removed and whatever stood at `path` before is untouched.
+// On any failure the temporary file is removed and whatever stood at `path` before is untouched; a
+// file at `path` that may not be written, or has no write permission at all, is refused.
 WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes);
 
 } // namespace ab

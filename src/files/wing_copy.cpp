@@ -5,6 +5,7 @@
 #include "model/planform.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace ab {
 
@@ -67,6 +68,10 @@ WingCopyReading readWingCopy(const std::string& fileName, Language language)
 
 bool copyAvailable(const std::string& fileName)
 {
+    // A folder opens for reading on some systems but holds no copy.
+    std::error_code ec;
+    if (std::filesystem::is_directory(fileName, ec))
+        return false;
     std::FILE* f = std::fopen(fileName.c_str(), "rb");
     if (!f)
         return false;
@@ -83,8 +88,8 @@ WingInsertion insertionOf(const WingCopyReading& copy, int w)
     const std::int32_t count = value(AircraftFileRecord::TrapezoidCount);
     if (count >= 1 && count <= MaxTrapezoids)
         out.trapezoidCount = count;
-    for (int r = 0; r < WingFieldCount; ++r) {
-        const Role role = static_cast<Role>(r);
+    for (int i = 0; i < WingFieldCount; ++i) {
+        const Role role = RolesInBlockOrder[static_cast<std::size_t>(i)];
         out.fields.push_back({w, role, fieldText(value(recordOffsetOf(role)))});
     }
     return out;

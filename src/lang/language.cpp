@@ -110,6 +110,9 @@ const Text3 FileCannotSave{"Cannot save \"{file}\": {reason}. The file on the di
                            "Kann \"{file}\" nicht speichern: {reason}. Die Datei auf der Platte blieb unverändert.",
                            "No se puede guardar \"{file}\": {reason}. El archivo en el disco no se modificó."};
 
+const Text3 FileNotCalculated{"\"{file}\" could not be calculated:", "\"{file}\" konnte nicht berechnet werden:",
+                              "\"{file}\" no se pudo calcular:"};
+
 const Text3 InconsistentLattice{"EINFLUSS: Irgend ein Kuddel-Muddel", "EINFLUSS: Irgend ein Kuddel-Muddel",
                                 "EINFLUSS: Irgend ein Kuddel-Muddel"};
 

@@ -69,6 +69,7 @@ extern const Text3 FileNotText;      // the file holds a NUL byte
 extern const Text3 FileNoWingCount;  // an aircraft file without the number of wings
 extern const Text3 FileBadWingCount; // an aircraft file with a number of wings outside 1..5
 extern const Text3 FileCannotSave;   // "Cannot save \"{file}\": {reason}. ..."
+extern const Text3 FileNotCalculated; // batch mode: the calculation's lines follow
 
 // Stability texts of the aircraft top view, each followed by a number and the unit shown.
 extern const Text3 ReferenceAreaLabel;   // "Reference area (S): "

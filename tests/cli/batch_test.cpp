@@ -78,14 +78,16 @@ TEST(BatchArguments, RefusesWhatItDoesNotUnderstand)
         EXPECT_FALSE(parseBatchArguments(args).ok()) << ::testing::PrintToString(args);
 }
 
-TEST(BatchArguments, OnlyDoubleDashOptionsLeaveTheWindowOut)
+TEST(BatchArguments, OptionsLeaveTheWindowOut)
 {
     const char* window[] = {"aerobalance", "plane.wk4"};
     const char* batchRun[] = {"aerobalance", "--calc", "plane.wk4"};
     const char* help[] = {"aerobalance", "--help"};
+    const char* shortHelp[] = {"aerobalance", "-h"};
     EXPECT_FALSE(wantsBatchMode(2, window));
     EXPECT_TRUE(wantsBatchMode(3, batchRun));
     EXPECT_TRUE(wantsBatchMode(2, help));
+    EXPECT_TRUE(wantsBatchMode(2, shortHelp));
 }
 
 TEST(BatchMode, ExitStatusesAndErrorLines)
@@ -123,8 +125,29 @@ TEST(BatchMode, ExitStatusesAndErrorLines)
     const BatchRun failed = batch({"--calc", zeroFile, "--json", "--save", folder.file("never.wk4")});
     EXPECT_EQ(failed.status, BatchCalculationFailed);
     EXPECT_TRUE(failed.out.empty());
+    EXPECT_EQ(failed.err.rfind("aerobalance: \"" + zeroFile + "\" could not be calculated:\n", 0), 0u) << failed.err;
     EXPECT_NE(failed.err.find("Trapezium  1"), std::string::npos) << failed.err;
     EXPECT_FALSE(std::filesystem::exists(folder.file("never.wk4")));
+}
+
+// An output that takes nothing, like a full disk.
+struct RefusingBuffer : std::streambuf {
+    int overflow(int) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(BatchMode, AnOutputThatCannotBeWrittenIsNoSuccess)
+{
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--calc", Examples + "trainer.wk4"},
+                                                 {"--calc", Examples + "trainer.wk4", "--json"},
+                                                 {"--help"}}) {
+        RefusingBuffer full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(runBatch(args, out, err), BatchBadInput) << args.back();
+        EXPECT_EQ(lineCount(err.str()), 1) << err.str();
+        EXPECT_NE(err.str().find("standard output"), std::string::npos) << err.str();
+    }
 }
 
 TEST(BatchMode, JsonCarriesExactlyTheDocumentedKeys)
@@ -256,6 +279,56 @@ TEST(BatchMode, SaveWritesTheResultsUnderTheTaggedName)
     EXPECT_EQ(failed.status, BatchBadInput);
     EXPECT_NE(failed.err.find(nowhere), std::string::npos);
     EXPECT_TRUE(failed.out.empty());
+}
+
+// Every number of a JSON report, at any depth, is finite.
+bool allFinite(const nlohmann::json& j)
+{
+    if (j.is_number())
+        return std::isfinite(j.get<double>());
+    if (j.is_structured())
+        for (const auto& item : j)
+            if (!allFinite(item))
+                return false;
+    return !j.is_null();
+}
+
+TEST(BatchMode, HostileFilesEndInAStatusWithTheirReasonAndNeverInNonsense)
+{
+    test::TempFolder folder;
+    const std::string defaults = test::readBytes(Examples + "default.wk4");
+    const std::string forty(40, '9');
+    std::string junk(3000, ' ');
+    for (std::size_t i = 0; i < junk.size(); ++i)
+        junk[i] = static_cast<char>(1 + (i * 7919) % 255);
+    std::string legacyHuge = "5\r\n";
+    for (int line = 2; line <= 53; ++line)
+        legacyHuge += (line % 17 == 2 ? "4" : forty) + "\r\n";
+    const std::pair<std::string, std::string> files[] = {
+        {"junk.wk4", junk},
+        {"half.wk4", defaults.substr(0, defaults.size() / 2)},
+        {"forty.wk4", "<wings_count>2\r\n<wing_id>1\r\n<section_id>1\r\n<chord>" + forty +
+                          "\r\n<section_id>2\r\n<y>" + forty + "\r\n<chord>-" + forty + "\r\n"},
+        {"empty_tags.wk4", "<wings_count>1\r\n<wing_id>\r\n<wingsections>\r\n<x>\r\n<chord>\r\n<sb>\r\n"},
+        {"huge.da4", legacyHuge},
+        {"lines.da4", std::string(100000, '7') + "\r\n"},
+    };
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        const std::string path = folder.file(name);
+        test::writeBytes(path, bytes);
+        const BatchRun r = batch({"--calc", path, "--json"});
+        if (r.status == BatchBadInput) {
+            EXPECT_EQ(lineCount(r.err), 1) << r.err;
+            EXPECT_NE(r.err.find(path), std::string::npos) << r.err;
+        } else if (r.status == BatchCalculationFailed) {
+            EXPECT_FALSE(r.err.empty());
+            EXPECT_TRUE(r.out.empty());
+        } else {
+            ASSERT_EQ(r.status, BatchDone) << r.err;
+            EXPECT_TRUE(allFinite(nlohmann::json::parse(r.out))) << r.out;
+        }
+    }
 }
 
 } // namespace

@@ -83,6 +83,21 @@ TEST_F(OpenAircraftTest, OffersTheExchangesThatTheWingCountAllows)
     }
 }
 
+TEST_F(OpenAircraftTest, WritesTheFieldsOfEachWingInTheOrderOfItsBlock)
+{
+    // Root chord, the four tip chords, root gap, the four widths, the four tip offsets, x, z: each
+    // field write runs its change handling, so the window must see them in this order.
+    AircraftFileRecord record;
+    record.wingCount() = 2;
+    const RecordApplication a = applicationOf(record, "x.wk4");
+    ASSERT_EQ(a.fields.size(), static_cast<std::size_t>(MaxWings * RoleCount));
+    for (std::size_t i = 0; i < a.fields.size(); ++i) {
+        const FieldChange& f = a.fields[i];
+        EXPECT_EQ(f.wing, 1 + static_cast<int>(i) / RoleCount) << i;
+        EXPECT_EQ(recordOffsetOf(f.role), 1 + static_cast<int>(i) % RoleCount) << i;
+    }
+}
+
 TEST_F(OpenAircraftTest, RestoresStoredResultsWithoutACalculation)
 {
     Aircraft withResults;

@@ -73,6 +73,21 @@ TEST(AtomicSave, LeavesTheOldFileWhenTheSaveFails)
     EXPECT_EQ(test::readBytes(path), "new");
     EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    // The longest name a folder takes can be saved, although the temporary file beside it has more
+    // to say.
+    const std::string longest = folder.file(std::string(251, 'n') + ".wk4");
+    ASSERT_TRUE(writeFileAtomically(longest, "long").ok);
+    EXPECT_EQ(test::readBytes(longest), "long");
+    std::filesystem::remove(longest);
+    // A file marked read-only is not replaced behind the user's back.
+    const std::string readOnly = folder.file("read-only.wk4");
+    test::writeBytes(readOnly, "old");
+    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    w = writeFileAtomically(readOnly, "new");
+    EXPECT_FALSE(w.ok);
+    EXPECT_EQ(w.reason, "Permission denied");
+    EXPECT_EQ(test::readBytes(readOnly), "old");
+    std::filesystem::remove(readOnly);
     // A save through a symbolic link replaces the file it points at and keeps the link.
     const std::string link = folder.file("link.wk4");
     std::filesystem::create_symlink(path, link);

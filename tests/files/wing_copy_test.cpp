@@ -40,6 +40,10 @@ TEST(WingCopy, InsertsThePlanformButNotThePosition)
     test::TempFolder folder;
     const std::string path = folder.file(CopyFileName);
     EXPECT_FALSE(copyAvailable(path));
+    // A folder of that name holds no copy to insert.
+    std::filesystem::create_directory(path);
+    EXPECT_FALSE(copyAvailable(path));
+    std::filesystem::remove(path);
     AircraftTexts t = defaultAircraftTexts();
     t.wing[2].trapezoidCount = 2;
     ASSERT_TRUE(saveWingCopy(path, t, Aircraft{}, 2, Language::English).ok);
@@ -57,6 +61,20 @@ TEST(WingCopy, InsertsThePlanformButNotThePosition)
     }
     EXPECT_EQ(t.wing[4][Role::PosX], "-400");
     EXPECT_EQ(t.wing[4][Role::PosZ], "-60");
+}
+
+TEST(WingCopy, InsertsTheFourteenPlanformFieldsInTheOrderOfTheFile)
+{
+    // Root chord, the four tip chords, root gap, the four widths, the four tip offsets: lines 3 to 16.
+    WingCopyReading copy;
+    for (std::size_t i = 0; i < copy.line.size(); ++i)
+        copy.line[i] = static_cast<std::int32_t>(100 + i);
+    const WingInsertion insertion = insertionOf(copy, 3);
+    ASSERT_EQ(insertion.fields.size(), static_cast<std::size_t>(WingFieldCount));
+    for (std::size_t i = 0; i < insertion.fields.size(); ++i) {
+        EXPECT_EQ(recordOffsetOf(insertion.fields[i].role), 1 + static_cast<int>(i)) << i;
+        EXPECT_EQ(insertion.fields[i].text, fieldText(static_cast<std::int64_t>(102 + i))) << i;
+    }
 }
 
 TEST(WingCopy, ACountOutsideOneToFourLeavesTheButtonsAndShortFilesGiveZero)
