@@ -2,8 +2,11 @@
 #pragma once
 
 #include "model/aircraft_texts.h"
+#include "model/recalculation.h"
+#include "solver/grid.h"
 
 #include <string>
+#include <vector>
 
 namespace ab::bench {
 
@@ -42,6 +45,17 @@ inline AircraftTexts largeAircraftTexts()
     }
     a.wingCount = 5;
     return a;
+}
+
+// The large aircraft with its station tables current and its lattice built, ready for EINFLUSS.
+inline void buildLargeLattice(Aircraft& ac, SolverData& sd)
+{
+    const AircraftTexts texts = largeAircraftTexts();
+    recalculate(ac, texts);
+    recalculate(ac, texts);
+    std::vector<std::string> failures;
+    GRID(ac, sd.counts, Language::English, failures);
+    TRAWY2(ac, sd, Language::English, failures);
 }
 
 } // namespace ab::bench

@@ -24,14 +24,9 @@ const std::vector<double>& systemMatrix(bool random, int& n)
     static std::vector<double> lattice, noise;
     static int size = 0;
     if (lattice.empty()) {
-        AircraftTexts texts = bench::largeAircraftTexts();
         Aircraft ac;
-        recalculate(ac, texts);
-        recalculate(ac, texts);
         SolverData sd;
-        std::vector<std::string> failures;
-        GRID(ac, sd.counts, Language::English, failures);
-        TRAWY2(ac, sd, Language::English, failures);
+        bench::buildLargeLattice(ac, sd);
         EINFLUSS(ac, sd);
         lattice = sd.matrix;
         size = sd.counts.PanelCount;
@@ -77,14 +72,9 @@ BENCHMARK(BM_LAPACKE_dgesv)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseR
 
 void BM_EINFLUSS(benchmark::State& state)
 {
-    AircraftTexts texts = bench::largeAircraftTexts();
     Aircraft ac;
-    recalculate(ac, texts);
-    recalculate(ac, texts);
     SolverData sd;
-    std::vector<std::string> failures;
-    GRID(ac, sd.counts, Language::English, failures);
-    TRAWY2(ac, sd, Language::English, failures);
+    bench::buildLargeLattice(ac, sd);
     for (auto _ : state)
         EINFLUSS(ac, sd);
     state.counters["n"] = sd.counts.PanelCount;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
+#include <string_view>
 
 namespace ab {
 namespace {
@@ -178,6 +180,32 @@ TEST(WingEvaluation, EvaluationMakesResultsStaleUnlessKept)
     EXPECT_TRUE(ac.SolverDataValid);
     recalculate(ac, texts);
     EXPECT_FALSE(ac.SolverDataValid);
+}
+
+} // namespace
+} // namespace ab
+
+namespace ab {
+namespace {
+
+// The fourth-trapezoid fields of wings 1 to 4 share a prefix with the next wing's root chord field;
+// the window finds every field by these names, so none may repeat.
+TEST(FieldNames, EveryFieldHasItsOwnName)
+{
+    std::set<std::string_view> names;
+    for (int w = 1; w <= 5; ++w) {
+        for (int r = 0; r < RoleCount; ++r)
+            EXPECT_TRUE(names.insert(fieldName(w, static_cast<Role>(r))).second);
+        for (int n = 1; n <= 4; ++n)
+            EXPECT_TRUE(names.insert(trapezoidButtonName(w, n)).second);
+        EXPECT_TRUE(names.insert(wingCountButtonName(w)).second);
+    }
+    EXPECT_EQ(fieldName(1, Role::Width4), "Edit14y");
+    EXPECT_EQ(fieldName(2, Role::RootChord), "Edit14");
+    EXPECT_EQ(fieldName(5, Role::TipOffset4), "Edit54xx");
+    EXPECT_EQ(fieldName(3, Role::PosZ), "Edit_z3");
+    EXPECT_EQ(trapezoidButtonName(3, 4), "RadioButton43t");
+    EXPECT_EQ(wingCountButtonName(4), "RB_W4");
 }
 
 } // namespace
