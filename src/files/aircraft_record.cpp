@@ -1,5 +1,6 @@
 #include "files/aircraft_record.h"
 
+#include "model/configuration.h"
 #include "model/numbers.h"
 
 namespace ab {
@@ -45,13 +46,7 @@ RecordApplication applicationOf(const AircraftFileRecord& record, std::string_vi
             a.trapezoidCount[w] = t;
     }
     if (a.WingCount >= 1 && a.WingCount <= MaxWings) {
-        std::array<bool, MaxWings + 1> enabled{};
-        // One wing has nothing to exchange; n wings offer the exchanges chng1 .. chng(n), with
-        // chng1 alone for two wings.
-        const int offered = a.WingCount == 1 ? 0 : a.WingCount == 2 ? 1 : a.WingCount;
-        for (int i = 1; i <= offered; ++i)
-            enabled[i] = true;
-        a.exchangeEnabled = enabled;
+        a.exchangeEnabled = wingCountMenu(a.WingCount).exchange;
     }
     const bool tagged = namesTaggedFile(fileName);
     const int lastWing = tagged ? MaxWings : 3;

@@ -123,6 +123,68 @@ constexpr Caption kMenus[] = {
     {"spain1", {"español", "español", "español"}},
 };
 
+constexpr DesignCaption kDesignCaptions[] = {
+    {"TabSheet5", "     Aircraft    "}, {"TabSheet1", " Wing 1 "}, {"TabSheet2", "  Wing 2  "},
+    {"TabSheet3", " Wing 3 "}, {"TabSheet6", "Wing 4"}, {"TabSheet7", "Wing 5"}, {"TabSheet4", "Remarks"},
+
+    {"RadioButton1", "1 Wing"}, {"RadioButton2", "2 Wings"}, {"RadioButton3", "3 Wings"},
+    {"RB_W4", "4 Wings"}, {"RB_W5", "5 Wings"},
+    {"Label23", "Positioning"},
+    {"CheckBoxA", "show pressure distribution:"},
+    {"Label_Press", "(angle of attack influence only)"},
+    {"Button4", "Calculate Aerodynamic Center"},
+    {"Label_w", "- calculation is running -"},
+    {"Label24", "     "}, {"Label28", "-------"}, {"Label29", "-------"}, {"Label30", "-------"},
+    {"RadioButton15", "Automatic choice of stability"}, {"RadioButton16", "Manual choice of stability"},
+    {"Label22", "Desired Static Stability:"}, {"Label21", "%"},
+
+    {"RadioButton4", "1 trapezium"}, {"RadioButton7", "1 trapezium"}, {"RadioButton10", "1 trapezium"},
+    {"RadioButton_4t1", "1 trapezium"}, {"RadioButton_5t1", "1 trapezium"},
+    {"RadioButton5", "2 trapeziums"}, {"RadioButton8", "2 trapeziums"}, {"RadioButton11", "2 trapeziums"},
+    {"RadioButton_4t2", "2 trapeziums"}, {"RadioButton_5t2", "2 trapeziums"},
+    {"RadioButton6", "3 trapeziums"}, {"RadioButton9", "3 trapeziums"}, {"RadioButton12", "3 trapeziums"},
+    {"RadioButton_4t3", "3 trapeziums"}, {"RadioButton_5t3", "3 trapeziums"},
+    {"RadioButton41t", "4 trapeziums"}, {"RadioButton42t", "4 trapeziums"}, {"RadioButton43t", "4 trapeziums"},
+    {"RadioButton_4t4", "4 trapeziums"}, {"RadioButton_5t4", "4 trapeziums"},
+    {"Button_C1", "copy wing 1"}, {"Button_C2", "copy wing 2"}, {"Button_C3", "copy wing 3"},
+    {"Button_C4", "copy wing 4"}, {"Button_C5", "copy wing 5"},
+    {"Button_P1", "insert copied wing"}, {"Button_P2", "insert copied wing"}, {"Button_P3", "insert copied wing"},
+    {"Button_P4", "insert copied wing"}, {"Button_P5", "insert copied wing"},
+
+    // result captions of the five wing tabs
+    {"Label1", "wing span (b):"}, {"Label6", "wing span (b):"}, {"Label16", "wing span (b):"},
+    {"Label31", "wing span (b):"}, {"Label43", "wing span (b):"},
+    {"Label2", "wing area (s):"}, {"Label7", "wing area (s):"}, {"Label17", "wing area (s):"},
+    {"Label32", "wing area (s):"}, {"Label44", "wing area (s):"},
+    {"Label3", "mean aerod. chord (lm):"}, {"Label8", "mean aerod. chord (lm):"},
+    {"Label18", "mean aerod. chord (lm):"}, {"Label33", "mean aerod. chord (lm):"},
+    {"Label45", "mean aerod. chord (lm):"},
+    {"Label4", "geometric center (r25):"}, {"Label9", "geometric center (r25):"},
+    {"Label19", "geometric center (r25):"}, {"Label35", "geometric center (r25):"},
+    {"Label47", "geometric center (r25):"},
+    {"Label5", "aspect ratio (lam):"}, {"Label10", "aspect ratio (lam):"}, {"Label20", "aspect ratio (lam):"},
+    {"Label34", "aspect ratio (lam):"}, {"Label46", "aspect ratio (lam):"},
+    {"Label25", "aerodynamic center (anp) x:"}, {"Label26", "aerodynamic center (anp) x:"},
+    {"Label27", "aerodynamic center (anp) x:"}, {"Label36", "aerodynamic center (anp) x:"},
+    {"Label48", "aerodynamic center (anp) x:"},
+    {"Label37", " y: "}, {"Label38", " y: "}, {"Label39", " y: "}, {"Label40", " y: "}, {"Label41", " y: "},
+
+    // menu items
+    {"Open1", "File"}, {"Open2", "Open"}, {"Save2", "Save as"}, {"Save3", "Save"}, {"Print1", "Print"},
+    {"Exit1", "Exit"}, {"EEdit1", "Edit"}, {"wing11", "Wing-1"}, {"wing21", "Wing-2"}, {"wing31", "Wing-3"},
+    {"aircraft1", "Aircraft"}, {"CopyWing1", "Copy Wing"}, {"InsertCopiedWing1", "Insert Copied Wing"},
+    {"chng1", "Exchange Wing 1<->2"}, {"chng2", "Exchange Wing 1<->3"}, {"chng3", "Exchange Wing 2<->3"},
+    {"chng4", "Exchange Wing 3<->4"}, {"chng5", "Exchange Wing 4<->5"},
+    {"Langu1", "Sprache"}, {"german1", "deutsch"}, {"english1", "english"}, {"spain1", "español"},
+    {"Info1", "Info"},
+};
+
+constexpr DesignCaption kDesignHints[] = {
+    {"SpeedButton1", "Open File"}, {"SpeedButton2", "Save File as"}, {"SpeedButton3", "Save File"},
+    {"SpeedButton5", "Print"},     {"SpeedButton4", "Calc"},         {"SpeedButtonG", "Langue"},
+    {"SpeedButtonE", "Langue"},    {"SpeedButtonS", "Langue"},
+};
+
 constexpr Text3 kThumbnails[6] = {
     {"", "", ""},
     {"Wing-1  ", "Flügel-1", "  ala-1   "},
@@ -138,6 +200,8 @@ constexpr Text3 kTopViewFlightDirection{"flight direction        ", "Flugrichtun
 
 std::span<const Caption> controlCaptions() { return kControls; }
 std::span<const Caption> menuCaptions() { return kMenus; }
+std::span<const DesignCaption> designCaptions() { return kDesignCaptions; }
+std::span<const DesignCaption> designHints() { return kDesignHints; }
 
 std::string_view thumbnailTitle(Language l, int w) { return kThumbnails[w].in(l); }
 std::string_view topViewFlightDirection(Language l) { return kTopViewFlightDirection.in(l); }

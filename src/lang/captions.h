@@ -18,6 +18,15 @@ struct Caption {
 std::span<const Caption> controlCaptions(); // labels, buttons, tabs, radio buttons, check box
 std::span<const Caption> menuCaptions();    // menu items
 
+// A caption or tool-tip hint the window carries from its construction on, before any language is
+// chosen (mostly English, with blanks that differ from the English language table).
+struct DesignCaption {
+    const char* control;
+    const char* text;
+};
+std::span<const DesignCaption> designCaptions(); // controls and menu items
+std::span<const DesignCaption> designHints();    // tool-tip hints of the speed buttons
+
 // Wing titles drawn on the thumbnails Image5 .. Image55555 (wing 1..5).
 std::string_view thumbnailTitle(Language language, int w);
 // The flight-direction text drawn on the aircraft top view.
