@@ -1,14 +1,178 @@
-// The main window of the program: the wing tabs, the aircraft tab and the menus.
+// The main window TForm1: tool buttons, menus and the tab control with the aircraft tab, five wing
+// tabs and the remarks tab. It keeps the aircraft as typed (AircraftTexts) and as evaluated
+// (Aircraft); every field change writes its text into the texts and runs the core's evaluation,
+// and the labels show what the core returns.
+//
+// Handlers by file: building the controls (window_build.cpp, aircraft_tab.cpp, wing_tabs.cpp),
+// evaluation on field changes (evaluation.cpp), configuration editing (configuration_commands.cpp),
+// languages (language_switch.cpp), layout (form_resize.cpp), the calculation (calculation_command.cpp),
+// wing copies (wing_copy_commands.cpp) and the drawings (views.cpp).
 #pragma once
 
+#include "lang/language.h"
+#include "model/aircraft.h"
+#include "model/aircraft_texts.h"
+#include "model/configuration.h"
+#include "model/planform.h"
+#include "solver/solver_data.h"
+
 #include <QMainWindow>
+#include <array>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QToolButton;
 
 namespace ab {
+
+class ImageView;
+class PageControl;
+
+// The controls of one wing: its tab, its fields (the position fields stand on the aircraft tab),
+// labels, images and buttons.
+struct WingControls {
+    QWidget* tab = nullptr;
+    std::array<QLineEdit*, RoleCount> field{};                      // by role
+    std::array<QRadioButton*, MaxTrapezoids + 1> trapezoidButton{}; // counts 1..4
+    std::array<QLabel*, MaxStations> stationLabel{};                // y_0 .. y_4
+    // Figures in the order of WingLabels: span, area, mean chord, r25, aspect ratio.
+    std::array<QLabel*, 5> figure{};
+    std::array<QLabel*, 5> figureCaption{};
+    QLabel* neutralPoint = nullptr;        // Label_anp<w>
+    QLabel* liftCentre = nullptr;          // Label_ynp<w>
+    QLabel* neutralPointCaption = nullptr; // Label25, Label26, Label27, Label36, Label48
+    QLabel* liftCentreCaption = nullptr;   // Label37 .. Label41
+    std::array<QLabel*, 2> gapWarning{};
+    QWidget* trapezoidPanel = nullptr;
+    ImageView* sketch = nullptr;      // Image_W, Image_W2 ..
+    ImageView* planform = nullptr;    // Image1, Image11 ..
+    ImageView* positionBox = nullptr; // Image5, Image55 .. on the aircraft tab
+    QPushButton* copyButton = nullptr;
+    QPushButton* insertButton = nullptr;
+};
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The state the window keeps; tests and the later commands read it.
+    const Aircraft& aircraftState() const { return aircraft; }
+    const AircraftTexts& textsState() const { return texts; }
+    Language language() const { return currentLanguage(languageFlags); }
+
+    // Entry points of the menu and button commands, also for tests.
+    void Calc(QObject* sender);
+    void Calc_W(int w);
+    void Space1(QObject* sender);
+    void PageControl1Change();
+    void CheckBoxAClick();
+    void chooseWingCount(int n);
+    void chooseTrapezoidCount(int w, int n);
+    void exchangeWings(int pair); // chng1Click .. chng5Click
+    void Button_C1Click();        // the exchange of the pair ExchangePair
+    void jumpToWing(int w);       // wing11Click, wing21Click, wing31Click
+    void aircraft1Click();
+    void english1Click();
+    void spain1Click();
+    void german1Click();
+    void FormResize();
+    void Button4Click(QObject* sender);
+    void Save_Wing();
+    void Load_Wing();
+    void CopyWing1Click();
+    void InsertCopiedWing1Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Building (one function per area) and binding of control events to handlers.
+    void buildTopStrip(QWidget* client);
+    void buildMenus();
+    void buildAircraftTab(QWidget* tab);
+    void buildWingTab(int w, QWidget* tab);
+    void buildHiddenImages(QWidget* tab);
+    void bindWingFields(int w);
+    void applyDesignCaptions();
+    void startState(); // the start of the program without a file
+
+    // Language procedures english, deutsch, spain share one body.
+    void applyLanguage(Language language, QObject* sender);
+    void selectLanguage(Language language, QObject* sender);
+    void drawThumbnailTitles();
+    void setCaptionOf(const char* objectName, const QString& text);
+
+    // Result label states shared by the wing evaluation, the pass and the calculation.
+    void markResultsStale();
+    void showWingLabels(int w, const WingLabels& labels);
+    void setCopyCommands(CopyCommands commands);
+    CopyCommands copyCommands() const;
+    int activePageNumber() const; // AircraftPage, wing 1..5 or RemarksPage
+    void fieldEdited(int w, Role role, const QString& text);
+
+    // Drawings: the parameter sketch, the planform view, the top view, the three-dimensional view
+    // and the stability display.
+    void d_w(int w);
+    void drawPlanform(int w, const WingLabels& labels);
+    void d_1d();
+    void d_3d();
+    void STABIL(QObject* sender);
+    void clearTopView();
+    void drawPositionBox(int w);
+
+public:
+    // Controls, named as their objectName.
+    QLabel* Lab_FName = nullptr;
+    QToolButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr,
+                *SpeedButton4 = nullptr, *SpeedButton5 = nullptr, *SpeedButtonG = nullptr,
+                *SpeedButtonE = nullptr, *SpeedButtonS = nullptr;
+    PageControl* PageControl1 = nullptr;
+    QWidget *TabSheet5 = nullptr, *TabSheet4 = nullptr;
+    PerWing<WingControls> wingUi;
+    QPlainTextEdit* Memo2 = nullptr;
+    QWidget* Panel1 = nullptr;
+    std::array<QRadioButton*, MaxWings + 1> wingCountButton{}; // RadioButton1 .. RB_W5, by count
+    QLabel *Label23 = nullptr, *Label_Press = nullptr, *Label_w = nullptr, *Label24 = nullptr,
+           *Label28 = nullptr, *Label29 = nullptr, *Label30 = nullptr, *Label22 = nullptr,
+           *Label21 = nullptr;
+    ImageView *Image2 = nullptr, *Image3 = nullptr, *Image_P = nullptr, *Image4 = nullptr,
+              *Image7 = nullptr, *Image6 = nullptr;
+    QScrollBar *ScrollBar1 = nullptr, *ScrollBar2 = nullptr, *ScrollBar3 = nullptr, *ScrollBar4 = nullptr,
+               *ScrollBar5 = nullptr, *ScrollBar6 = nullptr;
+    QCheckBox* CheckBoxA = nullptr;
+    QPushButton* Button4 = nullptr;
+    QRadioButton *RadioButton15 = nullptr, *RadioButton16 = nullptr;
+    QLineEdit* Edit_Mstab = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    // Menu items.
+    QAction *Open2 = nullptr, *Save2 = nullptr, *Save3 = nullptr, *Print1 = nullptr, *Exit1 = nullptr,
+            *wing11 = nullptr, *wing21 = nullptr, *wing31 = nullptr, *aircraft1 = nullptr,
+            *CopyWing1 = nullptr, *InsertCopiedWing1 = nullptr, *german1 = nullptr, *english1 = nullptr,
+            *spain1 = nullptr, *Info1 = nullptr, *calculateAction = nullptr;
+    std::array<QAction*, MaxWings + 1> chng{}; // chng1 .. chng5
+    QMenu *Open1 = nullptr, *EEdit1 = nullptr, *Langu1 = nullptr;
+
+private:
+    Aircraft aircraft;
+    AircraftTexts texts;
+    SolverData solver;
+    LanguageFlags languageFlags;
+    MessageTexts messages; // empty until a language is chosen
+    std::string CopyFileName = "wingcopy.fl4";
+    bool CopyAvailable = false;
+    std::string CurrentFileName = "Unknown.wk4";
+    int ExchangePair = 1;
+    bool building = true; // controls are being made: field events change nothing yet
 };
 
 } // namespace ab

@@ -1,0 +1,82 @@
+// Configuration editing in the window: the wing count, each wing's trapezoid count, the exchange
+// of two wings and the Edit menu's jumps to a tab. The rules come from the core; this file carries
+// them out on the controls, so that every write runs the field's own change handling.
+#include "ui/main_window.h"
+
+#include "ui/image_view.h"
+#include "ui/page_control.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace ab {
+
+void TForm1::chooseWingCount(int n)
+{
+    aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = n;
+    for (int w = 1; w <= MaxWings; ++w) {
+        const bool used = w <= n;
+        PageControl1->setPageVisible(wingUi[w].tab, used);
+        wingUi[w].positionBox->setVisible(used);
+        // Wing 1 always keeps its position fields.
+        for (Role r : {Role::PosX, Role::PosZ})
+            wingUi[w].field[static_cast<int>(r)]->setVisible(used || w == 1);
+    }
+    const WingCountMenu m = wingCountMenu(n);
+    wing21->setEnabled(m.wing21);
+    wing31->setEnabled(m.wing31);
+    for (int k = 1; k <= MaxWings; ++k)
+        chng[k]->setEnabled(m.exchange[k]);
+    CheckBoxA->setChecked(false);
+    Calc(wingCountButton[n]);
+}
+
+void TForm1::chooseTrapezoidCount(int w, int n)
+{
+    texts.wing[w].trapezoidCount = n;
+    d_w(w);
+    WingControls& ui = wingUi[w];
+    for (int r = 0; r < WingFieldCount; ++r)
+        ui.field[r]->setVisible(fieldShown(static_cast<Role>(r), n));
+    for (int s = 0; s < MaxStations; ++s)
+        ui.stationLabel[s]->setVisible(stationLabelShown(s, n));
+    Calc_W(w);
+}
+
+void TForm1::exchangeWings(int pair)
+{
+    ExchangePair = pair;
+    aircraft.ResultsValid = false;
+    Button_C1Click();
+    Calc(chng[pair]);
+}
+
+void TForm1::Button_C1Click()
+{
+    // The steps are worked out from the texts before the first write; each write below runs the
+    // field's change handling or the trapezoid-count handler, so every intermediate state shows.
+    for (const ExchangeStep& step : exchangeSteps(texts, ExchangePair)) {
+        WingControls& ui = wingUi[step.wing];
+        if (step.checksCount)
+            ui.trapezoidButton[step.trapezoidCount]->setChecked(true);
+        else
+            ui.field[static_cast<int>(step.role)]->setText(QString::fromStdString(step.text));
+    }
+}
+
+void TForm1::jumpToWing(int w)
+{
+    PageControl1->setActivePage(wingUi[w].tab);
+    setCopyCommands(copyCommandsAfterMenuJump(w, CopyAvailable, copyCommands()));
+}
+
+void TForm1::aircraft1Click()
+{
+    PageControl1->setActivePage(TabSheet5); // its show event runs the page-change handling
+    setCopyCommands(copyCommandsAfterMenuJump(AircraftPage, CopyAvailable, copyCommands()));
+}
+
+} // namespace ab

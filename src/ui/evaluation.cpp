@@ -1,0 +1,141 @@
+// What a change in the window sets off: a field's text goes into the texts and its wing is
+// evaluated, a root gap also refreshes the gap questions, a position runs the recalculation pass;
+// the tab change and the pressure check box run the pass when the results are stale.
+#include "ui/main_window.h"
+
+#include "model/recalculation.h"
+#include "ui/colours.h"
+#include "ui/image_view.h"
+#include "ui/page_control.h"
+#include "ui/widgets.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace ab {
+
+void TForm1::fieldEdited(int w, Role role, const QString& text)
+{
+    if (building)
+        return;
+    texts.wing[w][role] = text.toStdString();
+    QObject* sender = wingUi[w].field[static_cast<int>(role)];
+    switch (fieldHandling(role)) {
+    case FieldHandling::WingEvaluation: Calc_W(w); break;
+    case FieldHandling::GapEvaluation: Space1(sender); break;
+    case FieldHandling::RecalculationPass: Calc(sender); break;
+    }
+}
+
+// The results no longer match the aircraft: grey neutral-point captions, hidden values, the top
+// view's arrow cursor. All five wings are treated, whichever changed.
+void TForm1::markResultsStale()
+{
+    Image2->unsetCursor();
+    for (int w = 1; w <= MaxWings; ++w) {
+        WingControls& ui = wingUi[w];
+        ui.neutralPointCaption->setEnabled(false);
+        ui.liftCentreCaption->setEnabled(false);
+        ui.neutralPoint->hide();
+        ui.liftCentre->hide();
+    }
+}
+
+void TForm1::showWingLabels(int w, const WingLabels& labels)
+{
+    WingControls& ui = wingUi[w];
+    for (int s = 0; s < MaxStations; ++s)
+        setLabelText(ui.stationLabel[s], qs(labels.stations[s]));
+    const std::string* figures[5] = {&labels.span, &labels.area, &labels.mac, &labels.r25, &labels.aspectRatio};
+    for (int i = 0; i < 5; ++i)
+        setLabelText(ui.figure[i], qs(*figures[i]));
+}
+
+void TForm1::Calc_W(int w)
+{
+    SpeedButton4->setEnabled(true);
+    if (!aircraft.KeepResults)
+        markResultsStale();
+    const WingLabels labels = evaluateWing(aircraft, texts.wing[w], w);
+    drawPlanform(w, labels);
+    showWingLabels(w, labels);
+}
+
+void TForm1::Space1(QObject* sender)
+{
+    for (int w = 1; w <= MaxWings; ++w)
+        if (sender == wingUi[w].field[static_cast<int>(Role::RootGap)])
+            Calc_W(w);
+    for (int w = 1; w <= MaxWings; ++w) {
+        const bool ask = showsGapQuestion(aircraft, w);
+        setLabelText(wingUi[w].gapWarning[0], ask ? qs(messages.GapQuestion1) : QString());
+        setLabelText(wingUi[w].gapWarning[1], ask ? qs(messages.GapQuestion2) : QString());
+    }
+}
+
+void TForm1::Calc(QObject* sender)
+{
+    CheckBoxA->setChecked(false); // runs its click handling when it was checked
+    if (!aircraft.KeepResults) {
+        ScrollBar3->setValue(100);
+        Image2->unsetCursor();
+        Button4->setEnabled(true);
+        SpeedButton4->setEnabled(true);
+        markResultsStale();
+        setLabelText(Label21, "%");
+    }
+    const PerWing<WingLabels> labels = recalculate(aircraft, texts);
+    for (int w = 1; w <= MaxWings; ++w) {
+        drawPlanform(w, labels[w]);
+        showWingLabels(w, labels[w]);
+    }
+    clearTopView();
+    d_1d();
+    d_3d();
+    drawThumbnailTitles();
+    if (sender != Print1 && sender != SpeedButton5) {
+        Print1->setEnabled(false);
+        SpeedButton5->setEnabled(false);
+    }
+    Memo1->setPlainText(qs(messages.ErrorTitle));
+    Memo1->hide();
+}
+
+int TForm1::activePageNumber() const
+{
+    QWidget* page = PageControl1->activePage();
+    for (int w = 1; w <= MaxWings; ++w)
+        if (page == wingUi[w].tab)
+            return w;
+    return page == TabSheet4 ? RemarksPage : AircraftPage;
+}
+
+CopyCommands TForm1::copyCommands() const { return {CopyWing1->isEnabled(), InsertCopiedWing1->isEnabled()}; }
+
+void TForm1::setCopyCommands(CopyCommands c)
+{
+    CopyWing1->setEnabled(c.copy);
+    InsertCopiedWing1->setEnabled(c.insert);
+}
+
+void TForm1::PageControl1Change()
+{
+    setCopyCommands(copyCommandsAfterPageChange(activePageNumber(), CopyAvailable, copyCommands()));
+    if (!aircraft.ResultsValid)
+        Calc(PageControl1);
+}
+
+void TForm1::CheckBoxAClick()
+{
+    ScrollBar6->setVisible(CheckBoxA->isChecked());
+    if (!aircraft.ResultsValid)
+        Calc(CheckBoxA);
+    d_1d();
+    STABIL(CheckBoxA);
+    d_3d();
+}
+
+} // namespace ab

@@ -1,0 +1,38 @@
+// An image control: a widget that owns a bitmap. Drawings paint into the bitmap and it stays until
+// the next drawing; the paint event only shows it.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace ab {
+
+class ImageView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageView(QWidget* parent = nullptr);
+
+    QImage& bitmap() { return image; }
+    // Gives the bitmap a new size; what it held is kept where it still fits.
+    void resizeBitmap(int width, int height);
+    // A rectangle over the whole bitmap, outlined with the pen colour and filled with the brush.
+    void clear(const QColor& brush, const QColor& pen);
+    // Text with its top-left corner at (x, y) on a background of the brush colour.
+    void textOut(int x, int y, const QString& text, const QColor& ink, const QColor& brush);
+
+signals:
+    void mousePressed(QMouseEvent* event);
+    void mouseMoved(QMouseEvent* event);
+    void mouseReleased(QMouseEvent* event);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage image;
+};
+
+} // namespace ab

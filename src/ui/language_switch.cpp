@@ -1,0 +1,72 @@
+// The three language selections and the procedure they share: captions of controls and menu
+// items, the texts drawn on images, the drawings whose texts depend on the language, and the
+// message texts.
+#include "ui/main_window.h"
+
+#include "lang/captions.h"
+#include "ui/colours.h"
+#include "ui/image_view.h"
+#include "ui/widgets.h"
+
+#include <QToolButton>
+
+namespace ab {
+
+void TForm1::english1Click() { selectLanguage(Language::English, english1); }
+void TForm1::spain1Click() { selectLanguage(Language::Spanish, spain1); }
+void TForm1::german1Click() { selectLanguage(Language::German, german1); }
+
+// Exactly one language button shows: the one that switches to the next language in the cycle
+// German, English, Spanish.
+void TForm1::selectLanguage(Language l, QObject* sender)
+{
+    languageFlags = flagsFor(l);
+    SpeedButtonG->setVisible(l == Language::German);
+    SpeedButtonE->setVisible(l == Language::English);
+    SpeedButtonS->setVisible(l == Language::Spanish);
+    applyLanguage(l, sender);
+}
+
+void TForm1::applyLanguage(Language l, QObject* sender)
+{
+    for (const Caption& c : controlCaptions())
+        if (c.text.raw(l))
+            setCaptionOf(c.control, qs(c.text.in(l)));
+    for (int w = 1; w <= MaxWings; ++w)
+        wingUi[w].positionBox->textOut(static_cast<int>(0.7 * wingUi[w].positionBox->bitmap().width()), 2,
+                                       qs(thumbnailTitle(l, w)), clBlack, clSilver);
+    STABIL(sender);
+    for (int w = 1; w <= MaxWings; ++w)
+        d_w(w);
+    for (const Caption& c : menuCaptions())
+        if (c.text.raw(l))
+            setCaptionOf(c.control, qs(c.text.in(l)));
+    // The message texts are filled before the gap questions are written, so that these come in the
+    // new language at once (and are there at start-up).
+    messages = messageTexts(l);
+    Space1(sender);
+    Image2->textOut(Image2->bitmap().width() / 2 + 27, 2, qs(topViewFlightDirection(l)), clRed, clInfoBk);
+    // The value column of the result block starts right of the longest caption of the language.
+    for (int w = 1; w <= MaxWings; ++w) {
+        WingControls& ui = wingUi[w];
+        int right = 192;
+        for (QLabel* caption : ui.figureCaption)
+            right = std::max(right, caption->x() + caption->width() + 6);
+        right = std::max(right, ui.neutralPointCaption->x() + ui.neutralPointCaption->width() + 6);
+        for (QLabel* value : ui.figure)
+            value->move(right, value->y());
+        ui.neutralPoint->move(right, ui.neutralPoint->y());
+        ui.liftCentre->move(right, ui.liftCentre->y());
+        ui.liftCentreCaption->move(right - ui.liftCentreCaption->width(), ui.liftCentreCaption->y());
+    }
+}
+
+void TForm1::drawThumbnailTitles()
+{
+    for (int w = 1; w <= MaxWings; ++w) {
+        ImageView* box = wingUi[w].positionBox;
+        box->textOut(static_cast<int>(0.7 * box->bitmap().width()), 2, qs(messages.WingTitle[w]), clBlack, clSilver);
+    }
+}
+
+} // namespace ab

@@ -1,0 +1,280 @@
+// Construction of the main window: the client area with the top strip of tool buttons and the file
+// name, the main menu, the tab control with its pages, and the start state without a file.
+#include "ui/main_window.h"
+
+#include "files/wing_copy.h"
+#include "lang/captions.h"
+#include "ui/colours.h"
+#include "ui/image_view.h"
+#include "ui/page_control.h"
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QToolButton>
+
+namespace ab {
+namespace {
+
+// The client area the window was laid out for; the window is never made smaller.
+constexpr int kClientWidth = 821;
+constexpr int kClientHeight = 730;
+
+// A small picture for a tool button: a letter code on the button face (language buttons, print).
+QIcon letterIcon(const QString& letters, const QColor& ink)
+{
+    QPixmap pixmap(18, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    f.setPixelSize(letters.size() > 2 ? 8 : 10);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(ink);
+    p.drawText(pixmap.rect(), Qt::AlignCenter, letters);
+    return QIcon(pixmap);
+}
+
+QIcon printerIcon()
+{
+    QPixmap pixmap(18, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::white);
+    p.drawRect(5, 1, 8, 5);     // paper going in
+    p.setBrush(QColor(160, 160, 160));
+    p.drawRect(1, 6, 16, 6);    // body
+    p.setBrush(Qt::white);
+    p.drawRect(4, 10, 10, 5);   // printed sheet
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("Form1");
+    setWindowTitle(" AeroBalance4  V3.4");
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPixelSize(12);
+    setFont(font);
+    QPalette silver = palette();
+    silver.setColor(QPalette::Window, clSilver);
+    silver.setColor(QPalette::Button, clSilver);
+    setPalette(silver);
+
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    client->setMinimumSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    buildMenus();
+    buildTopStrip(client);
+
+    PageControl1 = place<PageControl>(client, "PageControl1", 0, 22, 825, 707);
+    setInk(PageControl1->tabBar(), clGreen);
+    TabSheet5 = PageControl1->addPage("TabSheet5");
+    constexpr const char* wingTabs[MaxWings + 1] = {"", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet6", "TabSheet7"};
+    for (int w = 1; w <= MaxWings; ++w)
+        wingUi[w].tab = PageControl1->addPage(wingTabs[w]);
+    TabSheet4 = PageControl1->addPage("TabSheet4");
+
+    texts = defaultAircraftTexts();
+    buildAircraftTab(TabSheet5);
+    for (int w = 1; w <= MaxWings; ++w)
+        buildWingTab(w, wingUi[w].tab);
+    buildHiddenImages(TabSheet5);
+
+    Memo2 = place<QPlainTextEdit>(TabSheet4, "Memo2", 24, 24, 561, 457);
+    setBackground(Memo2, clInfoBk);
+    setInk(Memo2, clBlue);
+    QFont bold = Memo2->font();
+    bold.setBold(true);
+    Memo2->setFont(bold);
+    connect(Memo2, &QPlainTextEdit::textChanged, this, [this] { texts.comment = Memo2->toPlainText().toStdString(); });
+
+    applyDesignCaptions();
+    connect(PageControl1, &PageControl::changed, this, [this] { PageControl1Change(); });
+    connect(PageControl1, &PageControl::pageShown, this, [this](QWidget* page) {
+        if (page == TabSheet5)
+            PageControl1Change();
+    });
+
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    building = false;
+    startState();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildTopStrip(QWidget* client)
+{
+    Lab_FName = place<QLabel>(client, "Lab_FName", 40, 2, 737, 15);
+    Lab_FName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Lab_FName->setTextFormat(Qt::PlainText);
+    setInk(Lab_FName, clBlue);
+    QFont small = Lab_FName->font();
+    small.setPixelSize(9);
+    Lab_FName->setFont(small);
+
+    struct Button {
+        const char* name;
+        int left;
+        QToolButton* TForm1::*member;
+        QIcon icon;
+    };
+    QStyle* s = style();
+    const Button buttons[] = {
+        {"SpeedButton1", 2, &TForm1::SpeedButton1, s->standardIcon(QStyle::SP_DialogOpenButton)},
+        {"SpeedButton2", 28, &TForm1::SpeedButton2, s->standardIcon(QStyle::SP_DialogSaveButton)},
+        {"SpeedButton3", 54, &TForm1::SpeedButton3, s->standardIcon(QStyle::SP_DriveFDIcon)},
+        {"SpeedButton5", 80, &TForm1::SpeedButton5, printerIcon()},
+        {"SpeedButton4", 106, &TForm1::SpeedButton4, s->standardIcon(QStyle::SP_MediaPlay)},
+        // The language button shows the language it switches to.
+        {"SpeedButtonG", 128, &TForm1::SpeedButtonG, letterIcon("EN", clBlue)},
+        {"SpeedButtonE", 129, &TForm1::SpeedButtonE, letterIcon("ES", clRed)},
+        {"SpeedButtonS", 129, &TForm1::SpeedButtonS, letterIcon("DE", clBlack)},
+    };
+    for (const Button& b : buttons) {
+        QToolButton* button = place<QToolButton>(client, b.name, b.left, 0, 23, 22);
+        button->setIcon(b.icon);
+        button->setAutoRaise(true);
+        this->*b.member = button;
+    }
+    for (const DesignCaption& hint : designHints())
+        if (auto* button = client->findChild<QToolButton*>(hint.control))
+            button->setToolTip(QString::fromUtf8(hint.text));
+
+    // Opening, saving and printing arrive with the file and print commands; until then their
+    // buttons stay disabled rather than pretend.
+    for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton5})
+        b->setEnabled(false);
+    SpeedButtonE->hide();
+    SpeedButtonS->hide();
+    connect(SpeedButton4, &QToolButton::clicked, this, [this] { Button4Click(SpeedButton4); });
+    connect(SpeedButtonG, &QToolButton::clicked, this, [this] { english1Click(); });
+    connect(SpeedButtonE, &QToolButton::clicked, this, [this] { spain1Click(); });
+    connect(SpeedButtonS, &QToolButton::clicked, this, [this] { german1Click(); });
+}
+
+void TForm1::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("MainMenu1");
+    auto menu = [&](const char* name) {
+        QMenu* m = bar->addMenu(QString());
+        m->setObjectName(name);
+        m->menuAction()->setObjectName(QString(name) + "Menu");
+        return m;
+    };
+    auto item = [&](QMenu* m, const char* name, bool enabled, QKeySequence key, auto handler) {
+        QAction* a = m->addAction(QString());
+        a->setObjectName(name);
+        a->setEnabled(enabled);
+        a->setShortcut(key);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+
+    Open1 = menu("Open1");
+    // The file and print commands come with their own work; they stay disabled until then.
+    Open2 = item(Open1, "Open2", false, QKeySequence::Open, [] {});
+    Save2 = item(Open1, "Save2", false, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [] {});
+    Save3 = item(Open1, "Save3", false, QKeySequence::Save, [] {});
+    Print1 = item(Open1, "Print1", false, QKeySequence::Print, [] {});
+    Open1->addSeparator();
+    Exit1 = item(Open1, "Exit1", true, QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+
+    EEdit1 = menu("EEdit1");
+    wing11 = item(EEdit1, "wing11", true, {}, [this] { jumpToWing(1); });
+    wing21 = item(EEdit1, "wing21", true, {}, [this] { jumpToWing(2); });
+    wing31 = item(EEdit1, "wing31", false, {}, [this] { jumpToWing(3); });
+    aircraft1 = item(EEdit1, "aircraft1", true, {}, [this] { aircraft1Click(); });
+    EEdit1->addSeparator();
+    CopyWing1 = item(EEdit1, "CopyWing1", true, {}, [this] { CopyWing1Click(); });
+    InsertCopiedWing1 = item(EEdit1, "InsertCopiedWing1", true, {}, [this] { InsertCopiedWing1Click(); });
+    EEdit1->addSeparator();
+    for (int k = 1; k <= MaxWings; ++k)
+        chng[k] = item(EEdit1, ("chng" + std::to_string(k)).c_str(), true, {}, [this, k] { exchangeWings(k); });
+
+    Langu1 = menu("Langu1");
+    german1 = item(Langu1, "german1", true, {}, [this] { german1Click(); });
+    english1 = item(Langu1, "english1", true, {}, [this] { english1Click(); });
+    spain1 = item(Langu1, "spain1", true, {}, [this] { spain1Click(); });
+
+    // "Info" is a command on the menu bar itself; its dialog comes with the start-up work.
+    Info1 = bar->addAction(QString());
+    Info1->setObjectName("Info1");
+    Info1->setEnabled(false);
+
+    calculateAction = new QAction(this);
+    calculateAction->setObjectName("calculateAction");
+    calculateAction->setShortcut(Qt::Key_F9);
+    addAction(calculateAction);
+    connect(calculateAction, &QAction::triggered, this, [this] {
+        if (SpeedButton4->isEnabled())
+            Button4Click(SpeedButton4);
+    });
+}
+
+void TForm1::applyDesignCaptions()
+{
+    for (const DesignCaption& c : designCaptions())
+        setCaptionOf(c.control, QString::fromUtf8(c.text));
+}
+
+void TForm1::setCaptionOf(const char* objectName, const QString& text)
+{
+    QObject* control = findChild<QObject*>(QString::fromUtf8(objectName));
+    if (!control)
+        return;
+    if (control->parent() == PageControl1)
+        PageControl1->setTabText(static_cast<QWidget*>(control), text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        setLabelText(label, text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(text);
+        if (button->parent() == TabSheet5 && qobject_cast<QRadioButton*>(button))
+            button->adjustSize(); // the stability modes stand alone; panel buttons keep their place
+    } else if (auto* menu = qobject_cast<QMenu*>(control))
+        menu->setTitle(text);
+    else if (auto* action = qobject_cast<QAction*>(control))
+        action->setText(text);
+}
+
+void TForm1::startState()
+{
+    languageFlags = flagsFor(Language::English);
+    for (int w = 1; w <= MaxWings; ++w)
+        wingUi[w].insertButton->setEnabled(false);
+    CopyFileName = ab::CopyFileName;
+    CopyAvailable = copyAvailable(CopyFileName);
+    for (int w = 1; w <= MaxWings; ++w)
+        wingUi[w].insertButton->setEnabled(CopyAvailable);
+    selectLanguage(Language::English, this);
+    Memo2->setPlainText(qs(messages.RemarksPrompt));
+    aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = MaxWings;
+    // The Edit menu follows the wing count from the start, so "Wing-3" is offered with five wings.
+    const WingCountMenu m = wingCountMenu(aircraft.WingCount);
+    wing21->setEnabled(m.wing21);
+    wing31->setEnabled(m.wing31);
+    CurrentFileName = "Unknown.wk4";
+    Calc(this);
+    // The pass does not ask about centre gaps; ask once here so that a wing that starts with a gap
+    // (the default wing 5) shows its question from the start.
+    Space1(this);
+    for (int w = 1; w <= MaxWings; ++w)
+        d_w(w);
+}
+
+} // namespace ab

@@ -1,0 +1,51 @@
+// Copy and insert of a wing through the copy file, for the wing whose tab is on display.
+#include "ui/main_window.h"
+
+#include "files/wing_copy.h"
+#include "ui/page_control.h"
+#include "ui/widgets.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace ab {
+
+void TForm1::Save_Wing()
+{
+    const int w = activePageNumber();
+    if (w < 1 || w > MaxWings)
+        return;
+    const CopyOutcome outcome = saveWingCopy(CopyFileName, texts, aircraft, w, language());
+    if (!outcome.ok) {
+        QMessageBox::warning(this, windowTitle(), qs(outcome.message));
+        return;
+    }
+    CopyAvailable = true;
+    for (int k = 1; k <= MaxWings; ++k)
+        wingUi[k].insertButton->setEnabled(true);
+}
+
+void TForm1::Load_Wing()
+{
+    const int w = activePageNumber();
+    if (w < 1 || w > MaxWings)
+        return;
+    const WingCopyReading copy = readWingCopy(CopyFileName, language());
+    if (!copy.ok()) {
+        QMessageBox::warning(this, windowTitle(), qs(copy.message));
+        return;
+    }
+    const WingInsertion insertion = insertionOf(copy, w);
+    WingControls& ui = wingUi[w];
+    if (insertion.trapezoidCount)
+        ui.trapezoidButton[*insertion.trapezoidCount]->setChecked(true);
+    for (const FieldChange& f : insertion.fields)
+        ui.field[static_cast<int>(f.role)]->setText(qs(f.text));
+}
+
+void TForm1::CopyWing1Click() { Save_Wing(); }
+void TForm1::InsertCopiedWing1Click() { Load_Wing(); }
+
+} // namespace ab

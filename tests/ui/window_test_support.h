@@ -1,0 +1,47 @@
+// Finding the window's controls by object name in the window tests.
+#pragma once
+
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTabBar>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace ab {
+
+template <typename T = QWidget>
+T* control(const TForm1& form, const std::string& name)
+{
+    T* found = form.findChild<T*>(QString::fromStdString(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+inline std::string textOf(const TForm1& form, const std::string& name)
+{
+    if (auto* label = form.findChild<QLabel*>(QString::fromStdString(name)))
+        return label->text().toStdString();
+    if (auto* edit = form.findChild<QLineEdit*>(QString::fromStdString(name)))
+        return edit->text().toStdString();
+    if (auto* button = form.findChild<QAbstractButton*>(QString::fromStdString(name)))
+        return button->text().toStdString();
+    if (auto* action = form.findChild<QAction*>(QString::fromStdString(name)))
+        return action->text().toStdString();
+    ADD_FAILURE() << "no control " << name;
+    return {};
+}
+
+inline void type(TForm1& form, const std::string& field, const std::string& text)
+{
+    control<QLineEdit>(form, field)->setText(QString::fromStdString(text));
+}
+
+inline void trigger(TForm1& form, const std::string& action) { control<QAction>(form, action)->trigger(); }
+
+} // namespace ab
