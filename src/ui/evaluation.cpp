@@ -69,10 +69,29 @@ void TForm1::Space1(QObject* sender)
     for (int w = 1; w <= MaxWings; ++w)
         if (sender == wingUi[w].field[static_cast<int>(Role::RootGap)])
             Calc_W(w);
-    for (int w = 1; w <= MaxWings; ++w) {
-        const bool ask = showsGapQuestion(aircraft, w);
-        setLabelText(wingUi[w].gapWarning[0], ask ? qs(messages.GapQuestion1) : QString());
-        setLabelText(wingUi[w].gapWarning[1], ask ? qs(messages.GapQuestion2) : QString());
+    for (int w = 1; w <= MaxWings; ++w)
+        showGapQuestion(w, showsGapQuestion(aircraft, w));
+}
+
+// The question stands in large red letters left of the planform view; lines too long for that room
+// (the German and Spanish ones) are both set smaller instead of disappearing under the view.
+void TForm1::showGapQuestion(int w, bool ask)
+{
+    const std::string* lines[2] = {&messages.GapQuestion1, &messages.GapQuestion2};
+    const int room = wingUi[w].planform->x() - wingUi[w].gapWarning[0]->x() - 4;
+    QFont f = wingUi[w].gapWarning[0]->font();
+    f.setPixelSize(16);
+    auto fits = [&] {
+        for (const std::string* line : lines)
+            if (QFontMetrics(f).horizontalAdvance(qs(*line).trimmed()) > room)
+                return false;
+        return true;
+    };
+    while (ask && f.pixelSize() > 9 && !fits())
+        f.setPixelSize(f.pixelSize() - 1);
+    for (int i = 0; i < 2; ++i) {
+        wingUi[w].gapWarning[i]->setFont(f);
+        setLabelText(wingUi[w].gapWarning[i], ask ? qs(*lines[i]) : QString());
     }
 }
 

@@ -46,19 +46,25 @@ void TForm1::applyLanguage(Language l, QObject* sender)
     messages = messageTexts(l);
     Space1(sender);
     Image2->textOut(Image2->bitmap().width() / 2 + 27, 2, qs(topViewFlightDirection(l)), clRed, clInfoBk);
-    // The value column of the result block starts right of the longest caption of the language.
-    for (int w = 1; w <= MaxWings; ++w) {
-        WingControls& ui = wingUi[w];
-        int right = 192;
-        for (QLabel* caption : ui.figureCaption)
-            right = std::max(right, caption->x() + caption->width() + 6);
-        right = std::max(right, ui.neutralPointCaption->x() + ui.neutralPointCaption->width() + 6);
-        for (QLabel* value : ui.figure)
-            value->move(right, value->y());
-        ui.neutralPoint->move(right, ui.neutralPoint->y());
-        ui.liftCentre->move(right, ui.liftCentre->y());
-        ui.liftCentreCaption->move(right - ui.liftCentreCaption->width(), ui.liftCentreCaption->y());
-    }
+    for (int w = 1; w <= MaxWings; ++w)
+        placeResultColumns(w);
+}
+
+// The figures start right of the longest of their captions in the current language, the neutral
+// point right of its own caption; the " y: " caption stands just before the lift centre.
+void TForm1::placeResultColumns(int w)
+{
+    WingControls& ui = wingUi[w];
+    auto rightOf = [](QLabel* caption) { return caption->x() + caption->width() + 6; };
+    int column = 192;
+    for (QLabel* caption : ui.figureCaption)
+        column = std::max(column, rightOf(caption));
+    for (QLabel* value : ui.figure)
+        value->move(column, value->y());
+    const int neutralColumn = std::max(column, rightOf(ui.neutralPointCaption));
+    ui.neutralPoint->move(neutralColumn, ui.neutralPoint->y());
+    ui.liftCentre->move(neutralColumn, ui.liftCentre->y());
+    ui.liftCentreCaption->move(neutralColumn - ui.liftCentreCaption->width(), ui.liftCentreCaption->y());
 }
 
 void TForm1::drawThumbnailTitles()

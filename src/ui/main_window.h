@@ -110,6 +110,8 @@ private:
     void applyLanguage(Language language, QObject* sender);
     void selectLanguage(Language language, QObject* sender);
     void drawThumbnailTitles();
+    void placeResultColumns(int w);
+    void showGapQuestion(int w, bool ask);
     void setCaptionOf(const char* objectName, const QString& text);
 
     // Result label states shared by the wing evaluation, the pass and the calculation.

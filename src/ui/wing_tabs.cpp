@@ -108,6 +108,10 @@ void TForm1::buildWingTab(int w, QWidget* tab)
     ui.planform->resizeBitmap(489, 273);
     ui.planform->setCursor(Qt::CrossCursor);
 
+    // The result block is set in the window's small font so that the longest captions of the three
+    // languages and their figures fit left of the planform view.
+    QFont small = font();
+    small.setPixelSize(11);
     for (int i = 0; i < 5; ++i) {
         ui.figureCaption[i] = autoLabel(tab, names.figureCaption[i], 22, kFigureTops[i], ink);
         ui.figure[i] = autoLabel(tab, names.figure[i], kValueLeft, kFigureTops[i], ink);
@@ -116,6 +120,12 @@ void TForm1::buildWingTab(int w, QWidget* tab)
     ui.liftCentreCaption = autoLabel(tab, names.liftCentreCaption, 166, 429, clGray);
     ui.neutralPoint = autoLabel(tab, names.neutralPoint, kValueLeft, 416, ink);
     ui.liftCentre = autoLabel(tab, names.liftCentre, kValueLeft, 430, ink);
+    for (QLabel* label : ui.figureCaption)
+        label->setFont(small);
+    for (QLabel* label : ui.figure)
+        label->setFont(small);
+    for (QLabel* label : {ui.neutralPointCaption, ui.liftCentreCaption, ui.neutralPoint, ui.liftCentre})
+        label->setFont(small);
 
     // The fields of trapezoids beyond the count start hidden, with their texts.
     for (int r = 0; r < RoleCount; ++r) {
