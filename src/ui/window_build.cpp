@@ -269,6 +269,8 @@ void TForm1::startState()
     wing21->setEnabled(m.wing21);
     wing31->setEnabled(m.wing31);
     CurrentFileName = "Unknown.wk4";
+    // The aircraft tab is on display from the start, as if it had just been shown.
+    setCopyCommands(copyCommandsAfterPageChange(activePageNumber(), CopyAvailable, copyCommands()));
     Calc(this);
     // The pass does not ask about centre gaps; ask once here so that a wing that starts with a gap
     // (the default wing 5) shows its question from the start.

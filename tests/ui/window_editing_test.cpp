@@ -119,8 +119,6 @@ TEST(WindowEditing, PagesAndMenuJumpsSetTheCopyCommands)
     TForm1 form;
     auto* pages = control<PageControl>(form, "PageControl1");
     QAction* copy = control<QAction>(form, "CopyWing1");
-    pages->tabBar()->setCurrentIndex(0); // already there: nothing changes
-    EXPECT_TRUE(copy->isEnabled());
     pages->tabBar()->setCurrentIndex(2); // wing 2
     EXPECT_TRUE(copy->isEnabled());
     pages->tabBar()->setCurrentIndex(0);

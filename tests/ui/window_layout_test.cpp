@@ -74,6 +74,7 @@ TEST(WindowLayout, StartsInEnglishOnTheAircraftTabWithTheMenuStatesOfFiveWings)
     EXPECT_EQ(control<QPlainTextEdit>(form, "Memo2")->toPlainText(), "insert your remarks here:");
     EXPECT_TRUE(control<QAction>(form, "wing31")->isEnabled());
     EXPECT_FALSE(control<QAction>(form, "Save3")->isEnabled());
+    EXPECT_FALSE(control<QAction>(form, "CopyWing1")->isEnabled()); // nothing to copy on this tab
     EXPECT_FALSE(control<QAction>(form, "Print1")->isEnabled());
     EXPECT_FALSE(control<QToolButton>(form, "SpeedButton5")->isEnabled());
     EXPECT_TRUE(control<QToolButton>(form, "SpeedButtonG")->isHidden());
