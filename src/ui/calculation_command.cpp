@@ -65,13 +65,7 @@ void TForm1::Button4Click(QObject* sender)
         STABIL(sender);
         FormResize();
         // Printing is enabled here once the summary page can be printed.
-        for (int w = 1; w <= MaxWings; ++w) {
-            WingControls& ui = wingUi[w];
-            ui.neutralPointCaption->setEnabled(true);
-            ui.liftCentreCaption->setEnabled(true);
-            ui.neutralPoint->show();
-            ui.liftCentre->show();
-        }
+        showNeutralPoints(true);
     }
     Label_w->hide();
     Button4->show();

@@ -35,12 +35,18 @@ void TForm1::fieldEdited(int w, Role role, const QString& text)
 void TForm1::markResultsStale()
 {
     Image2->unsetCursor();
+    showNeutralPoints(false);
+}
+
+// The neutral-point captions are greyed and their values hidden while the results are stale.
+void TForm1::showNeutralPoints(bool shown)
+{
     for (int w = 1; w <= MaxWings; ++w) {
         WingControls& ui = wingUi[w];
-        ui.neutralPointCaption->setEnabled(false);
-        ui.liftCentreCaption->setEnabled(false);
-        ui.neutralPoint->hide();
-        ui.liftCentre->hide();
+        ui.neutralPointCaption->setEnabled(shown);
+        ui.liftCentreCaption->setEnabled(shown);
+        ui.neutralPoint->setVisible(shown);
+        ui.liftCentre->setVisible(shown);
     }
 }
 

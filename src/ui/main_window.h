@@ -116,6 +116,7 @@ private:
 
     // Result label states shared by the wing evaluation, the pass and the calculation.
     void markResultsStale();
+    void showNeutralPoints(bool shown);
     void showWingLabels(int w, const WingLabels& labels);
     void setCopyCommands(CopyCommands commands);
     CopyCommands copyCommands() const;
