@@ -117,6 +117,9 @@ void TForm1::buildAircraftTab(QWidget* tab)
     Label21 = autoLabel(tab, "Label21", 62, 566, clBlack);
     for (QWidget* c : std::initializer_list<QWidget*>{Label22, Edit_Mstab, Label21})
         c->hide();
+    // The left column ends where the scroll bar of the three-dimensional view stands.
+    for (QWidget* c : std::initializer_list<QWidget*>{RadioButton15, RadioButton16, Label22, Button4})
+        setCaptionRoom(c, 205 - c->x());
 
     ScrollBar3 = scrollBar(tab, "ScrollBar3", Qt::Vertical, {1, 94, 17, 209}, 10, 100, 100);
     ScrollBar3->hide();

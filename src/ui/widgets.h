@@ -53,6 +53,31 @@ inline void setLabelText(QLabel* label, const QString& text)
     label->adjustSize();
 }
 
+// Controls whose caption must not run into a neighbour carry the room they have and their usual
+// font size; a caption too wide for the room in some language is set in a smaller font (down to
+// 9 pixels) instead of being cut, and the next caption starts again from the usual size.
+inline void setCaptionRoom(QWidget* control, int width)
+{
+    control->setProperty("captionRoom", width);
+    control->setProperty("captionPixels", control->font().pixelSize());
+}
+
+template <typename Control>
+void fitCaption(Control* control, const QString& text)
+{
+    control->setText(text);
+    const int room = control->property("captionRoom").toInt();
+    if (room <= 0)
+        return;
+    QFont f = control->font();
+    f.setPixelSize(control->property("captionPixels").toInt());
+    control->setFont(f);
+    while (f.pixelSize() > 9 && control->sizeHint().width() > room) {
+        f.setPixelSize(f.pixelSize() - 1);
+        control->setFont(f);
+    }
+}
+
 inline QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
 
 // An input field in the ink of its wing.

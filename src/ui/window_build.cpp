@@ -240,10 +240,11 @@ void TForm1::setCaptionOf(const char* objectName, const QString& text)
         return;
     if (control->parent() == PageControl1)
         PageControl1->setTabText(static_cast<QWidget*>(control), text);
-    else if (auto* label = qobject_cast<QLabel*>(control))
-        setLabelText(label, text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        button->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(control)) {
+        fitCaption(label, text);
+        label->adjustSize();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        fitCaption(button, text);
         if (button->parent() == TabSheet5 && qobject_cast<QRadioButton*>(button))
             button->adjustSize(); // the stability modes stand alone; panel buttons keep their place
     } else if (auto* menu = qobject_cast<QMenu*>(control))

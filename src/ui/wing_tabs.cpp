@@ -85,6 +85,10 @@ void TForm1::buildWingTab(int w, QWidget* tab)
     const std::string index = std::to_string(w);
     ui.copyButton = place<QPushButton>(tab, "Button_C" + index, 432, 4, 153, 20);
     ui.insertButton = place<QPushButton>(tab, "Button_P" + index, 592, 4, 153, 20);
+    for (QWidget* button : {static_cast<QWidget*>(ui.copyButton), static_cast<QWidget*>(ui.insertButton)})
+        setCaptionRoom(button, 153);
+    for (int n = 1; n <= MaxTrapezoids; ++n)
+        setCaptionRoom(ui.trapezoidButton[n], 100);
 
     ui.sketch = place<ImageView>(tab, names.sketch, 16, 40, 750, 200);
     ui.sketch->resizeBitmap(750, 200);

@@ -87,6 +87,12 @@ TEST(WindowLanguage, FiguresNeverOverlapTheirCaptions)
             const QWidget* caption = control(form, captionName);
             EXPECT_GT(control(form, valueName)->x(), caption->x() + caption->width()) << item << " " << valueName;
         }
+        // Captions with a limited room (left column, copy buttons, trapezoid buttons) fit into it.
+        for (QWidget* c : form.findChildren<QWidget*>()) {
+            const int room = c->property("captionRoom").toInt();
+            if (room > 0)
+                EXPECT_LE(c->sizeHint().width(), room) << item << " " << c->objectName().toStdString();
+        }
     }
 }
 
