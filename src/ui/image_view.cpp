@@ -1,6 +1,5 @@
 #include "ui/image_view.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace ab {
@@ -54,9 +53,5 @@ void ImageView::paintEvent(QPaintEvent*)
     p.fillRect(rect(), palette().window());
     p.drawImage(0, 0, image);
 }
-
-void ImageView::mousePressEvent(QMouseEvent* e) { emit mousePressed(e); }
-void ImageView::mouseMoveEvent(QMouseEvent* e) { emit mouseMoved(e); }
-void ImageView::mouseReleaseEvent(QMouseEvent* e) { emit mouseReleased(e); }
 
 } // namespace ab

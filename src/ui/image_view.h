@@ -20,16 +20,8 @@ public:
     // Text with its top-left corner at (x, y) on a background of the brush colour.
     void textOut(int x, int y, const QString& text, const QColor& ink, const QColor& brush);
 
-signals:
-    void mousePressed(QMouseEvent* event);
-    void mouseMoved(QMouseEvent* event);
-    void mouseReleased(QMouseEvent* event);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QImage image;
