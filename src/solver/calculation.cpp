@@ -11,79 +11,93 @@
 #include <algorithm>
 
 namespace ab {
-namespace {
 
-void fail(Aircraft& ac, std::vector<std::string>& failures, const Text3& text, Language l)
+Calculation::Calculation(Aircraft& ac, AircraftTexts& t, SolverData& sd, Language l, const CalculationCallbacks& cb)
+    : aircraft(ac), texts(t), solver(sd), language(l), callbacks(cb)
 {
-    failures.emplace_back(text.in(l));
-    ac.CalcFailed = true;
 }
 
-// Influence matrix, circulations and results; any failure leaves its line.
-void solve(Aircraft& ac, SolverData& sd, Language l, const CalculationCallbacks& cb,
-           std::vector<std::string>& failures)
+void Calculation::prepare()
 {
-    if (!EINFLUSS(ac, sd))
-        return fail(ac, failures, texts::InconsistentLattice, l);
-    if (!LOES(sd, cb.countdown))
-        return fail(ac, failures, texts::SingularSystem, l);
-    if (!WIRBEL_ERG(ac, sd))
-        return fail(ac, failures, texts::SingularSystem, l);
-}
-
-} // namespace
-
-CalculationRun calculate(Aircraft& ac, AircraftTexts& texts, SolverData& sd, Language l,
-                         const CalculationCallbacks& cb)
-{
-    CalculationRun run;
-    std::vector<std::string> failures;
-    ac.CalcFailed = false;
-    ac.ActiveWingCount = std::clamp(ac.ActiveWingCount, 1, MaxWings); // the wing tables hold five
-
+    aircraft.CalcFailed = false;
+    aircraft.ActiveWingCount = std::clamp(aircraft.ActiveWingCount, 1, MaxWings); // the wing tables hold five
     // The pass reads the positions after it builds the leading-edge tables; a second pass makes the
     // tables match positions typed since the last pass (batch mode sets texts without a pass).
-    recalculate(ac, texts);
-    recalculate(ac, texts);
+    recalculate(aircraft, texts);
+    recalculate(aircraft, texts);
+}
 
-    GRID(ac, sd.counts, l, failures);
+void Calculation::planPanels() { GRID(aircraft, solver.counts, language, failures); }
 
-    ac.WingsMoved = false;
-    KONFLIKT2(ac, texts, sd.counts, [&](int wing, const std::string& zText) {
-        run.movedHeights.emplace_back(wing, static_cast<double>(parseLenientInt(zText)));
-        if (cb.heightChanged)
-            cb.heightChanged(wing, zText);
+void Calculation::separateWings()
+{
+    aircraft.WingsMoved = false;
+    KONFLIKT2(aircraft, texts, solver.counts, [&](int wing, const std::string& zText) {
+        movedHeights.emplace_back(wing, static_cast<double>(parseLenientInt(zText)));
+        if (callbacks.heightChanged)
+            callbacks.heightChanged(wing, zText);
     });
+}
 
-    if (!ac.CalcFailed)
-        TRAWY2(ac, sd, l, failures);
-    if (!ac.CalcFailed)
-        solve(ac, sd, l, cb, failures);
+void Calculation::layOutLattice()
+{
+    if (!aircraft.CalcFailed)
+        TRAWY2(aircraft, solver, language, failures);
+}
 
-    if (ac.CalcFailed) {
-        ac.ResultsValid = false;
-        ac.SolverDataValid = false;
-    } else {
-        ac.ResultsValid = true;
-        ac.SolverDataValid = true;
+void Calculation::solve()
+{
+    if (aircraft.CalcFailed)
+        return;
+    // Influence matrix, circulations and results; a failure leaves its line and ends the run.
+    const Text3* failure = nullptr;
+    if (!EINFLUSS(aircraft, solver))
+        failure = &texts::InconsistentLattice;
+    else if (!LOES(solver, callbacks.countdown) || !WIRBEL_ERG(aircraft, solver))
+        failure = &texts::SingularSystem;
+    if (failure) {
+        failures.emplace_back(failure->in(language));
+        aircraft.CalcFailed = true;
     }
+}
 
-    // The memo as the run leaves it: the moved-wings heading and line, or the error title the
-    // recalculation pass writes; then every failure line. Lines of GRID written before a wing was
-    // moved are kept, although the pass that the moved height runs empties the memo.
-    if (ac.WingsMoved) {
-        run.memo.emplace_back(texts::MovedWingsHeading.in(l));
-        run.memo.emplace_back(texts::MovedWingsLine.in(l));
+std::vector<std::string> Calculation::memo() const
+{
+    // Lines of GRID written before a wing was moved are kept, although the pass that the moved
+    // height runs in the window empties the memo.
+    std::vector<std::string> lines;
+    if (aircraft.WingsMoved) {
+        lines.emplace_back(texts::MovedWingsHeading.in(language));
+        lines.emplace_back(texts::MovedWingsLine.in(language));
     } else {
-        run.memo.push_back(messageTexts(l).ErrorTitle);
+        lines.push_back(messageTexts(language).ErrorTitle);
     }
-    run.memo.insert(run.memo.end(), failures.begin(), failures.end());
-    run.memoVisible = ac.WingsMoved || !failures.empty();
+    lines.insert(lines.end(), failures.begin(), failures.end());
+    return lines;
+}
 
-    run.failed = ac.CalcFailed;
-    run.wingsMoved = ac.WingsMoved;
-    ac.ActiveWingCount = ac.WingCount;
+CalculationRun Calculation::finish()
+{
+    aircraft.ResultsValid = aircraft.SolverDataValid = !aircraft.CalcFailed;
+    CalculationRun run;
+    run.memo = memo();
+    run.memoVisible = memoVisible();
+    run.failed = aircraft.CalcFailed;
+    run.wingsMoved = aircraft.WingsMoved;
+    run.movedHeights = movedHeights;
+    aircraft.ActiveWingCount = aircraft.WingCount;
     return run;
+}
+
+CalculationRun calculate(Aircraft& ac, AircraftTexts& texts, SolverData& sd, Language l, const CalculationCallbacks& cb)
+{
+    Calculation c(ac, texts, sd, l, cb);
+    c.prepare();
+    c.planPanels();
+    c.separateWings();
+    c.layOutLattice();
+    c.solve();
+    return c.finish();
 }
 
 WingResultLabels wingResultLabels(const Aircraft& ac, int w)

@@ -37,10 +37,41 @@ struct CalculationRun {
     std::vector<std::pair<int, double>> movedHeights; // (wing, height the field now shows) per write
 };
 
-// Runs one calculation: recalculation pass, GRID, KONFLIKT2, then TRAWY2 unless a step failed, then
-// EINFLUSS, LOES and WIRBEL_ERG unless a step failed. Sets ResultsValid and SolverDataValid after a
-// complete run and copies WingCount into ActiveWingCount at the end of every run. Heights moved by
-// KONFLIKT2 are written into `texts` (and reported through heightChanged).
+// One calculation as the stages the calculate button runs, one after another; the window draws and
+// repaints between them, batch mode runs them without stopping. Every stage after a failure does
+// nothing but let the run end; the memo rules live here once.
+class Calculation {
+public:
+    Calculation(Aircraft& aircraft, AircraftTexts& texts, SolverData& solver, Language language,
+                const CalculationCallbacks& callbacks = {});
+
+    void prepare();       // clears CalcFailed; recalculation pass: station tables and figures current
+    void planPanels();    // GRID: panel counts, or the refusal of a plan beyond the table sizes
+    void separateWings(); // KONFLIKT2: wings too close in height moved apart, fields rewritten
+    void layOutLattice(); // TRAWY2, unless a step failed
+    void solve();         // EINFLUSS, LOES and WIRBEL_ERG, unless a step failed
+    // Sets ResultsValid and SolverDataValid after a complete run (clears them after a failed one),
+    // copies WingCount into ActiveWingCount and returns the run.
+    CalculationRun finish();
+
+    bool failed() const { return aircraft.CalcFailed; }
+    // Memo1 as the stages so far leave it: the moved-wings heading and line, or the error title the
+    // recalculation pass writes; then every failure line. It shows when wings moved or a step failed.
+    std::vector<std::string> memo() const;
+    bool memoVisible() const { return aircraft.WingsMoved || !failures.empty(); }
+
+private:
+    Aircraft& aircraft;
+    AircraftTexts& texts;
+    SolverData& solver;
+    Language language;
+    CalculationCallbacks callbacks;
+    std::vector<std::string> failures;
+    std::vector<std::pair<int, double>> movedHeights;
+};
+
+// Runs every stage of one calculation in order. Heights moved by KONFLIKT2 are written into `texts`
+// (and reported through heightChanged).
 CalculationRun calculate(Aircraft& aircraft, AircraftTexts& texts, SolverData& solver,
                          Language language, const CalculationCallbacks& callbacks = {});
 
