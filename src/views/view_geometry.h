@@ -1,0 +1,130 @@
+// Where things go on the window's drawings, without any window library: the scale and origin of a
+// wing's planform view, the layout of the aircraft top view, the outlines of the wings, the marks of
+// the neutral point and the centre of gravity, the pointer lines, the lattice and its pressure
+// colours. The screen, the printed page and the tests use the same functions.
+#pragma once
+
+#include "model/aircraft.h"
+#include "solver/solver_data.h"
+#include "stability/stability.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace ab {
+
+struct Pixel {
+    int x = 0, y = 0;
+    bool operator==(const Pixel&) const = default;
+};
+using Polyline = std::vector<Pixel>;
+
+// Round to the nearest pixel, halves to even. A value that is not finite, or far outside any image,
+// is held at +-10^6 so that a degenerate aircraft draws finite lines.
+int roundPixel(double v);
+
+// The scales the drawings keep between calls; the top view's is shared with the stability marks,
+// its zoom and the three-dimensional view.
+struct ViewState {
+    PerWing<double> PlanformScale{}; // pixels per mm of each wing's last planform drawing
+    double ViewScale = 0;            // top view as drawn (zoomed)
+    double ViewScaleBase = 0;        // top view at zoom position 100
+    double View3DScale = 0;
+    int ViewCentreX = 0;             // column of the aircraft centre line
+    int ViewOffsetY = 0;             // row of x = 0
+};
+
+// Maps (y, x) in mm to a pixel: column originX + y * scale, row originY + x * scale, each rounded.
+// mirror: the left half (column originX - y * scale).
+struct ViewMapping {
+    int originX = 0, originY = 0;
+    double scale = 1;
+    Pixel at(double y, double x, bool mirror = false) const;
+    // The inverse, for the mouse: mm from the root leading edge / centre line at a pixel.
+    double xAtRow(int row) const { return (row - originY) / scale; }
+    double yAtColumn(int column) const { return (column - originX) / scale; }
+};
+
+// The outline of both halves of wing w from its integer tables, as polylines: trapezoid 1 of each
+// half with its root chord closed only when the wing has a centre gap, then the outer trapezoids
+// without their inner edge (drawn already).
+std::vector<Polyline> wingOutline(const Aircraft& aircraft, int w, const ViewMapping& mapping);
+
+// Planform view of wing w on an image of width x height: centre line at width/2, root leading edge
+// at height/3; the scale fits the span (2.03 half spans) and the depth (1.6 extents). A wing without
+// span uses 1.0 for its span scale; a wing without depth uses the span scale alone.
+ViewMapping planformMapping(const Aircraft& aircraft, int w, int width, int height);
+
+// The marks of the planform view, rows and columns in pixels.
+struct PlanformMarks {
+    int r25Row = 0;                      // geometric neutral point on the centre line
+    int macFrontRow = 0, macRearRow = 0; // the mean chord along the centre line
+    // Drawn only with valid results: the wing's neutral point on the centre line (row), and a small
+    // cross at its centre of lift on the right half.
+    int neutralRow = 0;
+    int crossLeft = 0, crossRight = 0, crossRow = 0; // horizontal stroke
+    int crossColumn = 0, crossTop = 0, crossBottom = 0; // vertical stroke
+};
+PlanformMarks planformMarks(const Aircraft& aircraft, int w, const ViewMapping& mapping);
+
+// Layout of the aircraft top view on an image of width x height for the wings in use: the span of
+// the widest wing fits 2.03 half spans, the depth from the most forward leading edge (or wing 1's
+// root) to the most rearward trailing edge fits 1.26 times; the origin row moves down for a canard
+// ahead of x = 0. Wings not in use count with tip 1 mm, rear 1 mm and front 0 mm. Where one scale has
+// no finite positive value the other is used, and 1.0 where neither has.
+struct TopViewLayout {
+    double scale = 1;
+    int centreX = 0;
+    int offsetY = 0;
+};
+TopViewLayout topViewLayout(const Aircraft& aircraft, int wingCount, int width, int height);
+
+// The scale of the top view at zoom position 10..100 (100 = no zoom, 10 = 4.6 times).
+double zoomedScale(double base, int position);
+
+// Drawing rank 1..5 of each wing: 1 + the number of wings (all five) lower than it.
+PerWing<int> heightRanks(const Aircraft& aircraft);
+
+// The top-view mapping of wing w: its root leading edge at row posX * scale + offsetY.
+ViewMapping topViewWingMapping(const Aircraft& aircraft, int w, double scale, int centreX, int offsetY);
+
+// A point (x, y) of the aircraft in the top view: column width/2 - y * scale, row x * scale + offsetY.
+Pixel topViewPoint(double x, double y, double scale, int offsetY, int width);
+
+// The centre-of-gravity and neutral-point marks on the centre line of the top view.
+struct StabilityMarks {
+    int centreColumn = 0;
+    int neutralRow = 0;
+    int lowRow = 0, highRow = 0, desiredRow = 0; // CgAtLow, CgAtHigh, CgDesired
+};
+StabilityMarks stabilityMarks(const Aircraft& aircraft, const StabilityFigures& figures, double scale,
+                              int offsetY, int width);
+
+// The pointer lines from the stability texts to their marks: a stub from column 162 to 176 at its
+// row, on to column centre - 7 at the mark's row. Automatic: CgAtHigh (row 274), CgAtLow (290) and
+// the neutral point (306); manual: CgDesired (290) and the neutral point.
+struct PointerLine {
+    bool neutralPoint = false; // drawn red, the others blue
+    Pixel stubStart, stubEnd, target;
+};
+std::vector<PointerLine> pointerLines(const StabilityMarks& marks, bool automatic);
+
+// One panel of the lattice of a right wing half in the top view, with its pressure difference.
+struct LatticeCell {
+    std::array<Pixel, 4> corner; // inner front, outer front, outer rear, inner rear
+    double pressure = 0;
+};
+// The cells of wing w; the centre column is Trunc(width / 2).
+std::vector<LatticeCell> latticeCells(const WingLattice& lattice, int chordwiseCount, double scale, int offsetY,
+                                      int width);
+
+// The colour of a panel for its pressure difference at the contrast bar position 20..99: red shades
+// for suction on top (p >= 0), blue shades below, stronger with |p|; none for p = 0.
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+std::optional<Rgb> pressureColour(double pressure, int contrastPosition);
+
+} // namespace ab
