@@ -54,6 +54,8 @@ void TForm1::buildAircraftTab(QWidget* tab)
         const QPoint at = countPlaces[n];
         wingCountButton[n] = place<QRadioButton>(Panel1, wingCountButtonName(n), at.x(), at.y(), 72, 20);
     }
+    exclusiveGroup(Panel1, wingCountButton[1], wingCountButton[2], wingCountButton[3], wingCountButton[4],
+                   wingCountButton[5]);
     wingCountButton[MaxWings]->setChecked(true);
     for (int n = 1; n <= MaxWings; ++n)
         connect(wingCountButton[n], &QRadioButton::toggled, this, [this, n](bool on) {
@@ -94,7 +96,6 @@ void TForm1::buildAircraftTab(QWidget* tab)
 
     ScrollBar4 = scrollBar(tab, "ScrollBar4", Qt::Vertical, {180, 490, 17, 105}, 10, 97, 75);
     ScrollBar4->hide();
-    connect(ScrollBar4, &QScrollBar::valueChanged, this, [this] { d_3d(); });
 
     Button4 = place<QPushButton>(tab, "Button4", 1, 475, 196, 33);
     connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(Button4); });
@@ -110,6 +111,7 @@ void TForm1::buildAircraftTab(QWidget* tab)
 
     RadioButton15 = place<QRadioButton>(tab, "RadioButton15", -1, 512, 196, 17);
     RadioButton16 = place<QRadioButton>(tab, "RadioButton16", -1, 529, 196, 17);
+    exclusiveGroup(tab, RadioButton15, RadioButton16);
     RadioButton15->setChecked(true);
     Label22 = autoLabel(tab, "Label22", 1, 547, clBlack);
     Edit_Mstab = place<QLineEdit>(tab, "Edit_Mstab", 21, 563, 38, 21);

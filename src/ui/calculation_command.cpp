@@ -1,6 +1,7 @@
-// "Calculate Aerodynamic Center" in the window: the run of the core's calculation with the running
-// label, the countdown of the solve, heights moved apart written into their fields, the memo lines
-// and, after a complete run, the neutral-point labels of every wing.
+// "Calculate Aerodynamic Center" in the window: the core's calculation stages one after another,
+// with the running label, repaints between the stages so that the memo lines and the lattice show
+// while the run goes on, the countdown of the solve, heights moved apart written into their fields,
+// and after a complete run the neutral points, the stability display and every view redrawn.
 #include "ui/main_window.h"
 
 #include "solver/calculation.h"
@@ -17,6 +18,15 @@
 
 namespace ab {
 
+void TForm1::showMemo(const std::vector<std::string>& lines, bool visible)
+{
+    QStringList memo;
+    for (const std::string& line : lines)
+        memo << qs(line);
+    Memo1->setPlainText(memo.join('\n'));
+    Memo1->setVisible(visible);
+}
+
 void TForm1::Button4Click(QObject* sender)
 {
     if (PageControl1->activePage() != TabSheet5)
@@ -27,40 +37,52 @@ void TForm1::Button4Click(QObject* sender)
     SpeedButton4->setEnabled(false);
     Memo1->clear();
     Memo1->hide();
-    Calc(sender);
-    repaint();
 
     // The countdown label is repainted at most every 30 ms: a repaint per pivot step would cost
-    // more than the elimination itself.
+    // more than the elimination itself. The last step (0) always shows.
     QElapsedTimer sinceRepaint;
     sinceRepaint.start();
     CalculationCallbacks callbacks;
     callbacks.countdown = [&](int remaining) {
-        if (remaining != 0 && sinceRepaint.elapsed() < 30)
+        if (remaining != 0 && sinceRepaint.elapsed() < 30 && !Label24->isHidden())
             return;
         sinceRepaint.restart();
         Label24->show();
         setLabelText(Label24, QString::number(remaining));
         Label24->repaint();
     };
+    // A height moved apart goes into its field, whose change runs the recalculation pass.
     callbacks.heightChanged = [this](int w, const std::string& zText) {
         wingUi[w].field[static_cast<int>(Role::PosZ)]->setText(qs(zText));
     };
-    const CalculationRun run = calculate(aircraft, texts, solver, language(), callbacks);
-    Label24->hide();
+    Calculation run(aircraft, texts, solver, language(), callbacks);
+    auto showProgress = [&] {
+        showMemo(run.memo(), run.memoVisible());
+        repaint();
+    };
 
-    QStringList memo;
-    for (const std::string& line : run.memo)
-        memo << qs(line);
-    Memo1->setPlainText(memo.join('\n'));
-    Memo1->setVisible(run.memoVisible);
-
-    if (!run.failed) {
+    Calc(sender);
+    run.prepare();
+    repaint();
+    run.planPanels();
+    showProgress();
+    run.separateWings();
+    showProgress();
+    run.layOutLattice();
+    if (!run.failed()) {
+        DrawGrid();
+        showProgress();
+        run.solve();
+        Label24->hide();
         for (int w = 1; w <= MaxWings; ++w) {
             const WingResultLabels labels = wingResultLabels(aircraft, w);
             setLabelText(wingUi[w].neutralPoint, qs(labels.neutralPoint));
             setLabelText(wingUi[w].liftCentre, qs(labels.liftCentre));
         }
+    }
+    const CalculationRun result = run.finish();
+    showMemo(result.memo, result.memoVisible);
+    if (!result.failed) {
         Image2->setCursor(Qt::DragMoveCursor);
         STABIL(sender);
         FormResize();

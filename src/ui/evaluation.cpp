@@ -66,7 +66,7 @@ void TForm1::Calc_W(int w)
     if (!aircraft.KeepResults)
         markResultsStale();
     const WingLabels labels = evaluateWing(aircraft, texts.wing[w], w);
-    drawPlanform(w, labels);
+    drawPlanform(w);
     showWingLabels(w, labels);
 }
 
@@ -114,11 +114,11 @@ void TForm1::Calc(QObject* sender)
     }
     const PerWing<WingLabels> labels = recalculate(aircraft, texts);
     for (int w = 1; w <= MaxWings; ++w) {
-        drawPlanform(w, labels[w]);
+        drawPlanform(w);
         showWingLabels(w, labels[w]);
     }
     clearTopView();
-    d_1d();
+    d_1d(sender);
     d_3d();
     drawThumbnailTitles();
     if (sender != Print1 && sender != SpeedButton5) {
@@ -158,7 +158,7 @@ void TForm1::CheckBoxAClick()
     ScrollBar6->setVisible(CheckBoxA->isChecked());
     if (!aircraft.ResultsValid)
         Calc(CheckBoxA);
-    d_1d();
+    d_1d(CheckBoxA);
     STABIL(CheckBoxA);
     d_3d();
 }

@@ -61,7 +61,7 @@ void TForm1::FormResize()
 
     if (!aircraft.ResultsValid)
         Calc(this);
-    d_1d();
+    d_1d(this);
     STABIL(this);
     d_3d();
 

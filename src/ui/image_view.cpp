@@ -7,6 +7,7 @@ namespace ab {
 ImageView::ImageView(QWidget* parent) : QWidget(parent), image(1, 1, QImage::Format_RGB32)
 {
     image.fill(Qt::white);
+    state.font = font();
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -27,24 +28,18 @@ void ImageView::resizeBitmap(int width, int height)
 
 void ImageView::clear(const QColor& brush, const QColor& pen)
 {
-    QPainter p(&image);
-    p.setPen(pen);
-    p.setBrush(brush);
-    p.drawRect(0, 0, image.width() - 1, image.height() - 1);
-    p.end();
-    update();
+    Canvas c = canvas();
+    c.setBrush(brush);
+    c.setPen(pen);
+    c.rectangle(0, 0, image.width(), image.height());
 }
 
 void ImageView::textOut(int x, int y, const QString& text, const QColor& ink, const QColor& brush)
 {
-    QPainter p(&image);
-    p.setFont(font());
-    const QFontMetrics m(font());
-    p.fillRect(x, y, m.horizontalAdvance(text), m.height(), brush);
-    p.setPen(ink);
-    p.drawText(x, y + m.ascent(), text);
-    p.end();
-    update();
+    Canvas c = canvas();
+    c.setFontColour(ink);
+    c.setBrush(brush);
+    c.textOut(x, y, text);
 }
 
 void ImageView::paintEvent(QPaintEvent*)

@@ -1,6 +1,8 @@
-// An image control: a widget that owns a bitmap. Drawings paint into the bitmap and it stays until
-// the next drawing; the paint event only shows it.
+// An image control: a widget that owns a bitmap and the canvas state drawn with. Drawings paint
+// into the bitmap and it stays until the next drawing; the paint event only shows it.
 #pragma once
+
+#include "ui/canvas.h"
 
 #include <QImage>
 #include <QWidget>
@@ -13,11 +15,14 @@ public:
     explicit ImageView(QWidget* parent = nullptr);
 
     QImage& bitmap() { return image; }
+    const QImage& bitmap() const { return image; }
+    // A drawing session on the bitmap; the widget shows the result when the session ends.
+    Canvas canvas() { return Canvas(image, state, this); }
     // Gives the bitmap a new size; what it held is kept where it still fits.
     void resizeBitmap(int width, int height);
     // A rectangle over the whole bitmap, outlined with the pen colour and filled with the brush.
     void clear(const QColor& brush, const QColor& pen);
-    // Text with its top-left corner at (x, y) on a background of the brush colour.
+    // Text with its top-left corner at (x, y) in the ink given, on a background of the brush colour.
     void textOut(int x, int y, const QString& text, const QColor& ink, const QColor& brush);
 
 protected:
@@ -25,6 +30,7 @@ protected:
 
 private:
     QImage image;
+    CanvasState state;
 };
 
 } // namespace ab

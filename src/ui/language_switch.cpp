@@ -45,7 +45,7 @@ void TForm1::applyLanguage(Language l, QObject* sender)
     // new language at once (and are there at start-up).
     messages = messageTexts(l);
     Space1(sender);
-    Image2->textOut(Image2->bitmap().width() / 2 + 27, 2, qs(topViewFlightDirection(l)), clRed, clInfoBk);
+    Image2->textOut(views.ViewCentreX + 27, 2, qs(topViewFlightDirection(l)), clRed, clInfoBk);
     for (int w = 1; w <= MaxWings; ++w)
         placeResultColumns(w);
 }

@@ -15,6 +15,8 @@
 #include "model/configuration.h"
 #include "model/planform.h"
 #include "solver/solver_data.h"
+#include "stability/stability.h"
+#include "views/view_geometry.h"
 
 #include <QMainWindow>
 #include <array>
@@ -91,9 +93,17 @@ public:
     void Load_Wing();
     void CopyWing1Click();
     void InsertCopiedWing1Click();
+    void RadioButton15Click();
+    void RadioButton16Click();
+    void ScrollBar3Change();
+    void ScrollBar4Change();
+    void ScrollBar5Change();
+    void ScrollBar5Exit();
+    const ViewState& viewState() const { return views; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Building (one function per area) and binding of control events to handlers.
@@ -103,6 +113,7 @@ private:
     void buildWingTab(int w, QWidget* tab);
     void buildHiddenImages(QWidget* tab);
     void bindWingFields(int w);
+    void bindStabilityControls();
     void applyDesignCaptions();
     void startState(); // the start of the program without a file
 
@@ -117,21 +128,27 @@ private:
     // Result label states shared by the wing evaluation, the pass and the calculation.
     void markResultsStale();
     void showNeutralPoints(bool shown);
+    void showMemo(const std::vector<std::string>& lines, bool visible);
     void showWingLabels(int w, const WingLabels& labels);
     void setCopyCommands(CopyCommands commands);
     CopyCommands copyCommands() const;
     int activePageNumber() const; // AircraftPage, wing 1..5 or RemarksPage
     void fieldEdited(int w, Role role, const QString& text);
 
-    // Drawings: the parameter sketch, the planform view, the top view, the three-dimensional view
-    // and the stability display.
+    // Drawings: the parameter sketch, the planform view, the top view with its lattice, the
+    // stability display and its pointer lines, the three-dimensional view.
     void d_w(int w);
-    void drawPlanform(int w, const WingLabels& labels);
-    void d_1d();
-    void d_3d();
+    void drawPlanform(int w);
+    void d_1d(QObject* sender);
+    void DrawGrid();
     void STABIL(QObject* sender);
+    void Zeiger();
+    void d_3d();
     void clearTopView();
     void drawPositionBox(int w);
+    TopViewLayout topViewLayout() const; // the top view as last laid out (and zoomed)
+    StabilityMarks stabilityMarks() const;
+    bool automaticStability() const;
 
 public:
     // Controls, named as their objectName.
@@ -175,6 +192,8 @@ private:
     bool CopyAvailable = false;
     std::string CurrentFileName = "Unknown.wk4";
     int ExchangePair = 1;
+    ViewState views;
+    StabilityFigures figures; // of the last stability display
     bool building = true; // controls are being made: field events change nothing yet
 };
 

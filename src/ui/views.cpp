@@ -1,113 +1,111 @@
-// The drawings of the window. The parameter sketch of each wing is drawn here; the planform view to
-// scale, the aircraft top view, the three-dimensional view and the stability display are cleared
-// here and drawn by the view code that builds on the core's view geometry.
+// The drawings of the window on its images: the parameter sketches and planform views of the wing
+// tabs, the aircraft top view with the lattice and the stability display, and the parts of the
+// three-dimensional view's handling that concern the other views. The geometry comes from the core
+// (views/); planform_drawing.cpp and top_view_drawing.cpp turn it into lines.
 #include "ui/main_window.h"
 
-#include "lang/language.h"
+#include "lang/captions.h"
+#include "model/numbers.h"
+#include "stability/stability.h"
 #include "ui/colours.h"
 #include "ui/image_view.h"
+#include "ui/planform_drawing.h"
+#include "ui/top_view_drawing.h"
 #include "ui/widgets.h"
 
-#include <QPainter>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QToolButton>
 
 namespace ab {
-namespace {
-
-// Corners of the four trapezoids of the sketch, and per trapezoid its inner and outer column and
-// the rows of its tip leading and trailing edge.
-constexpr QPoint kSketchTrapezoids[MaxTrapezoids + 1][4] = {
-    {},
-    {{107, 31}, {314, 72}, {314, 187}, {107, 196}},
-    {{314, 72}, {519, 86}, {519, 187}, {314, 187}},
-    {{519, 86}, {619, 115}, {619, 175}, {519, 187}},
-    {{619, 115}, {688, 145}, {688, 195}, {619, 175}},
-};
-struct SketchDimension {
-    int inner, outer, leading, trailing;
-};
-constexpr SketchDimension kSketchDimensions[MaxTrapezoids + 1] = {
-    {}, {107, 314, 72, 187}, {314, 519, 86, 187}, {519, 619, 115, 175}, {619, 688, 145, 195}};
-
-void triangle(QPainter& p, QPoint a, QPoint b, QPoint c) { p.drawPolygon(QPolygon{a, b, c}); }
-
-// Horizontal dimension with a head at each end.
-void PfeilH2(QPainter& p, int x1, int y1, int x2, int y2)
-{
-    p.drawLine(x1, y1, x2, y2);
-    triangle(p, {x1, y1}, {x1 + 11, y1 - 2}, {x1 + 11, y1 + 2});
-    triangle(p, {x2, y2}, {x2 - 11, y2 - 2}, {x2 - 11, y2 + 2});
-}
-
-// Vertical arrow with its head at the end.
-void PfeilV1(QPainter& p, int x1, int y1, int x2, int y2)
-{
-    p.drawLine(x1, y1, x2, y2);
-    triangle(p, {x2, y2}, {x2 + 2, y2 - 11}, {x2 - 2, y2 - 11});
-}
-
-// Vertical dimension with a head at each end.
-void PfeilV2(QPainter& p, int x1, int y1, int x2, int y2)
-{
-    p.drawLine(x1, y1, x2, y2);
-    triangle(p, {x1, y1}, {x1 + 2, y1 + 11}, {x1 - 2, y1 + 11});
-    triangle(p, {x2, y2}, {x2 + 2, y2 - 11}, {x2 - 2, y2 - 11});
-}
-
-} // namespace
 
 void TForm1::d_w(int w)
 {
-    ImageView* view = wingUi[w].sketch;
-    QImage& image = view->bitmap();
-    QPainter p(&image);
-    p.fillRect(image.rect(), clSilver);
-
-    int count = 1;
-    for (int n = 2; n <= MaxTrapezoids; ++n)
-        if (wingUi[w].trapezoidButton[n]->isChecked())
-            count = n;
-    p.setPen(QPen(QColor(0, 255, 255), 4));
-    p.setBrush(clWhite);
-    for (int k = 1; k <= count; ++k)
-        p.drawPolygon(kSketchTrapezoids[k], 4);
-
-    p.setPen(QPen(clBlack, 1));
-    p.setBrush(clBlack);
-    PfeilH2(p, 3, 31, 740, 31);
-    PfeilV1(p, 3, 1, 3, 199);
-    PfeilH2(p, 3, 31, 107, 31);
-    PfeilV2(p, 107, 31, 107, 196);
-    for (int k = 1; k <= count; ++k) {
-        const SketchDimension& d = kSketchDimensions[k];
-        PfeilH2(p, d.inner, 31, d.outer, 31);
-        PfeilV1(p, d.outer, 31, d.outer, d.leading);
-        PfeilV2(p, d.outer, d.leading, d.outer, d.trailing);
-    }
-
-    p.setPen(clRed);
-    p.setBrush(clRed);
-    p.drawLine(10, 26, 10, 1);
-    triangle(p, {10, 1}, {12, 12}, {8, 12});
-    p.end();
-
-    view->setFont(font());
-    view->textOut(17, 1, qs(texts::sketchFlightDirection(w).in(language())), clRed, clSilver);
-    view->textOut(8, 174, "x", clBlack, clSilver);
-    view->textOut(722, 15, "y", clBlack, clSilver);
+    Canvas c = wingUi[w].sketch->canvas();
+    drawSketch(c, texts.wing[w].trapezoidCount, qs(texts::sketchFlightDirection(w).in(language())));
 }
 
-void TForm1::drawPlanform(int w, const WingLabels&)
+void TForm1::drawPlanform(int w)
 {
-    wingUi[w].planform->clear(clInfoBk, wingColour(w));
+    ImageView* image = wingUi[w].planform;
+    const ViewMapping mapping = planformMapping(aircraft, w, image->bitmap().width(), image->bitmap().height());
+    Canvas c = image->canvas();
+    drawPlanformView(c, aircraft, w, mapping, aircraft.ResultsValid);
+    views.PlanformScale[w] = mapping.scale;
 }
 
 void TForm1::clearTopView() { Image2->clear(clInfoBk, clGray); }
 
-void TForm1::d_1d() {}
+void TForm1::d_1d(QObject* sender)
+{
+    const QImage& image = Image2->bitmap();
+    if (sender != ScrollBar3) {
+        const TopViewLayout l = ab::topViewLayout(aircraft, aircraft.WingCount, image.width(), image.height());
+        views.ViewScale = views.ViewScaleBase = views.View3DScale = l.scale;
+        views.ViewCentreX = l.centreX;
+        views.ViewOffsetY = l.offsetY;
+    }
+    Canvas c = Image2->canvas();
+    drawTopView(c, aircraft, aircraft.WingCount, topViewLayout(), qs(messages.FlightDirectionText));
+}
 
-void TForm1::d_3d() {}
+TopViewLayout TForm1::topViewLayout() const { return {views.ViewScale, views.ViewCentreX, views.ViewOffsetY}; }
 
-void TForm1::STABIL(QObject*) {}
+void TForm1::DrawGrid()
+{
+    Canvas c = Image2->canvas();
+    drawLattice(c, aircraft, solver, topViewLayout(),
+                CheckBoxA->isChecked() ? std::optional<int>(ScrollBar6->value()) : std::nullopt);
+}
+
+bool TForm1::automaticStability() const { return RadioButton15->isChecked(); }
+
+void TForm1::STABIL(QObject* sender)
+{
+    if (!aircraft.ResultsValid) {
+        setLabelText(Label21, "%");
+        return;
+    }
+    clearTopView();
+    // A file just opened brings the figures but neither lattice nor reference wing.
+    const bool drawSolverData = sender != SpeedButton1 && sender != Open2 && aircraft.SolverDataValid;
+    if (drawSolverData) {
+        Canvas c = Image2->canvas();
+        drawReferenceOutline(c, solver, topViewLayout());
+    }
+    if (drawSolverData)
+        DrawGrid();
+    d_1d(sender);
+    figures = stabilityFigures(aircraft, parseLenientReal(Edit_Mstab->text().toStdString()));
+    {
+        Canvas c = Image2->canvas();
+        drawStabilityDisplay(c, stabilityRows(aircraft, figures, language(), automaticStability()), stabilityMarks(),
+                             automaticStability(), aircraft.SolverDataValid);
+    }
+    setLabelText(Label21, qs(label21Text(aircraft, figures, language())));
+}
+
+StabilityMarks TForm1::stabilityMarks() const
+{
+    return ab::stabilityMarks(aircraft, figures, views.ViewScale, views.ViewOffsetY, Image2->bitmap().width());
+}
+
+void TForm1::Zeiger()
+{
+    Canvas c = Image2->canvas();
+    drawPointerLines(c, pointerLines(stabilityMarks(), automaticStability()));
+}
+
+void TForm1::d_3d()
+{
+    Image3->clear(clInfoBk, clGray);
+    if (CheckBoxA->isChecked() && aircraft.SolverDataValid)
+        DrawGrid();
+    CheckBoxA->setVisible(aircraft.SolverDataValid);
+    Label_Press->setVisible(aircraft.SolverDataValid);
+}
 
 } // namespace ab

@@ -2,6 +2,7 @@
 // reads like the table of controls it follows.
 #pragma once
 
+#include <QButtonGroup>
 #include <QColor>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,6 +77,15 @@ void fitCaption(Control* control, const QString& text)
         f.setPixelSize(f.pixelSize() - 1);
         control->setFont(f);
     }
+}
+
+// Radio buttons that exclude each other, and no others: buttons of one parent would otherwise
+// also exclude the buttons of the panels inside it.
+template <typename... Buttons>
+void exclusiveGroup(QObject* owner, Buttons*... buttons)
+{
+    auto* group = new QButtonGroup(owner);
+    (group->addButton(buttons), ...);
 }
 
 inline QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }

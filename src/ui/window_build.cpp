@@ -104,6 +104,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     connect(Memo2, &QPlainTextEdit::textChanged, this, [this] { texts.comment = Memo2->toPlainText().toStdString(); });
 
     applyDesignCaptions();
+    bindStabilityControls();
     connect(PageControl1, &PageControl::changed, this, [this] { PageControl1Change(); });
     connect(PageControl1, &PageControl::pageShown, this, [this](QWidget* page) {
         if (page == TabSheet5)

@@ -80,6 +80,8 @@ void TForm1::buildWingTab(int w, QWidget* tab)
     ui.trapezoidPanel = place<QWidget>(tab, names.panel, 0, 0, 425, 33);
     for (int n = 1; n <= MaxTrapezoids; ++n)
         ui.trapezoidButton[n] = place<QRadioButton>(ui.trapezoidPanel, trapezoidButtonName(w, n), 8 + 104 * (n - 1), 8, 100, 18);
+    exclusiveGroup(ui.trapezoidPanel, ui.trapezoidButton[1], ui.trapezoidButton[2], ui.trapezoidButton[3],
+                   ui.trapezoidButton[4]);
     ui.trapezoidButton[texts.wing[w].trapezoidCount]->setChecked(true);
 
     const std::string index = std::to_string(w);

@@ -143,28 +143,3 @@ TEST(WindowEditing, PagesAndMenuJumpsSetTheCopyCommands)
 } // namespace
 } // namespace ab
 
-namespace ab {
-namespace {
-
-TEST(WindowCalculation, ShowsTheNeutralPointsUntilAnInputChanges)
-{
-    TForm1 form;
-    trigger(form, "calculateAction"); // F9
-    EXPECT_TRUE(form.aircraftState().ResultsValid);
-    for (int w = 1; w <= MaxWings; ++w) {
-        const std::string n = std::to_string(w);
-        EXPECT_FALSE(control(form, "Label_anp" + n)->isHidden()) << w;
-        EXPECT_EQ(textOf(form, "Label_anp" + n), wingResultLabels(form.aircraftState(), w).neutralPoint);
-    }
-    EXPECT_TRUE(control(form, "Label25")->isEnabled());
-    EXPECT_FALSE(control(form, "Button4")->isEnabled());
-    EXPECT_FALSE(control(form, "Button4")->isHidden());
-    EXPECT_TRUE(control(form, "Label_w")->isHidden());
-    type(form, "Edit_x2", "1200");
-    EXPECT_FALSE(form.aircraftState().ResultsValid);
-    EXPECT_TRUE(control(form, "Label_anp1")->isHidden());
-    EXPECT_TRUE(control(form, "Button4")->isEnabled());
-}
-
-} // namespace
-} // namespace ab

@@ -45,3 +45,19 @@ inline void type(TForm1& form, const std::string& field, const std::string& text
 inline void trigger(TForm1& form, const std::string& action) { control<QAction>(form, action)->trigger(); }
 
 } // namespace ab
+
+namespace ab {
+
+// Types an aircraft into the window as a user would: wing count, then per wing the trapezoid count
+// and every field.
+inline void typeAircraft(TForm1& form, const AircraftTexts& texts)
+{
+    control<QRadioButton>(form, std::string(wingCountButtonName(texts.wingCount)))->click();
+    for (int w = 1; w <= MaxWings; ++w) {
+        control<QRadioButton>(form, std::string(trapezoidButtonName(w, texts.wing[w].trapezoidCount)))->click();
+        for (int r = 0; r < RoleCount; ++r)
+            type(form, std::string(fieldName(w, static_cast<Role>(r))), texts.wing[w].field[r]);
+    }
+}
+
+} // namespace ab

@@ -1,0 +1,70 @@
+// Drawing on an image the way the drawings are written: a pen (colour, width) with a position that
+// move-to and line-to use, a brush that fills rectangles and polygons and backs text, and a font with
+// its colour. The state stays with the image between drawings, as it does on a canvas; a Canvas is
+// one drawing session on it.
+#pragma once
+
+#include "views/view_geometry.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <initializer_list>
+#include <vector>
+
+namespace ab {
+
+struct CanvasState {
+    QColor penColour = Qt::black;
+    int penWidth = 1;
+    QColor brushColour = Qt::white;
+    QFont font;
+    QColor fontColour = Qt::black;
+    QPoint penPosition;
+};
+
+class Canvas {
+public:
+    // notify, when given, is asked to show the image again when the session ends.
+    Canvas(QImage& image, CanvasState& state, QWidget* notify = nullptr);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    int width() const { return image.width(); }
+    int height() const { return image.height(); }
+    const CanvasState& state() const { return s; }
+
+    void setPen(const QColor& colour);
+    void setPenWidth(int width);
+    void setBrush(const QColor& colour);
+    void setFont(const QFont& font);
+    void setFontColour(const QColor& colour);
+
+    void moveTo(int x, int y);
+    void lineTo(int x, int y);
+    void moveTo(Pixel p) { moveTo(p.x, p.y); }
+    void lineTo(Pixel p) { lineTo(p.x, p.y); }
+    // Move to the first point, lines through the others.
+    void polyline(const Polyline& points);
+    // Outlined with the pen and filled with the brush, from (x1, y1) up to but not including (x2, y2).
+    void rectangle(int x1, int y1, int x2, int y2);
+    // A closed polygon filled with the brush and outlined with the pen.
+    void polygon(const std::vector<QPoint>& points);
+    void polygon(std::initializer_list<QPoint> points) { polygon(std::vector<QPoint>(points)); }
+    // Text in the font colour with its top-left corner at (x, y), on a background of the brush colour.
+    void textOut(int x, int y, const QString& text);
+    int textWidth(const QString& text) const;
+
+private:
+    void applyPen();
+
+    QImage& image;
+    CanvasState& s;
+    QWidget* notify;
+    QPainter painter;
+};
+
+} // namespace ab

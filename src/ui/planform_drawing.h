@@ -1,0 +1,21 @@
+// The two drawings of a wing tab: the parameter sketch, a fixed drawing of a half wing with the
+// dimension arrows the tab's fields lie on, and the planform view of the wing to scale.
+#pragma once
+
+#include "model/aircraft.h"
+#include "ui/canvas.h"
+#include "views/view_geometry.h"
+
+#include <QString>
+
+namespace ab {
+
+// The sketch with trapezoids 1..trapezoidCount and their dimensions, on a 750 x 200 image.
+void drawSketch(Canvas& canvas, int trapezoidCount, const QString& flightDirection);
+
+// The planform of wing w, both halves, with axes, flight direction, r25 mark and mean chord, and
+// with valid results the wing's neutral point and centre of lift.
+void drawPlanformView(Canvas& canvas, const Aircraft& aircraft, int w, const ViewMapping& mapping,
+                      bool resultsValid);
+
+} // namespace ab

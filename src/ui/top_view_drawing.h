@@ -1,0 +1,37 @@
+// The aircraft top view on the aircraft tab: the wings from above in height order, the panel
+// lattice with its pressure colours, the reference wing, and the stability texts, marks and
+// pointer lines. The window and the printed page draw with the same functions.
+#pragma once
+
+#include "model/aircraft.h"
+#include "solver/solver_data.h"
+#include "stability/stability.h"
+#include "ui/canvas.h"
+#include "views/view_geometry.h"
+
+#include <QString>
+#include <optional>
+
+namespace ab {
+
+// Axes, flight-direction arrow and text, and every wing in use from the lowest to the highest.
+void drawTopView(Canvas& canvas, const Aircraft& aircraft, int wingCount, const TopViewLayout& layout,
+                 const QString& flightDirection);
+
+// The lattice of the right halves of the calculated wings in height order; with a contrast position
+// (ScrollBar6) the panels are coloured by their pressure difference.
+void drawLattice(Canvas& canvas, const Aircraft& aircraft, const SolverData& solver, const TopViewLayout& layout,
+                 std::optional<int> pressureContrast);
+
+// The half planform of the reference wing, filled in the light 3-D colour.
+void drawReferenceOutline(Canvas& canvas, const SolverData& solver, const TopViewLayout& layout);
+
+// The stability texts at column 9 and the marks on the centre line; row 232 stands on the light
+// 3-D colour when the lattice is shown.
+void drawStabilityDisplay(Canvas& canvas, const std::vector<StabilityRow>& rows, const StabilityMarks& marks,
+                          bool automatic, bool onReferenceColour);
+
+// The pointer lines from the texts to their marks (Zeiger).
+void drawPointerLines(Canvas& canvas, const std::vector<PointerLine>& lines);
+
+} // namespace ab
