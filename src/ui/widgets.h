@@ -33,6 +33,7 @@ inline void setInk(QWidget* control, const QColor& ink)
 inline void setBackground(QWidget* control, const QColor& colour)
 {
     QPalette p = control->palette();
+    p.setColor(control->backgroundRole(), colour); // buttons fill with their button colour
     p.setColor(QPalette::Window, colour);
     p.setColor(QPalette::Base, colour);
     control->setPalette(p);
