@@ -48,6 +48,8 @@ void TForm1::bindStabilityControls()
     connect(ScrollBar3, &QScrollBar::valueChanged, this, [this] { ScrollBar3Change(); });
     connect(ScrollBar4, &QScrollBar::valueChanged, this, [this] { ScrollBar4Change(); });
     connect(ScrollBar5, &QScrollBar::valueChanged, this, [this] { ScrollBar5Change(); });
+    // The margin bar takes the focus when used, so that leaving it redraws the top view.
+    ScrollBar5->setFocusPolicy(Qt::StrongFocus);
     ScrollBar5->installEventFilter(this);
     // The margin marks stand beside the margin bar at 16 %, 8 % and 4 % (positions 28, 44, 52).
     const std::pair<QLabel*, int> marks[] = {{Label28, 28}, {Label29, 44}, {Label30, 52}};

@@ -168,3 +168,53 @@ TEST(WindowCalculation, ShowsTheNeutralPointsUntilAnInputChanges)
 
 } // namespace
 } // namespace ab
+
+namespace ab {
+namespace {
+
+bool shownAsNumbers(const std::string& s) { return s.find("nan") == std::string::npos && s.find("inf") == std::string::npos; }
+
+// Degenerate aircraft end with their lines in the memo or with finite drawings and figures.
+TEST(WindowCalculation, DegenerateAircraftEndInLinesOrFiniteFigures)
+{
+    struct Row {
+        const char* what;
+        void (*make)(AircraftTexts&);
+        bool completes;
+    };
+    const Row rows[] = {
+        {"zero chords", [](AircraftTexts& t) { test::setWing(t, 1, 0, 0, {{500, 0, 0}}); }, false},
+        {"zero span", [](AircraftTexts& t) { test::setWing(t, 1, 0, 100, {{0, 100, 0}}); }, false},
+        {"huge width", [](AircraftTexts& t) { test::setWing(t, 1, 0, 3, {{2147483647, 1, 0}}); }, false},
+        {"wings on each other", [](AircraftTexts& t) {
+             test::setRectangle(t, 1, 500, 200);
+             test::setRectangle(t, 2, 200, 50, 50, 0, 100);
+             test::setRectangle(t, 3, 500, 200);
+             t.wingCount = 3;
+         }, true},
+        {"an empty wing beside a real one", [](AircraftTexts& t) {
+             test::setRectangle(t, 1, 500, 100);
+             test::setWing(t, 2, 0, 0, {}, 600, 0);
+             t.wingCount = 2;
+         }, true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        AircraftTexts t = test::rectangularWingTexts();
+        r.make(t);
+        TForm1 form;
+        typeAircraft(form, t);
+        trigger(form, "calculateAction");
+        EXPECT_EQ(form.aircraftState().ResultsValid, r.completes);
+        EXPECT_EQ(control(form, "Memo1")->isHidden(), r.completes && !form.aircraftState().WingsMoved);
+        for (const std::string& line : memoLines(form))
+            EXPECT_TRUE(shownAsNumbers(line)) << line;
+        for (int w = 1; w <= MaxWings; ++w)
+            EXPECT_TRUE(shownAsNumbers(textOf(form, "Label_anp" + std::to_string(w))));
+        EXPECT_TRUE(shownAsNumbers(textOf(form, "Label21")));
+        EXPECT_TRUE(std::isfinite(form.viewState().ViewScale) && form.viewState().ViewScale > 0);
+    }
+}
+
+} // namespace
+} // namespace ab
