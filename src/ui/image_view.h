@@ -25,8 +25,16 @@ public:
     // Text with its top-left corner at (x, y) in the ink given, on a background of the brush colour.
     void textOut(int x, int y, const QString& text, const QColor& ink, const QColor& brush);
 
+signals:
+    void mousePressed(QMouseEvent* event);
+    void mouseMoved(QMouseEvent* event);
+    void mouseReleased(QMouseEvent* event);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override { emit mousePressed(event); }
+    void mouseMoveEvent(QMouseEvent* event) override { emit mouseMoved(event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { emit mouseReleased(event); }
 
 private:
     QImage image;

@@ -25,6 +25,7 @@
 class QAction;
 class QCheckBox;
 class QLabel;
+class QMouseEvent;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -114,6 +115,19 @@ private:
     void buildHiddenImages(QWidget* tab);
     void bindWingFields(int w);
     void bindStabilityControls();
+    void bindMouse();
+
+    // Mouse handling of the planform views (wing w), the top view and the three-dimensional view.
+    void planformMouseDown(int w, QMouseEvent* event);
+    void planformMouseMove(int w, QMouseEvent* event);
+    void planformMouseUp(int w, QMouseEvent* event);
+    ViewMapping planformViewMapping(int w) const;
+    void Image4MouseDown(QMouseEvent* event);
+    void Image4MouseMove(QMouseEvent* event);
+    void Image4MouseUp(QMouseEvent* event);
+    void Image3MouseDown(QMouseEvent* event);
+    void Image3MouseMove(QMouseEvent* event);
+    void Image3MouseUp(QMouseEvent* event);
     void applyDesignCaptions();
     void startState(); // the start of the program without a file
 
@@ -193,6 +207,13 @@ private:
     std::string CurrentFileName = "Unknown.wk4";
     int ExchangePair = 1;
     ViewState views;
+    // Drag state of the views: the corner taken and the one under the pointer (0: none), the pointer
+    // at the last press or release, and whether no drag is under way.
+    int GrabbedCorner = 0;
+    int HoverCorner = 0;
+    Pixel DragAnchor;
+    bool DragIdle = true;
+    bool TopViewDragIdle = true;
     StabilityFigures figures; // of the last stability display
     bool building = true; // controls are being made: field events change nothing yet
 };

@@ -105,6 +105,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 
     applyDesignCaptions();
     bindStabilityControls();
+    bindMouse();
     connect(PageControl1, &PageControl::changed, this, [this] { PageControl1Change(); });
     connect(PageControl1, &PageControl::pageShown, this, [this](QWidget* page) {
         if (page == TabSheet5)
