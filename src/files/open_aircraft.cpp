@@ -4,6 +4,15 @@
 
 namespace ab {
 
+void applyStoredResults(const AircraftFileExtras& extras, Aircraft& aircraft)
+{
+    aircraft.ReferenceArea = extras.ReferenceArea.value_or(0.0);
+    if (extras.ReferenceMac)
+        aircraft.ReferenceMac = *extras.ReferenceMac;
+    if (extras.NeutralPointX)
+        aircraft.NeutralPointX = *extras.NeutralPointX;
+}
+
 OpenOutcome openAircraftFile(const std::string& fileName, Aircraft& aircraft, AircraftTexts& texts,
                              Language language)
 {
@@ -21,11 +30,7 @@ OpenOutcome openAircraftFile(const std::string& fileName, Aircraft& aircraft, Ai
 
     aircraft.WingCount = out.application.WingCount;
     aircraft.ActiveWingCount = aircraft.WingCount;
-    aircraft.ReferenceArea = reading.extras.ReferenceArea.value_or(0.0);
-    if (reading.extras.ReferenceMac)
-        aircraft.ReferenceMac = *reading.extras.ReferenceMac;
-    if (reading.extras.NeutralPointX)
-        aircraft.NeutralPointX = *reading.extras.NeutralPointX;
+    applyStoredResults(reading.extras, aircraft);
 
     recalculate(aircraft, texts);
     // The stored results come back, the lattice and the distributions do not.

@@ -19,6 +19,10 @@ struct OpenOutcome {
     bool ok() const { return status == AircraftReadStatus::Read; }
 };
 
+// The three results a file stored: a missing reference area counts as 0 (no results), a missing
+// reference chord or neutral point keeps the value held.
+void applyStoredResults(const AircraftFileExtras& extras, Aircraft& aircraft);
+
 // On success the texts take the file's wing count, trapezoid counts, field texts and comment; the
 // aircraft takes the wing count and the stored results (a missing reference area counts as 0); a
 // recalculation pass runs, and a positive stored reference area makes the results valid without a
