@@ -1,5 +1,6 @@
 #include "files/aircraft_reader.h"
 
+#include "files/code_page.h"
 #include "files/file_messages.h"
 #include "files/text_file.h"
 #include "model/numbers.h"
@@ -41,12 +42,12 @@ bool holdsCommentEnd(std::string_view s) { return s.find("</comment>") != std::s
 
 // The remarks start after the comment tag and run up to the line that holds "</comment>", each line
 // cut before its first `<`. The first line is kept whole however long it is, so a saved comment
-// comes back unchanged.
+// comes back unchanged. The whole comment is then taken as UTF-8 or as Windows-1252.
 std::string readComment(const TaggedLine& first, LineReader& lines)
 {
     std::string comment(beforeFirstTag(first.after));
     if (holdsCommentEnd(first.after))
-        return comment;
+        return commentFromFile(comment);
     while (!lines.atEnd()) {
         const std::string_view line = lines.next();
         comment += '\n';
@@ -54,7 +55,7 @@ std::string readComment(const TaggedLine& first, LineReader& lines)
         if (holdsCommentEnd(line))
             break;
     }
-    return comment;
+    return commentFromFile(comment);
 }
 
 // A section id names a trapezoid's outer end from 2 on: section s is trapezoid s - 1.
@@ -156,7 +157,7 @@ void readLegacyAircraft(std::string_view text, Record& record, AircraftFileExtra
         comment += '\n';
         comment += lines.next();
     }
-    extras.comment = std::move(comment);
+    extras.comment = commentFromFile(comment);
 }
 
 AircraftFileReading readAircraftFile(const std::string& fileName, Language language)

@@ -28,11 +28,11 @@ struct AircraftFileReading {
 
 // Tagged reading of a text into a record. Only the first tag of a line counts; tags are
 // case-sensitive; the reading ends with the comment, which runs up to the line holding
-// "</comment>".
+// "</comment>". A comment that is not valid UTF-8 is read as Windows-1252.
 void readTaggedAircraft(std::string_view text, AircraftFileRecord& record, AircraftFileExtras& extras);
 
 // Legacy reading: slots 0..52 one per line, then a skipped line, the three results, a skipped line
-// and the comment up to the end of the text.
+// and the comment up to the end of the text, its code page taken as in tagged reading.
 void readLegacyAircraft(std::string_view text, AircraftFileRecord& record, AircraftFileExtras& extras);
 
 // Reads the named file in the layout its name calls for: the reading half of the window's Load2,

@@ -1,5 +1,6 @@
 #include "files/aircraft_writer.h"
 
+#include "files/code_page.h"
 #include "files/file_messages.h"
 #include "files/text_file.h"
 #include "model/numbers.h"
@@ -61,12 +62,16 @@ void writeWing(LineWriter& w, int id, const Wing& wing, int trapezoidCount)
     w.line(1, "");
 }
 
-// The comment's lines; a break is CR LF, LF or a lone CR, as the reader takes them.
-std::string commentWithFileBreaks(std::string_view comment)
+// The comment's lines in the file's code page; a break is CR LF, LF or a lone CR, as the reader
+// takes them. A NUL character is left out: a file holding one is refused as not text.
+std::string commentWithFileBreaks(std::string_view text)
 {
+    const std::string comment = commentForFile(text);
     std::string out;
     for (std::size_t i = 0; i < comment.size(); ++i) {
         const char c = comment[i];
+        if (c == '\0')
+            continue;
         if (c == '\r' || c == '\n') {
             out += "\r\n";
             if (c == '\r' && i + 1 < comment.size() && comment[i + 1] == '\n')
