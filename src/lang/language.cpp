@@ -177,16 +177,16 @@ const Text3 InfoLine3{"range for the center of gravity", "Bereich für die Schwe
 const Text3 InfoDownload{"The current version of the program is available here: ",
                          "Die aktuelle Version des Programms ist hier erhältlich: ",
                          "La versión actual del programa está disponible aquí: "};
-const Text3 InfoIdeaCredit{"Idea and formulas: the AeroBalance authors", "Idee und Formeln: die AeroBalance-Autoren",
-                           "Idea y fórmulas: los autores de AeroBalance"};
-const Text3 InfoIdeaContact{"see the project page below", "siehe die Projektseite unten",
-                            "véase la página del proyecto abajo"};
+// The credits name the method and the people behind the program; there is no contact address or
+// download page to show, so those labels stay empty.
+const Text3 InfoIdeaCredit{"Idea and formulas: the vortex-lattice method", "Idee und Formeln: das Wirbelgitterverfahren",
+                           "Idea y fórmulas: el método de red de vórtices"};
+const Text3 InfoIdeaContact{"", "", ""};
 const Text3 InfoRealisationCredit{"Realization: the AeroBalance developers",
                                   "Umsetzung: die AeroBalance-Entwickler",
                                   "Realización: los desarrolladores de AeroBalance"};
-const Text3 InfoRealisationContact{"see the project page below", "siehe die Projektseite unten",
-                                   "véase la página del proyecto abajo"};
-const char* const InfoDownloadAddress = "https://aerobalance.example.org/download";
+const Text3 InfoRealisationContact{"", "", ""};
+const char* const InfoDownloadAddress = "";
 
 } // namespace texts
 } // namespace ab

@@ -17,6 +17,7 @@ namespace ab {
 void TForm1::chooseWingCount(int n)
 {
     aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = n;
+    setWindowModified(true);
     for (int w = 1; w <= MaxWings; ++w) {
         const bool used = w <= n;
         PageControl1->setPageVisible(wingUi[w].tab, used);
@@ -37,6 +38,7 @@ void TForm1::chooseWingCount(int n)
 void TForm1::chooseTrapezoidCount(int w, int n)
 {
     texts.wing[w].trapezoidCount = n;
+    setWindowModified(true);
     d_w(w);
     WingControls& ui = wingUi[w];
     for (int r = 0; r < WingFieldCount; ++r)
@@ -70,13 +72,13 @@ void TForm1::Button_C1Click()
 void TForm1::jumpToWing(int w)
 {
     PageControl1->setActivePage(wingUi[w].tab);
-    setCopyCommands(copyCommandsAfterMenuJump(w, CopyAvailable, copyCommands()));
+    setCopyCommands(copyCommandsAfterMenuJump(w, insertOffered(), copyCommands()));
 }
 
 void TForm1::aircraft1Click()
 {
     PageControl1->setActivePage(TabSheet5); // its show event runs the page-change handling
-    setCopyCommands(copyCommandsAfterMenuJump(AircraftPage, CopyAvailable, copyCommands()));
+    setCopyCommands(copyCommandsAfterMenuJump(AircraftPage, insertOffered(), copyCommands()));
 }
 
 } // namespace ab

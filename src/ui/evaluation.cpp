@@ -22,6 +22,7 @@ void TForm1::fieldEdited(int w, Role role, const QString& text)
     if (building)
         return;
     texts.wing[w][role] = text.toStdString();
+    setWindowModified(true);
     QObject* sender = wingUi[w].field[static_cast<int>(role)];
     switch (fieldHandling(role)) {
     case FieldHandling::WingEvaluation: Calc_W(w); break;
@@ -148,7 +149,7 @@ void TForm1::setCopyCommands(CopyCommands c)
 
 void TForm1::PageControl1Change()
 {
-    setCopyCommands(copyCommandsAfterPageChange(activePageNumber(), CopyAvailable, copyCommands()));
+    setCopyCommands(copyCommandsAfterPageChange(activePageNumber(), insertOffered(), copyCommands()));
     if (!aircraft.ResultsValid)
         Calc(PageControl1);
 }

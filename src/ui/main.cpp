@@ -18,7 +18,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("AeroBalance4");
-    ab::TForm1 form;
+    ab::TForm1 form(QApplication::arguments().mid(1));
     form.show();
     return app.exec();
 }

@@ -19,7 +19,9 @@
 #include "views/view_geometry.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
+#include <functional>
 #include <string>
 
 class QAction;
@@ -38,6 +40,7 @@ namespace ab {
 
 class ImageView;
 class PageControl;
+class TForm2;
 
 // The controls of one wing: its tab, its fields (the position fields stand on the aircraft tab),
 // labels, images and buttons.
@@ -65,12 +68,21 @@ struct WingControls {
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // arguments: the command line after the program name; exactly one names an aircraft file to open.
+    explicit TForm1(const QStringList& arguments = {}, QWidget* parent = nullptr);
     ~TForm1() override;
+
+    // What the window asks the user; tests put their own answers here instead of dialogs.
+    enum class SaveAnswer { Save, Discard, Cancel };
+    std::function<QString()> chooseFileToOpen;     // an empty name: cancelled
+    std::function<QString()> chooseFileToSave;     // an empty name: cancelled
+    std::function<SaveAnswer()> askToSaveChanges;  // before unsaved changes would be lost
+    std::function<void(const QString&)> showError; // a file that could not be read or written
 
     // The state the window keeps; tests and the later commands read it.
     const Aircraft& aircraftState() const { return aircraft; }
     const AircraftTexts& textsState() const { return texts; }
+    const std::string& currentFileName() const { return CurrentFileName; }
     Language language() const { return currentLanguage(languageFlags); }
 
     // Entry points of the menu and button commands, also for tests.
@@ -90,6 +102,12 @@ public:
     void german1Click();
     void FormResize();
     void Button4Click(QObject* sender);
+    void Load1Click(QObject* sender);
+    void Load2();
+    void Save1Click(QObject* sender);
+    void Exit1Click();
+    void BitBtn1Click();
+    void FormClose();
     void Save_Wing();
     void Load_Wing();
     void CopyWing1Click();
@@ -105,6 +123,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Building (one function per area) and binding of control events to handlers.
@@ -129,7 +148,12 @@ private:
     void Image3MouseMove(QMouseEvent* event);
     void Image3MouseUp(QMouseEvent* event);
     void applyDesignCaptions();
-    void startState(); // the start of the program without a file
+    void Create1(const QStringList& arguments); // the start: settings, copy file, language, file
+    bool offerToSave(); // false when the user cancels; unsaved changes are saved or let go otherwise
+    QString askOpenFileName();
+    QString askSaveFileName();
+    void reportFileError(const std::string& message);
+    bool insertOffered() const; // a copy was taken or the copy file was there
 
     // Language procedures english, deutsch, spain share one body.
     void applyLanguage(Language language, QObject* sender);
@@ -204,6 +228,7 @@ private:
     MessageTexts messages; // empty until a language is chosen
     std::string CopyFileName = "wingcopy.fl4";
     bool CopyAvailable = false;
+    PerWing<bool> CopySourceFlags{}; // flag 1 is CopyAvailable itself; 2..5: copied on that wing's tab
     std::string CurrentFileName = "Unknown.wk4";
     int ExchangePair = 1;
     ViewState views;
@@ -216,6 +241,8 @@ private:
     bool TopViewDragIdle = true;
     StabilityFigures figures; // of the last stability display
     bool building = true; // controls are being made: field events change nothing yet
+    bool starting = true; // the start-up state is being set
+    TForm2* infoDialog = nullptr;
 };
 
 } // namespace ab

@@ -2,6 +2,7 @@
 // name, the main menu, the tab control with its pages, and the start state without a file.
 #include "ui/main_window.h"
 
+#include "files/settings_file.h"
 #include "files/wing_copy.h"
 #include "lang/captions.h"
 #include "ui/colours.h"
@@ -61,10 +62,10 @@ QIcon printerIcon()
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("Form1");
-    setWindowTitle(" AeroBalance4  V3.4");
+    setWindowTitle(" AeroBalance4  V3.4[*]"); // [*]: the mark of unsaved changes
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPixelSize(12);
     setFont(font);
@@ -101,7 +102,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     QFont bold = Memo2->font();
     bold.setBold(true);
     Memo2->setFont(bold);
-    connect(Memo2, &QPlainTextEdit::textChanged, this, [this] { texts.comment = Memo2->toPlainText().toStdString(); });
+    connect(Memo2, &QPlainTextEdit::textChanged, this, [this] {
+        texts.comment = Memo2->toPlainText().toStdString();
+        setWindowModified(true);
+    });
 
     applyDesignCaptions();
     bindStabilityControls();
@@ -114,7 +118,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     building = false;
-    startState();
+    Create1(arguments);
 }
 
 TForm1::~TForm1() = default;
@@ -157,10 +161,12 @@ void TForm1::buildTopStrip(QWidget* client)
         if (auto* button = client->findChild<QToolButton*>(hint.control))
             button->setToolTip(QString::fromUtf8(hint.text));
 
-    // Opening, saving and printing arrive with the file and print commands; until then their
-    // buttons stay disabled rather than pretend.
-    for (QToolButton* b : {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton5})
+    // "Save" needs a file name first; printing comes with the summary page.
+    for (QToolButton* b : {SpeedButton3, SpeedButton5})
         b->setEnabled(false);
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { Load1Click(SpeedButton1); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { Save1Click(SpeedButton2); });
+    connect(SpeedButton3, &QToolButton::clicked, this, [this] { Save1Click(SpeedButton3); });
     SpeedButtonE->hide();
     SpeedButtonS->hide();
     connect(SpeedButton4, &QToolButton::clicked, this, [this] { Button4Click(SpeedButton4); });
@@ -190,12 +196,13 @@ void TForm1::buildMenus()
 
     Open1 = menu("Open1");
     // The file and print commands come with their own work; they stay disabled until then.
-    Open2 = item(Open1, "Open2", false, QKeySequence::Open, [] {});
-    Save2 = item(Open1, "Save2", false, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [] {});
-    Save3 = item(Open1, "Save3", false, QKeySequence::Save, [] {});
+    Open2 = item(Open1, "Open2", true, QKeySequence::Open, [this] { Load1Click(Open2); });
+    Save2 = item(Open1, "Save2", true, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { Save1Click(Save2); });
+    Save3 = item(Open1, "Save3", false, QKeySequence::Save, [this] { Save1Click(Save3); });
+    // Printing comes with the summary page; until then the command stays disabled.
     Print1 = item(Open1, "Print1", false, QKeySequence::Print, [] {});
     Open1->addSeparator();
-    Exit1 = item(Open1, "Exit1", true, QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+    Exit1 = item(Open1, "Exit1", true, QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Exit1Click(); });
 
     EEdit1 = menu("EEdit1");
     wing11 = item(EEdit1, "wing11", true, {}, [this] { jumpToWing(1); });
@@ -214,10 +221,10 @@ void TForm1::buildMenus()
     english1 = item(Langu1, "english1", true, {}, [this] { english1Click(); });
     spain1 = item(Langu1, "spain1", true, {}, [this] { spain1Click(); });
 
-    // "Info" is a command on the menu bar itself; its dialog comes with the start-up work.
+    // "Info" is a command on the menu bar itself.
     Info1 = bar->addAction(QString());
     Info1->setObjectName("Info1");
-    Info1->setEnabled(false);
+    connect(Info1, &QAction::triggered, this, [this] { BitBtn1Click(); });
 
     calculateAction = new QAction(this);
     calculateAction->setObjectName("calculateAction");
@@ -255,16 +262,23 @@ void TForm1::setCaptionOf(const char* objectName, const QString& text)
         action->setText(text);
 }
 
-void TForm1::startState()
+void TForm1::Create1(const QStringList& arguments)
 {
     languageFlags = flagsFor(Language::English);
-    for (int w = 1; w <= MaxWings; ++w)
-        wingUi[w].insertButton->setEnabled(false);
+    DragIdle = TopViewDragIdle = true;
     CopyFileName = ab::CopyFileName;
     CopyAvailable = copyAvailable(CopyFileName);
     for (int w = 1; w <= MaxWings; ++w)
         wingUi[w].insertButton->setEnabled(CopyAvailable);
-    selectLanguage(Language::English, this);
+
+    // The window as it was left: size and place first, then the language. A missing or unreadable
+    // settings file leaves the designed window in English.
+    const Settings settings = readSettingsFile(SettingsFileName, Language::English).settings;
+    resize(settings.width.value_or(width()), settings.height.value_or(height()));
+    if (settings.left || settings.top)
+        move(settings.left.value_or(0), settings.top.value_or(0));
+    selectLanguage(languageOfLetter(settings.letter), this);
+
     Memo2->setPlainText(qs(messages.RemarksPrompt));
     aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = MaxWings;
     // The Edit menu follows the wing count from the start, so "Wing-3" is offered with five wings.
@@ -274,12 +288,31 @@ void TForm1::startState()
     CurrentFileName = "Unknown.wk4";
     // The aircraft tab is on display from the start, as if it had just been shown.
     setCopyCommands(copyCommandsAfterPageChange(activePageNumber(), CopyAvailable, copyCommands()));
-    Calc(this);
+
+    if (arguments.size() == 1) {
+        // The name is used as given: file names here tell capitals from small letters.
+        CurrentFileName = arguments.front().toStdString();
+        Load2();
+        Calc(this);
+        SpeedButton3->setEnabled(true);
+        Save3->setEnabled(true);
+        PageControl1->setActivePage(TabSheet5);
+        aircraft.SolverDataValid = false;
+        if (aircraft.ReferenceArea > 0) {
+            aircraft.ResultsValid = true;
+            Image2->setCursor(Qt::DragMoveCursor);
+        }
+        STABIL(this);
+    } else {
+        Calc(this);
+    }
     // The pass does not ask about centre gaps; ask once here so that a wing that starts with a gap
     // (the default wing 5) shows its question from the start.
     Space1(this);
     for (int w = 1; w <= MaxWings; ++w)
         d_w(w);
+    setWindowModified(false);
+    starting = false;
 }
 
 } // namespace ab

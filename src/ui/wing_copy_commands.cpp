@@ -5,7 +5,9 @@
 #include "ui/page_control.h"
 #include "ui/widgets.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +24,8 @@ void TForm1::Save_Wing()
         QMessageBox::warning(this, windowTitle(), qs(outcome.message));
         return;
     }
+    SpeedButton3->setEnabled(true);
+    Save3->setEnabled(true);
     CopyAvailable = true;
     for (int k = 1; k <= MaxWings; ++k)
         wingUi[k].insertButton->setEnabled(true);
@@ -45,7 +49,17 @@ void TForm1::Load_Wing()
         ui.field[static_cast<int>(f.role)]->setText(qs(f.text));
 }
 
-void TForm1::CopyWing1Click() { Save_Wing(); }
+// The menu's copy remembers on which wing's tab it was taken (the first flag is CopyAvailable).
+void TForm1::CopyWing1Click()
+{
+    const int page = activePageNumber();
+    CopyAvailable = page == 1;
+    for (int w = 2; w <= MaxWings; ++w)
+        CopySourceFlags[w] = page == w;
+    Save_Wing();
+}
+
+bool TForm1::insertOffered() const { return CopyAvailable || CopySourceFlags[2] || CopySourceFlags[3]; }
 void TForm1::InsertCopiedWing1Click() { Load_Wing(); }
 
 } // namespace ab

@@ -108,8 +108,7 @@ TEST(Languages, RunTimeTextsExistInAllLanguages)
                           &SummaryTitle, &SummaryNeutralPoint, &SummaryCgHigh, &SummaryCgLow,
                           &SummaryCgDesired, &SummaryWingSpan, &SummaryWingArea, &SummaryAspectRatio,
                           &SummaryMac, &SummaryGeometricCentre, &SummaryAerodynamicCentre, &SummaryLiftSlope,
-                          &InfoLine1, &InfoLine2, &InfoLine3, &InfoDownload, &InfoIdeaCredit, &InfoIdeaContact,
-                          &InfoRealisationCredit, &InfoRealisationContact};
+                          &InfoLine1, &InfoLine2, &InfoLine3, &InfoDownload, &InfoIdeaCredit, &InfoRealisationCredit};
     for (const Text3* t : all)
         for (Language l : kAll)
             EXPECT_FALSE(t->in(l).empty());

@@ -11,7 +11,7 @@ namespace {
 TEST(MainWindow, CarriesTheProgramTitle)
 {
     TForm1 form;
-    EXPECT_EQ(form.windowTitle(), QString(" AeroBalance4  V3.4"));
+    EXPECT_EQ(form.windowTitle().remove("[*]"), QString(" AeroBalance4  V3.4")); // [*]: unsaved changes
 }
 
 // Without any font installed Qt draws empty boxes of equal width; narrow and wide letters then

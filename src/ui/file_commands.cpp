@@ -1,0 +1,201 @@
+// The aircraft file in the window: the open command with its reader applied to the fields and
+// buttons, the save command with the extension rule, unsaved changes offered for saving before
+// they would be lost, and the end of the program with the settings written back.
+#include "ui/main_window.h"
+
+#include "files/aircraft_reader.h"
+#include "files/aircraft_record.h"
+#include "files/aircraft_writer.h"
+#include "files/open_aircraft.h"
+#include "files/settings_file.h"
+#include "files/wing_copy.h"
+#include "ui/image_view.h"
+#include "ui/info_dialog.h"
+#include "ui/page_control.h"
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace ab {
+
+QString TForm1::askOpenFileName()
+{
+    if (chooseFileToOpen)
+        return chooseFileToOpen();
+    return QFileDialog::getOpenFileName(this, QString(), QString(), "*.da4 *.wk4 (*.da4 *.wk4)");
+}
+
+QString TForm1::askSaveFileName()
+{
+    if (chooseFileToSave)
+        return chooseFileToSave();
+    return QFileDialog::getSaveFileName(this, QString(), "*.wk4", "*.wk4 (*.wk4)");
+}
+
+void TForm1::reportFileError(const std::string& message)
+{
+    if (starting) {
+        // At start-up the message waits until the window is on the screen.
+        QTimer::singleShot(0, this, [this, message] { reportFileError(message); });
+        return;
+    }
+    if (showError)
+        showError(qs(message));
+    else
+        QMessageBox::warning(this, QApplication::applicationName(), qs(message));
+}
+
+bool TForm1::offerToSave()
+{
+    if (!isWindowModified())
+        return true;
+    SaveAnswer answer = SaveAnswer::Cancel;
+    if (askToSaveChanges) {
+        answer = askToSaveChanges();
+    } else {
+        const auto button = QMessageBox::question(
+            this, QApplication::applicationName(),
+            tr("The aircraft has changed since it was opened or saved. Save the changes?"),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        answer = button == QMessageBox::Save ? SaveAnswer::Save
+                 : button == QMessageBox::Discard ? SaveAnswer::Discard
+                                                  : SaveAnswer::Cancel;
+    }
+    if (answer == SaveAnswer::Save) {
+        Save1Click(Save3->isEnabled() ? static_cast<QObject*>(Save3) : Save2);
+        return !isWindowModified(); // a cancelled or failed save keeps the window open
+    }
+    return answer == SaveAnswer::Discard;
+}
+
+void TForm1::Load1Click(QObject* sender)
+{
+    if (!offerToSave())
+        return;
+    aircraft.ReferenceArea = 0;
+    const QString chosen = askOpenFileName();
+    if (!chosen.isEmpty()) {
+        CurrentFileName = chosen.toStdString();
+        Load2();
+    }
+    CopyAvailable = copyAvailable(CopyFileName);
+    for (int w = 1; w <= MaxWings; ++w)
+        wingUi[w].insertButton->setEnabled(CopyAvailable);
+    CheckBoxA->setChecked(false);
+    Calc(sender);
+    SpeedButton3->setEnabled(true);
+    Save3->setEnabled(true);
+    RadioButton15->setChecked(true);
+    PageControl1->setActivePage(TabSheet5);
+    if (aircraft.ReferenceArea > 0) {
+        aircraft.ResultsValid = true;
+        Image2->setCursor(Qt::DragMoveCursor);
+    }
+    STABIL(sender);
+    aircraft.SolverDataValid = false;
+}
+
+// Reads CurrentFileName and carries the record out on the buttons and fields, each write running
+// its change handling. A file that cannot be read changes nothing and says why.
+void TForm1::Load2()
+{
+    const AircraftFileReading reading = readAircraftFile(CurrentFileName, language());
+    if (reading.status == AircraftReadStatus::NoFileChosen)
+        return;
+    if (!reading.ok()) {
+        reportFileError(reading.message);
+        return;
+    }
+    const RecordApplication a = applicationOf(reading.record, CurrentFileName);
+    applyStoredResults(reading.extras, aircraft);
+    aircraft.WingCount = a.WingCount;
+    wingCountButton[a.WingCount]->setChecked(true);
+    for (int w = 1; w <= MaxWings; ++w)
+        if (a.trapezoidCount[w])
+            wingUi[w].trapezoidButton[*a.trapezoidCount[w]]->setChecked(true);
+    aircraft.ActiveWingCount = aircraft.WingCount;
+    if (a.exchangeEnabled)
+        for (int k = 1; k <= MaxWings; ++k)
+            chng[k]->setEnabled((*a.exchangeEnabled)[k]);
+    for (const FieldChange& f : a.fields)
+        wingUi[f.wing].field[static_cast<int>(f.role)]->setText(qs(f.text));
+    if (a.uncheckPressure)
+        CheckBoxA->setChecked(false);
+    if (reading.extras.comment)
+        Memo2->setPlainText(qs(*reading.extras.comment));
+    Lab_FName->setText(qs(CurrentFileName));
+    setWindowModified(false);
+}
+
+void TForm1::Save1Click(QObject* sender)
+{
+    aircraft.ActiveWingCount = aircraft.WingCount;
+    std::string target;
+    if (sender == SpeedButton2 || sender == Save2) {
+        const QString chosen = askSaveFileName();
+        if (chosen.isEmpty()) {
+            CurrentFileName = applyExtensionRule(CurrentFileName);
+            return;
+        }
+        target = applyExtensionRule(chosen.toStdString());
+    } else {
+        target = applyExtensionRule(CurrentFileName);
+    }
+    // A failed save leaves the old file, the file name and its label as they were.
+    const SaveOutcome saved = saveAircraftFile(target, texts, aircraft, language());
+    if (!saved.ok) {
+        reportFileError(saved.message);
+        return;
+    }
+    CurrentFileName = target;
+    SpeedButton3->setEnabled(true);
+    Save3->setEnabled(true);
+    Lab_FName->setText(qs(CurrentFileName));
+    setWindowModified(false);
+}
+
+void TForm1::Exit1Click() { close(); }
+
+void TForm1::BitBtn1Click()
+{
+    if (!infoDialog)
+        infoDialog = new TForm2(this);
+    // German when chosen, else English when chosen, else Spanish.
+    infoDialog->showTexts(languageFlags.LanguageGerman ? Language::German
+                          : languageFlags.LanguageEnglish ? Language::English
+                                                          : Language::Spanish);
+    infoDialog->show();
+    infoDialog->raise();
+    infoDialog->activateWindow();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!offerToSave()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+// The language and the window's size and place for the next start; a settings file that cannot
+// be written is let go, since nothing of the aircraft is in it.
+void TForm1::FormClose()
+{
+    const QRect frame = frameGeometry();
+    (void)saveSettingsFile(SettingsFileName, letterOf(language()), width(), height(), frame.x(), frame.y(), language());
+}
+
+} // namespace ab

@@ -1,0 +1,219 @@
+#include "files/open_aircraft.h"
+#include "files/settings_file.h"
+#include "model/recalculation.h"
+#include "ui/image_view.h"
+#include "ui/page_control.h"
+#include "window_test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <sstream>
+
+namespace ab {
+namespace {
+
+const std::string kExamples = AEROBALANCE_SOURCE_DIR "/examples/";
+
+// Each test runs in a folder of its own: the settings and copy files live in the working folder.
+class WindowFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+    }
+    void TearDown() override { QDir::setCurrent(previous); }
+    std::string path(const char* name) const { return (folder.path() + "/" + name).toStdString(); }
+
+    QTemporaryDir folder;
+    QString previous;
+};
+
+std::string bytesOf(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeFile(const std::string& file, const std::string& bytes)
+{
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+void open(TForm1& form, const std::string& file)
+{
+    form.chooseFileToOpen = [file] { return QString::fromStdString(file); };
+    trigger(form, "Open2");
+}
+
+std::vector<std::string> allFields(const TForm1& form)
+{
+    std::vector<std::string> fields;
+    for (int w = 1; w <= MaxWings; ++w)
+        for (int r = 0; r < RoleCount; ++r)
+            fields.push_back(textOf(form, std::string(fieldName(w, static_cast<Role>(r)))));
+    return fields;
+}
+
+TEST_F(WindowFiles, ExamplesOpenWithTheFieldsAndFiguresOfBatchMode)
+{
+    for (const char* name : {"default.wk4", "trainer.wk4", "canard.wk4", "flying_wing.wk4", "glider.wk4", "biplane.da4"}) {
+        SCOPED_TRACE(name);
+        Aircraft ac;
+        AircraftTexts texts = defaultAircraftTexts();
+        recalculate(ac, texts);
+        ASSERT_TRUE(openAircraftFile(kExamples + name, ac, texts, Language::English).ok());
+        TForm1 form;
+        open(form, kExamples + name);
+        EXPECT_EQ(form.currentFileName(), kExamples + name);
+        EXPECT_EQ(textOf(form, "Lab_FName"), kExamples + name);
+        EXPECT_EQ(form.aircraftState().WingCount, texts.wingCount);
+        for (int w = 1; w <= MaxWings; ++w) {
+            EXPECT_TRUE(control<QRadioButton>(form, std::string(trapezoidButtonName(w, texts.wing[w].trapezoidCount)))->isChecked());
+            for (int r = 0; r < RoleCount; ++r)
+                EXPECT_EQ(textOf(form, std::string(fieldName(w, static_cast<Role>(r)))), texts.wing[w].field[r]);
+            EXPECT_EQ(textOf(form, "Label_b" + std::to_string(w)), evaluateWing(ac, texts.wing[w], w).span);
+        }
+        EXPECT_EQ(control<QPlainTextEdit>(form, "Memo2")->toPlainText().toStdString(), texts.comment);
+        EXPECT_FALSE(form.isWindowModified());
+        EXPECT_TRUE(control<QAction>(form, "Save3")->isEnabled());
+    }
+}
+
+TEST_F(WindowFiles, SaveReopenSaveGivesTheSameBytesAndTheResultsComeBack)
+{
+    TForm1 form;
+    open(form, kExamples + "trainer.wk4");
+    trigger(form, "calculateAction");
+    const double neutralPoint = form.aircraftState().NeutralPointX;
+    form.chooseFileToSave = [this] { return QString::fromStdString(path("Trainer")); };
+    trigger(form, "Save2");
+    EXPECT_EQ(form.currentFileName(), path("Trainer.wk4")); // the extension is added
+    EXPECT_EQ(textOf(form, "Lab_FName"), path("Trainer.wk4"));
+    const std::string first = bytesOf(path("Trainer.wk4"));
+    ASSERT_NE(first.find("<xnp>"), std::string::npos);
+
+    TForm1 again;
+    open(again, path("Trainer.wk4"));
+    EXPECT_TRUE(again.aircraftState().ResultsValid); // shown without a calculation
+    EXPECT_NEAR(again.aircraftState().NeutralPointX, neutralPoint, 0.005);
+    EXPECT_FALSE(again.aircraftState().SolverDataValid);
+    const ViewState& v = again.viewState();
+    const int row = static_cast<int>(std::nearbyint(again.aircraftState().NeutralPointX * v.ViewScale + v.ViewOffsetY));
+    const QImage& top = control<ImageView>(again, "Image2")->bitmap();
+    EXPECT_EQ(top.pixelColor(static_cast<int>(std::nearbyint(top.width() / 2.0)) + 3, row), QColor(Qt::red));
+    trigger(again, "Save3");
+    EXPECT_EQ(bytesOf(path("Trainer.wk4")), first);
+}
+
+TEST_F(WindowFiles, RefusedAndFailedFilesChangeNothingAndSayWhy)
+{
+    TForm1 form;
+    std::vector<std::string> messages;
+    form.showError = [&](const QString& m) { messages.push_back(m.toStdString()); };
+    const std::vector<std::string> before = allFields(form);
+    writeFile(path("nine.wk4"), "<aircraft>\r\n <wings_count>9</wings_count>\r\n</aircraft>\r\n");
+    open(form, path("nine.wk4"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("nine.wk4"), std::string::npos);
+    EXPECT_EQ(allFields(form), before);
+    EXPECT_EQ(textOf(form, "Lab_FName"), "");
+
+    // A save into a folder that does not exist leaves the name and its label alone.
+    type(form, "Edit4", "300");
+    form.chooseFileToSave = [this] { return QString::fromStdString(path("missing/plane.wk4")); };
+    trigger(form, "Save2");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_NE(messages[1].find("plane.wk4"), std::string::npos);
+    EXPECT_EQ(textOf(form, "Lab_FName"), "");
+    EXPECT_TRUE(form.isWindowModified());
+}
+
+TEST_F(WindowFiles, UnsavedChangesAreOfferedForSavingBeforeTheyAreLost)
+{
+    TForm1 form;
+    form.show();
+    EXPECT_FALSE(form.isWindowModified());
+    type(form, "Edit4", "300");
+    EXPECT_TRUE(form.isWindowModified());
+    int asked = 0;
+    form.askToSaveChanges = [&] { ++asked; return TForm1::SaveAnswer::Cancel; };
+    form.chooseFileToOpen = [] { ADD_FAILURE() << "no dialog after Cancel"; return QString(); };
+    trigger(form, "Open2");
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(asked, 2);
+
+    form.askToSaveChanges = [] { return TForm1::SaveAnswer::Save; };
+    form.chooseFileToSave = [this] { return QString::fromStdString(path("kept.wk4")); };
+    EXPECT_TRUE(form.close());
+    EXPECT_NE(bytesOf(path("kept.wk4")).find("<chord>300</chord>"), std::string::npos);
+    // Closing wrote the settings for the next start.
+    EXPECT_EQ(bytesOf(path("Default.pa4")).substr(0, 3), "e\r\n");
+}
+
+TEST_F(WindowFiles, SettingsBringBackLanguageAndWindow)
+{
+    writeFile(SettingsFileName, "e\r\n900\r\n800\r\n50\r\n40\r\n");
+    {
+        TForm1 form;
+        EXPECT_EQ(form.size(), QSize(900, 800));
+        EXPECT_EQ(form.language(), Language::English);
+        form.show();
+        form.move(50, 40);
+        form.FormClose();
+    }
+    EXPECT_EQ(bytesOf(SettingsFileName), "e\r\n900\r\n800\r\n50\r\n40\r\n"); // the same five lines back
+    writeFile(SettingsFileName, "d\r\n3000\r\n");
+    TForm1 german;
+    EXPECT_EQ(german.language(), Language::German);
+    EXPECT_LT(german.width(), 3000);
+    EXPECT_FALSE(control(german, "SpeedButtonG")->isHidden());
+}
+
+TEST_F(WindowFiles, AWingCopyMovesThePlanformAndKeepsThePlace)
+{
+    TForm1 form;
+    control<QRadioButton>(form, "RadioButton8")->click(); // wing 2: two trapezoids
+    trigger(form, "wing21");
+    control<QPushButton>(form, "Button_C2")->click();
+    EXPECT_TRUE(control(form, "Button_P4")->isEnabled());
+    const std::string x4 = textOf(form, "Edit_x4"), z4 = textOf(form, "Edit_z4");
+    control<PageControl>(form, "PageControl1")->tabBar()->setCurrentIndex(4); // wing 4
+    control<QPushButton>(form, "Button_P4")->click();
+    EXPECT_TRUE(control<QRadioButton>(form, "RadioButton_4t2")->isChecked());
+    const std::pair<const char*, const char*> fields[] = {
+        {"Edit34", " 135"}, {"Edit31", " 105"}, {"Edit35", " 282"}, {"Edit33", "  75"}, {"Edit44x", "  50"}};
+    for (auto [name, text] : fields)
+        EXPECT_EQ(textOf(form, name), text) << name;
+    EXPECT_EQ(textOf(form, "Edit_x4"), x4);
+    EXPECT_EQ(textOf(form, "Edit_z4"), z4);
+    EXPECT_EQ(textOf(form, "Label_b4"), textOf(form, "Label_b2").substr(0, 0) + " 630mm"); // 2 x (105 + 210)
+}
+
+TEST_F(WindowFiles, AFileNamedOnTheCommandLineOpensAsGiven)
+{
+    {
+        TForm1 form({QString::fromStdString(kExamples + "Canard.wk4")}); // no such file: capitals matter
+        EXPECT_EQ(form.currentFileName(), kExamples + "Canard.wk4");
+        std::string shown;
+        form.showError = [&](const QString& m) { shown = m.toStdString(); };
+        QApplication::processEvents(); // the message waits for the window
+        EXPECT_NE(shown.find("Canard.wk4"), std::string::npos);
+    }
+    TForm1 canard({QString::fromStdString(kExamples + "canard.wk4")});
+    EXPECT_EQ(canard.aircraftState().WingCount, 2);
+    EXPECT_TRUE(control<QAction>(canard, "Save3")->isEnabled());
+    EXPECT_FALSE(canard.isWindowModified());
+}
+
+} // namespace
+} // namespace ab
