@@ -16,6 +16,7 @@
 #include "model/planform.h"
 #include "solver/solver_data.h"
 #include "stability/stability.h"
+#include "views/projection.h"
 #include "views/view_geometry.h"
 
 #include <QMainWindow>
@@ -232,6 +233,7 @@ private:
     std::string CurrentFileName = "Unknown.wk4";
     int ExchangePair = 1;
     ViewState views;
+    ThreeDView threeD; // the point tables of the three-dimensional view, kept between drawings
     // Drag state of the views: the corner taken and the one under the pointer (0: none), the pointer
     // at the last press or release, and whether no drag is under way.
     int GrabbedCorner = 0;

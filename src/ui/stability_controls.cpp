@@ -4,6 +4,7 @@
 
 #include "stability/stability.h"
 #include "ui/image_view.h"
+#include "views/projection.h"
 #include "ui/widgets.h"
 
 #include <QEvent>
@@ -109,9 +110,7 @@ void TForm1::ScrollBar3Change()
 
 void TForm1::ScrollBar4Change()
 {
-    views.View3DScale = (100 - ScrollBar4->value()) * views.ViewScale * 0.04;
-    if (!(views.View3DScale > 0))
-        views.View3DScale = 0.0001;
+    views.View3DScale = view3DScale(ScrollBar4->value(), views.ViewScale);
     d_3d();
 }
 

@@ -10,6 +10,7 @@
 #include "ui/colours.h"
 #include "ui/image_view.h"
 #include "ui/planform_drawing.h"
+#include "ui/three_d_drawing.h"
 #include "ui/top_view_drawing.h"
 #include "ui/widgets.h"
 
@@ -102,10 +103,14 @@ void TForm1::Zeiger()
 void TForm1::d_3d()
 {
     Image3->clear(clInfoBk, clGray);
-    if (CheckBoxA->isChecked() && aircraft.SolverDataValid)
+    const bool pressure = CheckBoxA->isChecked() && aircraft.SolverDataValid;
+    if (pressure)
         DrawGrid();
     CheckBoxA->setVisible(aircraft.SolverDataValid);
     Label_Press->setVisible(aircraft.SolverDataValid);
+    Canvas c = Image3->canvas();
+    drawThreeDView(c, aircraft, aircraft.WingCount, solver, threeD,
+                   {ScrollBar1->value(), ScrollBar2->value(), ScrollBar6->value(), views.View3DScale, pressure});
 }
 
 } // namespace ab

@@ -134,6 +134,17 @@ TEST(WindowStability, ManualMarginZoomAndPressureColours)
             shaded += c.red() == 255 && c.green() == c.blue() && c.green() < 200;
         }
     EXPECT_GT(shaded, 100);
+    // The three-dimensional view carries the needles and the green curves over their tips, and
+    // turns with its bars.
+    const QImage& view = control<ImageView>(form, "Image3")->bitmap();
+    int green = 0;
+    for (int y = 0; y < view.height(); ++y)
+        for (int x = 0; x < view.width(); ++x)
+            green += view.pixelColor(x, y) == QColor(0, 255, 0);
+    EXPECT_GT(green, 100);
+    const QImage before = view.copy();
+    control<QScrollBar>(form, "ScrollBar2")->setValue(200);
+    EXPECT_NE(control<ImageView>(form, "Image3")->bitmap(), before);
     // Any change of the aircraft takes the results and the check box away.
     type(form, "Edit_x2", "1100");
     EXPECT_FALSE(pressure->isChecked());
