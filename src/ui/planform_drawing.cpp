@@ -90,12 +90,9 @@ void drawSketch(Canvas& c, int count, const QString& flightDirection)
     c.textOut(722, 15, "y");
 }
 
-void drawPlanformView(Canvas& c, const Aircraft& ac, int w, const ViewMapping& m, bool resultsValid)
+void drawViewAxes(Canvas& c, int ox, int oy)
 {
-    const int W = c.width(), H = c.height(), ox = m.originX, oy = m.originY;
-    c.setBrush(clInfoBk);
-    c.rectangle(0, 0, W, H); // its border keeps the pen of the previous drawing
-
+    const int W = c.width(), H = c.height();
     c.setPen(clBlack);
     line(c, W, oy, 0, oy);
     line(c, ox, 0, ox, H);
@@ -108,6 +105,15 @@ void drawPlanformView(Canvas& c, const Aircraft& ac, int w, const ViewMapping& m
     line(c, ox + 20, 30, ox + 20, 3);
     c.lineTo(ox + 18, 13);
     line(c, ox + 20, 3, ox + 22, 13);
+}
+
+void drawPlanformView(Canvas& c, const Aircraft& ac, int w, const ViewMapping& m, bool resultsValid)
+{
+    const int W = c.width(), H = c.height(), ox = m.originX, oy = m.originY;
+    c.setBrush(clInfoBk);
+    c.rectangle(0, 0, W, H); // its border keeps the pen of the previous drawing
+
+    drawViewAxes(c, ox, oy);
 
     const PlanformMarks k = planformMarks(ac, w, m);
     c.setPenWidth(2);

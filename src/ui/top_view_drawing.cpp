@@ -1,6 +1,7 @@
 #include "ui/top_view_drawing.h"
 
 #include "ui/colours.h"
+#include "ui/planform_drawing.h"
 
 namespace ab {
 namespace {
@@ -23,18 +24,7 @@ QColor inkOf(StabilityInk ink)
 void drawTopView(Canvas& c, const Aircraft& ac, int wingCount, const TopViewLayout& l, const QString& flightDirection)
 {
     const int W = c.width(), H = c.height(), cx = l.centreX, oy = l.offsetY;
-    c.setPen(clBlack);
-    line(c, W, oy, 0, oy);
-    line(c, cx, 0, cx, H);
-    c.lineTo(cx + 2, H - 10);
-    line(c, cx, H, cx - 2, H - 10);
-    line(c, W - 10, oy + 2, W, oy);
-    c.lineTo(W - 10, oy - 2);
-
-    c.setPen(clRed);
-    line(c, cx + 20, 30, cx + 20, 3);
-    c.lineTo(cx + 18, 13);
-    line(c, cx + 20, 3, cx + 22, 13);
+    drawViewAxes(c, cx, oy);
 
     c.setFontColour(clBlack);
     c.textOut(cx + 4, H - 20, "x");
