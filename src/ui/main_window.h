@@ -182,6 +182,7 @@ private:
     void DrawGrid();
     void STABIL(QObject* sender);
     void Zeiger();
+    void showResults(QObject* sender);
     void d_3d();
     void clearTopView();
     void drawPositionBox(int w);

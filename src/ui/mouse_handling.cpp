@@ -141,11 +141,7 @@ void TForm1::Image4MouseUp(QMouseEvent* e)
     TopViewDragIdle = true;
     clearTopView();
     d_1d(Image2);
-    if (aircraft.ResultsValid) {
-        if (aircraft.SolverDataValid)
-            DrawGrid();
-        STABIL(Image2);
-    }
+    showResults(Image2);
 }
 
 } // namespace ab

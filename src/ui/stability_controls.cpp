@@ -85,13 +85,16 @@ void TForm1::RadioButton16Click()
 
 void TForm1::ScrollBar5Change() { Edit_Mstab->setText(qs(marginFieldText(ScrollBar5->value()))); }
 
-void TForm1::ScrollBar5Exit()
+void TForm1::ScrollBar5Exit() { showResults(ScrollBar5); }
+
+// With valid results: the lattice when it is in memory, then the stability display.
+void TForm1::showResults(QObject* sender)
 {
     if (!aircraft.ResultsValid)
         return;
     if (aircraft.SolverDataValid)
         DrawGrid();
-    STABIL(ScrollBar5);
+    STABIL(sender);
 }
 
 void TForm1::ScrollBar3Change()
@@ -99,11 +102,7 @@ void TForm1::ScrollBar3Change()
     views.ViewScale = zoomedScale(views.ViewScaleBase, ScrollBar3->value());
     clearTopView();
     d_1d(ScrollBar3);
-    if (aircraft.ResultsValid) {
-        if (aircraft.SolverDataValid)
-            DrawGrid();
-        STABIL(ScrollBar3);
-    }
+    showResults(ScrollBar3);
     if (views.ViewScale > views.ViewScaleBase && aircraft.ResultsValid)
         Zeiger();
 }
