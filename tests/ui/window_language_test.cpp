@@ -90,8 +90,9 @@ TEST(WindowLanguage, FiguresNeverOverlapTheirCaptions)
         // Captions with a limited room (left column, copy buttons, trapezoid buttons) fit into it.
         for (QWidget* c : form.findChildren<QWidget*>()) {
             const int room = c->property("captionRoom").toInt();
-            if (room > 0)
+            if (room > 0) {
                 EXPECT_LE(c->sizeHint().width(), room) << item << " " << c->objectName().toStdString();
+            }
         }
     }
 }
