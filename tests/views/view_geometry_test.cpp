@@ -183,5 +183,13 @@ TEST(Lattice, CellsOfAStripFollowItsEdges)
     EXPECT_EQ(cells[1].pressure, -1.0);
 }
 
+TEST(PrintedPage, RectangleOnThePrinterByResolutionAndWingCount)
+{
+    EXPECT_EQ(printRectangle(600, 4), (PrintRectangle{390, 390, 3510, 7020}));
+    EXPECT_EQ(printRectangle(300, 2), (PrintRectangle{245, 245, 2205, 4410}));
+    EXPECT_EQ(printRectangle(600, 3), (PrintRectangle{490, 490, 4410, 8820}));
+    EXPECT_EQ(printRectangle(96, 5).right, 562); // 900 x 0.624 = 561.6
+}
+
 } // namespace
 } // namespace ab
