@@ -136,6 +136,7 @@ const Text3& sketchFlightDirection(int w)
     return table[w];
 }
 
+const char* const SummaryProgramTitle = "AeroBalance4  V3.4 ";
 const Text3 SummaryTitle{"Summary:", "Zusammenfassung:", "el resumen:"};
 const Text3 SummaryNeutralPoint{"aerodynamic center: ", "Neutralpunkt:        ", "punto neutro:        "};
 const Text3 SummaryCgHigh{"Recommended center of gravity by stab =  ", "Empfohlener Schwerpunkt bei Stabilität =  ",
@@ -166,6 +167,25 @@ const Text3 SummaryGeometricCentre{"geometric center:   ", "Geom. Neutralpunkt: 
 const Text3 SummaryAerodynamicCentre{"aerodynamic center: ", "Aerod. Neutralpunkt: ",
                                      "Punto neutro aerodinámico:"};
 const Text3 SummaryLiftSlope{"lift slope:         ", "Auftriebsanstieg:    ", "aumento del levantamiento:"};
+
+const Text3& summaryWingLabel(int row, int w)
+{
+    static const Text3 spanWing2{"wing span:        ", "Spannweite:          ", "envergadura:"};
+    static const Text3 spanWings3To5{"wing span:          ", "Spannweite:         ", "envergadura:"};
+    static const Text3 aerodynamicCentreWings2And5{"aerodynamic center: ", "Aerod. Neutralpunkt: ",
+                                                   "Punto neutro aerodinámico: "};
+    static const Text3* const wing1[SummaryWingLabelCount] = {&SummaryWingSpan,        &SummaryWingArea,
+                                                              &SummaryAspectRatio,     &SummaryMac,
+                                                              &SummaryGeometricCentre, &SummaryAerodynamicCentre,
+                                                              &SummaryLiftSlope};
+    if (row == 0 && w == 2)
+        return spanWing2;
+    if (row == 0 && w >= 3)
+        return spanWings3To5;
+    if (row == 5 && (w == 2 || w == 5))
+        return aerodynamicCentreWings2And5;
+    return *wing1[row];
+}
 
 const Text3 InfoLine1{"   AeroBalance calculates the aerodynamic center   ",
                       "   AeroBalance berechnet den Neutralpunkt eines   ",

@@ -82,15 +82,20 @@ extern const Text3 MarginDifference;     // "%  AC-CG= " (English) / "%  NP-SP= 
 const Text3& sketchFlightDirection(int w);
 
 // Summary page.
+extern const char* const SummaryProgramTitle; // "AeroBalance4  V3.4 ", the same in every language
 extern const Text3 SummaryTitle;          // "Summary:"
 extern const Text3 SummaryNeutralPoint;   // "aerodynamic center: "
 extern const Text3 SummaryCgHigh;         // "Recommended center of gravity by stab =  "
 extern const Text3 SummaryCgLow;          // "recomemnded center of gravity by stab =  "
 extern const Text3 SummaryCgDesired;      // "Center of gravity by stab = "
 const Text3& summaryWingTitle(int w);     // "Wing1:" .. "Wing5:"
-// Right-column labels of a wing block, rows T+20 .. T+140.
+// Right-column labels of a wing block, rows T+20 .. T+140, as wing 1 carries them.
 extern const Text3 SummaryWingSpan, SummaryWingArea, SummaryAspectRatio, SummaryMac,
     SummaryGeometricCentre, SummaryAerodynamicCentre, SummaryLiftSlope;
+inline constexpr int SummaryWingLabelCount = 7;
+// The right-column label `row` (0 wing span at T+20 .. 6 lift slope at T+140) of wing w's block
+// (1..5): the words above with that wing's own trailing blanks, which leave no mark on the page.
+const Text3& summaryWingLabel(int row, int w);
 
 // Information dialog.
 extern const Text3 InfoLine1, InfoLine2, InfoLine3, InfoDownload;

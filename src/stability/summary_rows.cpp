@@ -1,0 +1,83 @@
+#include "stability/summary_rows.h"
+
+#include "model/numbers.h"
+
+#include <algorithm>
+
+namespace ab {
+namespace {
+
+// v in fixed notation with `decimals` decimals, blanks in front up to `width` characters.
+std::string r(double v, int width, int decimals) { return formatFixed(v, decimals, width); }
+
+// "xf: " and the five station fields separated by single blanks; a station the wing does not have
+// gives an empty field, its separating blank stays.
+template <typename Value>
+std::string stationLine(const char* name, int stationCount, Value value)
+{
+    std::string line = name;
+    for (int s = 0; s < MaxStations; ++s) {
+        if (s > 0)
+            line += ' ';
+        if (s < stationCount)
+            line += r(value(s), 5, 0);
+    }
+    return line;
+}
+
+} // namespace
+
+std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, const std::string& fileName,
+                                 Language l)
+{
+    const auto text = [l](const Text3& t) { return std::string(t.in(l)); };
+    std::vector<PageRow> rows;
+    rows.push_back({0, 0, texts::SummaryProgramTitle});
+    rows.push_back({0, 20, fileName});
+
+    // Aircraft rows: label at x 0, value at x 520. The automatic bounds show whole percent, the
+    // desired margin one decimal.
+    const auto aircraftRow = [&rows](int y, std::string label, std::string value) {
+        rows.push_back({0, y, std::move(label)});
+        rows.push_back({520, y, std::move(value)});
+    };
+    rows.push_back({0, 563, text(texts::SummaryTitle)});
+    aircraftRow(583, text(texts::SummaryNeutralPoint), r(ac.NeutralPointX, 5, 1) + " mm");
+    aircraftRow(603, text(texts::SummaryCgHigh) + r(f.StabilityHigh, 0, 0) + "%: ", r(f.CgAtHigh, 5, 1) + " mm");
+    aircraftRow(623, text(texts::SummaryCgLow) + r(f.StabilityLow, 0, 0) + "%: ", r(f.CgAtLow, 5, 1) + " mm");
+    aircraftRow(643, text(texts::SummaryCgDesired) + r(f.StabilityDesired, 0, 1) + "%: ",
+                r(f.CgDesired, 5, 1) + " mm");
+
+    const int wings = std::clamp(ac.ActiveWingCount, 0, MaxWings);
+    for (int w = 1; w <= wings; ++w) {
+        const int top = 683 + 180 * (w - 1);
+        const int stations = ac.StationCount[w];
+        // Left column: title, the station table from the wing's own root leading edge, position.
+        rows.push_back({0, top, text(texts::summaryWingTitle(w))});
+        const auto leadingEdge = [&](int s) { return ac.StationLeX[s][w] - ac.posX[w]; };
+        rows.push_back({0, top + 20, stationLine("xf: ", stations, leadingEdge)});
+        rows.push_back({0, top + 40, stationLine("lf: ", stations, [&](int s) { return ac.StationChord[s][w]; })});
+        rows.push_back({0, top + 60, stationLine("yf: ", stations, [&](int s) { return ac.StationY[s][w]; })});
+        rows.push_back({0, top + 80, "zf: " + formatInt(ac.posZ[w], 5)});
+        rows.push_back({0, top + 100, "x0: " + formatInt(ac.posX[w], 5)});
+        // Right column: label at x 320, value at x 580; the area in square decimetres, the wing's
+        // neutral point from its own root leading edge.
+        const std::string values[texts::SummaryWingLabelCount] = {
+            r(ac.WingSpan[w], 5, 0) + " mm",
+            r(ac.WingArea[w] / 10000, 5, 1) + " dm**2",
+            r(ac.WingAspectRatio[w], 5, 1),
+            r(ac.WingMac[w], 5, 1) + " mm",
+            r(ac.WingR25[w], 5, 1) + " mm",
+            r(ac.WingNeutralX[w] - ac.posX[w], 5, 1) + " mm",
+            r(ac.WingLiftSlope[w], 5, 2),
+        };
+        for (int i = 0; i < texts::SummaryWingLabelCount; ++i) {
+            const int y = top + 20 * (i + 1);
+            rows.push_back({320, y, text(texts::summaryWingLabel(i, w))});
+            rows.push_back({580, y, values[i]});
+        }
+    }
+    return rows;
+}
+
+} // namespace ab

@@ -1,0 +1,31 @@
+// The texts of the one-page summary that printing composes after a calculation: title and file
+// name, the aircraft's neutral point with the recommended centres of gravity, and a block per wing
+// with its station table and planform figures. The printed page, the PDF and batch mode's text
+// summary all lay out these rows.
+#pragma once
+
+#include "lang/language.h"
+#include "model/aircraft.h"
+#include "stability/stability.h"
+
+#include <string>
+#include <vector>
+
+namespace ab {
+
+// One text of the one-page summary at its pixel position on the 806 x 1620 page: left x, top y.
+struct PageRow {
+    int x = 0;
+    int y = 0;
+    std::string text;
+};
+
+// Every text of the summary page in drawing order: the program title "AeroBalance4  V3.4 " at (0, 0),
+// the file name at (0, 20), the aircraft rows at y 563..643 (labels at x 0, values at x 520), and one
+// block per wing 1..ActiveWingCount at T = 683 + 180 (k - 1): title and station lines at x 0, right
+// labels at x 320 and their values at x 580. Station fields beyond the wing's stations are empty
+// strings with their separating blanks kept. Labels follow the language.
+std::vector<PageRow> summaryRows(const Aircraft& aircraft, const StabilityFigures& figures,
+                                 const std::string& fileName, Language language);
+
+} // namespace ab

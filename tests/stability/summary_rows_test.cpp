@@ -1,0 +1,179 @@
+// The rows of the printed summary page. The calculated default aircraft is pinned as golden text
+// per language in tests/data/summary_rows_default_LANG.txt, one row a line as x, y and the text in
+// quotes (trailing blanks included). After a deliberate change, write them anew and read their diff:
+//     AEROBALANCE_UPDATE_GOLDEN=1 ctest --test-dir build -R SummaryRows
+#include "stability/summary_rows.h"
+
+#include "model/aircraft_texts.h"
+#include "model/numbers.h"
+#include "model/recalculation.h"
+#include "solver/calculation.h"
+#include "../files/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+
+namespace ab {
+namespace {
+
+std::string listing(const std::vector<PageRow>& rows)
+{
+    std::string out;
+    for (const PageRow& row : rows)
+        out += std::to_string(row.x) + " " + std::to_string(row.y) + " \"" + row.text + "\"\n";
+    return out;
+}
+
+const PageRow* rowAt(const std::vector<PageRow>& rows, int x, int y)
+{
+    for (const PageRow& row : rows)
+        if (row.x == x && row.y == y)
+            return &row;
+    return nullptr;
+}
+
+std::string textAt(const std::vector<PageRow>& rows, int x, int y)
+{
+    const PageRow* row = rowAt(rows, x, y);
+    return row ? row->text : "(no row at " + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
+
+// The default aircraft (five wings, the fifth of two trapezoids) after a calculation.
+const Aircraft& calculatedDefault()
+{
+    static const Aircraft ac = [] {
+        Aircraft a;
+        AircraftTexts texts = defaultAircraftTexts();
+        recalculate(a, texts);
+        SolverData solver;
+        const CalculationRun run = calculate(a, texts, solver, Language::English);
+        EXPECT_FALSE(run.failed);
+        return a;
+    }();
+    return ac;
+}
+
+TEST(SummaryRows, DefaultAircraftInEveryLanguageAsGoldenText)
+{
+    const Aircraft& ac = calculatedDefault();
+    ASSERT_TRUE(ac.ResultsValid);
+    const StabilityFigures f = stabilityFigures(ac, 7.5);
+    const char* update = std::getenv("AEROBALANCE_UPDATE_GOLDEN");
+    for (const auto& [language, name] : {std::pair{Language::English, "en"}, std::pair{Language::German, "de"},
+                                         std::pair{Language::Spanish, "es"}}) {
+        const std::string golden =
+            std::string(AEROBALANCE_SOURCE_DIR "/tests/data/summary_rows_default_") + name + ".txt";
+        const std::string actual = listing(summaryRows(ac, f, "examples/default.wk4", language));
+        if (update != nullptr && *update != '\0')
+            test::writeBytes(golden, actual);
+        EXPECT_EQ(test::readBytes(golden), actual) << golden;
+    }
+}
+
+// An aircraft with results but no calculation behind them: every wing of two trapezoids.
+Aircraft plainAircraft(int wings)
+{
+    Aircraft ac;
+    ac.WingCount = ac.ActiveWingCount = wings;
+    ac.NeutralPointX = 100;
+    ac.ReferenceMac = 200;
+    ac.ResultsValid = true;
+    for (int w = 1; w <= MaxWings; ++w)
+        ac.StationCount[w] = 3;
+    return ac;
+}
+
+TEST(SummaryRows, OneBlockPerWingInsideThePage)
+{
+    const std::set<int> columns = {0, 320, 520, 580};
+    for (int wings = 1; wings <= MaxWings; ++wings)
+        for (Language l : {Language::English, Language::German, Language::Spanish}) {
+            SCOPED_TRACE(::testing::Message() << wings << " wings, language " << static_cast<int>(l));
+            const Aircraft ac = plainAircraft(wings);
+            const std::vector<PageRow> rows = summaryRows(ac, stabilityFigures(ac, 7.5), "a.wk4", l);
+            // Title, file name, "Summary:", four aircraft rows of label and value; per wing the
+            // title, five station and position lines and seven labels with their values.
+            EXPECT_EQ(rows.size(), 2u + 1 + 4 * 2 + static_cast<std::size_t>(wings) * (6 + 7 * 2));
+            for (const PageRow& row : rows) {
+                EXPECT_TRUE(columns.count(row.x)) << row.x << " " << row.text;
+                EXPECT_LE(row.y + 20, 1620) << row.text; // a whole text row on the page
+            }
+            for (int w = 1; w <= wings; ++w)
+                EXPECT_EQ(textAt(rows, 0, 683 + 180 * (w - 1)), texts::summaryWingTitle(w).in(l));
+            EXPECT_EQ(rows.back().y, 683 + 180 * (wings - 1) + 140);
+            EXPECT_EQ(rowAt(rows, 0, 683 + 180 * wings), nullptr);
+        }
+    const Aircraft five = plainAircraft(5);
+    EXPECT_EQ(summaryRows(five, stabilityFigures(five, 7.5), "", Language::English).back().y, 1543);
+}
+
+TEST(SummaryRows, StabilityRowsCarryTheBoundsWholeAndTheDesiredMarginWithOneDecimal)
+{
+    struct Case {
+        int wings;
+        double margin;
+        Language language;
+        const char *high, *low, *desired;
+    };
+    const Case cases[] = {
+        {1, 7.5, Language::English, "Recommended center of gravity by stab =  8%: ",
+         "recomemnded center of gravity by stab =  4%: ", "Center of gravity by stab = 7.5%: "},
+        {2, 10, Language::English, "Recommended center of gravity by stab =  16%: ",
+         "recomemnded center of gravity by stab =  8%: ", "Center of gravity by stab = 10.0%: "},
+        {2, -2.25, Language::German, "Empfohlener Schwerpunkt bei Stabilität =  16%: ",
+         "Empfohlener Schwerpunkt bei Stabilität =  8%: ", "Schwerpunkt bei Stabilität = -2.3%: "},
+        {1, 0, Language::Spanish, "Centro de gravedad recomendado para la estabilidad = 8%: ",
+         "Centro de gravedad recomendado para la estabilidad = 4%: ", "Centro de gravedad con estabilidad = 0.0%: "},
+    };
+    for (const Case& c : cases) {
+        const Aircraft ac = plainAircraft(c.wings);
+        const StabilityFigures f = stabilityFigures(ac, c.margin);
+        const std::vector<PageRow> rows = summaryRows(ac, f, "", c.language);
+        EXPECT_EQ(textAt(rows, 0, 603), c.high);
+        EXPECT_EQ(textAt(rows, 0, 623), c.low);
+        EXPECT_EQ(textAt(rows, 0, 643), c.desired);
+        // The centre of gravity lies the margin of the 200 mm reference chord ahead of 100 mm.
+        EXPECT_EQ(textAt(rows, 520, 643), formatFixed(100 - 2 * f.StabilityDesired, 1, 5) + " mm");
+    }
+}
+
+TEST(SummaryRows, StationsBeyondTheWingAreEmptyFieldsWithTheirBlanks)
+{
+    // Stations every 200 mm outward, leading edge 15 mm further back each, chord 10 mm less; the
+    // wing's root leading edge at x 100. Station fields count from that root leading edge.
+    struct Case {
+        int stationCount;
+        const char *xf, *lf, *yf;
+    };
+    const Case cases[] = {
+        {2, "xf:     0    15   ", "lf:   300   290   ", "yf:     0   200   "},
+        {3, "xf:     0    15    30  ", "lf:   300   290   280  ", "yf:     0   200   400  "},
+        {4, "xf:     0    15    30    45 ", "lf:   300   290   280   270 ", "yf:     0   200   400   600 "},
+        {5, "xf:     0    15    30    45    60", "lf:   300   290   280   270   260",
+         "yf:     0   200   400   600   800"},
+    };
+    for (const Case& c : cases) {
+        Aircraft ac = plainAircraft(2);
+        const int w = 2;
+        ac.posX[w] = 100;
+        ac.posZ[w] = -35;
+        ac.StationCount[w] = c.stationCount;
+        for (int s = 0; s < MaxStations; ++s) {
+            ac.StationLeX[s][w] = 100 + 15 * s;
+            ac.StationChord[s][w] = 300 - 10 * s;
+            ac.StationY[s][w] = 200 * s;
+        }
+        const std::vector<PageRow> rows = summaryRows(ac, stabilityFigures(ac, 7.5), "", Language::English);
+        const int top = 863;
+        EXPECT_EQ(textAt(rows, 0, top + 20), c.xf);
+        EXPECT_EQ(textAt(rows, 0, top + 40), c.lf);
+        EXPECT_EQ(textAt(rows, 0, top + 60), c.yf);
+        EXPECT_EQ(textAt(rows, 0, top + 80), "zf:   -35");
+        EXPECT_EQ(textAt(rows, 0, top + 100), "x0:   100");
+    }
+}
+
+} // namespace
+} // namespace ab
