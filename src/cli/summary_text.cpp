@@ -1,17 +1,29 @@
 #include "cli/summary_text.h"
 
-#include "model/numbers.h"
+#include "stability/summary_rows.h"
 
-#include <array>
+#include <algorithm>
+#include <string_view>
+#include <vector>
 
 namespace ab {
 namespace {
 
-// Columns of the text: where values of the aircraft rows start, where the right column of a wing
-// block starts, and where its values start.
-constexpr std::size_t ValueColumn = 60;
-constexpr std::size_t RightColumn = 36;
-constexpr std::size_t RightValueColumn = RightColumn + 28;
+// The page's rows lie 20 pixels apart.
+constexpr int RowHeight = 20;
+
+// The text column of a left x of the page: the aircraft values, the right column of a wing block
+// and its values start at fixed columns wide enough for the longest label before them.
+std::size_t columnOf(int x)
+{
+    switch (x) {
+    case 0: return 0;
+    case 320: return 36;
+    case 520: return 60;
+    case 580: return 64;
+    default: return static_cast<std::size_t>(std::max(x, 0) / 9); // about one character's width
+    }
+}
 
 // Characters as a terminal shows them: UTF-8 continuation bytes take no room.
 std::size_t shownWidth(std::string_view s)
@@ -29,65 +41,35 @@ std::string_view trimmedRight(std::string_view s)
     return s;
 }
 
-// s, then blanks up to `column`, at least one.
-std::string padTo(std::string s, std::size_t column)
-{
-    const std::size_t width = shownWidth(s);
-    s.append(width < column ? column - width : 1, ' ');
-    return s;
-}
-
-std::string r(double v, int width, int decimals) { return formatFixed(v, decimals, width); }
-
 } // namespace
 
 std::string summaryText(const Aircraft& ac, const StabilityFigures& f, const std::string& fileName, Language l)
 {
-    std::string out = "AeroBalance4  V3.4\n" + fileName + "\n\n";
-    out += std::string(texts::SummaryTitle.in(l)) + "\n";
-    const auto row = [&out](std::string label, const std::string& value) {
-        out += padTo(std::move(label), ValueColumn) + value + "\n";
-    };
-    row(std::string(trimmedRight(texts::SummaryNeutralPoint.in(l))), r(ac.NeutralPointX, 5, 1) + " mm");
-    row(std::string(texts::SummaryCgHigh.in(l)) + r(f.StabilityHigh, 0, 0) + "%:", r(f.CgAtHigh, 5, 1) + " mm");
-    row(std::string(texts::SummaryCgLow.in(l)) + r(f.StabilityLow, 0, 0) + "%:", r(f.CgAtLow, 5, 1) + " mm");
-    row(std::string(texts::SummaryCgDesired.in(l)) + r(f.StabilityDesired, 0, 1) + "%:",
-        r(f.CgDesired, 5, 1) + " mm");
-
-    for (int w = 1; w <= std::min(ac.ActiveWingCount, MaxWings); ++w) {
-        // Station fields from the wing's own root leading edge; stations beyond the wing stay empty.
-        const auto stations = [&](const char* name, auto value) {
-            std::string s = name;
-            for (int st = 0; st < MaxStations; ++st) {
-                if (st > 0)
-                    s += ' ';
-                if (st < ac.StationCount[w])
-                    s += r(value(st), 5, 0);
-            }
-            return s;
-        };
-        const std::array<std::string, 7> left = {
-            stations("xf: ", [&](int s) { return ac.StationLeX[s][w] - ac.posX[w]; }),
-            stations("lf: ", [&](int s) { return ac.StationChord[s][w]; }),
-            stations("yf: ", [&](int s) { return ac.StationY[s][w]; }),
-            "zf: " + formatInt(ac.posZ[w], 5),
-            "x0: " + formatInt(ac.posX[w], 5),
-            "",
-            "",
-        };
-        const std::array<std::pair<const Text3*, std::string>, 7> right = {{
-            {&texts::SummaryWingSpan, r(ac.WingSpan[w], 5, 0) + " mm"},
-            {&texts::SummaryWingArea, r(ac.WingArea[w] / 10000, 5, 1) + " dm**2"},
-            {&texts::SummaryAspectRatio, r(ac.WingAspectRatio[w], 5, 1)},
-            {&texts::SummaryMac, r(ac.WingMac[w], 5, 1) + " mm"},
-            {&texts::SummaryGeometricCentre, r(ac.WingR25[w], 5, 1) + " mm"},
-            {&texts::SummaryAerodynamicCentre, r(ac.WingNeutralX[w] - ac.posX[w], 5, 1) + " mm"},
-            {&texts::SummaryLiftSlope, r(ac.WingLiftSlope[w], 5, 2)},
-        }};
-        out += "\n" + std::string(trimmedRight(texts::summaryWingTitle(w).in(l))) + "\n";
-        for (std::size_t i = 0; i < left.size(); ++i) {
-            const std::string label(trimmedRight(right[i].first->in(l)));
-            out += padTo(padTo(left[i], RightColumn) + label, RightValueColumn) + right[i].second + "\n";
+    std::vector<PageRow> rows = summaryRows(ac, f, fileName, l);
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const PageRow& a, const PageRow& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
+    std::string out;
+    std::string line;
+    std::size_t width = 0; // shown width of `line`
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const PageRow& row = rows[i];
+        const std::string_view text = trimmedRight(row.text);
+        if (!text.empty()) {
+            // Up to the text's column; a text that would run into the one before it keeps one blank.
+            const std::size_t column = columnOf(row.x);
+            std::size_t blanks = width < column ? column - width : 1;
+            if (width == 0 && column == 0)
+                blanks = 0;
+            line.append(blanks, ' ');
+            line += text;
+            width += blanks + shownWidth(text);
+        }
+        if (i + 1 == rows.size() || rows[i + 1].y != row.y) {
+            out += line + '\n';
+            line.clear();
+            width = 0;
+            if (i + 1 < rows.size() && rows[i + 1].y - row.y > RowHeight)
+                out += '\n';
         }
     }
     return out;

@@ -1,6 +1,5 @@
-// The text summary of batch mode: the rows of the printed summary page (neutral point, the
-// recommended centres of gravity, and a block per wing with its station table and planform
-// figures), in the same labels and number formats, as lines of plain text.
+// The text summary of batch mode: the rows of the printed summary page (stability/summary_rows.h)
+// laid out as lines of plain text in fixed columns.
 #pragma once
 
 #include "lang/language.h"
@@ -11,6 +10,9 @@
 
 namespace ab {
 
+// Rows on one pixel row of the page make one line, each text starting at the column of its x
+// (0 -> 0, 320 -> 36, 520 -> 60, 580 -> 64) with at least one blank before it; a gap of more than
+// one row (20 pixels) between lines gives one empty line. Trailing blanks of a text are dropped.
 // Lines end with '\n'. Wing blocks for wings 1..ActiveWingCount.
 std::string summaryText(const Aircraft& aircraft, const StabilityFigures& figures, const std::string& fileName,
                         Language language);
