@@ -77,6 +77,12 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& args)
                     p.error = "--save needs a file name";
                 o.saveAs = *v;
             }
+        } else if (name == "--pdf") {
+            if (auto v = takeValue()) {
+                if (v->empty())
+                    p.error = "--pdf needs a file name";
+                o.pdf = *v;
+            }
         } else if (name == "--margin") {
             if (auto v = takeValue()) {
                 if (auto m = strictNumber(*v))
@@ -117,7 +123,8 @@ bool wantsBatchMode(int argc, const char* const* argv)
 std::string usageText()
 {
     return "Usage: aerobalance [FILE]\n"
-           "       aerobalance --calc FILE [--json] [--save OUT] [--margin PERCENT] [--lang en|de|es]\n"
+           "       aerobalance --calc FILE [--json] [--save OUT] [--pdf OUT.pdf] [--margin PERCENT]\n"
+           "                   [--lang en|de|es]\n"
            "\n"
            "Without options the window opens, with FILE (.wk4 or .da4) loaded if one is given.\n"
            "\n"
@@ -126,6 +133,7 @@ std::string usageText()
            "                   figures of every wing\n"
            "--json             print one JSON object instead of the text summary\n"
            "--save OUT         also save the aircraft with its results to OUT (.wk4 is added when missing)\n"
+           "--pdf OUT.pdf      also write the one-page summary with both views as a PDF to OUT.pdf\n"
            "--margin PERCENT   stability margin for the desired centre of gravity (default 7.5)\n"
            "--lang en|de|es    language of the summary and the messages (default en)\n"
            "--help             show this text\n"

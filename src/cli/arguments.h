@@ -1,5 +1,5 @@
 // The command line of batch mode: `aerobalance --calc FILE [--json] [--save OUT] [--margin PERCENT]
-// [--lang en|de|es]`, `--help` and `--version`.
+// [--pdf OUT] [--lang en|de|es]`, `--help` and `--version`.
 #pragma once
 
 #include "lang/language.h"
@@ -13,6 +13,7 @@ struct BatchOptions {
     std::string file;         // the aircraft file to calculate
     bool json = false;        // one JSON object instead of the text summary
     std::string saveAs;       // empty: nothing is saved
+    std::string pdf;          // empty: no PDF of the summary page
     double marginPercent = 7.5;
     Language language = Language::English;
     bool help = false;

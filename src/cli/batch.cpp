@@ -18,6 +18,12 @@
 namespace ab {
 namespace {
 
+SummaryPdfWriter& pdfWriter()
+{
+    static SummaryPdfWriter writer;
+    return writer;
+}
+
 int refuse(std::ostream& err, const std::string& line, int status = BatchBadInput)
 {
     err << "aerobalance: " << line << '\n';
@@ -69,6 +75,14 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
             return refuse(err, saved.message);
     }
 
+    if (!o.pdf.empty()) {
+        if (!pdfWriter())
+            return refuse(err, "this program was built without the summary page; --pdf is not available");
+        const std::string failed = pdfWriter()(o.pdf, aircraft, solver, figures, shownName, l);
+        if (!failed.empty())
+            return refuse(err, failed);
+    }
+
     errno = 0; // whatever fails from here on is the writing of the summary
     if (o.json) {
         // A file name that is not UTF-8 (an old 8-bit name) is shown with replacement characters.
@@ -87,6 +101,8 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
 }
 
 } // namespace
+
+void setSummaryPdfWriter(SummaryPdfWriter writer) { pdfWriter() = std::move(writer); }
 
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {

@@ -2,6 +2,13 @@
 // "Calculate" in the window would, and prints the summary as text or JSON.
 #pragma once
 
+#include "lang/language.h"
+#include "model/aircraft.h"
+#include "solver/solver_data.h"
+#include "stability/stability.h"
+
+#include <functional>
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -15,6 +22,14 @@ enum BatchExit : int {
     BatchBadInput = 2,          // bad arguments, a file that cannot be read, is refused or cannot be saved,
                                 // or standard output that cannot be written
 };
+
+// Writes the one-page summary of a calculated aircraft as a PDF; returns the message naming the file
+// and the reason when it could not, or an empty string. Batch mode has no drawing of its own: the
+// program entry hands it the window library's writer.
+using SummaryPdfWriter = std::function<std::string(const std::string& pdfFile, const Aircraft& aircraft,
+                                                   const SolverData& solver, const StabilityFigures& figures,
+                                                   const std::string& aircraftFile, Language language)>;
+void setSummaryPdfWriter(SummaryPdfWriter writer);
 
 // Runs batch mode on the arguments after the program name.
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -9,6 +9,7 @@
 #include "ui/page_control.h"
 #include "ui/widgets.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -86,7 +87,8 @@ void TForm1::Button4Click(QObject* sender)
         Image2->setCursor(Qt::DragMoveCursor);
         STABIL(sender);
         FormResize();
-        // Printing is enabled here once the summary page can be printed.
+        SpeedButton5->setEnabled(true);
+        Print1->setEnabled(true);
         showNeutralPoints(true);
     }
     Label_w->hide();

@@ -42,6 +42,7 @@ namespace ab {
 class ImageView;
 class PageControl;
 class TForm2;
+class TForm3;
 
 // The controls of one wing: its tab, its fields (the position fields stand on the aircraft tab),
 // labels, images and buttons.
@@ -107,6 +108,7 @@ public:
     void Load2();
     void Save1Click(QObject* sender);
     void Exit1Click();
+    void Button6Click(QObject* sender); // Print
     void BitBtn1Click();
     void FormClose();
     void Save_Wing();
@@ -246,6 +248,9 @@ private:
     bool building = true; // controls are being made: field events change nothing yet
     bool starting = true; // the start-up state is being set
     TForm2* infoDialog = nullptr;
+
+public:
+    TForm3* printerDialog = nullptr; // made at the first print
 };
 
 } // namespace ab

@@ -161,9 +161,10 @@ void TForm1::buildTopStrip(QWidget* client)
         if (auto* button = client->findChild<QToolButton*>(hint.control))
             button->setToolTip(QString::fromUtf8(hint.text));
 
-    // "Save" needs a file name first; printing comes with the summary page.
+    // "Save" needs a file name first, "Print" a calculation.
     for (QToolButton* b : {SpeedButton3, SpeedButton5})
         b->setEnabled(false);
+    connect(SpeedButton5, &QToolButton::clicked, this, [this] { Button6Click(SpeedButton5); });
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { Load1Click(SpeedButton1); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { Save1Click(SpeedButton2); });
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { Save1Click(SpeedButton3); });
@@ -199,8 +200,7 @@ void TForm1::buildMenus()
     Open2 = item(Open1, "Open2", true, QKeySequence::Open, [this] { Load1Click(Open2); });
     Save2 = item(Open1, "Save2", true, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { Save1Click(Save2); });
     Save3 = item(Open1, "Save3", false, QKeySequence::Save, [this] { Save1Click(Save3); });
-    // Printing comes with the summary page; until then the command stays disabled.
-    Print1 = item(Open1, "Print1", false, QKeySequence::Print, [] {});
+    Print1 = item(Open1, "Print1", false, QKeySequence::Print, [this] { Button6Click(Print1); });
     Open1->addSeparator();
     Exit1 = item(Open1, "Exit1", true, QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Exit1Click(); });
 

@@ -1,0 +1,17 @@
+#include "print/batch_pdf.h"
+
+#include "cli/batch.h"
+#include "print/summary_page.h"
+
+namespace ab {
+
+void useSummaryPdfWriter()
+{
+    setSummaryPdfWriter([](const std::string& pdfFile, const Aircraft& aircraft, const SolverData& solver,
+                           const StabilityFigures& figures, const std::string& aircraftFile, Language language) {
+        const SummaryPage page = summaryPage(PrintScene{aircraft, solver, figures, language}, aircraftFile);
+        return writeSummaryPdf(pdfFile, page, language);
+    });
+}
+
+} // namespace ab

@@ -1,0 +1,179 @@
+#include "print/printer_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace ab {
+namespace {
+
+// Besides the installed printers the list offers a PDF file, so that there is always somewhere to
+// print the page.
+const QString kPdfEntry = QStringLiteral("PDF file");
+
+} // namespace
+
+TForm3::TForm3(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("Form3");
+    setWindowTitle("Printer");
+    setModal(false);
+    auto* layout = new QGridLayout(this);
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName("ComboBox1");
+    Label2 = new QLabel("Printer resolution:", this);
+    Label2->setObjectName("Label2");
+    StringGrid2 = new QTableWidget(0, 2, this);
+    StringGrid2->setObjectName("StringGrid2");
+    StringGrid2->setHorizontalHeaderLabels({"i", "Auflösung"});
+    StringGrid2->verticalHeader()->hide();
+    StringGrid2->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGrid2->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid2->setMinimumSize(260, 120);
+    CheckBoxColor = new QCheckBox("Color", this);
+    CheckBoxColor->setObjectName("CheckBoxColor");
+    ButtonClose = new QPushButton("Print", this);
+    ButtonClose->setObjectName("ButtonClose");
+    ButtonClose->setDefault(true);
+    Button1 = new QPushButton("Cancel", this);
+    Button1->setObjectName("Button1");
+    note = new QLabel(this);
+    note->setObjectName("note");
+    note->setWordWrap(true);
+    layout->addWidget(ComboBox1, 0, 0, 1, 2);
+    layout->addWidget(Label2, 1, 0, 1, 2);
+    layout->addWidget(StringGrid2, 2, 0, 1, 2);
+    layout->addWidget(CheckBoxColor, 3, 0, 1, 2);
+    layout->addWidget(note, 4, 0, 1, 2);
+    layout->addWidget(ButtonClose, 5, 0);
+    layout->addWidget(Button1, 5, 1);
+
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
+    connect(CheckBoxColor, &QCheckBox::toggled, this, [this] { CheckBoxColorClick(); });
+    connect(ButtonClose, &QPushButton::clicked, this, [this] { ButtonCloseClick(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { close(); });
+    FormCreate();
+}
+
+void TForm3::setPage(const SummaryPage& p, Language l)
+{
+    page = p;
+    language = l;
+}
+
+void TForm3::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormCreate();
+}
+
+bool TForm3::pdfChosen() const { return ComboBox1->currentText() == kPdfEntry; }
+
+void TForm3::FormCreate()
+{
+    suppress = true;
+    ComboBox1->clear();
+    ComboBox1->addItems(XPrintSet1.printers());
+    ComboBox1->addItem(kPdfEntry);
+    ComboBox1->setCurrentIndex(XPrintSet1.printersAvailable() ? XPrintSet1.currentPrinterIndex() : ComboBox1->count() - 1);
+    suppress = false;
+    const int width = StringGrid2->viewport()->width();
+    StringGrid2->setColumnWidth(0, width / 4 - 10);
+    StringGrid2->setColumnWidth(1, width * 3 / 4 - 10);
+    fillResolutions();
+    fillColour();
+}
+
+void TForm3::ComboBox1Change()
+{
+    if (suppress)
+        return;
+    if (!pdfChosen())
+        XPrintSet1.selectPrinter(ComboBox1->currentIndex());
+    fillResolutions();
+    fillColour();
+}
+
+void TForm3::fillResolutions()
+{
+    suppress = true;
+    QList<int> dpis;
+    if (pdfChosen())
+        dpis = {600};
+    else
+        for (int i = 0; i < XPrintSet1.resolutionCount(); ++i)
+            dpis << XPrintSet1.resolutionX(i);
+    StringGrid2->setRowCount(static_cast<int>(dpis.size()));
+    for (int i = 0; i < dpis.size(); ++i) {
+        StringGrid2->setItem(i, 0, new QTableWidgetItem(QString::number(i)));
+        StringGrid2->setItem(i, 1, new QTableWidgetItem(QString("%1x%1dpi²").arg(dpis[i])));
+    }
+    if (!dpis.isEmpty())
+        StringGrid2->selectRow(0);
+    const bool target = ComboBox1->currentIndex() >= 0;
+    ButtonClose->setEnabled(target);
+    note->setText(target ? QString() : QStringLiteral("Choose a printer or a PDF file."));
+    suppress = false;
+}
+
+void TForm3::fillColour()
+{
+    suppress = true;
+    const bool colour = pdfChosen() || XPrintSet1.colourDepth() >= 2;
+    CheckBoxColor->setEnabled(colour);
+    CheckBoxColor->setChecked(pdfChosen() || (colour && XPrintSet1.colour()));
+    suppress = false;
+}
+
+void TForm3::CheckBoxColorClick()
+{
+    if (!suppress && !pdfChosen())
+        XPrintSet1.setColour(CheckBoxColor->isChecked());
+}
+
+void TForm3::report(const std::string& message)
+{
+    if (showError)
+        showError(QString::fromStdString(message));
+    else
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(message));
+}
+
+void TForm3::ButtonCloseClick()
+{
+    const QList<QTableWidgetItem*> selected = StringGrid2->selectedItems();
+    const int row = selected.isEmpty() ? 0 : selected.front()->row();
+    if (pdfChosen()) {
+        QString name = choosePdfFile ? choosePdfFile()
+                                     : QFileDialog::getSaveFileName(this, QString(), "summary.pdf", "PDF (*.pdf)");
+        if (name.isEmpty())
+            return;
+        if (!name.endsWith(".pdf", Qt::CaseInsensitive))
+            name += ".pdf";
+        const std::string failed = writeSummaryPdf(name.toStdString(), page, language);
+        if (!failed.empty()) {
+            report(failed);
+            return;
+        }
+        close();
+        return;
+    }
+    XPrintSet1.setResolutionIndex(row);
+    TXPrint XPrint1;
+    if (!XPrint1.beginDocument(XPrintSet1)) {
+        report("The printer \"" + ComboBox1->currentText().toStdString() + "\" could not start the print job.");
+        return;
+    }
+    paintPrintedPage(XPrint1.canvas(), page, XPrint1.dpi());
+    XPrint1.endDocument();
+    close();
+}
+
+} // namespace ab

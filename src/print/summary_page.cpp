@@ -1,0 +1,154 @@
+#include "print/summary_page.h"
+
+#include "files/file_messages.h"
+#include "model/numbers.h"
+#include "ui/canvas.h"
+#include "ui/colours.h"
+#include "ui/three_d_drawing.h"
+#include "ui/top_view_drawing.h"
+#include "views/view_geometry.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace ab {
+namespace {
+
+constexpr QSize kTopViewSize{593, 330};
+constexpr QSize kThreeDSize{630, 200};
+const QRect kTopViewPlace{QPoint(0, 42), QPoint(615, 353)};
+const QRect kThreeDPlace{QPoint(0, 357), QPoint(615, 547)};
+
+// Where a row's text must end: before the next text on its row, or at the page's edge.
+int endOf(const std::vector<PageRow>& rows, const PageRow& row)
+{
+    int end = SummaryPageWidth;
+    for (const PageRow& other : rows)
+        if (other.y == row.y && other.x > row.x)
+            end = std::min(end, other.x);
+    return end;
+}
+
+// A monospaced font shaped like Courier, 16 pixels high (12 points on the page's screen) or as much
+// smaller as it takes for every text to end before the next one on its row.
+QFont pageFont(const std::vector<PageRow>& rows)
+{
+    QFont font("Liberation Mono");
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    for (int size = 16; size > 9; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics m(font);
+        bool fits = true;
+        for (const PageRow& row : rows)
+            fits &= row.x + m.horizontalAdvance(QString::fromStdString(row.text).trimmed()) < endOf(rows, row) - 2;
+        if (fits)
+            break;
+    }
+    return font;
+}
+
+} // namespace
+
+SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
+{
+    const Aircraft& ac = scene.aircraft;
+    SummaryPage page;
+    page.activeWingCount = ac.ActiveWingCount;
+
+    // The top view as the stability display leaves it: reference wing and lattice when the
+    // calculation's distributions are in memory, the wings, the texts and marks.
+    page.topView = QImage(kTopViewSize, QImage::Format_RGB32);
+    CanvasState topState;
+    {
+        Canvas c(page.topView, topState);
+        c.setBrush(clInfoBk);
+        c.setPen(clGray);
+        c.rectangle(0, 0, c.width(), c.height());
+        const TopViewLayout layout = topViewLayout(ac, ac.WingCount, c.width(), c.height());
+        if (ac.ResultsValid && ac.SolverDataValid) {
+            drawReferenceOutline(c, scene.solver, layout);
+            drawLattice(c, ac, scene.solver, layout,
+                        scene.threeD.showPressure ? std::optional<int>(scene.threeD.needlePosition) : std::nullopt);
+        }
+        drawTopView(c, ac, ac.WingCount, layout, QString::fromStdString(messageTexts(scene.language).FlightDirectionText));
+        if (ac.ResultsValid)
+            drawStabilityDisplay(c, stabilityRows(ac, scene.figures, scene.language, scene.automatic),
+                                 stabilityMarks(ac, scene.figures, layout.scale, layout.offsetY, c.width()),
+                                 scene.automatic, ac.SolverDataValid);
+    }
+
+    // The three-dimensional view takes its size from the top view at print size, as in the window.
+    page.threeDView = QImage(kThreeDSize, QImage::Format_RGB32);
+    CanvasState threeDState;
+    {
+        Canvas c(page.threeDView, threeDState);
+        clearThreeDView(c);
+        ThreeDView view;
+        ThreeDInput input = scene.threeD;
+        input.view3DScale = view3DScale(scene.view3DPosition, topViewLayout(ac, ac.WingCount, kTopViewSize.width(),
+                                                                               kTopViewSize.height()).scale);
+        drawThreeDView(c, ac, ac.WingCount, scene.solver, view, input);
+    }
+
+    page.rows = summaryRows(ac, scene.figures, fileName, scene.language);
+    return page;
+}
+
+void paintSummaryPage(QPainter& p, const SummaryPage& page)
+{
+    p.fillRect(QRect(0, 0, SummaryPageWidth, SummaryPageHeight), Qt::white);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(kTopViewPlace, page.topView);
+    p.drawImage(kThreeDPlace, page.threeDView);
+    const QFont font = pageFont(page.rows);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    const int ascent = QFontMetrics(font).ascent();
+    for (const PageRow& row : page.rows)
+        p.drawText(row.x, row.y + ascent, QString::fromStdString(row.text));
+}
+
+QImage summaryPageImage(const SummaryPage& page)
+{
+    QImage image(SummaryPageWidth, SummaryPageHeight, QImage::Format_RGB32);
+    QPainter p(&image);
+    paintSummaryPage(p, page);
+    return image;
+}
+
+void paintPrintedPage(QPainter& p, const SummaryPage& page, int dpi)
+{
+    const PrintRectangle r = printRectangle(dpi, page.activeWingCount);
+    p.save();
+    p.translate(r.left, r.top);
+    p.scale(double(r.right - r.left) / SummaryPageWidth, double(r.bottom - r.top) / SummaryPageHeight);
+    paintSummaryPage(p, page);
+    p.restore();
+}
+
+std::string writeSummaryPdf(const std::string& fileName, const SummaryPage& page, Language language)
+{
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&bytes);
+        pdf.setResolution(600);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        pdf.setTitle(QStringLiteral("AeroBalance4"));
+        pdf.setCreator(QStringLiteral("AeroBalance4  V3.4"));
+        QPainter p(&pdf);
+        paintPrintedPage(p, page, 600);
+    }
+    QSaveFile out(QString::fromStdString(fileName));
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes.data()) != bytes.data().size() || !out.commit())
+        return fileMessage(language, texts::FileCannotSave, fileName, {.reason = out.errorString().toStdString()});
+    return {};
+}
+
+} // namespace ab

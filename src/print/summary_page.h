@@ -1,0 +1,60 @@
+// The one-page summary: the two views at print size and the text rows of the core, painted in the
+// page's own 806 x 1620 pixel frame onto an image, a printer or a PDF. Text stays text on a printer
+// and in a PDF, so it is sharp at any resolution.
+#pragma once
+
+#include "lang/language.h"
+#include "model/aircraft.h"
+#include "solver/solver_data.h"
+#include "stability/stability.h"
+#include "stability/summary_rows.h"
+#include "views/projection.h"
+
+#include <QImage>
+#include <string>
+#include <vector>
+
+class QPainter;
+
+namespace ab {
+
+inline constexpr int SummaryPageWidth = 806;
+inline constexpr int SummaryPageHeight = 1620;
+
+struct SummaryPage {
+    QImage topView;    // 593 x 330, stretched into (0, 42)-(616, 354)
+    QImage threeDView; // 630 x 200, stretched into (0, 357)-(616, 548)
+    std::vector<PageRow> rows;
+    int activeWingCount = 1;
+};
+
+// What the two print views show: the calculated aircraft, its stability figures, the language of
+// the texts, the stability mode, and the three-dimensional view's bars and pressure switch.
+struct PrintScene {
+    const Aircraft& aircraft;
+    const SolverData& solver;
+    const StabilityFigures& figures;
+    Language language = Language::English;
+    bool automatic = true;
+    ThreeDInput threeD;       // bars, pressure switch; its scale comes from the print-size top view
+    int view3DPosition = 75;  // the size bar of the three-dimensional view
+};
+
+// The top view with lattice, reference wing and stability marks, and the three-dimensional view,
+// drawn at their print sizes by the drawing functions of the window.
+SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName);
+
+// Paints the page in page pixels (0, 0)-(806, 1620) with whatever transform the painter has.
+void paintSummaryPage(QPainter& painter, const SummaryPage& page);
+
+// The page as an 806 x 1620 image.
+QImage summaryPageImage(const SummaryPage& page);
+
+// Paints the page onto a print device of `dpi` dots per inch into the printed-page rectangle.
+void paintPrintedPage(QPainter& painter, const SummaryPage& page, int dpi);
+
+// Writes the page into a one-page PDF at 600 dpi through a temporary file, so a failed write leaves
+// an old file as it was. Returns the message naming the file and the reason, or an empty string.
+std::string writeSummaryPdf(const std::string& fileName, const SummaryPage& page, Language language);
+
+} // namespace ab

@@ -1,0 +1,41 @@
+// "Print": the summary page composed from the calculated aircraft into the hidden page image, with
+// the two views at print size in their hidden copies, then the printer dialog beside the window.
+#include "ui/main_window.h"
+
+#include "print/printer_dialog.h"
+#include "print/summary_page.h"
+#include "ui/image_view.h"
+
+#include <QCheckBox>
+#include <QScrollBar>
+
+namespace ab {
+
+void TForm1::Button6Click(QObject* sender)
+{
+    if (!aircraft.ResultsValid)
+        return;
+    aircraft.KeepResults = true;
+    Calc(sender);
+    aircraft.KeepResults = false;
+    STABIL(sender);
+
+    PrintScene scene{aircraft, solver, figures, language(), automaticStability(),
+                     ThreeDInput{ScrollBar1->value(), ScrollBar2->value(), ScrollBar6->value(), views.View3DScale,
+                                 CheckBoxA->isChecked() && aircraft.SolverDataValid},
+                     ScrollBar4->value()};
+    const SummaryPage page = summaryPage(scene, CurrentFileName);
+    Image4->bitmap() = page.topView;
+    Image7->bitmap() = page.threeDView;
+    Image_P->bitmap() = summaryPageImage(page);
+
+    if (!printerDialog)
+        printerDialog = new TForm3(this);
+    printerDialog->setPage(page, language());
+    printerDialog->show();
+    printerDialog->raise();
+    printerDialog->activateWindow();
+    FormResize();
+}
+
+} // namespace ab

@@ -1,0 +1,123 @@
+#include "cli/batch.h"
+#include "print/batch_pdf.h"
+#include "print/printer_dialog.h"
+#include "ui/image_view.h"
+#include "window_test_support.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace ab {
+namespace {
+
+const std::string kExamples = AEROBALANCE_SOURCE_DIR "/examples/";
+
+std::string bytesOf(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The text of a PDF as pdftotext reads it (poppler-utils, installed by the project's scripts).
+std::string pdfText(const std::string& pdf)
+{
+    std::string text;
+    if (FILE* p = popen(("pdftotext -layout '" + pdf + "' -").c_str(), "r")) {
+        char buffer[4096];
+        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, p))
+            text.append(buffer, n);
+        pclose(p);
+    }
+    // Blanks between words are the layout's, not the text's: one stands for any run.
+    std::string words;
+    for (char c : text)
+        if (!(c == ' ' && !words.empty() && words.back() == ' '))
+            words += c;
+    return words;
+}
+
+int pdfPages(const std::string& pdf)
+{
+    const std::string bytes = bytesOf(pdf);
+    int pages = 0;
+    for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1))
+        pages += bytes.compare(at, 12, "/Type /Pages") != 0;
+    return pages;
+}
+
+TEST(Printing, AfterACalculationThePageGoesToAPdfFromThePrinterDialog)
+{
+    QTemporaryDir folder;
+    TForm1 form;
+    EXPECT_FALSE(control<QAction>(form, "Print1")->isEnabled());
+    trigger(form, "calculateAction");
+    ASSERT_TRUE(control<QAction>(form, "Print1")->isEnabled());
+    trigger(form, "Print1"); // Ctrl+P
+    EXPECT_TRUE(form.aircraftState().ResultsValid); // printing keeps the results
+    EXPECT_TRUE(control<QAction>(form, "Print1")->isEnabled());
+
+    const QImage& page = control<ImageView>(form, "Image_P")->bitmap();
+    ASSERT_EQ(page.size(), QSize(806, 1620));
+    EXPECT_EQ(page.pixelColor(700, 1600), QColor(Qt::white));
+    EXPECT_NE(page.pixelColor(300, 100), QColor(Qt::white)); // the top view lies in (0, 42)-(616, 354)
+    EXPECT_EQ(control<ImageView>(form, "Image4")->bitmap().size(), QSize(593, 330));
+
+    TForm3* dialog = form.printerDialog;
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->isModal());
+    EXPECT_EQ(dialog->ComboBox1->itemText(dialog->ComboBox1->count() - 1), "PDF file");
+    EXPECT_EQ(dialog->StringGrid2->horizontalHeaderItem(1)->text(), "Auflösung");
+    dialog->ComboBox1->setCurrentIndex(dialog->ComboBox1->count() - 1);
+    EXPECT_EQ(dialog->StringGrid2->item(0, 1)->text(), "600x600dpi²");
+    EXPECT_TRUE(dialog->ButtonClose->isEnabled());
+    const std::string pdf = (folder.path() + "/summary").toStdString();
+    dialog->choosePdfFile = [&] { return QString::fromStdString(pdf); };
+    dialog->ButtonCloseClick();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(bytesOf(pdf + ".pdf").substr(0, 5), "%PDF-");
+    EXPECT_EQ(pdfPages(pdf + ".pdf"), 1);
+    const std::string text = pdfText(pdf + ".pdf");
+    EXPECT_NE(text.find("AeroBalance4 V3.4"), std::string::npos) << text;
+    EXPECT_NE(text.find("Wing5:"), std::string::npos);
+}
+
+// Batch mode writes the same page without a window: its text holds the title, the file name and
+// the neutral point the JSON report gives.
+TEST(Printing, BatchModeWritesTheSummaryPdf)
+{
+    useSummaryPdfWriter();
+    QTemporaryDir folder;
+    const std::string pdf = (folder.path() + "/trainer.pdf").toStdString();
+    const std::string file = kExamples + "trainer.wk4";
+    std::ostringstream out, err;
+    ASSERT_EQ(runBatch({"--calc", file, "--json", "--pdf", pdf}, out, err), 0) << err.str();
+    const nlohmann::json report = nlohmann::json::parse(out.str());
+    EXPECT_EQ(pdfPages(pdf), 1);
+    const std::string text = pdfText(pdf);
+    char neutralPoint[32];
+    std::snprintf(neutralPoint, sizeof neutralPoint, "%.1f mm", report["neutral_point_x_mm"].get<double>());
+    for (const std::string& expected : {std::string("AeroBalance4 V3.4"), file, std::string("aerodynamic center:"),
+                                        std::string(neutralPoint)})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+
+    // A PDF that cannot be written ends with status 2 and a line naming it.
+    std::ostringstream out2, err2;
+    const std::string unwritable = (folder.path() + "/no/such/folder/x.pdf").toStdString();
+    EXPECT_EQ(runBatch({"--calc", file, "--pdf", unwritable}, out2, err2), BatchBadInput);
+    EXPECT_NE(err2.str().find("x.pdf"), std::string::npos) << err2.str();
+}
+
+} // namespace
+} // namespace ab
