@@ -35,7 +35,7 @@ int endOf(const std::vector<PageRow>& rows, const PageRow& row)
 }
 
 // A monospaced font shaped like Courier, 16 pixels high (12 points on the page's screen) or as much
-// smaller as it takes for every text to end before the next one on its row.
+// smaller as it takes for every text to end a character's room before the next one on its row.
 QFont pageFont(const std::vector<PageRow>& rows)
 {
     QFont font("Liberation Mono");
@@ -46,7 +46,8 @@ QFont pageFont(const std::vector<PageRow>& rows)
         const QFontMetrics m(font);
         bool fits = true;
         for (const PageRow& row : rows)
-            fits &= row.x + m.horizontalAdvance(QString::fromStdString(row.text).trimmed()) < endOf(rows, row) - 2;
+            fits &= row.x + m.horizontalAdvance(QString::fromStdString(row.text).trimmed()) + m.horizontalAdvance(' ') <=
+                    endOf(rows, row);
         if (fits)
             break;
     }
