@@ -59,7 +59,8 @@ void TForm2::showTexts(Language l)
         {"Label4", qs(InfoIdeaContact.in(l))},
         {"Label5", qs(InfoRealisationCredit.in(l))},
         {"Label6", qs(InfoRealisationContact.in(l))},
-        {"Label10", qs(InfoDownload.in(l))},
+        // Without a download page the line that would announce it stays empty too.
+        {"Label10", *InfoDownloadAddress ? qs(InfoDownload.in(l)) : QString()},
         {"Label11", QString::fromUtf8(InfoDownloadAddress)},
     };
     for (const auto& [name, text] : content)
