@@ -1,6 +1,9 @@
 #include "ui/main_window.h"
 
+#include <QAction>
+#include <QDialog>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -32,6 +35,22 @@ TEST(MainWindow, FontsRenderText)
         for (int x = 0; x < image.width(); ++x)
             dark += qGray(image.pixel(x, y)) < 128;
     EXPECT_GT(dark, 10);
+}
+
+TEST(MainWindow, InfoDialogSpeaksTheLanguageAndLeavesTheWindowUsable)
+{
+    TForm1 form;
+    form.findChild<QAction*>("german1")->trigger();
+    form.findChild<QAction*>("Info1")->trigger();
+    auto* info = form.findChild<QDialog*>("Form2");
+    ASSERT_NE(info, nullptr);
+    EXPECT_TRUE(info->isVisible());
+    EXPECT_FALSE(info->isModal());
+    EXPECT_EQ(info->findChild<QLabel*>("Label1")->text(), "   AeroBalance berechnet den Neutralpunkt eines   ");
+    EXPECT_TRUE(info->findChild<QLabel*>("Label11")->text().isEmpty()); // no address that does not exist
+    form.findChild<QAction*>("english1")->trigger();
+    form.findChild<QAction*>("Info1")->trigger();
+    EXPECT_EQ(info->findChild<QLabel*>("Label2")->text(), "of an aircraft and suggests a suitable");
 }
 
 } // namespace
