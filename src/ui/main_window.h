@@ -3,10 +3,12 @@
 // (Aircraft); every field change writes its text into the texts and runs the core's evaluation,
 // and the labels show what the core returns.
 //
-// Handlers by file: building the controls (window_build.cpp, aircraft_tab.cpp, wing_tabs.cpp),
-// evaluation on field changes (evaluation.cpp), configuration editing (configuration_commands.cpp),
-// languages (language_switch.cpp), layout (form_resize.cpp), the calculation (calculation_command.cpp),
-// wing copies (wing_copy_commands.cpp) and the drawings (views.cpp).
+// Handlers by file: building the controls and the start (window_build.cpp, aircraft_tab.cpp,
+// wing_tabs.cpp), evaluation on field changes (evaluation.cpp), configuration editing
+// (configuration_commands.cpp), languages (language_switch.cpp), layout (form_resize.cpp), the
+// calculation (calculation_command.cpp), the stability controls (stability_controls.cpp), the mouse
+// (mouse_handling.cpp), files, settings and closing (file_commands.cpp), wing copies
+// (wing_copy_commands.cpp), printing (print_command.cpp) and the drawings (views.cpp).
 #pragma once
 
 #include "lang/language.h"
