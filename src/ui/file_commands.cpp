@@ -135,6 +135,7 @@ void TForm1::Load2()
     if (reading.extras.comment)
         Memo2->setPlainText(qs(*reading.extras.comment));
     Lab_FName->setText(qs(CurrentFileName));
+    hasFileName = true;
     setWindowModified(false);
 }
 
@@ -142,7 +143,9 @@ void TForm1::Save1Click(QObject* sender)
 {
     aircraft.ActiveWingCount = aircraft.WingCount;
     std::string target;
-    if (sender == SpeedButton2 || sender == Save2) {
+    // "Save" of an aircraft that has no file yet (the start's "Unknown.wk4") asks for a name as
+    // "Save as" does, instead of writing a file the user never chose.
+    if (sender == SpeedButton2 || sender == Save2 || !hasFileName) {
         const QString chosen = askSaveFileName();
         if (chosen.isEmpty()) {
             CurrentFileName = applyExtensionRule(CurrentFileName);
@@ -159,6 +162,7 @@ void TForm1::Save1Click(QObject* sender)
         return;
     }
     CurrentFileName = target;
+    hasFileName = true;
     SpeedButton3->setEnabled(true);
     Save3->setEnabled(true);
     Lab_FName->setText(qs(CurrentFileName));

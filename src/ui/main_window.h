@@ -236,6 +236,7 @@ private:
     bool CopyAvailable = false;
     PerWing<bool> CopySourceFlags{}; // flag 1 is CopyAvailable itself; 2..5: copied on that wing's tab
     std::string CurrentFileName = "Unknown.wk4";
+    bool hasFileName = false; // the aircraft was opened from or saved to CurrentFileName
     int ExchangePair = 1;
     ViewState views;
     ThreeDView threeD; // the point tables of the three-dimensional view, kept between drawings

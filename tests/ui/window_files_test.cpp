@@ -154,7 +154,12 @@ TEST_F(WindowFiles, UnsavedChangesAreOfferedForSavingBeforeTheyAreLost)
 
     form.askToSaveChanges = [] { return TForm1::SaveAnswer::Save; };
     form.chooseFileToSave = [this] { return QString::fromStdString(path("kept.wk4")); };
+    // A copy taken enables "Save", but an aircraft without a file still asks for its name.
+    trigger(form, "wing11");
+    control<QPushButton>(form, "Button_C1")->click();
+    ASSERT_TRUE(control<QAction>(form, "Save3")->isEnabled());
     EXPECT_TRUE(form.close());
+    EXPECT_FALSE(QFile::exists("Unknown.wk4"));
     EXPECT_NE(bytesOf(path("kept.wk4")).find("<chord>300</chord>"), std::string::npos);
     // Closing wrote the settings for the next start.
     EXPECT_EQ(bytesOf(path("Default.pa4")).substr(0, 3), "e\r\n");
