@@ -64,6 +64,7 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
 
     // The top view as the stability display leaves it: reference wing and lattice when the
     // calculation's distributions are in memory, the wings, the texts and marks.
+    const TopViewLayout layout = topViewLayout(ac, ac.WingCount, kTopViewSize.width(), kTopViewSize.height());
     page.topView = QImage(kTopViewSize, QImage::Format_RGB32);
     CanvasState topState;
     {
@@ -71,7 +72,6 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
         c.setBrush(clInfoBk);
         c.setPen(clGray);
         c.rectangle(0, 0, c.width(), c.height());
-        const TopViewLayout layout = topViewLayout(ac, ac.WingCount, c.width(), c.height());
         if (ac.ResultsValid && ac.SolverDataValid) {
             drawReferenceOutline(c, scene.solver, layout);
             drawLattice(c, ac, scene.solver, layout,
@@ -92,8 +92,7 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
         clearThreeDView(c);
         ThreeDView view;
         ThreeDInput input = scene.threeD;
-        input.view3DScale = view3DScale(scene.view3DPosition, topViewLayout(ac, ac.WingCount, kTopViewSize.width(),
-                                                                               kTopViewSize.height()).scale);
+        input.view3DScale = view3DScale(scene.view3DPosition, layout.scale);
         drawThreeDView(c, ac, ac.WingCount, scene.solver, view, input);
     }
 

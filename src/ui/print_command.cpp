@@ -1,5 +1,7 @@
 // "Print": the summary page composed from the calculated aircraft into the hidden page image, with
 // the two views at print size in their hidden copies, then the printer dialog beside the window.
+// The views are drawn at print size off the screen, so the window's own images keep their size and
+// need no second layout afterwards.
 #include "ui/main_window.h"
 
 #include "print/printer_dialog.h"
@@ -15,6 +17,8 @@ void TForm1::Button6Click(QObject* sender)
 {
     if (!aircraft.ResultsValid)
         return;
+    // The pass brings the leading-edge tables the page prints up to date without touching the
+    // results; the stability display then puts back what the pass cleared from the top view.
     aircraft.KeepResults = true;
     Calc(sender);
     aircraft.KeepResults = false;
@@ -35,7 +39,6 @@ void TForm1::Button6Click(QObject* sender)
     printerDialog->show();
     printerDialog->raise();
     printerDialog->activateWindow();
-    FormResize();
 }
 
 } // namespace ab

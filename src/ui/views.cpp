@@ -74,11 +74,12 @@ void TForm1::STABIL(QObject* sender)
     // A file just opened brings the figures but neither lattice nor reference wing.
     const bool drawSolverData = sender != SpeedButton1 && sender != Open2 && aircraft.SolverDataValid;
     if (drawSolverData) {
-        Canvas c = Image2->canvas();
-        drawReferenceOutline(c, solver, topViewLayout());
-    }
-    if (drawSolverData)
+        {
+            Canvas c = Image2->canvas();
+            drawReferenceOutline(c, solver, topViewLayout());
+        }
         DrawGrid();
+    }
     d_1d(sender);
     figures = stabilityFigures(aircraft, parseLenientReal(Edit_Mstab->text().toStdString()));
     {

@@ -19,8 +19,6 @@
 namespace ab {
 namespace {
 
-const std::string kExamples = AEROBALANCE_SOURCE_DIR "/examples/";
-
 std::string bytesOf(const std::string& file)
 {
     std::ifstream in(file, std::ios::binary);

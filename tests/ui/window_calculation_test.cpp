@@ -1,5 +1,4 @@
 #include "../solver/solver_test_support.h"
-#include "files/open_aircraft.h"
 #include "ui/image_view.h"
 #include "window_test_support.h"
 
@@ -28,12 +27,9 @@ QColor pixel(const TForm1& form, const char* image, int x, int y)
 // calculation of the same texts gives (and batch mode prints).
 TEST(WindowCalculation, ExamplesShowTheFiguresOfTheCoreCalculation)
 {
-    for (const char* name : {"default.wk4", "trainer.wk4", "canard.wk4", "flying_wing.wk4", "glider.wk4", "biplane.da4"}) {
+    for (const char* name : kExampleNames) {
         SCOPED_TRACE(name);
-        Aircraft ac;
-        AircraftTexts texts = defaultAircraftTexts();
-        recalculate(ac, texts);
-        ASSERT_TRUE(openAircraftFile(std::string(AEROBALANCE_SOURCE_DIR "/examples/") + name, ac, texts, Language::English).ok());
+        auto [ac, texts] = openedByCore(name);
         TForm1 form;
         typeAircraft(form, texts);
         trigger(form, "calculateAction");
@@ -48,12 +44,7 @@ TEST(WindowCalculation, ExamplesShowTheFiguresOfTheCoreCalculation)
             EXPECT_EQ(textOf(form, "Label_ynp" + n), wingResultLabels(ac, w).liftCentre) << w;
         }
         EXPECT_EQ(control(form, "Memo1")->isHidden(), !run.memoVisible);
-        // The neutral point mark stands in red on the centre line of the top view.
-        const TForm1& f = form;
-        const ViewState& v = f.viewState();
-        const int row = static_cast<int>(std::nearbyint(ac.NeutralPointX * v.ViewScale + v.ViewOffsetY));
-        const int column = static_cast<int>(std::nearbyint(control<ImageView>(form, "Image2")->bitmap().width() / 2.0));
-        EXPECT_EQ(pixel(form, "Image2", column + 3, row), QColor(Qt::red));
+        EXPECT_EQ(neutralPointMarkColour(form), QColor(Qt::red));
     }
 }
 

@@ -1,6 +1,9 @@
 // Finding the window's controls by object name in the window tests.
 #pragma once
 
+#include "files/open_aircraft.h"
+#include "model/recalculation.h"
+#include "ui/image_view.h"
 #include "ui/main_window.h"
 
 #include <QAction>
@@ -58,6 +61,37 @@ inline void typeAircraft(TForm1& form, const AircraftTexts& texts)
         for (int r = 0; r < RoleCount; ++r)
             type(form, std::string(fieldName(w, static_cast<Role>(r))), texts.wing[w].field[r]);
     }
+}
+
+} // namespace ab
+
+namespace ab {
+
+inline const std::string kExamples = AEROBALANCE_SOURCE_DIR "/examples/";
+inline constexpr const char* kExampleNames[] = {"default.wk4", "trainer.wk4", "canard.wk4",
+                                                "flying_wing.wk4", "glider.wk4", "biplane.da4"};
+
+// An example as the core opens it over the start aircraft, as batch mode does.
+struct CoreOpened {
+    Aircraft aircraft;
+    AircraftTexts texts = defaultAircraftTexts();
+};
+inline CoreOpened openedByCore(const std::string& name)
+{
+    CoreOpened o;
+    recalculate(o.aircraft, o.texts);
+    EXPECT_TRUE(openAircraftFile(kExamples + name, o.aircraft, o.texts, Language::English).ok()) << name;
+    return o;
+}
+
+// The top view's colour just right of the centre line at the neutral point's row, where the core
+// places its red mark.
+inline QColor neutralPointMarkColour(const TForm1& form)
+{
+    const ViewState& v = form.viewState();
+    const QImage& top = control<ImageView>(form, "Image2")->bitmap();
+    const StabilityMarks m = stabilityMarks(form.aircraftState(), {}, v.ViewScale, v.ViewOffsetY, top.width());
+    return top.pixelColor(m.centreColumn + 3, m.neutralRow);
 }
 
 } // namespace ab
