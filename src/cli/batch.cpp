@@ -41,6 +41,18 @@ int finished(std::ostream& out, std::ostream& err, int status)
                            (error != 0 ? ": " + std::generic_category().message(error) : std::string()));
 }
 
+// The first output (--save, then --pdf) that is refused before anything is written: a folder, a
+// device, a FIFO or a read-only file. Checked before the calculation, so a run that cannot end in
+// success writes nothing at all; the save itself checks again.
+std::string refusedOutput(const BatchOptions& o)
+{
+    for (const std::string& file : {o.saveAs.empty() ? o.saveAs : applyExtensionRule(o.saveAs), o.pdf})
+        if (!file.empty())
+            if (const WriteOutcome problem = saveTargetProblem(file); !problem.ok)
+                return saveFailureMessage(o.language, file, problem);
+    return {};
+}
+
 int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
 {
     const Language l = o.language;
@@ -55,6 +67,8 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         return refuse(err, fileMessage(l, texts::FileCannotOpen, o.file, {.reason = std::generic_category().message(ENOENT)}));
     if (!opened.ok())
         return refuse(err, opened.message);
+    if (const std::string refused = refusedOutput(o); !refused.empty())
+        return refuse(err, refused);
 
     SolverData solver;
     const CalculationRun run = calculate(aircraft, texts, solver, l);

@@ -32,13 +32,15 @@ std::string readProblemMessage(Language language, const std::string& file, const
     case ReadProblem::ReadError: return fileMessage(language, texts::FileReadError, file, {.reason = content.reason});
     case ReadProblem::TooLarge: return fileMessage(language, texts::FileTooLarge, file);
     case ReadProblem::NotText: return fileMessage(language, texts::FileNotText, file, {.line = std::to_string(content.problemLine)});
+    case ReadProblem::NotRegular: return fileMessage(language, texts::FileNotRegular, file);
     }
     return {};
 }
 
 std::string saveFailureMessage(Language language, const std::string& file, const WriteOutcome& outcome)
 {
-    return fileMessage(language, texts::FileCannotSave, file, {.reason = outcome.reason});
+    const std::string reason(outcome.notRegular ? texts::NotRegularReason.in(language) : outcome.reason);
+    return fileMessage(language, texts::FileCannotSave, file, {.reason = reason});
 }
 
 } // namespace ab

@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <climits>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #define AB_POSIX_FILES 1
@@ -18,50 +21,43 @@
 namespace ab {
 namespace {
 
+namespace fs = std::filesystem;
+
+constexpr const char* NotRegularReason = "not a regular file";
+
 std::string systemReason(int error) { return std::generic_category().message(error); }
 
-} // namespace
-
-TextFileContent readTextFile(const std::string& path)
+WriteOutcome failure(int error)
 {
-    TextFileContent out;
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        out.problem = ReadProblem::CannotOpen;
-        out.reason = systemReason(EISDIR);
-        return out;
-    }
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        out.problem = ReadProblem::CannotOpen;
-        out.reason = systemReason(errno);
-        return out;
-    }
-    // Read in chunks up to one byte past the limit, so a huge file costs no more than the limit.
-    char chunk[1 << 16];
-    while (out.bytes.size() <= MaxTextFileBytes) {
-        const std::size_t want = std::min(sizeof chunk, MaxTextFileBytes + 1 - out.bytes.size());
-        const std::size_t got = std::fread(chunk, 1, want, f);
-        out.bytes.append(chunk, got);
-        if (got < want)
-            break;
-    }
-    if (std::ferror(f)) {
-        const int error = errno;
-        out.problem = ReadProblem::ReadError;
-        out.reason = systemReason(error ? error : EIO);
-    } else if (out.bytes.size() > MaxTextFileBytes) {
+    return {.ok = false, .notRegular = false, .reason = systemReason(error)};
+}
+
+WriteOutcome notRegularFailure() { return {.ok = false, .notRegular = true, .reason = NotRegularReason}; }
+
+// Refuses what was read when it is too large or not text; the bytes go with a refusal.
+void checkText(TextFileContent& out)
+{
+    if (out.bytes.size() > MaxTextFileBytes) {
         out.problem = ReadProblem::TooLarge;
     } else if (const std::size_t nul = out.bytes.find('\0'); nul != std::string::npos) {
         out.problem = ReadProblem::NotText;
         out.problemLine = 1 + static_cast<std::size_t>(std::count(out.bytes.begin(), out.bytes.begin() +
                                                                    static_cast<std::ptrdiff_t>(nul), '\n'));
     }
-    std::fclose(f);
-    if (!out.ok())
-        out.bytes.clear();
-    return out;
 }
+
+// A save through a symbolic link replaces the file the link leads to; the link stays a link.
+fs::path saveTarget(const std::string& path)
+{
+    std::error_code ec;
+    fs::path target(path);
+    if (fs::is_symlink(target, ec))
+        if (fs::path real = fs::weakly_canonical(target, ec); !ec)
+            target = real;
+    return target;
+}
+
+} // namespace
 
 std::string_view LineReader::next()
 {
@@ -83,6 +79,59 @@ std::string_view LineReader::next()
 
 namespace {
 
+// Opens path for reading only when it is a regular file. The open does not wait (a FIFO without a
+// writer would block for ever), and the type is taken from the opened descriptor, so nothing can be
+// swapped in between the check and the read. Returns the descriptor, or -1 with the problem set.
+int openRegularFile(const std::string& path, TextFileContent& out)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        // A socket, for one, does not open at all ("No such device or address"): say what it is.
+        struct stat st {};
+        const bool special = ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+        out.problem = special ? ReadProblem::NotRegular : ReadProblem::CannotOpen;
+        out.reason = special ? NotRegularReason : systemReason(error);
+        return -1;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        out.problem = ReadProblem::ReadError;
+        out.reason = systemReason(errno);
+    } else if (S_ISDIR(st.st_mode)) {
+        out.problem = ReadProblem::CannotOpen;
+        out.reason = systemReason(EISDIR);
+    } else if (!S_ISREG(st.st_mode)) {
+        out.problem = ReadProblem::NotRegular;
+        out.reason = NotRegularReason;
+    } else if (const int flags = ::fcntl(fd, F_GETFL); flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0) {
+        out.problem = ReadProblem::ReadError;
+        out.reason = systemReason(errno);
+    }
+    if (out.ok())
+        return fd;
+    ::close(fd);
+    return -1;
+}
+
+// Reads up to one byte past the limit, so a huge file costs no more than the limit.
+int readBounded(int fd, std::string& bytes)
+{
+    char chunk[1 << 16];
+    while (bytes.size() <= MaxTextFileBytes) {
+        const std::size_t want = std::min(sizeof chunk, MaxTextFileBytes + 1 - bytes.size());
+        const ssize_t got = ::read(fd, chunk, want);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return errno;
+        if (got == 0)
+            break;
+        bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+    return 0;
+}
+
 // Writes all bytes, continuing after short writes and interruptions.
 bool writeAll(int fd, std::string_view bytes)
 {
@@ -98,54 +147,183 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-} // namespace
-
-WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes)
+// The process id in the name of a temporary file of a save of the file whose name starts with
+// `base`: exactly "." + base + "." + PID + "-" + N + ".tmp", digits only.
+std::optional<pid_t> temporaryFileOwner(std::string_view name, const std::string& base)
 {
-    namespace fs = std::filesystem;
-    static std::atomic<unsigned> counter{0};
-    WriteOutcome out;
-    std::error_code ec;
-    // A file reached through a symbolic link is replaced where it lies; the link stays a link.
-    fs::path target(path);
-    if (fs::is_symlink(target, ec))
-        if (fs::path real = fs::weakly_canonical(target, ec); !ec)
-            target = real;
-    if (fs::is_directory(target, ec)) {
-        out.ok = false;
-        out.reason = systemReason(EISDIR);
-        return out;
-    }
-    // A file that may not be written, or that carries no write permission at all (marked read-only,
-    // which even the superuser is not to replace unasked), keeps its contents: writing it in place
-    // would fail the same way.
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
-        out.ok = false;
-        out.reason = systemReason(EACCES);
-        return out;
-    }
+    const std::string prefix = "." + base + ".";
+    constexpr std::string_view suffix = ".tmp";
+    if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) || !name.ends_with(suffix))
+        return std::nullopt;
+    const std::string_view middle = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    const std::size_t dash = middle.find('-');
+    if (dash == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view pid = middle.substr(0, dash), counter = middle.substr(dash + 1);
+    const auto digitsOnly = [](std::string_view s) {
+        return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digitsOnly(pid) || !digitsOnly(counter))
+        return std::nullopt;
+    long value = 0;
+    const auto [end, ec] = std::from_chars(pid.data(), pid.data() + pid.size(), value);
+    if (ec != std::errc() || end != pid.data() + pid.size() || value <= 0 || value > INT_MAX)
+        return std::nullopt;
+    return static_cast<pid_t>(value);
+}
 
-    // The temporary file lies in the target's folder, so the rename stays on one file system.
-    const fs::path folder = target.parent_path();
-    // Only the start of a long name goes into the temporary one, so that a name as long as the
-    // folder allows can still be saved.
-    const std::string base = target.filename().string().substr(0, 100);
-    std::string temp;
+// Removes the temporary files that saves of the same file left when their process was killed
+// midway. A file whose process still runs (or may run: one we may not signal) may be a save in
+// progress and stays, as do this process's own, which another thread may be writing.
+void removeLeftovers(const fs::path& folder, const std::string& base)
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::optional<pid_t> owner = temporaryFileOwner(it->path().filename().native(), base);
+        if (!owner || *owner == ::getpid())
+            continue;
+        if (::kill(*owner, 0) == -1 && errno == ESRCH) {
+            std::error_code typeError;
+            if (it->symlink_status(typeError).type() == fs::file_type::regular)
+                (void)::unlink(it->path().c_str());
+        }
+    }
+}
+
+// Creates a new hidden temporary file beside the target; -1 with errno set when none can be made.
+int createTemporary(const fs::path& folder, const std::string& base, std::string& temp)
+{
+    static std::atomic<unsigned> counter{0};
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        const std::string name = "." + base + "." + std::to_string(::getpid()) + "-" +
-                                 std::to_string(counter++) + ".tmp";
+        const std::string name =
+            "." + base + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
         temp = (folder / name).string();
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             break;
     }
-    if (fd < 0) {
-        out.ok = false;
-        out.reason = systemReason(errno);
+    return fd;
+}
+
+// Rewrites an existing file in place, for a folder that takes no temporary file beside it. A
+// failure midway can leave the file short, which is why this is only the way out when the
+// temporary file cannot be made at all.
+WriteOutcome writeInPlace(const fs::path& target, std::string_view bytes)
+{
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return failure(errno);
+    // The file opened must still be the regular file that was checked before.
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return failure(error);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return notRegularFailure();
+    }
+    int error = 0;
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0 || ::ftruncate(fd, 0) != 0 ||
+        !writeAll(fd, bytes) || ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return error == 0 ? WriteOutcome{} : failure(error);
+}
+
+// What saveTargetProblem says of the resolved target; `old` is its status when it exists.
+WriteOutcome targetProblem(const fs::path& target, bool& exists, struct stat& old)
+{
+    exists = ::stat(target.c_str(), &old) == 0;
+    if (!exists)
+        return errno == ENOENT ? WriteOutcome{} : failure(errno); // e.g. a loop of symbolic links
+    if (S_ISDIR(old.st_mode))
+        return failure(EISDIR);
+    if (!S_ISREG(old.st_mode))
+        return notRegularFailure();
+    // A file that may not be written, or that carries no write permission at all (marked read-only,
+    // which even the superuser is not to replace unasked), keeps its contents.
+    if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+        return failure(EACCES);
+    return {};
+}
+
+// Makes a rename in the folder durable.
+void syncFolder(const fs::path& folder)
+{
+    const std::string folderName = folder.empty() ? std::string(".") : folder.string();
+    const int dir = ::open(folderName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        (void)::fsync(dir);
+        ::close(dir);
+    }
+}
+
+} // namespace
+
+TextFileContent readTextFile(const std::string& path)
+{
+    TextFileContent out;
+    const int fd = openRegularFile(path, out);
+    if (fd < 0)
         return out;
+    if (const int error = readBounded(fd, out.bytes); error != 0) {
+        out.problem = ReadProblem::ReadError;
+        out.reason = systemReason(error);
+    } else {
+        checkText(out);
+    }
+    ::close(fd);
+    if (!out.ok())
+        out.bytes.clear();
+    return out;
+}
+
+bool canReadRegularFile(const std::string& path)
+{
+    TextFileContent probe;
+    const int fd = openRegularFile(path, probe);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
+WriteOutcome saveTargetProblem(const std::string& path)
+{
+    bool exists = false;
+    struct stat old {};
+    return targetProblem(saveTarget(path), exists, old);
+}
+
+WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes)
+{
+    const fs::path target = saveTarget(path);
+    bool exists = false;
+    struct stat old {};
+    if (WriteOutcome refused = targetProblem(target, exists, old); !refused.ok)
+        return refused;
+
+    // The temporary file lies in the target's folder, so the rename stays on one file system. Only
+    // the start of a long name goes into the temporary one, so that a name as long as the folder
+    // allows can still be saved.
+    const fs::path folder = target.parent_path();
+    const std::string base = target.filename().string().substr(0, 100);
+    removeLeftovers(folder, base);
+    std::string temp;
+    const int fd = createTemporary(folder, base, temp);
+    if (fd < 0) {
+        const int error = errno;
+        // A folder the user may not write can still hold a file the user may write. Only a refused
+        // permission leads there: on a full disk the rewrite would fail too and lose the old file.
+        if (exists && (error == EACCES || error == EPERM))
+            return writeInPlace(target, bytes);
+        return failure(error);
     }
 
     // A file that already exists keeps its permissions.
@@ -161,33 +339,87 @@ WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes
         error = errno;
     if (error != 0) {
         ::unlink(temp.c_str());
-        out.ok = false;
-        out.reason = systemReason(error);
-        return out;
+        return failure(error);
     }
-    // Make the rename itself durable.
-    const std::string folderName = folder.empty() ? std::string(".") : folder.string();
-    const int dir = ::open(folderName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        (void)::fsync(dir);
-        ::close(dir);
-    }
-    return out;
+    syncFolder(folder);
+    return {};
 }
 
 #else
 
-WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes)
+TextFileContent readTextFile(const std::string& path)
 {
-    namespace fs = std::filesystem;
-    WriteOutcome out;
-    const std::string temp = path + ".tmp";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    TextFileContent out;
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) {
+        out.problem = ReadProblem::CannotOpen;
+        out.reason = systemReason(EISDIR);
+        return out;
+    }
+    if (fs::exists(path, ec) && !fs::is_regular_file(path, ec)) {
+        out.problem = ReadProblem::NotRegular;
+        out.reason = NotRegularReason;
+        return out;
+    }
+    std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {
-        out.ok = false;
+        out.problem = ReadProblem::CannotOpen;
         out.reason = systemReason(errno);
         return out;
     }
+    char chunk[1 << 16];
+    while (out.bytes.size() <= MaxTextFileBytes) {
+        const std::size_t want = std::min(sizeof chunk, MaxTextFileBytes + 1 - out.bytes.size());
+        const std::size_t got = std::fread(chunk, 1, want, f);
+        out.bytes.append(chunk, got);
+        if (got < want)
+            break;
+    }
+    if (std::ferror(f)) {
+        out.problem = ReadProblem::ReadError;
+        out.reason = systemReason(errno ? errno : EIO);
+    } else {
+        checkText(out);
+    }
+    std::fclose(f);
+    if (!out.ok())
+        out.bytes.clear();
+    return out;
+}
+
+bool canReadRegularFile(const std::string& path)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec))
+        return false;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return false;
+    std::fclose(f);
+    return true;
+}
+
+WriteOutcome saveTargetProblem(const std::string& path)
+{
+    std::error_code ec;
+    const fs::path target = saveTarget(path);
+    if (!fs::exists(target, ec))
+        return {};
+    if (fs::is_directory(target, ec))
+        return failure(EISDIR);
+    if (!fs::is_regular_file(target, ec))
+        return notRegularFailure();
+    return {};
+}
+
+WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes)
+{
+    if (WriteOutcome refused = saveTargetProblem(path); !refused.ok)
+        return refused;
+    const std::string temp = path + ".tmp";
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f)
+        return failure(errno);
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     int error = written ? 0 : errno;
     if (std::fclose(f) != 0 && error == 0)
@@ -197,18 +429,14 @@ WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes
     std::error_code ec;
     if (error == 0) {
         fs::rename(temp, path, ec);
-        if (ec) {
-            out.ok = false;
-            out.reason = ec.message();
-            fs::remove(temp, ec);
-            return out;
-        }
-        return out;
+        if (!ec)
+            return {};
+        const std::string reason = ec.message();
+        fs::remove(temp, ec);
+        return {.ok = false, .notRegular = false, .reason = reason};
     }
     fs::remove(temp, ec);
-    out.ok = false;
-    out.reason = systemReason(error);
-    return out;
+    return failure(error);
 }
 
 #endif

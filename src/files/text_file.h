@@ -1,6 +1,6 @@
 // Reading and writing the program's small text files as byte streams: a bounded whole-file read that
-// refuses what is not text, a line cursor over CR LF lines, and a save that never leaves a
-// half-written file behind.
+// refuses what is not a plain text file, a line cursor over CR LF lines, and a save that never leaves
+// a half-written file behind and never replaces a device, a FIFO or anything else that is not a file.
 #pragma once
 
 #include <cstddef>
@@ -18,6 +18,7 @@ enum class ReadProblem {
     ReadError,  // the system reported an error after the file was opened
     TooLarge,   // more than MaxTextFileBytes
     NotText,    // holds a NUL byte
+    NotRegular, // a FIFO, a device or a socket: refused unread, without waiting for a writer
 };
 
 struct TextFileContent {
@@ -28,8 +29,12 @@ struct TextFileContent {
     bool ok() const { return problem == ReadProblem::None; }
 };
 
-// Reads the whole file, at most MaxTextFileBytes, and checks that it is text.
+// Reads the whole file, at most MaxTextFileBytes, and checks that it is text. Returns at once for
+// anything that is not a regular file.
 TextFileContent readTextFile(const std::string& path);
+
+// True when path is a regular file that may be opened for reading; never waits on a FIFO.
+bool canReadRegularFile(const std::string& path);
 
 // Hands out the lines of a text one at a time. A line ends at CR LF, LF or a lone CR; the end of
 // the text after a line end does not start another line, but an empty text reads as one empty line
@@ -49,12 +54,20 @@ private:
 // The outcome of a save; on failure the system's reason, for a message that names the file.
 struct WriteOutcome {
     bool ok = true;
-    std::string reason; // the system's reason, e.g. "No space left on device"
+    bool notRegular = false; // something other than a regular file stands at the path
+    std::string reason;      // the system's reason, e.g. "No space left on device"
 };
 
+// Whether a save to path is refused before anything is written: a folder, something that is not a
+// regular file (a device, a FIFO), or a file that may not be written. ok when it may be tried.
+WriteOutcome saveTargetProblem(const std::string& path);
+
 // Writes bytes to a temporary file beside `path`, flushes it to the disk and renames it over `path`.
-// On any failure the temporary file is removed and whatever stood at `path` before is untouched; a
-// file at `path` that may not be written, or has no write permission at all, is refused.
+// On any failure the temporary file is removed and whatever stood at `path` before is untouched; what
+// saveTargetProblem refuses is left alone. A symbolic link is saved through: its file is replaced and
+// the link kept. Where the folder takes no new file but the file itself may be written, the file is
+// rewritten in place instead. Temporary files of earlier saves of the same file whose process has
+// died are removed.
 WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes);
 
 } // namespace ab

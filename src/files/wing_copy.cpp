@@ -4,8 +4,6 @@
 #include "model/numbers.h"
 #include "model/planform.h"
 
-#include <cstdio>
-#include <filesystem>
 
 namespace ab {
 
@@ -68,15 +66,9 @@ WingCopyReading readWingCopy(const std::string& fileName, Language language)
 
 bool copyAvailable(const std::string& fileName)
 {
-    // A folder opens for reading on some systems but holds no copy.
-    std::error_code ec;
-    if (std::filesystem::is_directory(fileName, ec))
-        return false;
-    std::FILE* f = std::fopen(fileName.c_str(), "rb");
-    if (!f)
-        return false;
-    std::fclose(f);
-    return true;
+    // Only a regular file holds a copy; a folder or a FIFO lying under the name does not, and a FIFO
+    // must not hold up the window while it is looked at.
+    return canReadRegularFile(fileName);
 }
 
 WingInsertion insertionOf(const WingCopyReading& copy, int w)

@@ -39,7 +39,8 @@ struct WingCopyReading {
 };
 WingCopyReading readWingCopy(const std::string& fileName, Language language);
 
-// True when a copy file can be opened for reading, which makes the insert buttons available.
+// True when a copy file is a regular file that can be opened for reading, which makes the insert
+// buttons available.
 bool copyAvailable(const std::string& fileName);
 
 // What inserting a copy into wing w changes: the trapezoid count (when it is 1..4) and the fourteen

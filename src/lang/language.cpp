@@ -99,6 +99,10 @@ const Text3 FileTooLarge{"\"{file}\" was not read: it is larger than 16 MiB.",
 const Text3 FileNotText{"\"{file}\" was not read: it is not a text file (line {line} holds a NUL byte).",
                         "\"{file}\" wurde nicht gelesen: keine Textdatei (Zeile {line} enthält ein NUL-Byte).",
                         "\"{file}\" no se leyó: no es un archivo de texto (la línea {line} contiene un byte NUL)."};
+const Text3 FileNotRegular{"\"{file}\" was not read: it is not a regular file.",
+                           "\"{file}\" wurde nicht gelesen: keine reguläre Datei.",
+                           "\"{file}\" no se leyó: no es un archivo regular."};
+const Text3 NotRegularReason{"not a regular file", "keine reguläre Datei", "no es un archivo regular"};
 const Text3 FileNoWingCount{"\"{file}\" was not loaded: it does not give the number of wings.",
                             "\"{file}\" wurde nicht geladen: die Anzahl der Flügel fehlt.",
                             "\"{file}\" no se cargó: falta el número de alas."};

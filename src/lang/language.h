@@ -66,6 +66,8 @@ extern const Text3 FileCannotOpen;   // "Cannot open \"{file}\": {reason}."
 extern const Text3 FileReadError;    // "Cannot read \"{file}\": {reason}."
 extern const Text3 FileTooLarge;     // the file is larger than 16 MiB
 extern const Text3 FileNotText;      // the file holds a NUL byte
+extern const Text3 FileNotRegular;   // a FIFO, device or socket where a file was expected
+extern const Text3 NotRegularReason; // "{reason}" of a save refused onto a FIFO, device or socket
 extern const Text3 FileNoWingCount;  // an aircraft file without the number of wings
 extern const Text3 FileBadWingCount; // an aircraft file with a number of wings outside 1..5
 extern const Text3 FileCannotSave;   // "Cannot save \"{file}\": {reason}. ..."

@@ -12,6 +12,9 @@
 #include <set>
 #include <sstream>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace ab {
 namespace {
 
@@ -279,6 +282,39 @@ TEST(BatchMode, SaveWritesTheResultsUnderTheTaggedName)
     EXPECT_EQ(failed.status, BatchBadInput);
     EXPECT_NE(failed.err.find(nowhere), std::string::npos);
     EXPECT_TRUE(failed.out.empty());
+}
+
+TEST(BatchMode, RefusesAFifoAsInputOrOutputAndWritesNothing)
+{
+    test::TempFolder folder;
+    const std::string fifo = folder.file("pipe.wk4"), pdfFifo = folder.file("pipe.pdf");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    ASSERT_EQ(::mkfifo(pdfFifo.c_str(), 0666), 0);
+    const std::string trainer = Examples + "trainer.wk4", saved = folder.file("saved.wk4");
+    const struct {
+        std::vector<std::string> args;
+        std::string named;
+    } cases[] = {
+        {{"--calc", fifo}, fifo},
+        {{"--calc", trainer, "--save", fifo}, fifo},
+        {{"--calc", trainer, "--save", folder.file("pipe")}, fifo}, // ".wk4" is added, then refused
+        {{"--calc", trainer, "--pdf", pdfFifo}, pdfFifo},
+        {{"--calc", trainer, "--save", saved, "--pdf", pdfFifo}, pdfFifo},
+    };
+    ::alarm(10); // a read that waits on the FIFO ends the test program instead of hanging it
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.args));
+        const BatchRun r = batch(c.args);
+        EXPECT_EQ(r.status, BatchBadInput);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_EQ(lineCount(r.err), 1) << r.err;
+        EXPECT_NE(r.err.find("\"" + c.named + "\""), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
+    }
+    ::alarm(0);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_TRUE(std::filesystem::is_fifo(pdfFifo));
+    EXPECT_FALSE(std::filesystem::exists(saved)); // a run that cannot succeed saves nothing
 }
 
 // Every number of a JSON report, at any depth, is finite.

@@ -1,9 +1,23 @@
+#include "files/aircraft_reader.h"
+#include "files/aircraft_writer.h"
+#include "files/file_messages.h"
+#include "files/settings_file.h"
 #include "files/text_file.h"
+#include "files/wing_copy.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
+
+#include <grp.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
 
 namespace ab {
 namespace {
@@ -100,6 +114,188 @@ TEST(AtomicSave, LeavesTheOldFileWhenTheSaveFails)
     for (const auto& e : std::filesystem::directory_iterator(folder.path()))
         files += e.is_regular_file();
     EXPECT_EQ(files, 1);
+}
+
+// Something that is not a regular file, made at a path; make is false where the system does not let
+// the test make it (a device node needs the privilege to create one).
+struct SpecialNode {
+    std::string kind;
+    std::function<bool(const std::string&)> make;
+};
+
+std::vector<SpecialNode> specialNodes()
+{
+    return {
+        {"fifo", [](const std::string& p) { return ::mkfifo(p.c_str(), 0666) == 0; }},
+        {"socket",
+         [](const std::string& p) {
+             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+             sockaddr_un address{};
+             address.sun_family = AF_UNIX;
+             p.copy(address.sun_path, sizeof address.sun_path - 1);
+             const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+             ::close(fd);
+             return bound;
+         }},
+        // A null device of the test's own, the kind of file a save as root must never replace.
+        {"device", [](const std::string& p) { return ::mknod(p.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0; }},
+    };
+}
+
+// A read that waits on a FIFO ends the test program by the alarm instead of hanging it.
+struct HangGuard {
+    HangGuard() { ::alarm(10); }
+    ~HangGuard() { ::alarm(0); }
+};
+
+bool mentions(const std::string& message, const std::string& part) { return message.find(part) != std::string::npos; }
+
+TEST(NonRegularFile, EveryReaderRefusesItAtOnceNamingIt)
+{
+    test::TempFolder folder;
+    HangGuard guard;
+    for (const SpecialNode& node : specialNodes()) {
+        SCOPED_TRACE(node.kind);
+        const std::string path = folder.file(node.kind + ".wk4"), link = folder.file(node.kind + "-link.wk4");
+        if (!node.make(path))
+            continue;
+        std::filesystem::create_symlink(path, link);
+        for (const std::string& name : {path, link}) {
+            const TextFileContent c = readTextFile(name);
+            EXPECT_EQ(c.problem, ReadProblem::NotRegular);
+            const AircraftFileReading aircraft = readAircraftFile(name, Language::English);
+            EXPECT_EQ(aircraft.status, AircraftReadStatus::Refused);
+            EXPECT_TRUE(mentions(aircraft.message, "\"" + name + "\"")) << aircraft.message;
+            EXPECT_TRUE(mentions(aircraft.message, "not a regular file")) << aircraft.message;
+            EXPECT_TRUE(mentions(readProblemMessage(Language::German, name, c), "keine reguläre Datei"));
+            EXPECT_EQ(readSettingsFile(name, Language::English).problem, ReadProblem::NotRegular);
+            EXPECT_EQ(readWingCopy(name, Language::English).problem, ReadProblem::NotRegular);
+            EXPECT_FALSE(copyAvailable(name));
+        }
+    }
+    test::writeBytes(folder.file("copy.fl4"), "0\r\n");
+    EXPECT_TRUE(copyAvailable(folder.file("copy.fl4")));
+}
+
+TEST(NonRegularFile, ASaveOntoItIsRefusedAndLeavesItAsItWas)
+{
+    namespace fs = std::filesystem;
+    EXPECT_TRUE(saveTargetProblem("/dev/null").notRegular);
+    test::TempFolder folder;
+    for (const SpecialNode& node : specialNodes()) {
+        SCOPED_TRACE(node.kind);
+        const std::string path = folder.file(node.kind + ".wk4"), link = folder.file(node.kind + "-link.wk4");
+        if (!node.make(path))
+            continue;
+        fs::create_symlink(path, link);
+        const fs::file_type type = fs::symlink_status(path).type();
+        for (const std::string& name : {path, link}) {
+            const WriteOutcome w = writeFileAtomically(name, "new");
+            EXPECT_FALSE(w.ok);
+            EXPECT_TRUE(w.notRegular);
+            const SaveOutcome saved = saveAircraftFile(name, defaultAircraftTexts(), Aircraft{}, Language::English);
+            EXPECT_FALSE(saved.ok);
+            EXPECT_TRUE(mentions(saved.message, "\"" + name + "\": not a regular file")) << saved.message;
+            EXPECT_EQ(fs::symlink_status(path).type(), type);
+            EXPECT_TRUE(fs::is_symlink(link));
+        }
+    }
+    // Nothing but the nodes and their links lies in the folder: no temporary file was left.
+    for (const auto& e : fs::directory_iterator(folder.path()))
+        EXPECT_FALSE(e.is_regular_file()) << e.path();
+}
+
+// Saves `file` as someone who may write the file but not its folder: as the superuser, in a child
+// process that becomes the unprivileged user "nobody"; otherwise here, with the folder made
+// read-only. Empty when the save succeeded, else why not; nullopt when the test cannot arrange it.
+std::optional<std::string> saveWithoutFolderPermission(const std::filesystem::path& folder, const std::string& file)
+{
+    if (::geteuid() != 0) {
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        const WriteOutcome w = writeFileAtomically(file, "new");
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        return w.ok ? std::string() : w.reason;
+    }
+    constexpr uid_t nobody = 65534;
+    if (::chown(file.c_str(), nobody, nobody) != 0 || ::chmod(folder.c_str(), 0755) != 0)
+        return std::nullopt;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0 ||
+            ::access(folder.c_str(), X_OK) != 0)
+            ::_exit(3);
+        ::_exit(writeFileAtomically(file, "new").ok ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 3)
+        return std::nullopt;
+    return WEXITSTATUS(status) == 0 ? std::string() : std::string("the save as nobody failed");
+}
+
+TEST(AtomicSave, AFolderThatTakesNoNewFileStillSavesAWritableFileInPlace)
+{
+    test::TempFolder folder;
+    const std::string path = folder.file("plane.wk4");
+    test::writeBytes(path, "old contents, longer than the new");
+    const auto inode = [&path] {
+        struct stat st {};
+        ::stat(path.c_str(), &st);
+        return st.st_ino;
+    };
+    const ino_t before = inode();
+    const std::optional<std::string> failed = saveWithoutFolderPermission(folder.path(), path);
+    if (!failed)
+        GTEST_SKIP() << "cannot take away the write permission of the test folder here";
+    EXPECT_EQ(*failed, "");
+    EXPECT_EQ(test::readBytes(path), "new");
+    EXPECT_EQ(inode(), before); // written in place
+    int entries = 0;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path()))
+        entries += e.exists();
+    EXPECT_EQ(entries, 1);
+    // Where the folder takes a temporary file, the save still goes through it and a rename.
+    ASSERT_TRUE(writeFileAtomically(path, "newer").ok);
+    EXPECT_EQ(test::readBytes(path), "newer");
+    EXPECT_NE(inode(), before);
+}
+
+// A process id that surely belongs to no process: a child that has ended and been waited for.
+pid_t endedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
+}
+
+TEST(AtomicSave, RemovesOnlyTheLeftoversOfEndedSavesOfTheSameFile)
+{
+    test::TempFolder folder;
+    const std::string dead = std::to_string(endedProcess()), self = std::to_string(::getpid());
+    const struct {
+        std::string name;
+        bool removed;
+    } cases[] = {
+        {".plane.wk4." + dead + "-0.tmp", true},
+        {".plane.wk4." + dead + "-417.tmp", true},
+        {".plane.wk4." + self + "-3.tmp", false},    // this process may be saving it right now
+        {".plane.wk4.1-0.tmp", false},               // a process that runs
+        {".plane.wk4.0-0.tmp", false},               // no process at all
+        {".plane.wk4." + dead + ".tmp", false},      // not the pattern: no counter
+        {".plane.wk4." + dead + "-x.tmp", false},
+        {".plane.wk4." + dead + "-0.tmp.bak", false},
+        {".plane.wk4.-" + dead + "-0.tmp", false},
+        {"plane.wk4." + dead + "-0.tmp", false},     // not hidden
+        {".glider.wk4." + dead + "-0.tmp", false},   // another file's
+        {".plane.wk4.bak." + dead + "-0.tmp", false},
+    };
+    for (const auto& c : cases)
+        test::writeBytes(folder.file(c.name), "left over");
+    ASSERT_TRUE(writeFileAtomically(folder.file("plane.wk4"), "new").ok);
+    for (const auto& c : cases)
+        EXPECT_EQ(std::filesystem::exists(folder.file(c.name)), !c.removed) << c.name;
 }
 
 } // namespace
