@@ -3,7 +3,7 @@
 
 AB_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation
              libgtest-dev libgmock-dev libbenchmark-dev libopenblas-dev liblapacke-dev
-             nlohmann-json3-dev poppler-utils)
+             nlohmann-json3-dev poppler-utils qt6-translations-l10n)
 
 ab_install_packages() {
   local missing=() p

@@ -2,7 +2,25 @@
 
 #include "model/recalculation.h"
 
+#include <cmath>
+
 namespace ab {
+
+namespace {
+
+// No model comes near a kilometre of chord or a neutral point a kilometre away; stored figures
+// beyond these came from a damaged or hand-made file and would only print as endless digits.
+constexpr double kMaxStoredLengthMm = 1e6;
+constexpr double kMaxStoredAreaMm2 = kMaxStoredLengthMm * kMaxStoredLengthMm;
+
+bool plausibleResults(const Aircraft& a)
+{
+    return std::isfinite(a.ReferenceArea) && a.ReferenceArea > 0 && a.ReferenceArea <= kMaxStoredAreaMm2 &&
+           std::isfinite(a.ReferenceMac) && a.ReferenceMac >= 0 && a.ReferenceMac <= kMaxStoredLengthMm &&
+           std::isfinite(a.NeutralPointX) && std::abs(a.NeutralPointX) <= kMaxStoredLengthMm;
+}
+
+} // namespace
 
 void applyStoredResults(const AircraftFileExtras& extras, Aircraft& aircraft)
 {
@@ -11,6 +29,9 @@ void applyStoredResults(const AircraftFileExtras& extras, Aircraft& aircraft)
         aircraft.ReferenceMac = *extras.ReferenceMac;
     if (extras.NeutralPointX)
         aircraft.NeutralPointX = *extras.NeutralPointX;
+    // Results that make no sense count as none: the aircraft opens without results.
+    if (!plausibleResults(aircraft))
+        aircraft.ReferenceArea = 0;
 }
 
 OpenOutcome openAircraftFile(const std::string& fileName, Aircraft& aircraft, AircraftTexts& texts,

@@ -212,5 +212,18 @@ const Text3 InfoRealisationCredit{"Realization: the AeroBalance developers",
 const Text3 InfoRealisationContact{"", "", ""};
 const char* const InfoDownloadAddress = "";
 
+const Text3 SaveChangesQuestion{
+    "The aircraft has changed since it was opened or saved. Save the changes?",
+    "Das Flugzeug wurde seit dem Öffnen oder Speichern geändert. Sollen die Änderungen gespeichert werden?",
+    "El avión ha cambiado desde que se abrió o se guardó. ¿Desea guardar los cambios?"};
+const Text3 ReplaceQuestion{"\"{file}\" already exists. Replace it?",
+                            "\"{file}\" gibt es schon. Soll die Datei ersetzt werden?",
+                            "\"{file}\" ya existe. ¿Desea reemplazarlo?"};
+const Text3 ChoosePrinterNote{"Choose a printer or a PDF file.", "Wählen Sie einen Drucker oder eine PDF-Datei.",
+                              "Elija una impresora o un archivo PDF."};
+const Text3 PrinterCannotStart{"The printer \"{file}\" could not start the print job.",
+                               "Der Drucker \"{file}\" konnte den Druckauftrag nicht beginnen.",
+                               "La impresora \"{file}\" no pudo iniciar el trabajo de impresión."};
+
 } // namespace texts
 } // namespace ab

@@ -104,5 +104,11 @@ extern const Text3 InfoLine1, InfoLine2, InfoLine3, InfoDownload;
 extern const Text3 InfoIdeaCredit, InfoIdeaContact, InfoRealisationCredit, InfoRealisationContact;
 extern const char* const InfoDownloadAddress;
 
+// Questions and notes of the window and the printer dialog ("{file}" as in the file commands).
+extern const Text3 SaveChangesQuestion; // unsaved changes before they would be lost
+extern const Text3 ReplaceQuestion;     // "\"{file}\" already exists. Replace it?"
+extern const Text3 ChoosePrinterNote;   // the printer dialog with nothing to print to
+extern const Text3 PrinterCannotStart;  // "{file}" stands for the printer's name here
+
 } // namespace texts
 } // namespace ab

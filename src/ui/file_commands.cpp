@@ -6,7 +6,9 @@
 #include "files/aircraft_reader.h"
 #include "files/aircraft_record.h"
 #include "files/aircraft_writer.h"
+#include "files/file_messages.h"
 #include "files/open_aircraft.h"
+#include "files/save_target.h"
 #include "files/settings_file.h"
 #include "files/wing_copy.h"
 #include "ui/image_view.h"
@@ -40,7 +42,9 @@ QString TForm1::askSaveFileName()
 {
     if (chooseFileToSave)
         return chooseFileToSave();
-    return QFileDialog::getSaveFileName(this, QString(), "*.wk4", "*.wk4 (*.wk4)");
+    // The window asks about replacing a file itself, once the extension rule has made the name.
+    return QFileDialog::getSaveFileName(this, QString(), "*.wk4", "*.wk4 (*.wk4)", nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 void TForm1::reportFileError(const std::string& message)
@@ -66,7 +70,7 @@ bool TForm1::offerToSave()
     } else {
         const auto button = QMessageBox::question(
             this, QApplication::applicationName(),
-            tr("The aircraft has changed since it was opened or saved. Save the changes?"),
+            qs(std::string(texts::SaveChangesQuestion.in(language()))),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         answer = button == QMessageBox::Save ? SaveAnswer::Save
                  : button == QMessageBox::Discard ? SaveAnswer::Discard
@@ -83,12 +87,11 @@ void TForm1::Load1Click(QObject* sender)
 {
     if (!offerToSave())
         return;
-    aircraft.ReferenceArea = 0;
+    // A cancelled choice or a refused file leaves the aircraft, its file name, its label and the
+    // target of the next Save as they were.
     const QString chosen = askOpenFileName();
-    if (!chosen.isEmpty()) {
-        CurrentFileName = chosen.toStdString();
-        Load2();
-    }
+    if (chosen.isEmpty() || !Load2(chosen.toStdString()))
+        return;
     CopyAvailable = copyAvailable(CopyFileName);
     for (int w = 1; w <= MaxWings; ++w)
         wingUi[w].insertButton->setEnabled(CopyAvailable);
@@ -106,18 +109,19 @@ void TForm1::Load1Click(QObject* sender)
     aircraft.SolverDataValid = false;
 }
 
-// Reads CurrentFileName and carries the record out on the buttons and fields, each write running
-// its change handling. A file that cannot be read changes nothing and says why.
-void TForm1::Load2()
+// Reads fileName and carries the record out on the buttons and fields, each write running its
+// change handling; the file becomes the current one only once it has been read and applied. A file
+// that cannot be read changes nothing and says why.
+bool TForm1::Load2(const std::string& fileName)
 {
-    const AircraftFileReading reading = readAircraftFile(CurrentFileName, language());
+    const AircraftFileReading reading = readAircraftFile(fileName, language());
     if (reading.status == AircraftReadStatus::NoFileChosen)
-        return;
+        return false;
     if (!reading.ok()) {
         reportFileError(reading.message);
-        return;
+        return false;
     }
-    const RecordApplication a = applicationOf(reading.record, CurrentFileName);
+    const RecordApplication a = applicationOf(reading.record, fileName);
     applyStoredResults(reading.extras, aircraft);
     aircraft.WingCount = a.WingCount;
     wingCountButton[a.WingCount]->setChecked(true);
@@ -134,35 +138,45 @@ void TForm1::Load2()
         CheckBoxA->setChecked(false);
     if (reading.extras.comment)
         Memo2->setPlainText(qs(*reading.extras.comment));
+    CurrentFileName = fileName;
+    fileOfAircraft = fileName;
     Lab_FName->setText(qs(CurrentFileName));
-    hasFileName = true;
     setWindowModified(false);
+    return true;
+}
+
+bool TForm1::confirmReplace(const std::string& fileName)
+{
+    const QString question = qs(fileMessage(language(), texts::ReplaceQuestion, fileName));
+    if (askToReplace)
+        return askToReplace(question);
+    return QMessageBox::question(this, QApplication::applicationName(), question,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void TForm1::Save1Click(QObject* sender)
 {
     aircraft.ActiveWingCount = aircraft.WingCount;
-    std::string target;
+    std::string chosen;
     // "Save" of an aircraft that has no file yet (the start's "Unknown.wk4") asks for a name as
     // "Save as" does, instead of writing a file the user never chose.
-    if (sender == SpeedButton2 || sender == Save2 || !hasFileName) {
-        const QString chosen = askSaveFileName();
-        if (chosen.isEmpty()) {
+    if (sender == SpeedButton2 || sender == Save2 || fileOfAircraft.empty()) {
+        chosen = askSaveFileName().toStdString();
+        if (chosen.empty()) {
             CurrentFileName = applyExtensionRule(CurrentFileName);
             return;
         }
-        target = applyExtensionRule(chosen.toStdString());
-    } else {
-        target = applyExtensionRule(CurrentFileName);
     }
+    const SaveTarget target = saveTargetOf(chosen, fileOfAircraft);
+    if (target.askBeforeReplace && !confirmReplace(target.fileName))
+        return;
     // A failed save leaves the old file, the file name and its label as they were.
-    const SaveOutcome saved = saveAircraftFile(target, texts, aircraft, language());
+    const SaveOutcome saved = saveAircraftFile(target.fileName, texts, aircraft, language());
     if (!saved.ok) {
         reportFileError(saved.message);
         return;
     }
-    CurrentFileName = target;
-    hasFileName = true;
+    CurrentFileName = fileOfAircraft = target.fileName;
     SpeedButton3->setEnabled(true);
     Save3->setEnabled(true);
     Lab_FName->setText(qs(CurrentFileName));

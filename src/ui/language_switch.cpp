@@ -21,6 +21,7 @@ void TForm1::german1Click() { selectLanguage(Language::German, german1); }
 void TForm1::selectLanguage(Language l, QObject* sender)
 {
     languageFlags = flagsFor(l);
+    (void)qtTexts.use(l); // without Qt's translation installed its dialogs stay English
     SpeedButtonG->setVisible(l == Language::German);
     SpeedButtonE->setVisible(l == Language::English);
     SpeedButtonS->setVisible(l == Language::Spanish);

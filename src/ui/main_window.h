@@ -18,6 +18,7 @@
 #include "model/planform.h"
 #include "solver/solver_data.h"
 #include "stability/stability.h"
+#include "ui/qt_translations.h"
 #include "views/projection.h"
 #include "views/view_geometry.h"
 
@@ -82,6 +83,7 @@ public:
     std::function<QString()> chooseFileToSave;     // an empty name: cancelled
     std::function<SaveAnswer()> askToSaveChanges;  // before unsaved changes would be lost
     std::function<void(const QString&)> showError; // a file that could not be read or written
+    std::function<bool(const QString&)> askToReplace; // the question before a file is replaced
 
     // The state the window keeps; tests and the later commands read it.
     const Aircraft& aircraftState() const { return aircraft; }
@@ -107,7 +109,7 @@ public:
     void FormResize();
     void Button4Click(QObject* sender);
     void Load1Click(QObject* sender);
-    void Load2();
+    bool Load2(const std::string& fileName); // true when the file was read and applied
     void Save1Click(QObject* sender);
     void Exit1Click();
     void Button6Click(QObject* sender); // Print
@@ -158,6 +160,7 @@ private:
     QString askOpenFileName();
     QString askSaveFileName();
     void reportFileError(const std::string& message);
+    bool confirmReplace(const std::string& fileName); // the user's yes to replacing the file
     bool insertOffered() const; // a copy was taken or the copy file was there
 
     // Language procedures english, deutsch, spain share one body.
@@ -232,11 +235,14 @@ private:
     SolverData solver;
     LanguageFlags languageFlags;
     MessageTexts messages; // empty until a language is chosen
+    QtTranslations qtTexts; // Qt's own dialogs and buttons in the chosen language
     std::string CopyFileName = "wingcopy.fl4";
     bool CopyAvailable = false;
     PerWing<bool> CopySourceFlags{}; // flag 1 is CopyAvailable itself; 2..5: copied on that wing's tab
     std::string CurrentFileName = "Unknown.wk4";
-    bool hasFileName = false; // the aircraft was opened from or saved to CurrentFileName
+    // The file the aircraft was last opened from or saved to; empty until there is one. A plain Save
+    // writes without asking only to this file.
+    std::string fileOfAircraft;
     int ExchangePair = 1;
     ViewState views;
     ThreeDView threeD; // the point tables of the three-dimensional view, kept between drawings

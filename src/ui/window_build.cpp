@@ -291,8 +291,7 @@ void TForm1::Create1(const QStringList& arguments)
 
     if (arguments.size() == 1) {
         // The name is used as given: file names here tell capitals from small letters.
-        CurrentFileName = arguments.front().toStdString();
-        Load2();
+        Load2(arguments.front().toStdString());
         Calc(this);
         SpeedButton3->setEnabled(true);
         Save3->setEnabled(true);

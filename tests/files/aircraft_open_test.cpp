@@ -123,6 +123,26 @@ TEST_F(OpenAircraftTest, RestoresStoredResultsWithoutACalculation)
     EXPECT_FALSE(aircraft.ResultsValid);
 }
 
+// Stored results that would show as endless digits or infinities count as none.
+TEST_F(OpenAircraftTest, StoredResultsThatMakeNoSenseAreNotRestored)
+{
+    const char* cases[][3] = {
+        // sb, lmue, xnp
+        {"1e308", "231.5", "81.2"}, {"273456.8", "1e308", "81.2"}, {"273456.8", "231.5", "-1e308"},
+        {"273456.8", "-5", "81.2"},
+        {"1e13", "231.5", "81.2"}, {"273456.8", "2e6", "81.2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c[0]) + " " + c[1] + " " + c[2]);
+        const std::string file = aircraftFileText(defaultAircraftTexts(), Aircraft{});
+        const std::string tail = std::string(" <sb>") + c[0] + "</sb>\r\n <lmue>" + c[1] + "</lmue>\r\n <xnp>" + c[2] +
+                                 "</xnp>\r\n</aircraft>\r\n";
+        ASSERT_TRUE(open(write("odd.wk4", file.substr(0, file.rfind("</aircraft>")) + tail)).ok());
+        EXPECT_FALSE(aircraft.ResultsValid);
+        EXPECT_EQ(aircraft.ReferenceArea, 0);
+    }
+}
+
 TEST_F(OpenAircraftTest, SaveOpenSaveGivesTheSameBytes)
 {
     AircraftTexts t = defaultAircraftTexts();

@@ -1,5 +1,6 @@
 #include "files/open_aircraft.h"
 #include "files/settings_file.h"
+#include "files/text_file.h"
 #include "model/recalculation.h"
 #include "ui/image_view.h"
 #include "ui/page_control.h"
@@ -200,7 +201,7 @@ TEST_F(WindowFiles, AFileNamedOnTheCommandLineOpensAsGiven)
 {
     {
         TForm1 form({QString::fromStdString(kExamples + "Canard.wk4")}); // no such file: capitals matter
-        EXPECT_EQ(form.currentFileName(), kExamples + "Canard.wk4");
+        EXPECT_EQ(form.currentFileName(), "Unknown.wk4"); // a file not read does not become the current one
         std::string shown;
         form.showError = [&](const QString& m) { shown = m.toStdString(); };
         QApplication::processEvents(); // the message waits for the window
@@ -210,6 +211,111 @@ TEST_F(WindowFiles, AFileNamedOnTheCommandLineOpensAsGiven)
     EXPECT_EQ(canard.aircraftState().WingCount, 2);
     EXPECT_TRUE(control<QAction>(canard, "Save3")->isEnabled());
     EXPECT_FALSE(canard.isWindowModified());
+}
+
+// A refused or cancelled open leaves the aircraft's file as the target of the next Save: the trainer
+// takes the edit, the refused file keeps its bytes.
+TEST_F(WindowFiles, ARefusedOrCancelledOpenLeavesTheFileThatSaveWrites)
+{
+    const std::string trainer = path("trainer.wk4");
+    writeFile(trainer, bytesOf(kExamples + "trainer.wk4"));
+    const std::pair<const char*, std::string> refused[] = {
+        {"seven.wk4", "<aircraft>\r\n <wings_count>7</wings_count>\r\n</aircraft>\r\n"},
+        {"nul.wk4", std::string("<aircraft>\r\n\0\r\n", 15)},
+        {"large.wk4", std::string(MaxTextFileBytes + 1, ' ')},
+        {"utf16.wk4", std::string("\xFF\xFE<\0a\0i\0r\0", 10)},
+        {"nocount.wk4", "<aircraft>\r\n</aircraft>\r\n"},
+        {"missing.wk4", ""}, // not written: no such file
+        {"", ""},            // the open dialog cancelled
+    };
+    TForm1 form;
+    int messages = 0;
+    form.showError = [&](const QString&) { ++messages; };
+    open(form, trainer);
+    const bool results = form.aircraftState().ResultsValid;
+    int edit = 300;
+    for (const auto& [name, bytes] : refused) {
+        SCOPED_TRACE(name);
+        const std::string file = *name ? path(name) : std::string();
+        if (!bytes.empty())
+            writeFile(file, bytes);
+        const int before = messages;
+        open(form, file);
+        EXPECT_EQ(messages, before + (*name ? 1 : 0));
+        EXPECT_EQ(form.currentFileName(), trainer);
+        EXPECT_EQ(textOf(form, "Lab_FName"), trainer);
+        EXPECT_EQ(form.aircraftState().ResultsValid, results);
+        type(form, "Edit4", std::to_string(++edit));
+        trigger(form, "Save3"); // Ctrl+S
+        EXPECT_NE(bytesOf(trainer).find("<chord>" + std::to_string(edit) + "</chord>"), std::string::npos);
+        if (!bytes.empty())
+            EXPECT_EQ(bytesOf(file), bytes);
+        EXPECT_FALSE(form.isWindowModified());
+    }
+}
+
+// The question before replacing comes whenever the name after the extension rule is an existing
+// file the aircraft was not just opened from or saved to, and "No" leaves that file alone.
+TEST_F(WindowFiles, ReplacingAFileTheUserDidNotNameIsAskedFirst)
+{
+    writeFile(path("Existing.wk4"), "old");
+    writeFile(path("plane.da4"), bytesOf(kExamples + "biplane.da4"));
+    writeFile(path("plane.wk4"), "other");
+    TForm1 form;
+    std::vector<std::string> questions;
+    bool yes = false;
+    form.askToReplace = [&](const QString& q) { questions.push_back(q.toStdString()); return yes; };
+    form.chooseFileToSave = [this] { return QString::fromStdString(path("Existing")); };
+    const struct {
+        const char* action;
+        bool answer;
+        std::size_t questions; // asked so far
+        const char* file;      // the file to look at and what it starts with afterwards
+        const char* starts;
+    } steps[] = {
+        {"Save2", false, 1, "Existing.wk4", "old"},  // "Existing" typed: ".wk4" is added, the file exists
+        {"Save2", true, 2, "Existing.wk4", "<aircraft>"},
+        {"Save3", false, 2, "Existing.wk4", "<aircraft>"}, // the file just saved: no question
+        {"open", false, 2, "plane.wk4", "other"},
+        {"Save3", false, 3, "plane.wk4", "other"},         // the ".wk4" beside the opened ".da4"
+        {"Save3", true, 4, "plane.wk4", "<aircraft>"},
+        {"Save3", false, 4, "plane.wk4", "<aircraft>"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(std::string(step.action) + " " + step.file + " " + std::to_string(questions.size()));
+        yes = step.answer;
+        if (std::string(step.action) == "open")
+            open(form, path("plane.da4"));
+        else
+            trigger(form, step.action);
+        EXPECT_EQ(questions.size(), step.questions);
+        EXPECT_EQ(bytesOf(path(step.file)).rfind(step.starts, 0), 0u);
+    }
+    EXPECT_EQ(questions.front(), "\"" + path("Existing.wk4") + "\" already exists. Replace it?");
+}
+
+// Stored results that make no sense open as no results: nothing to print, no endless digits.
+TEST_F(WindowFiles, StoredResultsThatMakeNoSenseAreNotShown)
+{
+    std::string file = bytesOf(kExamples + "trainer.wk4");
+    file.insert(file.find(" <comment>"), " <sb>1e308</sb>\r\n <lmue>250</lmue>\r\n <xnp>130</xnp>\r\n");
+    writeFile(path("odd.wk4"), file);
+    TForm1 form;
+    open(form, path("odd.wk4"));
+    EXPECT_FALSE(form.aircraftState().ResultsValid);
+    EXPECT_FALSE(control<QAction>(form, "Print1")->isEnabled());
+}
+
+// Qt's own buttons and dialogs speak the window's language.
+TEST_F(WindowFiles, QtsOwnTextsFollowTheLanguage)
+{
+    TForm1 form;
+    const std::pair<const char*, const char*> languages[] = {
+        {"german1", "Speichern"}, {"spain1", "Guardar"}, {"english1", "Save"}};
+    for (auto [action, save] : languages) {
+        trigger(form, action);
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Save").toStdString(), save) << action;
+    }
 }
 
 } // namespace

@@ -1,0 +1,28 @@
+#include "files/save_target.h"
+
+#include "files/aircraft_writer.h"
+
+#include <filesystem>
+
+namespace ab {
+
+bool sameFile(const std::string& a, const std::string& b)
+{
+    if (a == b)
+        return true;
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+SaveTarget saveTargetOf(const std::string& chosen, const std::string& lastFile)
+{
+    SaveTarget out;
+    const bool fromDialog = !chosen.empty();
+    out.fileName = applyExtensionRule(fromDialog ? chosen : lastFile);
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(std::filesystem::symlink_status(out.fileName, ec));
+    out.askBeforeReplace = exists && (fromDialog || lastFile.empty() || !sameFile(out.fileName, lastFile));
+    return out;
+}
+
+} // namespace ab

@@ -1,0 +1,24 @@
+// Where a save of the aircraft goes and whether it must ask first: the name after the extension
+// rule, and the question before an existing file is replaced that the user did not just open or
+// save (a typed name without ".wk4", or the ".wk4" beside an opened ".da4").
+#pragma once
+
+#include <string>
+
+namespace ab {
+
+struct SaveTarget {
+    std::string fileName;         // the chosen or current name with the extension rule applied
+    bool askBeforeReplace = false; // an existing file would be replaced that the user did not name
+};
+
+// chosen: the name typed into the save dialog, empty for a plain Save. lastFile: the file the
+// aircraft was last opened from or saved to, empty when it has none. A name chosen in the dialog
+// asks whenever its file exists (the dialog itself is told not to ask, so the question comes once);
+// a plain Save asks only when the extension rule leads to a file other than the last one.
+SaveTarget saveTargetOf(const std::string& chosen, const std::string& lastFile);
+
+// Both names lead to the same file: the same text, or one file reached by two paths or a link.
+bool sameFile(const std::string& a, const std::string& b);
+
+} // namespace ab
