@@ -1,5 +1,7 @@
 #include "print/printer_dialog.h"
 
+#include "files/file_messages.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -119,7 +121,7 @@ void TForm3::fillResolutions()
         StringGrid2->selectRow(0);
     const bool target = ComboBox1->currentIndex() >= 0;
     ButtonClose->setEnabled(target);
-    note->setText(target ? QString() : QStringLiteral("Choose a printer or a PDF file."));
+    note->setText(target ? QString() : QString::fromUtf8(texts::ChoosePrinterNote.in(language).data()));
     suppress = false;
 }
 
@@ -157,7 +159,9 @@ void TForm3::ButtonCloseClick()
             return;
         if (!name.endsWith(".pdf", Qt::CaseInsensitive))
             name += ".pdf";
-        const std::string failed = writeSummaryPdf(name.toStdString(), page, language);
+        // Without "Color" the PDF is grey, as a printer set to grey scale prints it.
+        const std::string failed =
+            writeSummaryPdf(name.toStdString(), CheckBoxColor->isChecked() ? page : greySummaryPage(page), language);
         if (!failed.empty()) {
             report(failed);
             return;
@@ -168,7 +172,7 @@ void TForm3::ButtonCloseClick()
     XPrintSet1.setResolutionIndex(row);
     TXPrint XPrint1;
     if (!XPrint1.beginDocument(XPrintSet1)) {
-        report("The printer \"" + ComboBox1->currentText().toStdString() + "\" could not start the print job.");
+        report(fileMessage(language, texts::PrinterCannotStart, ComboBox1->currentText().toStdString()));
         return;
     }
     paintPrintedPage(XPrint1.canvas(), page, XPrint1.dpi());

@@ -14,7 +14,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace ab {
 namespace {
@@ -96,7 +95,12 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
         drawThreeDView(c, ac, ac.WingCount, scene.solver, view, input);
     }
 
-    page.rows = summaryRows(ac, scene.figures, fileName, scene.language);
+    // A long path gives up the middle of its folder part, never the file name, so that the name
+    // line ends inside the page at the full font size.
+    const QFontMetrics full(pageFont({}));
+    const auto columns = static_cast<std::size_t>((SummaryPageWidth - full.horizontalAdvance(' ')) /
+                                                  std::max(full.horizontalAdvance('M'), 1));
+    page.rows = summaryRows(ac, scene.figures, pathInColumns(fileName, columns), scene.language);
     return page;
 }
 
@@ -112,6 +116,13 @@ void paintSummaryPage(QPainter& p, const SummaryPage& page)
     const int ascent = QFontMetrics(font).ascent();
     for (const PageRow& row : page.rows)
         p.drawText(row.x, row.y + ascent, QString::fromStdString(row.text));
+}
+
+SummaryPage greySummaryPage(SummaryPage page)
+{
+    page.topView = page.topView.convertToFormat(QImage::Format_Grayscale8);
+    page.threeDView = page.threeDView.convertToFormat(QImage::Format_Grayscale8);
+    return page;
 }
 
 QImage summaryPageImage(const SummaryPage& page)
@@ -145,10 +156,10 @@ std::string writeSummaryPdf(const std::string& fileName, const SummaryPage& page
         QPainter p(&pdf);
         paintPrintedPage(p, page, 600);
     }
-    QSaveFile out(QString::fromStdString(fileName));
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes.data()) != bytes.data().size() || !out.commit())
-        return fileMessage(language, texts::FileCannotSave, fileName, {.reason = out.errorString().toStdString()});
-    return {};
+    const QByteArray& pdfBytes = bytes.data();
+    const WriteOutcome written = writeFileAtomically(
+        fileName, std::string_view(pdfBytes.constData(), static_cast<std::size_t>(pdfBytes.size())));
+    return written.ok ? std::string() : saveFailureMessage(language, fileName, written);
 }
 
 } // namespace ab

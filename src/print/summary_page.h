@@ -47,6 +47,9 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName);
 // Paints the page in page pixels (0, 0)-(806, 1620) with whatever transform the painter has.
 void paintSummaryPage(QPainter& painter, const SummaryPage& page);
 
+// The page with its two views in shades of grey, for output without colour.
+SummaryPage greySummaryPage(SummaryPage page);
+
 // The page as an 806 x 1620 image.
 QImage summaryPageImage(const SummaryPage& page);
 

@@ -6,6 +6,7 @@
 #include "model/aircraft.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ab {
@@ -39,5 +40,9 @@ std::string label21Text(const Aircraft& aircraft, const StabilityFigures& figure
 // The text ScrollBar5 writes into Edit_Mstab for a position 0..60: 30 % down to 0 % in half steps,
 // one decimal, right-aligned in 4 characters.
 std::string marginFieldText(int scrollPosition);
+
+// The desired margin in percent as typed into Edit_Mstab, read leniently as every number field is;
+// a decimal comma ("7,5", as German and Spanish users write it) counts as the decimal point.
+double marginOfFieldText(std::string_view text);
 
 } // namespace ab

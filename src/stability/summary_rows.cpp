@@ -25,7 +25,46 @@ std::string stationLine(const char* name, int stationCount, Value value)
     return line;
 }
 
+bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+std::size_t characterCount(std::string_view s)
+{
+    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return !continuationByte(c); }));
+}
+
+// The byte offset after the first n characters of s.
+std::size_t afterCharacters(std::string_view s, std::size_t n)
+{
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < n && at < s.size(); ++k)
+        do
+            ++at;
+        while (at < s.size() && continuationByte(s[at]));
+    return at;
+}
+
 } // namespace
+
+std::string pathInColumns(const std::string& path, std::size_t columns)
+{
+    if (characterCount(path) <= columns)
+        return path;
+    const std::size_t slash = path.find_last_of("/\\");
+    if (slash == std::string::npos)
+        return path;
+    const std::string_view folder(path.data(), slash + 1); // with its separator
+    const std::string_view name(path.data() + slash + 1, path.size() - slash - 1);
+    const std::string_view dots = "...";
+    const std::size_t fixed = characterCount(name) + dots.size();
+    // The folder keeps its first characters and its last ones (at least the separator).
+    const std::size_t room = columns > fixed + 1 ? columns - fixed : 1;
+    const std::size_t head = (room - 1) / 2;
+    const std::size_t tail = room - head;
+    const std::size_t folderCharacters = characterCount(folder);
+    const std::size_t tailStart = afterCharacters(folder, folderCharacters - std::min(tail, folderCharacters));
+    return std::string(folder.substr(0, afterCharacters(folder, head))) + std::string(dots) +
+           std::string(folder.substr(tailStart)) + std::string(name);
+}
 
 std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, const std::string& fileName,
                                  Language l)

@@ -28,4 +28,9 @@ struct PageRow {
 std::vector<PageRow> summaryRows(const Aircraft& aircraft, const StabilityFigures& figures,
                                  const std::string& fileName, Language language);
 
+// A path shortened to at most `columns` characters (UTF-8 counted by character) for a line that
+// cannot grow: the middle of the folder part gives way to "...", the file name stays whole (also
+// when it alone is longer).
+std::string pathInColumns(const std::string& path, std::size_t columns);
+
 } // namespace ab

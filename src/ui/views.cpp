@@ -81,7 +81,7 @@ void TForm1::STABIL(QObject* sender)
         DrawGrid();
     }
     d_1d(sender);
-    figures = stabilityFigures(aircraft, parseLenientReal(Edit_Mstab->text().toStdString()));
+    figures = stabilityFigures(aircraft, marginOfFieldText(Edit_Mstab->text().toStdString()));
     {
         Canvas c = Image2->canvas();
         drawStabilityDisplay(c, stabilityRows(aircraft, figures, language(), automaticStability()), stabilityMarks(),

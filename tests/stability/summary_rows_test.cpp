@@ -175,5 +175,30 @@ TEST(SummaryRows, StationsBeyondTheWingAreEmptyFieldsWithTheirBlanks)
     }
 }
 
+// A long path gives up the middle of its folder part, never the file name; short paths stay whole.
+TEST(SummaryRows, ALongPathKeepsItsFileName)
+{
+    const std::string longFolder = "/home/builder/Modelle/" + std::string(120, 'f') + "/2026/";
+    const struct {
+        std::string path;
+        std::size_t columns;
+        std::string expected;
+    } cases[] = {
+        {"examples/trainer.wk4", 80, "examples/trainer.wk4"},
+        {"trainer.wk4", 5, "trainer.wk4"},
+        {"/a/bcdefghij/plane.wk4", 16, "/...ij/plane.wk4"},
+        {"/a/bcdefghij/plane.wk4", 12, ".../plane.wk4"},
+        {"/ä/ööööööööö/plane.wk4", 17, "/ä...öö/plane.wk4"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pathInColumns(c.path, c.columns), c.expected) << c.path;
+    for (std::size_t columns = 20; columns < 150; columns += 7) {
+        const std::string shown = pathInColumns(longFolder + "Segler.wk4", columns);
+        EXPECT_LE(shown.size(), columns);
+        EXPECT_EQ(shown.substr(shown.size() - 11), "/Segler.wk4");
+        EXPECT_EQ(shown.substr(0, 2), "/h");
+    }
+}
+
 } // namespace
 } // namespace ab

@@ -4,6 +4,7 @@
 #include "ui/image_view.h"
 #include "window_test_support.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QPushButton>
@@ -43,6 +44,21 @@ std::string pdfText(const std::string& pdf)
         if (!(c == ' ' && !words.empty() && words.back() == ' '))
             words += c;
     return words;
+}
+
+// Whether any pixel of the PDF's first page, rendered small by pdftoppm, has a colour other than grey.
+bool pdfHasColour(const std::string& pdf)
+{
+    const std::string png = pdf + "-page";
+    if (std::system(("pdftoppm -png -r 24 -singlefile '" + pdf + "' '" + png + "'").c_str()) != 0)
+        return false;
+    const QImage page(QString::fromStdString(png + ".png"));
+    EXPECT_FALSE(page.isNull());
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (page.pixelColor(x, y).hsvSaturation() > 20)
+                return true;
+    return false;
 }
 
 int pdfPages(const std::string& pdf)
@@ -89,6 +105,16 @@ TEST(Printing, AfterACalculationThePageGoesToAPdfFromThePrinterDialog)
     const std::string text = pdfText(pdf + ".pdf");
     EXPECT_NE(text.find("AeroBalance4 V3.4"), std::string::npos) << text;
     EXPECT_NE(text.find("Wing5:"), std::string::npos);
+    EXPECT_TRUE(pdfHasColour(pdf + ".pdf"));
+
+    // Without "Color" the PDF is grey.
+    dialog->show();
+    dialog->ComboBox1->setCurrentIndex(dialog->ComboBox1->count() - 1);
+    dialog->CheckBoxColor->setChecked(false);
+    dialog->choosePdfFile = [&] { return QString::fromStdString(pdf + "-grey.pdf"); };
+    dialog->ButtonCloseClick();
+    EXPECT_EQ(pdfPages(pdf + "-grey.pdf"), 1);
+    EXPECT_FALSE(pdfHasColour(pdf + "-grey.pdf"));
 }
 
 // Batch mode writes the same page without a window: its text holds the title, the file name and
