@@ -9,6 +9,7 @@
 #include "ui/image_view.h"
 #include "ui/page_control.h"
 #include "ui/widgets.h"
+#include "views/remark_lines.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,11 +17,14 @@
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTabBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QToolButton>
 
 namespace ab {
@@ -60,6 +64,98 @@ QIcon printerIcon()
     return QIcon(pixmap);
 }
 
+// A block of the remarks memo that continues the line before it: the break before it is a cut of
+// a long line, no line break of the remark.
+constexpr int kContinuedLine = 1;
+
+std::u16string_view utf16Of(const QString& s)
+{
+    return {reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size())};
+}
+
+// The memo's layout cuts every line longer than a display line before it lays anything out, however
+// the text came in (opened with a file, typed or pasted): Qt lays out one block in a time that
+// grows with the square of its length when a line has no place to break.
+class RemarksLayout : public QPlainTextDocumentLayout {
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+    // A line still to be cut is not laid out: its cut follows with the change that brought it, and
+    // until then only the insertion itself asks (for the cursor it places at the text's ends).
+    QRectF blockBoundingRect(const QTextBlock& block) const override
+    {
+        if (isLong(block))
+            return {};
+        return QPlainTextDocumentLayout::blockBoundingRect(block);
+    }
+
+protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override
+    {
+        // Cutting is a change of its own, which comes here again and is laid out then.
+        if (!cutLongLines(from, charsAdded))
+            QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+    }
+
+private:
+    static bool isLong(const QTextBlock& block) { return block.length() - 1 > static_cast<int>(LongestDisplayLine); }
+
+    bool cutLongLines(int from, int charsAdded)
+    {
+        QTextDocument* doc = document();
+        struct Cuts {
+            QTextBlock block;
+            std::vector<std::size_t> at;
+        };
+        std::vector<Cuts> cuts;
+        const QTextBlock last = doc->findBlock(from + charsAdded);
+        for (QTextBlock b = doc->findBlock(from); b.isValid(); b = b.next()) {
+            if (isLong(b))
+                cuts.push_back({b, displayLineCuts(utf16Of(b.text()))});
+            if (b == last)
+                break;
+        }
+        if (cuts.empty())
+            return false;
+        QTextCursor cursor(doc);
+        cursor.joinPreviousEditBlock(); // undone with the change that made the line long
+        // From the end, so that the positions still to cut stay where they were.
+        for (auto c = cuts.rbegin(); c != cuts.rend(); ++c)
+            for (auto at = c->at.rbegin(); at != c->at.rend(); ++at) {
+                cursor.setPosition(c->block.position() + static_cast<int>(*at));
+                cursor.insertBlock();
+                cursor.block().setUserState(kContinuedLine);
+            }
+        cursor.endEditBlock();
+        return true;
+    }
+};
+
+// The remarks memo: word-wrapped, with long lines cut by its layout.
+QPlainTextEdit* remarksMemo(QWidget* page)
+{
+    auto* memo = place<QPlainTextEdit>(page, "Memo2", 24, 24, 561, 457);
+    auto* doc = new QTextDocument(memo);
+    doc->setDocumentLayout(new RemarksLayout(doc));
+    memo->setDocument(doc);
+    return memo;
+}
+
+// The remark the memo shows: its lines joined by line breaks, the cuts of long lines joined again.
+// The blocks' own texts keep every character as it came (the memo's plain text would turn a
+// no-break space into a space).
+std::string remarkOf(const QTextDocument* doc)
+{
+    QString remark;
+    remark.reserve(doc->characterCount());
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        if (b != doc->begin() && b.userState() != kContinuedLine)
+            remark += u'\n';
+        remark += b.text();
+    }
+    return remark.toStdString();
+}
+
 } // namespace
 
 TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
@@ -96,14 +192,17 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
         buildWingTab(w, wingUi[w].tab);
     buildHiddenImages(TabSheet5);
 
-    Memo2 = place<QPlainTextEdit>(TabSheet4, "Memo2", 24, 24, 561, 457);
+    Memo2 = remarksMemo(TabSheet4);
     setBackground(Memo2, clInfoBk);
     setInk(Memo2, clBlue);
     QFont bold = Memo2->font();
     bold.setBold(true);
     Memo2->setFont(bold);
     connect(Memo2, &QPlainTextEdit::textChanged, this, [this] {
-        texts.comment = Memo2->toPlainText().toStdString();
+        std::string remark = remarkOf(Memo2->document());
+        if (remark == texts.comment)
+            return; // only cut into display lines
+        texts.comment = std::move(remark);
         setWindowModified(true);
     });
 
