@@ -50,8 +50,14 @@ QString PageControl::tabText(QWidget* page) const { return bar->tabText(indexOf(
 
 void PageControl::setPageVisible(QWidget* page, bool visible)
 {
+    // QTabBar marks its tabs for a new layout when one is shown or hidden, but clears that mark again
+    // when told to show or hide a tab that already is: the tabs of wings 3 and 4 stayed where they
+    // were (or nowhere) and a hidden tab left its gap. Only changes reach the bar.
+    const int index = indexOf(page);
+    if (bar->isTabVisible(index) == visible)
+        return;
     programmatic = true;
-    bar->setTabVisible(indexOf(page), visible);
+    bar->setTabVisible(index, visible);
     programmatic = false;
     showCurrent();
 }

@@ -1,13 +1,20 @@
+#include "files/aircraft_writer.h"
 #include "ui/image_view.h"
 #include "ui/page_control.h"
 #include "window_test_support.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
+
+#include <fstream>
 
 namespace ab {
 namespace {
@@ -115,6 +122,88 @@ TEST(WindowLayout, AtTheMinimumSizeEveryImageHasAPositiveSizeAndTheViewsFollowTh
     EXPECT_EQ(control<QScrollBar>(form, "ScrollBar3")->value(), 100);
     // The pressure controls keep their distance to the right edge.
     EXPECT_EQ(control(form, "ScrollBar6")->x() + 20, control<PageControl>(form, "PageControl1")->pageSize().width());
+}
+
+// What the user sees of the tab bar with n wings: the aircraft tab, the tabs of wings 1..n and the
+// remarks tab, side by side from the left without a gap, each whole inside the bar; a click on a tab
+// shows its page.
+void expectTabsOfWingCount(TForm1& form, int n)
+{
+    auto* pages = control<PageControl>(form, "PageControl1");
+    QTabBar* bar = pages->tabBar();
+    std::vector<QWidget*> shown{control(form, "TabSheet5")};
+    for (const char* name : {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet6", "TabSheet7"})
+        if (static_cast<int>(shown.size()) <= n)
+            shown.push_back(control(form, name));
+    shown.push_back(control(form, "TabSheet4"));
+
+    QApplication::processEvents();
+    const QRect inside = bar->rect().intersected(pages->rect().translated(-bar->pos()));
+    int left = 0;
+    for (int i = 0; i < bar->count(); ++i) {
+        if (!bar->isTabVisible(i))
+            continue;
+        const QRect tab = bar->tabRect(i);
+        SCOPED_TRACE(bar->tabText(i).toStdString());
+        EXPECT_EQ(tab.left(), left) << "a gap or an overlap before the tab";
+        EXPECT_TRUE(inside.contains(tab)) << "the tab is cut by the bar";
+        left = tab.right() + 1;
+    }
+    int visible = 0;
+    for (int i = 0; i < bar->count(); ++i)
+        visible += bar->isTabVisible(i);
+    ASSERT_EQ(visible, static_cast<int>(shown.size()));
+    for (QWidget* page : shown) {
+        int index = 0;
+        while (index < bar->count() && pages->tabText(page) != bar->tabText(index))
+            ++index;
+        ASSERT_TRUE(bar->isTabVisible(index)) << page->objectName().toStdString();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        QApplication::processEvents();
+        EXPECT_EQ(pages->activePage(), page) << page->objectName().toStdString();
+        EXPECT_TRUE(page->isVisible()) << page->objectName().toStdString();
+    }
+    pages->setActivePage(control(form, "TabSheet5"));
+}
+
+// Wing counts reached one after another, every count after every other: by the wing-count buttons,
+// and by opening a file of that many wings.
+TEST(WindowLayout, EveryWingCountShowsItsTabsWholeAndClickable)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    std::string files[MaxWings + 1];
+    for (int n = 1; n <= MaxWings; ++n) {
+        AircraftTexts texts = defaultAircraftTexts();
+        texts.wingCount = n;
+        files[n] = (folder.path() + "/wings" + QString::number(n) + ".wk4").toStdString();
+        std::ofstream(files[n], std::ios::binary) << aircraftFileText(texts, Aircraft{});
+    }
+    std::vector<int> counts;
+    for (int from = 1; from <= MaxWings; ++from)
+        for (int to = 1; to <= MaxWings; ++to)
+            if (to != from) {
+                counts.push_back(from);
+                counts.push_back(to);
+            }
+
+    TForm1 byButtons;
+    byButtons.show();
+    for (int n : counts) {
+        SCOPED_TRACE(::testing::Message() << "button of " << n << " wings");
+        control<QRadioButton>(byButtons, std::string(wingCountButtonName(n)))->click();
+        expectTabsOfWingCount(byButtons, n);
+    }
+
+    TForm1 byFiles;
+    byFiles.askToSaveChanges = [] { return TForm1::SaveAnswer::Discard; };
+    byFiles.show();
+    for (int n : counts) {
+        SCOPED_TRACE(::testing::Message() << "file of " << n << " wings");
+        byFiles.chooseFileToOpen = [&files, n] { return QString::fromStdString(files[n]); };
+        trigger(byFiles, "Open2");
+        expectTabsOfWingCount(byFiles, n);
+    }
 }
 
 } // namespace
