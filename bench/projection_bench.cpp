@@ -3,7 +3,7 @@
 // Run offscreen unless a display is configured.
 #include "bench_aircraft.h"
 #include "solver/calculation.h"
-#include "ui/three_d_drawing.h"
+#include "draw/three_d_drawing.h"
 
 #include <QGuiApplication>
 #include <QImage>

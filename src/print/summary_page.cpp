@@ -2,10 +2,10 @@
 
 #include "files/file_messages.h"
 #include "model/numbers.h"
-#include "ui/canvas.h"
-#include "ui/colours.h"
-#include "ui/three_d_drawing.h"
-#include "ui/top_view_drawing.h"
+#include "draw/canvas.h"
+#include "draw/colours.h"
+#include "draw/three_d_drawing.h"
+#include "draw/top_view_drawing.h"
 #include "views/view_geometry.h"
 
 #include <QBuffer>

@@ -3,7 +3,7 @@
 // and the message memo; and the hidden printing canvases.
 #include "ui/main_window.h"
 
-#include "ui/colours.h"
+#include "draw/colours.h"
 #include "ui/image_view.h"
 #include "ui/widgets.h"
 

@@ -2,7 +2,7 @@
 // into the bitmap and it stays until the next drawing; the paint event only shows it.
 #pragma once
 
-#include "ui/canvas.h"
+#include "draw/canvas.h"
 
 #include <QImage>
 #include <QWidget>
@@ -17,7 +17,7 @@ public:
     QImage& bitmap() { return image; }
     const QImage& bitmap() const { return image; }
     // A drawing session on the bitmap; the widget shows the result when the session ends.
-    Canvas canvas() { return Canvas(image, state, this); }
+    Canvas canvas() { return Canvas(image, state, [this] { update(); }); }
     // Gives the bitmap a new size; what it held is kept where it still fits.
     void resizeBitmap(int width, int height);
     // A rectangle over the whole bitmap, outlined with the pen colour and filled with the brush.

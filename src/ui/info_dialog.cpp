@@ -1,6 +1,6 @@
 #include "ui/info_dialog.h"
 
-#include "ui/colours.h"
+#include "draw/colours.h"
 #include "ui/widgets.h"
 
 #include <QVBoxLayout>

@@ -4,7 +4,7 @@
 #include "ui/main_window.h"
 
 #include "lang/captions.h"
-#include "ui/colours.h"
+#include "draw/colours.h"
 #include "ui/image_view.h"
 #include "ui/widgets.h"
 

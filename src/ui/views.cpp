@@ -7,11 +7,11 @@
 #include "lang/captions.h"
 #include "model/numbers.h"
 #include "stability/stability.h"
-#include "ui/colours.h"
+#include "draw/colours.h"
 #include "ui/image_view.h"
-#include "ui/planform_drawing.h"
-#include "ui/three_d_drawing.h"
-#include "ui/top_view_drawing.h"
+#include "draw/planform_drawing.h"
+#include "draw/three_d_drawing.h"
+#include "draw/top_view_drawing.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>

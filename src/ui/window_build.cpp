@@ -5,7 +5,7 @@
 #include "files/settings_file.h"
 #include "files/wing_copy.h"
 #include "lang/captions.h"
-#include "ui/colours.h"
+#include "draw/colours.h"
 #include "ui/image_view.h"
 #include "ui/page_control.h"
 #include "ui/widgets.h"

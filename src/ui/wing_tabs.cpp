@@ -3,7 +3,7 @@
 // station labels, gap warnings, the planform view and the result labels.
 #include "ui/main_window.h"
 
-#include "ui/colours.h"
+#include "draw/colours.h"
 #include "ui/image_view.h"
 #include "ui/widgets.h"
 

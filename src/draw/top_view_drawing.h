@@ -6,7 +6,7 @@
 #include "model/aircraft.h"
 #include "solver/solver_data.h"
 #include "stability/stability.h"
-#include "ui/canvas.h"
+#include "draw/canvas.h"
 #include "views/view_geometry.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
-#include "ui/planform_drawing.h"
+#include "draw/planform_drawing.h"
 
-#include "ui/colours.h"
+#include "draw/colours.h"
 
 namespace ab {
 namespace {

@@ -1,6 +1,6 @@
-#include "ui/three_d_drawing.h"
+#include "draw/three_d_drawing.h"
 
-#include "ui/colours.h"
+#include "draw/colours.h"
 
 namespace ab {
 namespace {

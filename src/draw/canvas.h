@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -27,8 +28,8 @@ struct CanvasState {
 
 class Canvas {
 public:
-    // notify, when given, is asked to show the image again when the session ends.
-    Canvas(QImage& image, CanvasState& state, QWidget* notify = nullptr);
+    // finished, when given, runs when the session ends (an image on the screen shows itself again).
+    Canvas(QImage& image, CanvasState& state, std::function<void()> finished = {});
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
@@ -63,7 +64,7 @@ private:
 
     QImage& image;
     CanvasState& s;
-    QWidget* notify;
+    std::function<void()> finished;
     QPainter painter;
 };
 

@@ -5,7 +5,7 @@
 
 #include "model/aircraft.h"
 #include "solver/solver_data.h"
-#include "ui/canvas.h"
+#include "draw/canvas.h"
 #include "views/projection.h"
 
 namespace ab {

@@ -1,11 +1,11 @@
-#include "ui/canvas.h"
+#include "draw/canvas.h"
 
 #include <QFontMetrics>
-#include <QWidget>
 
 namespace ab {
 
-Canvas::Canvas(QImage& img, CanvasState& state, QWidget* notifyWidget) : image(img), s(state), notify(notifyWidget)
+Canvas::Canvas(QImage& img, CanvasState& state, std::function<void()> whenFinished)
+    : image(img), s(state), finished(std::move(whenFinished))
 {
     painter.begin(&image);
     painter.setFont(s.font);
@@ -16,8 +16,8 @@ Canvas::Canvas(QImage& img, CanvasState& state, QWidget* notifyWidget) : image(i
 Canvas::~Canvas()
 {
     painter.end();
-    if (notify)
-        notify->update();
+    if (finished)
+        finished();
 }
 
 void Canvas::applyPen()

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "model/aircraft.h"
-#include "ui/canvas.h"
+#include "draw/canvas.h"
 #include "views/view_geometry.h"
 
 #include <QString>

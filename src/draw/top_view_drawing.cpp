@@ -1,7 +1,7 @@
-#include "ui/top_view_drawing.h"
+#include "draw/top_view_drawing.h"
 
-#include "ui/colours.h"
-#include "ui/planform_drawing.h"
+#include "draw/colours.h"
+#include "draw/planform_drawing.h"
 
 namespace ab {
 namespace {
