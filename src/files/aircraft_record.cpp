@@ -64,8 +64,7 @@ void applyToTexts(const RecordApplication& application, AircraftTexts& texts)
     for (int w = 1; w <= MaxWings; ++w)
         if (application.trapezoidCount[w])
             texts.wing[w].trapezoidCount = *application.trapezoidCount[w];
-    for (const FieldChange& f : application.fields)
-        texts.wing[f.wing][f.role] = f.text;
+    applyToTexts(application.fields, texts);
 }
 
 } // namespace ab

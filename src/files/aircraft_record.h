@@ -74,12 +74,6 @@ struct AircraftFileExtras {
     int wingCountLine = 0;               // the line it stands on, 1-based
 };
 
-struct FieldChange {
-    int wing = 1;
-    Role role = Role::RootGap;
-    std::string text;
-};
-
 // Everything applying a read record changes, in the order it is done.
 struct RecordApplication {
     int WingCount = 1;                               // checked wing-count button, 1..5

@@ -89,11 +89,9 @@ WingInsertion insertionOf(const WingCopyReading& copy, int w)
 
 void applyToTexts(const WingInsertion& insertion, AircraftTexts& texts)
 {
-    WingTexts& t = texts.wing[static_cast<std::size_t>(insertion.wing)];
     if (insertion.trapezoidCount)
-        t.trapezoidCount = *insertion.trapezoidCount;
-    for (const FieldChange& f : insertion.fields)
-        t[f.role] = f.text;
+        texts.wing[static_cast<std::size_t>(insertion.wing)].trapezoidCount = *insertion.trapezoidCount;
+    applyToTexts(insertion.fields, texts);
 }
 
 } // namespace ab

@@ -71,10 +71,13 @@ struct Aircraft {
     double ReferenceMac = 0;  // mm
 
     bool ResultsValid = false;    // the results match the aircraft
-    bool KeepResults = false;     // a redraw must leave the results alone
     bool SolverDataValid = false; // lattice and distributions are in memory
     bool CalcFailed = false;      // a calculation step failed
     bool WingsMoved = false;      // the vertical separation changed a height
 };
+
+// Whether an evaluation of the wings leaves the results as they were: a redraw (a resize, a print)
+// keeps them, every change of the aircraft makes them stale.
+enum class ResultsAfterPass { GoStale, Kept };
 
 } // namespace ab

@@ -75,4 +75,10 @@ std::string_view trapezoidButtonName(int w, int n) { return kTrapezoidButtons[w 
 
 std::string_view wingCountButtonName(int n) { return kWingCountButtons[n - 1]; }
 
+void applyToTexts(const std::vector<FieldChange>& changes, AircraftTexts& texts)
+{
+    for (const FieldChange& f : changes)
+        texts.wing[f.wing][f.role] = f.text;
+}
+
 } // namespace ab

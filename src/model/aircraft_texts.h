@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ab {
 
@@ -40,6 +41,17 @@ struct AircraftTexts {
     int wingCount = 5;
     std::string comment;
 };
+
+// One write of a field text: opening a file, inserting a copied wing and dragging a corner all come
+// down to a list of these, carried out in order.
+struct FieldChange {
+    int wing = 1;
+    Role role = Role::RootGap;
+    std::string text;
+};
+
+// Carries the writes out on the texts, in order.
+void applyToTexts(const std::vector<FieldChange>& changes, AircraftTexts& texts);
 
 // The aircraft the program starts with.
 AircraftTexts defaultAircraftTexts();

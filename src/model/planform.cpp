@@ -62,9 +62,9 @@ Wing readWing(const WingTexts& t)
     return wing;
 }
 
-WingLabels evaluateWing(Aircraft& ac, const WingTexts& texts, int w)
+WingLabels evaluateWing(Aircraft& ac, const WingTexts& texts, int w, ResultsAfterPass results)
 {
-    if (!ac.KeepResults)
+    if (results == ResultsAfterPass::GoStale)
         ac.ResultsValid = false;
 
     const Wing wing = readWing(texts);

@@ -39,8 +39,10 @@ struct WingLabels {
 
 // Evaluates wing w (1..5) from its texts: fills its integer and real tables and its planform
 // figures in `aircraft` and returns the label texts. posX is taken from aircraft.posX[w] as the
-// last recalculation pass read it. Unless KeepResults is set, the results go stale.
-WingLabels evaluateWing(Aircraft& aircraft, const WingTexts& texts, int w);
+// last recalculation pass read it. The results go stale, unless the evaluation only redraws
+// (a resize, a print) and keeps them.
+WingLabels evaluateWing(Aircraft& aircraft, const WingTexts& texts, int w,
+                        ResultsAfterPass results = ResultsAfterPass::GoStale);
 
 // True when wing w shows the question whether its centre gap is intended (its root gap is not 0).
 inline bool showsGapQuestion(const Aircraft& aircraft, int w) { return aircraft.rootGap[w] != 0; }

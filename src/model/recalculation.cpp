@@ -4,15 +4,15 @@
 
 namespace ab {
 
-PerWing<WingLabels> recalculate(Aircraft& ac, const AircraftTexts& texts)
+PerWing<WingLabels> recalculate(Aircraft& ac, const AircraftTexts& texts, ResultsAfterPass results)
 {
-    if (!ac.KeepResults) {
+    if (results == ResultsAfterPass::GoStale) {
         ac.ResultsValid = false;
         ac.SolverDataValid = false;
     }
     PerWing<WingLabels> labels;
     for (int w = 1; w <= MaxWings; ++w)
-        labels[w] = evaluateWing(ac, texts.wing[w], w);
+        labels[w] = evaluateWing(ac, texts.wing[w], w, results);
     for (int w = 1; w <= MaxWings; ++w)
         ac.posX[w] = parseLenientInt(texts.wing[w][Role::PosX]);
     for (int w = 1; w <= MaxWings; ++w)

@@ -8,10 +8,12 @@
 
 namespace ab {
 
-// Unless KeepResults is set the results go stale (ResultsValid and SolverDataValid cleared).
+// The results go stale (ResultsValid and SolverDataValid cleared) unless the pass only redraws and
+// keeps them.
 // Evaluates wings 1..5 in order, whatever the wing count, then reads posX and posZ of all wings.
 // The leading-edge tables therefore use the positions of the previous pass; callers that read them
 // (the calculation, printing) run a pass after the last position change was read.
-PerWing<WingLabels> recalculate(Aircraft& aircraft, const AircraftTexts& texts);
+PerWing<WingLabels> recalculate(Aircraft& aircraft, const AircraftTexts& texts,
+                                ResultsAfterPass results = ResultsAfterPass::GoStale);
 
 } // namespace ab

@@ -61,12 +61,12 @@ void TForm1::showWingLabels(int w, const WingLabels& labels)
         setLabelText(ui.figure[i], qs(*figures[i]));
 }
 
-void TForm1::Calc_W(int w)
+void TForm1::Calc_W(int w, ResultsAfterPass results)
 {
     SpeedButton4->setEnabled(true);
-    if (!aircraft.KeepResults)
+    if (results == ResultsAfterPass::GoStale)
         markResultsStale();
-    const WingLabels labels = evaluateWing(aircraft, texts.wing[w], w);
+    const WingLabels labels = evaluateWing(aircraft, texts.wing[w], w, results);
     drawPlanform(w);
     showWingLabels(w, labels);
 }
@@ -102,10 +102,10 @@ void TForm1::showGapQuestion(int w, bool ask)
     }
 }
 
-void TForm1::Calc(QObject* sender)
+void TForm1::Calc(QObject* sender, ResultsAfterPass results)
 {
     CheckBoxA->setChecked(false); // runs its click handling when it was checked
-    if (!aircraft.KeepResults) {
+    if (results == ResultsAfterPass::GoStale) {
         ScrollBar3->setValue(100);
         Image2->unsetCursor();
         Button4->setEnabled(true);
@@ -113,7 +113,7 @@ void TForm1::Calc(QObject* sender)
         markResultsStale();
         setLabelText(Label21, "%");
     }
-    const PerWing<WingLabels> labels = recalculate(aircraft, texts);
+    const PerWing<WingLabels> labels = recalculate(aircraft, texts, results);
     for (int w = 1; w <= MaxWings; ++w) {
         drawPlanform(w);
         showWingLabels(w, labels[w]);

@@ -41,7 +41,6 @@ void TForm1::resizeEvent(QResizeEvent* event)
 
 void TForm1::FormResize()
 {
-    aircraft.KeepResults = true;
     ScrollBar3->setValue(100);
     const QWidget* client = centralWidget();
     PageControl1->setSize(client->width() - kTabControlMarginX, client->height() - kTabControlMarginY);
@@ -50,7 +49,7 @@ void TForm1::FormResize()
     for (int w = 1; w <= MaxWings; ++w) {
         ImageView* image = wingUi[w].planform;
         resizeImage(image, tab.width() - image->x() - 2, tab.height() - image->y() - 6);
-        Calc_W(w);
+        Calc_W(w, ResultsAfterPass::Kept);
     }
 
     resizeImage(Image2, tab.width() - Image2->x() - 1, static_cast<int>(Trunc(0.6 * tab.height())) - Image2->y() - 2);
@@ -60,7 +59,7 @@ void TForm1::FormResize()
     Image3->clear(clInfoBk, clGray);
 
     if (!aircraft.ResultsValid)
-        Calc(this);
+        Calc(this, ResultsAfterPass::Kept);
     d_1d(this);
     STABIL(this);
     d_3d();
@@ -77,7 +76,6 @@ void TForm1::FormResize()
     for (const Anchored& a : {Anchored{CheckBoxA, 607}, Anchored{Label_Press, 605}, Anchored{ScrollBar6, 797}})
         a.control->move(tab.width() - (kDesignTabWidth - a.designLeft), a.control->y());
 
-    aircraft.KeepResults = false;
 }
 
 } // namespace ab

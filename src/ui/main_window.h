@@ -92,8 +92,8 @@ public:
     Language language() const { return currentLanguage(languageFlags); }
 
     // Entry points of the menu and button commands, also for tests.
-    void Calc(QObject* sender);
-    void Calc_W(int w);
+    void Calc(QObject* sender, ResultsAfterPass results = ResultsAfterPass::GoStale);
+    void Calc_W(int w, ResultsAfterPass results = ResultsAfterPass::GoStale);
     void Space1(QObject* sender);
     void PageControl1Change();
     void CheckBoxAClick();

@@ -19,9 +19,7 @@ void TForm1::Button6Click(QObject* sender)
         return;
     // The pass brings the leading-edge tables the page prints up to date without touching the
     // results; the stability display then puts back what the pass cleared from the top view.
-    aircraft.KeepResults = true;
-    Calc(sender);
-    aircraft.KeepResults = false;
+    Calc(sender, ResultsAfterPass::Kept);
     STABIL(sender);
 
     PrintScene scene{aircraft, solver, figures, language(), automaticStability(),

@@ -6,7 +6,6 @@
 
 #include "model/aircraft.h"
 #include "model/aircraft_texts.h"
-#include "files/aircraft_record.h"
 #include "views/view_geometry.h"
 
 #include <array>

@@ -170,11 +170,11 @@ TEST(WingEvaluation, EvaluationMakesResultsStaleUnlessKept)
     Aircraft ac;
     const AircraftTexts texts = defaultAircraftTexts();
     ac.ResultsValid = ac.SolverDataValid = true;
-    ac.KeepResults = true;
-    recalculate(ac, texts);
+    recalculate(ac, texts, ResultsAfterPass::Kept);
     EXPECT_TRUE(ac.ResultsValid);
     EXPECT_TRUE(ac.SolverDataValid);
-    ac.KeepResults = false;
+    evaluateWing(ac, texts.wing[1], 1, ResultsAfterPass::Kept);
+    EXPECT_TRUE(ac.ResultsValid);
     evaluateWing(ac, texts.wing[1], 1);
     EXPECT_FALSE(ac.ResultsValid);
     EXPECT_TRUE(ac.SolverDataValid);
