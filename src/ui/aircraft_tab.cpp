@@ -97,11 +97,13 @@ void TForm1::buildAircraftTab(QWidget* tab)
     ScrollBar4 = scrollBar(tab, "ScrollBar4", Qt::Vertical, {180, 490, 17, 105}, 10, 97, 75);
     ScrollBar4->hide();
 
-    Button4 = place<QPushButton>(tab, "Button4", 1, 475, 196, 33);
+    // The button starts below the last position box; while the calculation runs, its place shows
+    // the running label with the countdown after it (placeCaptionedControls) instead.
+    Button4 = place<QPushButton>(tab, "Button4", 1, 477, 196, 27);
     connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(Button4); });
-    Label_w = autoLabel(tab, "Label_w", 23, 493, clGreen);
+    Label_w = autoLabel(tab, "Label_w", 23, 483, clGreen);
     Label_w->hide();
-    Label24 = autoLabel(tab, "Label24", 150, 458, clBlack);
+    Label24 = autoLabel(tab, "Label24", 172, 483, clBlack);
     Label24->hide();
     Label29 = autoLabel(tab, "Label29", 22, 612, clBlack);
     Label30 = autoLabel(tab, "Label30", 22, 634, clBlack);
@@ -109,14 +111,15 @@ void TForm1::buildAircraftTab(QWidget* tab)
     for (QLabel* l : {Label28, Label29, Label30})
         l->hide();
 
-    RadioButton15 = place<QRadioButton>(tab, "RadioButton15", -1, 512, 196, 17);
-    RadioButton16 = place<QRadioButton>(tab, "RadioButton16", -1, 529, 196, 17);
+    // The rows from the stability modes down follow one another (placeCaptionedControls).
+    RadioButton15 = place<QRadioButton>(tab, "RadioButton15", 1, 505, 196, 17);
+    RadioButton16 = place<QRadioButton>(tab, "RadioButton16", 1, 522, 196, 17);
     exclusiveGroup(tab, RadioButton15, RadioButton16);
     RadioButton15->setChecked(true);
-    Label22 = autoLabel(tab, "Label22", 1, 547, clBlack);
-    Edit_Mstab = place<QLineEdit>(tab, "Edit_Mstab", 21, 563, 38, 21);
+    Label22 = autoLabel(tab, "Label22", 1, 539, clBlack);
+    Edit_Mstab = place<QLineEdit>(tab, "Edit_Mstab", 21, 555, 38, 21);
     Edit_Mstab->setText("7.5");
-    Label21 = autoLabel(tab, "Label21", 62, 566, clBlack);
+    Label21 = autoLabel(tab, "Label21", 62, 558, clBlack);
     for (QWidget* c : std::initializer_list<QWidget*>{Label22, Edit_Mstab, Label21})
         c->hide();
     // The left column ends where the scroll bar of the three-dimensional view stands.
@@ -125,10 +128,10 @@ void TForm1::buildAircraftTab(QWidget* tab)
 
     ScrollBar3 = scrollBar(tab, "ScrollBar3", Qt::Vertical, {1, 94, 17, 209}, 10, 100, 100);
     ScrollBar3->hide();
-    ScrollBar5 = scrollBar(tab, "ScrollBar5", Qt::Vertical, {2, 562, 17, 117}, 0, 60, 33);
+    ScrollBar5 = scrollBar(tab, "ScrollBar5", Qt::Vertical, {2, 554, 17, 117}, 0, 60, 33);
     ScrollBar5->hide();
 
-    Memo1 = place<QPlainTextEdit>(tab, "Memo1", 25, 595, 175, 84);
+    Memo1 = place<QPlainTextEdit>(tab, "Memo1", 25, 587, 175, 84);
     setInk(Memo1, clRed);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setReadOnly(true);

@@ -36,19 +36,26 @@ void TForm1::applyLanguage(Language l, QObject* sender)
     for (int w = 1; w <= MaxWings; ++w)
         wingUi[w].positionBox->textOut(static_cast<int>(0.7 * wingUi[w].positionBox->bitmap().width()), 2,
                                        qs(thumbnailTitle(l, w)), clBlack, clSilver);
-    STABIL(sender);
+    // The message texts are filled before anything is drawn or the gap questions are written, so
+    // that these come in the new language at once (and are there at start-up).
+    messages = messageTexts(l);
+    // The top view is drawn again as a whole: its flight direction stands where the drawing puts it,
+    // beside its arrow, and no text of the language before is left under it.
+    if (aircraft.ResultsValid) {
+        STABIL(sender);
+    } else {
+        clearTopView();
+        d_1d(sender);
+    }
     for (int w = 1; w <= MaxWings; ++w)
         d_w(w);
     for (const Caption& c : menuCaptions())
         if (c.text.raw(l))
             setCaptionOf(c.control, qs(c.text.in(l)));
-    // The message texts are filled before the gap questions are written, so that these come in the
-    // new language at once (and are there at start-up).
-    messages = messageTexts(l);
     Space1(sender);
-    Image2->textOut(views.ViewCentreX + 27, 2, qs(topViewFlightDirection(l)), clRed, clInfoBk);
     for (int w = 1; w <= MaxWings; ++w)
         placeResultColumns(w);
+    placeCaptionedControls();
 }
 
 // The figures start right of the longest of their captions in the current language, the neutral

@@ -168,6 +168,7 @@ private:
     void selectLanguage(Language language, QObject* sender);
     void drawThumbnailTitles();
     void placeResultColumns(int w);
+    void placeCaptionedControls(); // controls whose place follows their captions and the page size
     void showGapQuestion(int w, bool ask);
     void setCaptionOf(const char* objectName, const QString& text);
 

@@ -1,7 +1,8 @@
 // The mouse on the views: dragging a corner of a wing's planform changes its fields at the release
-// (hovering shows the cursor and the fields a drag would change), dragging in the three-dimensional
-// view turns and sizes it, and pressing in the top view shows the pointer lines of the stability
-// result while a vertical drag there zooms it until the release.
+// (hovering shows the cursor and the fields a drag would change, until the pointer leaves the
+// view), dragging in the three-dimensional view turns and sizes it, and pressing in the top view
+// shows the pointer lines of the stability result while a vertical drag there zooms it until the
+// release.
 #include "ui/main_window.h"
 
 #include "model/numbers.h"
@@ -10,9 +11,12 @@
 #include "ui/widgets.h"
 #include "views/planform_editing.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+
+#include <functional>
 
 namespace ab {
 namespace {
@@ -33,6 +37,34 @@ Qt::CursorShape cursorShape(CornerCursor c)
 // The Shift key alone, without a button or another key.
 bool shiftOnly(const QMouseEvent* e) { return e->modifiers() == Qt::ShiftModifier && e->buttons() == Qt::NoButton; }
 
+// Yellow behind the fields a drag of the corner under the pointer would change, white behind the
+// others.
+void lightFields(WingControls& ui, const std::vector<Role>& lit)
+{
+    for (int r = 0; r < WingFieldCount; ++r) {
+        const bool on = std::find(lit.begin(), lit.end(), static_cast<Role>(r)) != lit.end();
+        setBackground(ui.field[r], on ? clYellow : clWhite);
+    }
+}
+
+// Runs an action when the pointer leaves the watched view: it may leave straight from a corner,
+// without a move outside the corner that would clear what the hover showed.
+class LeaveWatch : public QObject {
+public:
+    LeaveWatch(QObject* view, std::function<void()> left) : QObject(view), left(std::move(left)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Leave)
+            left();
+        return false;
+    }
+
+private:
+    std::function<void()> left;
+};
+
 } // namespace
 
 void TForm1::bindMouse()
@@ -43,6 +75,10 @@ void TForm1::bindMouse()
         connect(view, &ImageView::mousePressed, this, [this, w](QMouseEvent* e) { planformMouseDown(w, e); });
         connect(view, &ImageView::mouseMoved, this, [this, w](QMouseEvent* e) { planformMouseMove(w, e); });
         connect(view, &ImageView::mouseReleased, this, [this, w](QMouseEvent* e) { planformMouseUp(w, e); });
+        view->installEventFilter(new LeaveWatch(view, [this, w] {
+            HoverCorner = 0;
+            lightFields(wingUi[w], {});
+        }));
     }
     connect(Image2, &ImageView::mousePressed, this, [this](QMouseEvent* e) { Image4MouseDown(e); });
     connect(Image2, &ImageView::mouseMoved, this, [this](QMouseEvent* e) { Image4MouseMove(e); });
@@ -73,11 +109,7 @@ void TForm1::planformMouseMove(int w, QMouseEvent* e)
     const Pixel p = pointerOf(e);
     HoverCorner = hitCorner(aircraft, w, planformViewMapping(w), p.x, p.y);
     wingUi[w].planform->setCursor(cursorShape(cornerCursor(HoverCorner)));
-    const std::vector<Role> changed = fieldsOfCorner(HoverCorner, shiftOnly(e));
-    for (int r = 0; r < WingFieldCount; ++r) {
-        const bool lit = std::find(changed.begin(), changed.end(), static_cast<Role>(r)) != changed.end();
-        setBackground(wingUi[w].field[r], lit ? clYellow : clWhite);
-    }
+    lightFields(wingUi[w], fieldsOfCorner(HoverCorner, shiftOnly(e)));
 }
 
 void TForm1::planformMouseUp(int w, QMouseEvent* e)

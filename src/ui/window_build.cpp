@@ -156,6 +156,44 @@ std::string remarkOf(const QTextDocument* doc)
     return remark.toStdString();
 }
 
+// A caption broken at its spaces into lines no wider than the room, as the control measures them.
+template <typename Control>
+QString linesInRoom(Control* control, const QString& text, int room)
+{
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + u' ' + word;
+        control->setText((lines + QStringList{longer}).join(u'\n'));
+        if (line.isEmpty() || control->sizeHint().width() <= room) {
+            line = longer;
+        } else {
+            lines << line;
+            line = word;
+        }
+    }
+    lines << line;
+    return lines.join(u'\n');
+}
+
+// A caption with a limited room keeps the control's usual font and takes as many lines as it needs
+// (the Spanish stability modes take two); only a single word wider than the room would be set
+// smaller.
+template <typename Control>
+void setCaptionInRoom(Control* control, const QString& text)
+{
+    const int room = control->property("captionRoom").toInt();
+    if (room > 0) {
+        QFont usual = control->font();
+        usual.setPixelSize(control->property("captionPixels").toInt());
+        control->setFont(usual);
+        control->setText(text);
+        if (control->sizeHint().width() > room)
+            control->setText(linesInRoom(control, text, room));
+    }
+    fitCaption(control, room > 0 ? control->text() : text);
+}
+
 } // namespace
 
 TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
@@ -349,12 +387,10 @@ void TForm1::setCaptionOf(const char* objectName, const QString& text)
     if (control->parent() == PageControl1)
         PageControl1->setTabText(static_cast<QWidget*>(control), text);
     else if (auto* label = qobject_cast<QLabel*>(control)) {
-        fitCaption(label, text);
+        setCaptionInRoom(label, text);
         label->adjustSize();
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        fitCaption(button, text);
-        if (button->parent() == TabSheet5 && qobject_cast<QRadioButton*>(button))
-            button->adjustSize(); // the stability modes stand alone; panel buttons keep their place
+        setCaptionInRoom(button, text); // the stability modes take their size from placeCaptionedControls
     } else if (auto* menu = qobject_cast<QMenu*>(control))
         menu->setTitle(text);
     else if (auto* action = qobject_cast<QAction*>(control))

@@ -79,18 +79,19 @@ void TForm1::buildWingTab(int w, QWidget* tab)
 
     ui.trapezoidPanel = place<QWidget>(tab, names.panel, 0, 0, 425, 33);
     for (int n = 1; n <= MaxTrapezoids; ++n)
-        ui.trapezoidButton[n] = place<QRadioButton>(ui.trapezoidPanel, trapezoidButtonName(w, n), 8 + 104 * (n - 1), 8, 100, 18);
+        ui.trapezoidButton[n] = place<QRadioButton>(ui.trapezoidPanel, trapezoidButtonName(w, n), 8 + 104 * (n - 1), 8, 104, 18);
     exclusiveGroup(ui.trapezoidPanel, ui.trapezoidButton[1], ui.trapezoidButton[2], ui.trapezoidButton[3],
                    ui.trapezoidButton[4]);
     ui.trapezoidButton[texts.wing[w].trapezoidCount]->setChecked(true);
 
     const std::string index = std::to_string(w);
-    ui.copyButton = place<QPushButton>(tab, "Button_C" + index, 432, 4, 153, 20);
-    ui.insertButton = place<QPushButton>(tab, "Button_P" + index, 592, 4, 153, 20);
+    // Wide enough for "kopierten Flügel einfügen" in the window's font.
+    ui.copyButton = place<QPushButton>(tab, "Button_C" + index, 432, 4, 170, 20);
+    ui.insertButton = place<QPushButton>(tab, "Button_P" + index, 608, 4, 170, 20);
     for (QWidget* button : {static_cast<QWidget*>(ui.copyButton), static_cast<QWidget*>(ui.insertButton)})
-        setCaptionRoom(button, 153);
+        setCaptionRoom(button, 170);
     for (int n = 1; n <= MaxTrapezoids; ++n)
-        setCaptionRoom(ui.trapezoidButton[n], 100);
+        setCaptionRoom(ui.trapezoidButton[n], 104); // "2 trapeziums" in the window's font
 
     ui.sketch = place<ImageView>(tab, names.sketch, 16, 40, 750, 200);
     ui.sketch->resizeBitmap(750, 200);

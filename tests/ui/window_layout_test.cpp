@@ -1,11 +1,13 @@
 #include "files/aircraft_writer.h"
 #include "ui/image_view.h"
 #include "ui/page_control.h"
+#include "views/planform_editing.h"
 #include "window_test_support.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -30,9 +32,9 @@ TEST(WindowLayout, EveryControlExistsWithItsNameAndDesignPlace)
         {"Lab_FName", 40, 2, 737, 15}, {"SpeedButton1", 2, 0, 23, 22}, {"SpeedButton4", 106, 0, 23, 22},
         {"SpeedButtonS", 129, 0, 23, 22}, {"PageControl1", 0, 22, 0, 0}, {"Panel1", 0, 0, 224, 49},
         {"Image55555", 17, 392, 172, 84}, {"Edit_x3", 48, 252, 0, 0}, {"Edit_z5", 102, 434, 0, 0},
-        {"Image3", 224, 0, 0, 0}, {"Button4", 1, 475, 196, 33}, {"Memo1", 25, 595, 175, 84},
-        {"ScrollBar5", 2, 562, 17, 117}, {"Panel4", 0, 0, 425, 33}, {"Button_C3", 432, 4, 153, 20},
-        {"Button_P5", 592, 4, 153, 20}, {"Image_W4", 16, 40, 750, 200}, {"L_2_5", 704, 48, 0, 0},
+        {"Image3", 224, 0, 0, 0}, {"Button4", 1, 477, 196, 27}, {"Panel4", 0, 0, 425, 33},
+        {"Button_C3", 432, 4, 170, 20}, {"Button_P5", 608, 4, 170, 20}, {"Image_W4", 16, 40, 750, 200},
+        {"L_2_5", 704, 48, 0, 0},
         {"Edit02", 48, 64, 0, 0}, {"Edit22", 408, 64, 0, 0}, {"Edit23", 560, 64, 0, 0}, {"Edit12", 403, 64, 0, 0},
         {"Edit4", 96, 136, 0, 0}, {"Edit54x", 680, 200, 0, 0}, {"Edit38", 304, 77, 0, 0}, {"Image1111", 280, 240, 0, 0},
         {"Label_Sp10", 6, 280, 0, 0}, {"Label_r253", 192, 400, 0, 0}, {"Memo2", 24, 24, 561, 457},
@@ -204,6 +206,44 @@ TEST(WindowLayout, EveryWingCountShowsItsTabsWholeAndClickable)
         trigger(byFiles, "Open2");
         expectTabsOfWingCount(byFiles, n);
     }
+}
+
+void jumpToWingOne(TForm1& form)
+{
+    control<PageControl>(form, "PageControl1")->setActivePage(control(form, "TabSheet1"));
+    QApplication::processEvents();
+}
+
+// Hovering a corner of a planform lights the fields a drag would change; the light goes out when
+// the pointer leaves the view, also straight from the corner.
+TEST(WindowLayout, TheFieldLightGoesOutWhenThePointerLeavesThePlanform)
+{
+    TForm1 form;
+    form.show();
+    jumpToWingOne(form);
+    auto* view = control<ImageView>(form, "Image1");
+    const ViewMapping m = planformMapping(form.aircraftState(), 1, view->bitmap().width(), view->bitmap().height());
+    const CornerOffset tip = cornerOffsets(form.aircraftState(), 1, m.scale)[5]; // station 1 leading edge
+    const QPoint corner(m.originX + static_cast<int>(tip.dx), m.originY + static_cast<int>(tip.dy));
+    QMouseEvent move(QEvent::MouseMove, QPointF(corner), QPointF(view->mapToGlobal(corner)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &move);
+
+    auto litFields = [&form] {
+        int lit = 0;
+        for (int r = 0; r < WingFieldCount; ++r) {
+            auto* field = control<QLineEdit>(form, std::string(fieldName(1, static_cast<Role>(r))));
+            if (field->isVisible()) {
+                const QImage shown = field->grab().toImage();
+                lit += shown.pixelColor(shown.width() - 5, shown.height() / 2) == QColor(Qt::yellow);
+            }
+        }
+        return lit;
+    };
+    EXPECT_EQ(litFields(), 2); // the offset and the width of trapezoid 1
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(view, &leave);
+    EXPECT_EQ(litFields(), 0);
 }
 
 } // namespace
