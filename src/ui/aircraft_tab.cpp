@@ -100,7 +100,7 @@ void TForm1::buildAircraftTab(QWidget* tab)
     // The button starts below the last position box; while the calculation runs, its place shows
     // the running label with the countdown after it (placeCaptionedControls) instead.
     Button4 = place<QPushButton>(tab, "Button4", 1, 477, 196, 27);
-    connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(Button4); });
+    connect(Button4, &QPushButton::clicked, this, [this] { calculateAction->trigger(); });
     Label_w = autoLabel(tab, "Label_w", 23, 483, clGreen);
     Label_w->hide();
     Label24 = autoLabel(tab, "Label24", 172, 483, clBlack);

@@ -28,14 +28,15 @@ void TForm1::showMemo(const std::vector<std::string>& lines, bool visible)
     Memo1->setVisible(visible);
 }
 
-void TForm1::Button4Click(QObject* sender)
+void TForm1::Button4Click()
 {
     if (PageControl1->activePage() != TabSheet5)
         PageControl1->setActivePage(TabSheet5);
     aircraft.CalcFailed = false;
+    calculating = true;
+    applyCommandStates();
     Label_w->show();
     Button4->hide();
-    SpeedButton4->setEnabled(false);
     Memo1->clear();
     Memo1->hide();
 
@@ -62,7 +63,7 @@ void TForm1::Button4Click(QObject* sender)
         repaint();
     };
 
-    Calc(sender);
+    Calc();
     run.prepare();
     repaint();
     run.planPanels();
@@ -85,16 +86,14 @@ void TForm1::Button4Click(QObject* sender)
     showMemo(result.memo, result.memoVisible);
     if (!result.failed) {
         Image2->setCursor(Qt::DragMoveCursor);
-        STABIL(sender);
+        STABIL(nullptr);
         FormResize();
-        SpeedButton5->setEnabled(true);
-        Print1->setEnabled(true);
         showNeutralPoints(true);
     }
     Label_w->hide();
     Button4->show();
-    Button4->setEnabled(false);
-    SpeedButton4->setEnabled(false);
+    calculating = editedSinceCalculation = false;
+    applyCommandStates();
     QApplication::beep();
 }
 

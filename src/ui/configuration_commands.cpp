@@ -22,17 +22,11 @@ void TForm1::chooseWingCount(int n)
         const bool used = w <= n;
         PageControl1->setPageVisible(wingUi[w].tab, used);
         wingUi[w].positionBox->setVisible(used);
-        // Wing 1 always keeps its position fields.
         for (Role r : {Role::PosX, Role::PosZ})
-            wingUi[w].field[static_cast<int>(r)]->setVisible(used || w == 1);
+            wingUi[w].field[static_cast<int>(r)]->setVisible(used);
     }
-    const WingCountMenu m = wingCountMenu(n);
-    wing21->setEnabled(m.wing21);
-    wing31->setEnabled(m.wing31);
-    for (int k = 1; k <= MaxWings; ++k)
-        chng[k]->setEnabled(m.exchange[k]);
     CheckBoxA->setChecked(false);
-    Calc(wingCountButton[n]);
+    Calc(); // the Edit menu follows the wing count there
 }
 
 void TForm1::chooseTrapezoidCount(int w, int n)
@@ -53,7 +47,7 @@ void TForm1::exchangeWings(int pair)
     ExchangePair = pair;
     aircraft.ResultsValid = false;
     Button_C1Click();
-    Calc(chng[pair]);
+    Calc();
 }
 
 void TForm1::Button_C1Click()
@@ -72,13 +66,13 @@ void TForm1::Button_C1Click()
 void TForm1::jumpToWing(int w)
 {
     PageControl1->setActivePage(wingUi[w].tab);
-    setCopyCommands(copyCommandsAfterMenuJump(w, insertOffered(), copyCommands()));
+    setCopyCommands(copyCommandsAfterMenuJump(w, insertOffered(CopyAvailable, CopySourceFlags), copyCommands()));
 }
 
 void TForm1::aircraft1Click()
 {
     PageControl1->setActivePage(TabSheet5); // its show event runs the page-change handling
-    setCopyCommands(copyCommandsAfterMenuJump(AircraftPage, insertOffered(), copyCommands()));
+    setCopyCommands(copyCommandsAfterMenuJump(AircraftPage, insertOffered(CopyAvailable, CopySourceFlags), copyCommands()));
 }
 
 } // namespace ab

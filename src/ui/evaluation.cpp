@@ -23,11 +23,13 @@ void TForm1::fieldEdited(int w, Role role, const QString& text)
         return;
     texts.wing[w][role] = text.toStdString();
     setWindowModified(true);
-    QObject* sender = wingUi[w].field[static_cast<int>(role)];
     switch (fieldHandling(role)) {
     case FieldHandling::WingEvaluation: Calc_W(w); break;
-    case FieldHandling::GapEvaluation: Space1(sender); break;
-    case FieldHandling::RecalculationPass: Calc(sender); break;
+    case FieldHandling::GapEvaluation:
+        Calc_W(w);
+        Space1();
+        break;
+    case FieldHandling::RecalculationPass: Calc(); break;
     }
 }
 
@@ -63,19 +65,18 @@ void TForm1::showWingLabels(int w, const WingLabels& labels)
 
 void TForm1::Calc_W(int w, ResultsAfterPass results)
 {
-    SpeedButton4->setEnabled(true);
-    if (results == ResultsAfterPass::GoStale)
+    if (results == ResultsAfterPass::GoStale) {
+        editedSinceCalculation = true;
         markResultsStale();
+    }
     const WingLabels labels = evaluateWing(aircraft, texts.wing[w], w, results);
     drawPlanform(w);
     showWingLabels(w, labels);
+    applyCommandStates();
 }
 
-void TForm1::Space1(QObject* sender)
+void TForm1::Space1()
 {
-    for (int w = 1; w <= MaxWings; ++w)
-        if (sender == wingUi[w].field[static_cast<int>(Role::RootGap)])
-            Calc_W(w);
     for (int w = 1; w <= MaxWings; ++w)
         showGapQuestion(w, showsGapQuestion(aircraft, w));
 }
@@ -102,14 +103,13 @@ void TForm1::showGapQuestion(int w, bool ask)
     }
 }
 
-void TForm1::Calc(QObject* sender, ResultsAfterPass results)
+void TForm1::Calc(ResultsAfterPass results)
 {
     CheckBoxA->setChecked(false); // runs its click handling when it was checked
     if (results == ResultsAfterPass::GoStale) {
         ScrollBar3->setValue(100);
         Image2->unsetCursor();
-        Button4->setEnabled(true);
-        SpeedButton4->setEnabled(true);
+        editedSinceCalculation = true;
         markResultsStale();
         setLabelText(Label21, "%");
     }
@@ -119,15 +119,12 @@ void TForm1::Calc(QObject* sender, ResultsAfterPass results)
         showWingLabels(w, labels[w]);
     }
     clearTopView();
-    d_1d(sender);
+    d_1d(nullptr);
     d_3d();
     drawThumbnailTitles();
-    if (sender != Print1 && sender != SpeedButton5) {
-        Print1->setEnabled(false);
-        SpeedButton5->setEnabled(false);
-    }
     Memo1->setPlainText(qs(messages.ErrorTitle));
     Memo1->hide();
+    applyCommandStates();
 }
 
 int TForm1::activePageNumber() const
@@ -139,28 +136,48 @@ int TForm1::activePageNumber() const
     return page == TabSheet4 ? RemarksPage : AircraftPage;
 }
 
-CopyCommands TForm1::copyCommands() const { return {CopyWing1->isEnabled(), InsertCopiedWing1->isEnabled()}; }
-
 void TForm1::setCopyCommands(CopyCommands c)
 {
-    CopyWing1->setEnabled(c.copy);
-    InsertCopiedWing1->setEnabled(c.insert);
+    copyState = c;
+    applyCommandStates();
+}
+
+WindowState TForm1::windowState() const
+{
+    return {aircraft.ResultsValid, aircraft.SolverDataValid, editedSinceCalculation, calculating,
+            saveOffered, aircraft.WingCount, copyState};
+}
+
+void TForm1::applyCommandStates()
+{
+    const CommandStates c = commandStates(windowState());
+    calculateAction->setEnabled(c.calculate);
+    Button4->setEnabled(c.calculate);
+    Print1->setEnabled(c.print);
+    Save3->setEnabled(c.save);
+    wing21->setEnabled(c.wingMenu.wing21);
+    wing31->setEnabled(c.wingMenu.wing31);
+    for (int k = 1; k <= MaxWings; ++k)
+        chng[k]->setEnabled(c.wingMenu.exchange[k]);
+    CopyWing1->setEnabled(c.copy.copy);
+    InsertCopiedWing1->setEnabled(c.copy.insert);
 }
 
 void TForm1::PageControl1Change()
 {
-    setCopyCommands(copyCommandsAfterPageChange(activePageNumber(), insertOffered(), copyCommands()));
+    setCopyCommands(copyCommandsAfterPageChange(activePageNumber(), insertOffered(CopyAvailable, CopySourceFlags),
+                                                copyCommands()));
     if (!aircraft.ResultsValid)
-        Calc(PageControl1);
+        Calc();
 }
 
 void TForm1::CheckBoxAClick()
 {
     ScrollBar6->setVisible(CheckBoxA->isChecked());
     if (!aircraft.ResultsValid)
-        Calc(CheckBoxA);
-    d_1d(CheckBoxA);
-    STABIL(CheckBoxA);
+        Calc();
+    d_1d(nullptr);
+    STABIL(nullptr);
     d_3d();
 }
 

@@ -77,13 +77,13 @@ bool TForm1::offerToSave()
                                                   : SaveAnswer::Cancel;
     }
     if (answer == SaveAnswer::Save) {
-        Save1Click(Save3->isEnabled() ? static_cast<QObject*>(Save3) : Save2);
+        Save1Click(saveOffered ? SaveChoice::CurrentFile : SaveChoice::AskName);
         return !isWindowModified(); // a cancelled or failed save keeps the window open
     }
     return answer == SaveAnswer::Discard;
 }
 
-void TForm1::Load1Click(QObject* sender)
+void TForm1::Load1Click()
 {
     if (!offerToSave())
         return;
@@ -96,17 +96,24 @@ void TForm1::Load1Click(QObject* sender)
     for (int w = 1; w <= MaxWings; ++w)
         wingUi[w].insertButton->setEnabled(CopyAvailable);
     CheckBoxA->setChecked(false);
-    Calc(sender);
-    SpeedButton3->setEnabled(true);
-    Save3->setEnabled(true);
-    RadioButton15->setChecked(true);
+    RadioButton15->setChecked(true); // the stability choice starts automatic again
+    showOpenedAircraft();
+}
+
+// An aircraft read from a file, at start or by Open: the pass over its wings, the aircraft tab, and
+// the results the file stored (without their lattice) in the stability display.
+void TForm1::showOpenedAircraft()
+{
+    Calc();
+    saveOffered = true;
     PageControl1->setActivePage(TabSheet5);
-    if (aircraft.ReferenceArea > 0) {
+    if (storedResultsValid(aircraft)) {
         aircraft.ResultsValid = true;
         Image2->setCursor(Qt::DragMoveCursor);
     }
-    STABIL(sender);
+    STABIL(nullptr);
     aircraft.SolverDataValid = false;
+    applyCommandStates();
 }
 
 // Reads fileName and carries the record out on the buttons and fields, each write running its
@@ -129,9 +136,6 @@ bool TForm1::Load2(const std::string& fileName)
         if (a.trapezoidCount[w])
             wingUi[w].trapezoidButton[*a.trapezoidCount[w]]->setChecked(true);
     aircraft.ActiveWingCount = aircraft.WingCount;
-    if (a.exchangeEnabled)
-        for (int k = 1; k <= MaxWings; ++k)
-            chng[k]->setEnabled((*a.exchangeEnabled)[k]);
     for (const FieldChange& f : a.fields)
         wingUi[f.wing].field[static_cast<int>(f.role)]->setText(qs(f.text));
     if (a.uncheckPressure)
@@ -154,13 +158,13 @@ bool TForm1::confirmReplace(const std::string& fileName)
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
-void TForm1::Save1Click(QObject* sender)
+void TForm1::Save1Click(SaveChoice choice)
 {
     aircraft.ActiveWingCount = aircraft.WingCount;
     std::string chosen;
     // "Save" of an aircraft that has no file yet (the start's "Unknown.wk4") asks for a name as
     // "Save as" does, instead of writing a file the user never chose.
-    if (sender == SpeedButton2 || sender == Save2 || fileOfAircraft.empty()) {
+    if (choice == SaveChoice::AskName || fileOfAircraft.empty()) {
         chosen = askSaveFileName().toStdString();
         if (chosen.empty()) {
             CurrentFileName = applyExtensionRule(CurrentFileName);
@@ -177,10 +181,10 @@ void TForm1::Save1Click(QObject* sender)
         return;
     }
     CurrentFileName = fileOfAircraft = target.fileName;
-    SpeedButton3->setEnabled(true);
-    Save3->setEnabled(true);
+    saveOffered = true;
     Lab_FName->setText(qs(CurrentFileName));
     setWindowModified(false);
+    applyCommandStates();
 }
 
 void TForm1::Exit1Click() { close(); }

@@ -95,7 +95,7 @@ void TForm1::FormResize()
     Image3->clear(clInfoBk, clGray);
 
     if (!aircraft.ResultsValid)
-        Calc(this, ResultsAfterPass::Kept);
+        Calc(ResultsAfterPass::Kept);
     d_1d(this);
     STABIL(this);
     d_3d();

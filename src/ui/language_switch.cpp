@@ -12,23 +12,23 @@
 
 namespace ab {
 
-void TForm1::english1Click() { selectLanguage(Language::English, english1); }
-void TForm1::spain1Click() { selectLanguage(Language::Spanish, spain1); }
-void TForm1::german1Click() { selectLanguage(Language::German, german1); }
+void TForm1::english1Click() { selectLanguage(Language::English); }
+void TForm1::spain1Click() { selectLanguage(Language::Spanish); }
+void TForm1::german1Click() { selectLanguage(Language::German); }
 
 // Exactly one language button shows: the one that switches to the next language in the cycle
 // German, English, Spanish.
-void TForm1::selectLanguage(Language l, QObject* sender)
+void TForm1::selectLanguage(Language l)
 {
     languageFlags = flagsFor(l);
     (void)qtTexts.use(l); // without Qt's translation installed its dialogs stay English
     SpeedButtonG->setVisible(l == Language::German);
     SpeedButtonE->setVisible(l == Language::English);
     SpeedButtonS->setVisible(l == Language::Spanish);
-    applyLanguage(l, sender);
+    applyLanguage(l);
 }
 
-void TForm1::applyLanguage(Language l, QObject* sender)
+void TForm1::applyLanguage(Language l)
 {
     for (const Caption& c : controlCaptions())
         if (c.text.raw(l))
@@ -42,17 +42,17 @@ void TForm1::applyLanguage(Language l, QObject* sender)
     // The top view is drawn again as a whole: its flight direction stands where the drawing puts it,
     // beside its arrow, and no text of the language before is left under it.
     if (aircraft.ResultsValid) {
-        STABIL(sender);
+        STABIL(nullptr);
     } else {
         clearTopView();
-        d_1d(sender);
+        d_1d(nullptr);
     }
     for (int w = 1; w <= MaxWings; ++w)
         d_w(w);
     for (const Caption& c : menuCaptions())
         if (c.text.raw(l))
             setCaptionOf(c.control, qs(c.text.in(l)));
-    Space1(sender);
+    Space1();
     for (int w = 1; w <= MaxWings; ++w)
         placeResultColumns(w);
     placeCaptionedControls();

@@ -21,6 +21,7 @@
 #include "ui/qt_translations.h"
 #include "views/projection.h"
 #include "views/view_geometry.h"
+#include "views/window_rules.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -92,9 +93,9 @@ public:
     Language language() const { return currentLanguage(languageFlags); }
 
     // Entry points of the menu and button commands, also for tests.
-    void Calc(QObject* sender, ResultsAfterPass results = ResultsAfterPass::GoStale);
+    void Calc(ResultsAfterPass results = ResultsAfterPass::GoStale); // the recalculation pass
     void Calc_W(int w, ResultsAfterPass results = ResultsAfterPass::GoStale);
-    void Space1(QObject* sender);
+    void Space1(); // the centre-gap questions of every wing
     void PageControl1Change();
     void CheckBoxAClick();
     void chooseWingCount(int n);
@@ -107,12 +108,13 @@ public:
     void spain1Click();
     void german1Click();
     void FormResize();
-    void Button4Click(QObject* sender);
-    void Load1Click(QObject* sender);
+    void Button4Click(); // "Calculate Aerodynamic Center"
+    void Load1Click();
     bool Load2(const std::string& fileName); // true when the file was read and applied
-    void Save1Click(QObject* sender);
+    enum class SaveChoice { CurrentFile, AskName }; // Save, Save as
+    void Save1Click(SaveChoice choice);
     void Exit1Click();
-    void Button6Click(QObject* sender); // Print
+    void Button6Click(); // Print
     void BitBtn1Click();
     void FormClose();
     void Save_Wing();
@@ -161,11 +163,10 @@ private:
     QString askSaveFileName();
     void reportFileError(const std::string& message);
     bool confirmReplace(const std::string& fileName); // the user's yes to replacing the file
-    bool insertOffered() const; // a copy was taken or the copy file was there
 
     // Language procedures english, deutsch, spain share one body.
-    void applyLanguage(Language language, QObject* sender);
-    void selectLanguage(Language language, QObject* sender);
+    void applyLanguage(Language language);
+    void selectLanguage(Language language);
     void drawThumbnailTitles();
     void placeResultColumns(int w);
     void placeCaptionedControls(); // controls whose place follows their captions and the page size
@@ -178,7 +179,12 @@ private:
     void showMemo(const std::vector<std::string>& lines, bool visible);
     void showWingLabels(int w, const WingLabels& labels);
     void setCopyCommands(CopyCommands commands);
-    CopyCommands copyCommands() const;
+    CopyCommands copyCommands() const { return copyState; }
+    // Every command's enabled state from the window's state, applied to its action (and so to its
+    // tool button) after each change.
+    WindowState windowState() const;
+    void applyCommandStates();
+    void showOpenedAircraft(); // after a file was read at start or by Open
     int activePageNumber() const; // AircraftPage, wing 1..5 or RemarksPage
     void fieldEdited(int w, Role role, const QString& text);
 
@@ -256,6 +262,10 @@ private:
     bool TopViewDragIdle = true;
     StabilityFigures figures; // of the last stability display
     bool building = true; // controls are being made: field events change nothing yet
+    bool calculating = false;
+    bool editedSinceCalculation = true; // Calculate is offered
+    bool saveOffered = false;           // plain Save is offered
+    CopyCommands copyState;             // copy and insert as page changes and menu jumps left them
     bool starting = true; // the start-up state is being set
     TForm2* infoDialog = nullptr;
 

@@ -92,8 +92,7 @@ void TForm1::bindMouse()
 ViewMapping TForm1::planformViewMapping(int w) const
 {
     const QImage& image = wingUi[w].planform->bitmap();
-    return {static_cast<int>(Trunc(image.width() / 2.0)), static_cast<int>(Trunc(image.height() / 3.0)),
-            views.PlanformScale[w]};
+    return planformMapping(image.width(), image.height(), views.PlanformScale[w]);
 }
 
 void TForm1::planformMouseDown(int w, QMouseEvent* e)

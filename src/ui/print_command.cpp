@@ -13,14 +13,14 @@
 
 namespace ab {
 
-void TForm1::Button6Click(QObject* sender)
+void TForm1::Button6Click()
 {
     if (!aircraft.ResultsValid)
         return;
     // The pass brings the leading-edge tables the page prints up to date without touching the
     // results; the stability display then puts back what the pass cleared from the top view.
-    Calc(sender, ResultsAfterPass::Kept);
-    STABIL(sender);
+    Calc(ResultsAfterPass::Kept);
+    STABIL(nullptr);
 
     PrintScene scene{aircraft, solver, figures, language(), automaticStability(),
                      ThreeDInput{ScrollBar1->value(), ScrollBar2->value(), ScrollBar6->value(), views.View3DScale,

@@ -294,23 +294,22 @@ void TForm1::buildTopStrip(QWidget* client)
         button->setAutoRaise(true);
         this->*b.member = button;
     }
-    for (const DesignCaption& hint : designHints())
-        if (auto* button = client->findChild<QToolButton*>(hint.control))
-            button->setToolTip(QString::fromUtf8(hint.text));
-
-    // "Save" needs a file name first, "Print" a calculation.
-    for (QToolButton* b : {SpeedButton3, SpeedButton5})
-        b->setEnabled(false);
-    connect(SpeedButton5, &QToolButton::clicked, this, [this] { Button6Click(SpeedButton5); });
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { Load1Click(SpeedButton1); });
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { Save1Click(SpeedButton2); });
-    connect(SpeedButton3, &QToolButton::clicked, this, [this] { Save1Click(SpeedButton3); });
+    // Each tool button shows the command of its menu item: one action, so that the two can never
+    // disagree. The action takes the button's icon and hint; the language buttons switch to the
+    // language their letters name.
+    const std::pair<QToolButton*, QAction*> commands[] = {
+        {SpeedButton1, Open2},  {SpeedButton2, Save2},    {SpeedButton3, Save3},  {SpeedButton5, Print1},
+        {SpeedButton4, calculateAction}, {SpeedButtonG, english1}, {SpeedButtonE, spain1}, {SpeedButtonS, german1},
+    };
+    for (auto [button, action] : commands) {
+        action->setIcon(button->icon());
+        for (const DesignCaption& hint : designHints())
+            if (button->objectName() == QLatin1String(hint.control))
+                action->setToolTip(QString::fromUtf8(hint.text));
+        button->setDefaultAction(action);
+    }
     SpeedButtonE->hide();
     SpeedButtonS->hide();
-    connect(SpeedButton4, &QToolButton::clicked, this, [this] { Button4Click(SpeedButton4); });
-    connect(SpeedButtonG, &QToolButton::clicked, this, [this] { english1Click(); });
-    connect(SpeedButtonE, &QToolButton::clicked, this, [this] { spain1Click(); });
-    connect(SpeedButtonS, &QToolButton::clicked, this, [this] { german1Click(); });
 }
 
 void TForm1::buildMenus()
@@ -334,10 +333,11 @@ void TForm1::buildMenus()
 
     Open1 = menu("Open1");
     // The file and print commands come with their own work; they stay disabled until then.
-    Open2 = item(Open1, "Open2", true, QKeySequence::Open, [this] { Load1Click(Open2); });
-    Save2 = item(Open1, "Save2", true, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { Save1Click(Save2); });
-    Save3 = item(Open1, "Save3", false, QKeySequence::Save, [this] { Save1Click(Save3); });
-    Print1 = item(Open1, "Print1", false, QKeySequence::Print, [this] { Button6Click(Print1); });
+    Open2 = item(Open1, "Open2", true, QKeySequence::Open, [this] { Load1Click(); });
+    Save2 = item(Open1, "Save2", true, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                 [this] { Save1Click(SaveChoice::AskName); });
+    Save3 = item(Open1, "Save3", false, QKeySequence::Save, [this] { Save1Click(SaveChoice::CurrentFile); });
+    Print1 = item(Open1, "Print1", false, QKeySequence::Print, [this] { Button6Click(); });
     Open1->addSeparator();
     Exit1 = item(Open1, "Exit1", true, QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Exit1Click(); });
 
@@ -368,8 +368,8 @@ void TForm1::buildMenus()
     calculateAction->setShortcut(Qt::Key_F9);
     addAction(calculateAction);
     connect(calculateAction, &QAction::triggered, this, [this] {
-        if (SpeedButton4->isEnabled())
-            Button4Click(SpeedButton4);
+        if (calculateAction->isEnabled())
+            Button4Click();
     });
 }
 
@@ -412,37 +412,23 @@ void TForm1::Create1(const QStringList& arguments)
     resize(settings.width.value_or(width()), settings.height.value_or(height()));
     if (settings.left || settings.top)
         move(settings.left.value_or(0), settings.top.value_or(0));
-    selectLanguage(languageOfLetter(settings.letter), this);
+    selectLanguage(languageOfLetter(settings.letter));
 
     Memo2->setPlainText(qs(messages.RemarksPrompt));
     aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = MaxWings;
-    // The Edit menu follows the wing count from the start, so "Wing-3" is offered with five wings.
-    const WingCountMenu m = wingCountMenu(aircraft.WingCount);
-    wing21->setEnabled(m.wing21);
-    wing31->setEnabled(m.wing31);
     CurrentFileName = "Unknown.wk4";
     // The aircraft tab is on display from the start, as if it had just been shown.
     setCopyCommands(copyCommandsAfterPageChange(activePageNumber(), CopyAvailable, copyCommands()));
 
-    if (arguments.size() == 1) {
-        // The name is used as given: file names here tell capitals from small letters.
-        Load2(arguments.front().toStdString());
-        Calc(this);
-        SpeedButton3->setEnabled(true);
-        Save3->setEnabled(true);
-        PageControl1->setActivePage(TabSheet5);
-        aircraft.SolverDataValid = false;
-        if (aircraft.ReferenceArea > 0) {
-            aircraft.ResultsValid = true;
-            Image2->setCursor(Qt::DragMoveCursor);
-        }
-        STABIL(this);
-    } else {
-        Calc(this);
-    }
+    // The name is used as given: file names here tell capitals from small letters.
+    if (arguments.size() == 1 && Load2(arguments.front().toStdString()))
+        showOpenedAircraft();
+    else
+        Calc();
     // The pass does not ask about centre gaps; ask once here so that a wing that starts with a gap
     // (the default wing 5) shows its question from the start.
-    Space1(this);
+    Space1();
+    applyCommandStates();
     for (int w = 1; w <= MaxWings; ++w)
         d_w(w);
     setWindowModified(false);

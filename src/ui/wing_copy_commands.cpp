@@ -24,11 +24,11 @@ void TForm1::Save_Wing()
         QMessageBox::warning(this, windowTitle(), qs(outcome.message));
         return;
     }
-    SpeedButton3->setEnabled(true);
-    Save3->setEnabled(true);
+    saveOffered = true;
     CopyAvailable = true;
     for (int k = 1; k <= MaxWings; ++k)
         wingUi[k].insertButton->setEnabled(true);
+    applyCommandStates();
 }
 
 void TForm1::Load_Wing()
@@ -59,7 +59,6 @@ void TForm1::CopyWing1Click()
     Save_Wing();
 }
 
-bool TForm1::insertOffered() const { return CopyAvailable || CopySourceFlags[2] || CopySourceFlags[3]; }
 void TForm1::InsertCopiedWing1Click() { Load_Wing(); }
 
 } // namespace ab

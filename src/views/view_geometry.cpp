@@ -83,8 +83,12 @@ ViewMapping planformMapping(const Aircraft& ac, int w, int width, int height)
         if (-2.0 * ac.StationOffsetMm[k][w] > extent)
             extent = -2.0 * ac.StationOffsetMm[k][w];
     const double depthScale = height / 1.6 / extent;
-    return {static_cast<int>(Trunc(width / 2.0)), static_cast<int>(Trunc(height / 3.0)),
-            smallerUsable(depthScale, spanScale, spanScale)};
+    return planformMapping(width, height, smallerUsable(depthScale, spanScale, spanScale));
+}
+
+ViewMapping planformMapping(int width, int height, double scale)
+{
+    return {static_cast<int>(Trunc(width / 2.0)), static_cast<int>(Trunc(height / 3.0)), scale};
 }
 
 PlanformMarks planformMarks(const Aircraft& ac, int w, const ViewMapping& m)

@@ -55,6 +55,8 @@ std::vector<Polyline> wingOutline(const Aircraft& aircraft, int w, const ViewMap
 // at height/3; the scale fits the span (2.03 half spans) and the depth (1.6 extents). A wing without
 // span uses 1.0 for its span scale; a wing without depth uses the span scale alone.
 ViewMapping planformMapping(const Aircraft& aircraft, int w, int width, int height);
+// The same view with the scale its last drawing used: what the mouse maps its pointer with.
+ViewMapping planformMapping(int width, int height, double scale);
 
 // The marks of the planform view, rows and columns in pixels.
 struct PlanformMarks {

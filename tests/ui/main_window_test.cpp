@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "window_test_support.h"
 
 #include <QAction>
 #include <QDialog>
@@ -6,6 +7,8 @@
 #include <QLabel>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace ab {
@@ -51,6 +54,41 @@ TEST(MainWindow, InfoDialogSpeaksTheLanguageAndLeavesTheWindowUsable)
     form.findChild<QAction*>("english1")->trigger();
     form.findChild<QAction*>("Info1")->trigger();
     EXPECT_EQ(info->findChild<QLabel*>("Label2")->text(), "of an aircraft and suggests a suitable");
+}
+
+// Every tool button is the command of its menu item: one action, enabled alike in every state a
+// user passes through, with the button's hint.
+TEST(MainWindow, ToolButtonsAreTheirMenuCommands)
+{
+    TForm1 form;
+    const std::pair<const char*, const char*> pairs[] = {
+        {"SpeedButton1", "Open2"}, {"SpeedButton2", "Save2"}, {"SpeedButton3", "Save3"},
+        {"SpeedButton5", "Print1"}, {"SpeedButton4", "calculateAction"}, {"SpeedButtonG", "english1"},
+        {"SpeedButtonE", "spain1"}, {"SpeedButtonS", "german1"},
+    };
+    const auto agree = [&](const char* when) {
+        for (auto [button, action] : pairs) {
+            auto* b = control<QToolButton>(form, button);
+            EXPECT_EQ(b->defaultAction(), control<QAction>(form, action)) << button;
+            EXPECT_EQ(b->isEnabled(), control<QAction>(form, action)->isEnabled()) << button << " " << when;
+        }
+        EXPECT_EQ(control<QPushButton>(form, "Button4")->isEnabled(),
+                  control<QAction>(form, "calculateAction")->isEnabled()) << when;
+    };
+    agree("start");
+    EXPECT_EQ(control<QToolButton>(form, "SpeedButton5")->toolTip(), "Print");
+    trigger(form, "calculateAction");
+    agree("calculated");
+    EXPECT_TRUE(control<QAction>(form, "Print1")->isEnabled());
+    EXPECT_FALSE(control<QAction>(form, "calculateAction")->isEnabled());
+    // A wing's own field makes the results stale: nothing to print, something to calculate.
+    type(form, "Edit4", "321");
+    agree("edited");
+    EXPECT_FALSE(control<QAction>(form, "Print1")->isEnabled());
+    EXPECT_TRUE(control<QAction>(form, "calculateAction")->isEnabled());
+    control<QToolButton>(form, "SpeedButton4")->click();
+    EXPECT_TRUE(form.aircraftState().ResultsValid);
+    agree("calculated by the tool button");
 }
 
 } // namespace
