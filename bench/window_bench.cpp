@@ -65,7 +65,7 @@ void WindowCalculation(benchmark::State& state)
     (void)QTest::qWaitForWindowExposed(&form);
     typeLargeAircraft(form);
     for (auto _ : state)
-        form.Button4Click(nullptr);
+        form.Button4Click();
     if (!form.aircraftState().ResultsValid)
         state.SkipWithError("the calculation failed");
 }
@@ -90,7 +90,7 @@ void RedrawAllViewsWithPressure(benchmark::State& state)
     form.show();
     (void)QTest::qWaitForWindowExposed(&form);
     typeLargeAircraft(form);
-    form.Button4Click(nullptr);
+    form.Button4Click();
     form.findChild<QCheckBox*>("CheckBoxA")->setChecked(true);
     for (auto _ : state)
         form.FormResize();
