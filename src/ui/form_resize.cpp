@@ -135,10 +135,11 @@ void TForm1::placeCaptionedControls()
     Memo1->setGeometry(Memo1->x(), memoTop, Memo1->width(), std::min(84, pageHeight - kBottomGap - memoTop));
     // The countdown follows the running label on its row.
     Label24->move(Label_w->x() + Label_w->width() + 4, Label_w->y());
-    // The marks of 16, 8 and 4 % beside the bar's thumb at those margins (positions 28, 44, 52).
-    const std::pair<QLabel*, int> marks[] = {{Label28, 28}, {Label29, 44}, {Label30, 52}};
-    for (auto [mark, position] : marks)
-        mark->move(ScrollBar5->x() + ScrollBar5->width() + 1, thumbRow(ScrollBar5, position) - mark->height() / 2);
+    // The marks of 16, 8 and 4 % beside the bar's thumb where the bar writes those margins.
+    QLabel* const marks[] = {Label28, Label29, Label30}; // in the order of MarginMarkPercent
+    for (int i = 0; i < 3; ++i)
+        marks[i]->move(ScrollBar5->x() + ScrollBar5->width() + 1,
+                       thumbRow(ScrollBar5, marginBarPosition(MarginMarkPercent[i])) - marks[i]->height() / 2);
 
     // The pressure legend stands at the right edge of the top view, as wide as its captions.
     CheckBoxA->resize(std::max(204, CheckBoxA->sizeHint().width()), CheckBoxA->height());

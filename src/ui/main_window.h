@@ -123,6 +123,7 @@ public:
     void InsertCopiedWing1Click();
     void RadioButton15Click();
     void RadioButton16Click();
+    void chooseStabilityMode(bool automatic);
     void ScrollBar3Change();
     void ScrollBar4Change();
     void ScrollBar5Change();

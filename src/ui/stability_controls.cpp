@@ -12,29 +12,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 
 namespace ab {
-namespace {
-
-// The row of a scroll bar's thumb centre at a position, in its parent's coordinates.
-int thumbRow(QScrollBar* bar, int value)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.pageStep = bar->pageStep();
-    option.singleStep = bar->singleStep();
-    option.sliderPosition = option.sliderValue = value;
-    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
-    return bar->y() + thumb.center().y();
-}
-
-} // namespace
-
 void TForm1::bindStabilityControls()
 {
     connect(RadioButton15, &QRadioButton::toggled, this, [this](bool on) {
@@ -52,10 +31,6 @@ void TForm1::bindStabilityControls()
     // The margin bar takes the focus when used, so that leaving it redraws the top view.
     ScrollBar5->setFocusPolicy(Qt::StrongFocus);
     ScrollBar5->installEventFilter(this);
-    // The margin marks stand beside the margin bar at 16 %, 8 % and 4 % (positions 28, 44, 52).
-    const std::pair<QLabel*, int> marks[] = {{Label28, 28}, {Label29, 44}, {Label30, 52}};
-    for (auto [label, position] : marks)
-        label->move(ScrollBar5->x() + ScrollBar5->width() + 1, thumbRow(ScrollBar5, position) - label->height() / 2);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
@@ -65,22 +40,20 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::RadioButton15Click()
-{
-    ScrollBar3->setValue(100);
-    for (QWidget* c : std::initializer_list<QWidget*>{Label21, Label22, Label28, Label29, Label30, Edit_Mstab, ScrollBar5})
-        c->hide();
-    STABIL(RadioButton15);
-}
+void TForm1::RadioButton15Click() { chooseStabilityMode(true); }
+void TForm1::RadioButton16Click() { chooseStabilityMode(false); }
 
-void TForm1::RadioButton16Click()
+// Automatic or manual choice of the margin: the controls the mode shows, then the display anew.
+void TForm1::chooseStabilityMode(bool automatic)
 {
     ScrollBar3->setValue(100);
-    for (QWidget* c : std::initializer_list<QWidget*>{Label21, Label22, Label29, Edit_Mstab, ScrollBar5})
-        c->show();
-    // The lower mark stands at 4 % for one wing (Label30), at 8 % otherwise (Label28 at 16 % beside).
-    (stabilityFigures(aircraft, 0).StabilityLow != 8 ? Label30 : Label28)->show();
-    STABIL(RadioButton16);
+    const StabilityControlsShown shown = stabilityControlsShown(automatic, aircraft.ActiveWingCount);
+    for (QWidget* c : std::initializer_list<QWidget*>{Label21, Label22, Edit_Mstab, ScrollBar5})
+        c->setVisible(shown.marginControls);
+    Label28->setVisible(shown.mark16);
+    Label29->setVisible(shown.mark8);
+    Label30->setVisible(shown.mark4);
+    STABIL(nullptr);
 }
 
 void TForm1::ScrollBar5Change() { Edit_Mstab->setText(qs(marginFieldText(ScrollBar5->value()))); }
