@@ -30,7 +30,6 @@ void RedrawThreeDViewWithPressure(benchmark::State& state)
     const ab::ThreeDInput input{.view3DScale = scale, .showPressure = true};
     for (auto _ : state) {
         ab::Canvas canvas(image, canvasState);
-        ab::clearThreeDView(canvas);
         ab::drawThreeDView(canvas, aircraft, aircraft.WingCount, solver, view, input);
     }
     state.counters["panels"] = solver.counts.PanelCount;

@@ -11,16 +11,12 @@ const QColor clPressureCurve{0, 255, 0};
 
 } // namespace
 
-void clearThreeDView(Canvas& c)
+void drawThreeDView(Canvas& c, const Aircraft& ac, int wingCount, const SolverData& sd, ThreeDView& view,
+                    const ThreeDInput& in)
 {
     c.setBrush(clInfoBk);
     c.setPen(clGray);
     c.rectangle(0, 0, c.width(), c.height());
-}
-
-void drawThreeDView(Canvas& c, const Aircraft& ac, int wingCount, const SolverData& sd, ThreeDView& view,
-                    const ThreeDInput& in)
-{
     prepareThreeDView(view, ac, wingCount, sd, in);
     const bool withPressure = in.showPressure && ac.ResultsValid;
     const ThreeDLines lines = threeDLines(view, ac, wingCount, withPressure, c.width(), c.height());

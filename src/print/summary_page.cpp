@@ -1,11 +1,10 @@
 #include "print/summary_page.h"
 
+#include "draw/canvas.h"
+#include "draw/three_d_drawing.h"
+#include "draw/top_view_scene.h"
 #include "files/file_messages.h"
 #include "model/numbers.h"
-#include "draw/canvas.h"
-#include "draw/colours.h"
-#include "draw/three_d_drawing.h"
-#include "draw/top_view_drawing.h"
 #include "views/view_geometry.h"
 
 #include <QBuffer>
@@ -64,23 +63,23 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
     // The top view as the stability display leaves it: reference wing and lattice when the
     // calculation's distributions are in memory, the wings, the texts and marks.
     const TopViewLayout layout = topViewLayout(ac, ac.WingCount, kTopViewSize.width(), kTopViewSize.height());
+    std::optional<StabilityDisplay> stability;
+    if (ac.ResultsValid)
+        stability = StabilityDisplay{
+            stabilityRows(ac, scene.figures, scene.language, scene.automatic),
+            stabilityMarks(ac, scene.figures, layout.scale, layout.offsetY, kTopViewSize.width()), scene.automatic};
+    const TopViewScene top{ac,
+                           scene.solver,
+                           layout,
+                           QString::fromStdString(messageTexts(scene.language).FlightDirectionText),
+                           ac.ResultsValid && ac.SolverDataValid,
+                           scene.threeD.showPressure ? std::optional<int>(scene.threeD.needlePosition) : std::nullopt,
+                           std::move(stability)};
     page.topView = QImage(kTopViewSize, QImage::Format_RGB32);
     CanvasState topState;
     {
         Canvas c(page.topView, topState);
-        c.setBrush(clInfoBk);
-        c.setPen(clGray);
-        c.rectangle(0, 0, c.width(), c.height());
-        if (ac.ResultsValid && ac.SolverDataValid) {
-            drawReferenceOutline(c, scene.solver, layout);
-            drawLattice(c, ac, scene.solver, layout,
-                        scene.threeD.showPressure ? std::optional<int>(scene.threeD.needlePosition) : std::nullopt);
-        }
-        drawTopView(c, ac, ac.WingCount, layout, QString::fromStdString(messageTexts(scene.language).FlightDirectionText));
-        if (ac.ResultsValid)
-            drawStabilityDisplay(c, stabilityRows(ac, scene.figures, scene.language, scene.automatic),
-                                 stabilityMarks(ac, scene.figures, layout.scale, layout.offsetY, c.width()),
-                                 scene.automatic, ac.SolverDataValid);
+        drawTopViewScene(c, top);
     }
 
     // The three-dimensional view takes its size from the top view at print size, as in the window.
@@ -88,7 +87,6 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
     CanvasState threeDState;
     {
         Canvas c(page.threeDView, threeDState);
-        clearThreeDView(c);
         ThreeDView view;
         ThreeDInput input = scene.threeD;
         input.view3DScale = view3DScale(scene.view3DPosition, layout.scale);

@@ -1,17 +1,18 @@
 // The drawings of the window on its images: the parameter sketches and planform views of the wing
 // tabs, the aircraft top view with the lattice and the stability display, and the parts of the
 // three-dimensional view's handling that concern the other views. The geometry comes from the core
-// (views/); planform_drawing.cpp and top_view_drawing.cpp turn it into lines.
+// (views/); the functions of draw/ turn it into pixels, the same ones the printed page uses.
 #include "ui/main_window.h"
 
-#include "lang/captions.h"
-#include "model/numbers.h"
-#include "stability/stability.h"
 #include "draw/colours.h"
-#include "ui/image_view.h"
 #include "draw/planform_drawing.h"
 #include "draw/three_d_drawing.h"
 #include "draw/top_view_drawing.h"
+#include "draw/top_view_scene.h"
+#include "lang/captions.h"
+#include "model/numbers.h"
+#include "stability/stability.h"
+#include "ui/image_view.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -20,8 +21,22 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <utility>
 
 namespace ab {
+namespace {
+
+// The layout of the top view for its image size: scale, centre column and row of x = 0. The
+// three-dimensional view's scale starts again from the top view's.
+void layOutTopView(ViewState& v, const Aircraft& ac, const QImage& image)
+{
+    const TopViewLayout l = topViewLayout(ac, ac.WingCount, image.width(), image.height());
+    v.ViewScale = v.ViewScaleBase = v.View3DScale = l.scale;
+    v.ViewCentreX = l.centreX;
+    v.ViewOffsetY = l.offsetY;
+}
+
+} // namespace
 
 void TForm1::d_w(int w)
 {
@@ -42,13 +57,8 @@ void TForm1::clearTopView() { Image2->clear(clInfoBk, clGray); }
 
 void TForm1::d_1d(QObject* sender)
 {
-    const QImage& image = Image2->bitmap();
-    if (sender != ScrollBar3) {
-        const TopViewLayout l = ab::topViewLayout(aircraft, aircraft.WingCount, image.width(), image.height());
-        views.ViewScale = views.ViewScaleBase = views.View3DScale = l.scale;
-        views.ViewCentreX = l.centreX;
-        views.ViewOffsetY = l.offsetY;
-    }
+    if (sender != ScrollBar3) // the zoom keeps its own layout
+        layOutTopView(views, aircraft, std::as_const(*Image2).bitmap());
     Canvas c = Image2->canvas();
     drawTopView(c, aircraft, aircraft.WingCount, topViewLayout(), qs(messages.FlightDirectionText));
 }
@@ -70,29 +80,27 @@ void TForm1::STABIL(QObject* sender)
         setLabelText(Label21, "%");
         return;
     }
-    clearTopView();
-    // A file just opened brings the figures but neither lattice nor reference wing.
-    const bool drawSolverData = sender != SpeedButton1 && sender != Open2 && aircraft.SolverDataValid;
-    if (drawSolverData) {
-        {
-            Canvas c = Image2->canvas();
-            drawReferenceOutline(c, solver, topViewLayout());
-        }
-        DrawGrid();
-    }
-    d_1d(sender);
+    if (sender != ScrollBar3) // the zoom keeps its own layout
+        layOutTopView(views, aircraft, std::as_const(*Image2).bitmap());
     figures = stabilityFigures(aircraft, marginOfFieldText(Edit_Mstab->text().toStdString()));
+    const TopViewScene scene{
+        aircraft, solver, topViewLayout(), qs(messages.FlightDirectionText),
+        // A file just opened brings the figures but neither lattice nor reference wing.
+        sender != SpeedButton1 && sender != Open2 && aircraft.SolverDataValid,
+        CheckBoxA->isChecked() ? std::optional<int>(ScrollBar6->value()) : std::nullopt,
+        StabilityDisplay{stabilityRows(aircraft, figures, language(), automaticStability()), stabilityMarks(),
+                         automaticStability()}};
     {
         Canvas c = Image2->canvas();
-        drawStabilityDisplay(c, stabilityRows(aircraft, figures, language(), automaticStability()), stabilityMarks(),
-                             automaticStability(), aircraft.SolverDataValid);
+        drawTopViewScene(c, scene);
     }
     setLabelText(Label21, qs(label21Text(aircraft, figures, language())));
 }
 
 StabilityMarks TForm1::stabilityMarks() const
 {
-    return ab::stabilityMarks(aircraft, figures, views.ViewScale, views.ViewOffsetY, Image2->bitmap().width());
+    return ab::stabilityMarks(aircraft, figures, views.ViewScale, views.ViewOffsetY,
+                              std::as_const(*Image2).bitmap().width());
 }
 
 void TForm1::Zeiger()
@@ -103,7 +111,6 @@ void TForm1::Zeiger()
 
 void TForm1::d_3d()
 {
-    Image3->clear(clInfoBk, clGray);
     const bool pressure = CheckBoxA->isChecked() && aircraft.SolverDataValid;
     if (pressure)
         DrawGrid();

@@ -1,0 +1,40 @@
+// The whole aircraft top view from plain data, as the aircraft tab and the printed page show it: the
+// ground, the reference wing and the lattice when the calculation's data are in memory, the wings
+// with axes and flight direction, and the stability texts and marks. Both draw with this function.
+#pragma once
+
+#include "draw/canvas.h"
+#include "model/aircraft.h"
+#include "solver/solver_data.h"
+#include "stability/stability.h"
+#include "views/view_geometry.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace ab {
+
+// The stability texts and the marks of the neutral point and the centres of gravity.
+struct StabilityDisplay {
+    std::vector<StabilityRow> rows;
+    StabilityMarks marks;
+    bool automatic = true; // the range of two margins, not the one desired margin
+};
+
+struct TopViewScene {
+    const Aircraft& aircraft;
+    const SolverData& solver;
+    TopViewLayout layout;
+    QString flightDirection;
+    bool solverData = false;                   // the reference wing and the lattice are drawn
+    std::optional<int> pressureContrast;       // lattice panels coloured by pressure at this contrast
+    std::optional<StabilityDisplay> stability; // drawn over the wings after a calculation
+};
+
+// Draws the whole view over the canvas: clears it to the note colour with a grey border, then the
+// reference wing and the lattice, the wings of aircraft.WingCount in height order with axes and
+// flight direction, and the stability display.
+void drawTopViewScene(Canvas& canvas, const TopViewScene& scene);
+
+} // namespace ab
