@@ -93,4 +93,6 @@ void Canvas::textOut(int x, int y, const QString& text)
 
 int Canvas::textWidth(const QString& text) const { return QFontMetrics(s.font).horizontalAdvance(text); }
 
+void Canvas::draw(int x, int y, const QImage& picture) { painter.drawImage(x, y, picture); }
+
 } // namespace ab

@@ -36,6 +36,7 @@ public:
 
     int width() const { return image.width(); }
     int height() const { return image.height(); }
+    QImage::Format format() const { return image.format(); }
     const CanvasState& state() const { return s; }
 
     void setPen(const QColor& colour);
@@ -58,6 +59,8 @@ public:
     // Text in the font colour with its top-left corner at (x, y), on a background of the brush colour.
     void textOut(int x, int y, const QString& text);
     int textWidth(const QString& text) const;
+    // A picture copied over the canvas with its top-left corner at (x, y).
+    void draw(int x, int y, const QImage& picture);
 
 private:
     void applyPen();

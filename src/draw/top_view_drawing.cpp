@@ -85,6 +85,48 @@ void drawReferenceOutline(Canvas& c, const SolverData& sd, const TopViewLayout& 
     c.setBrush(clInfoBk);
 }
 
+void addLatticeInputs(Fingerprint& f, const Aircraft& ac, const SolverData& sd, const TopViewLayout& l,
+                      std::optional<int> pressureContrast)
+{
+    f.add(l.scale);
+    f.add(l.centreX);
+    f.add(l.offsetY);
+    f.add(pressureContrast.has_value());
+    f.add(pressureContrast.value_or(0));
+    for (const OutlinePoint& p : sd.ReferenceOutline) {
+        f.add(p.x);
+        f.add(p.y);
+    }
+    f.add(static_cast<int>(sd.ReferenceOutline.size()));
+    const PerWing<int> rank = heightRanks(ac);
+    const int wings = std::clamp(ac.ActiveWingCount, 1, MaxWings);
+    f.add(wings);
+    for (int w = 1; w <= wings; ++w) {
+        f.add(rank[w]);
+        f.add(sd.counts.ChordwiseCount[w]);
+        f.add(static_cast<int>(sd.lattice[w].strips.size()));
+        for (const Strip& strip : sd.lattice[w].strips) {
+            f.add(strip.YLeft);
+            f.add(strip.YRight);
+            f.add(strip.PanelEdgeXLeft);
+            f.add(strip.PanelEdgeXRight);
+            f.add(strip.PanelPressure);
+        }
+    }
+}
+
+std::uint64_t latticeFingerprint(const CanvasState& start, int width, int height, const Aircraft& ac,
+                                 const SolverData& sd, const TopViewLayout& l, std::optional<int> pressureContrast)
+{
+    Fingerprint f;
+    f.add(width);
+    f.add(height);
+    f.add(start.brushColour);
+    f.add(start.penWidth);
+    addLatticeInputs(f, ac, sd, l, pressureContrast);
+    return f.value;
+}
+
 void drawStabilityDisplay(Canvas& c, const std::vector<StabilityRow>& rows, const StabilityMarks& m, bool automatic,
                           bool onReferenceColour)
 {

@@ -7,6 +7,7 @@
 #include "solver/solver_data.h"
 #include "stability/stability.h"
 #include "draw/canvas.h"
+#include "draw/layer_cache.h"
 #include "views/view_geometry.h"
 
 #include <QString>
@@ -25,6 +26,18 @@ void drawLattice(Canvas& canvas, const Aircraft& aircraft, const SolverData& sol
 
 // The half planform of the reference wing, filled in the light 3-D colour.
 void drawReferenceOutline(Canvas& canvas, const SolverData& solver, const TopViewLayout& layout);
+
+// Adds to a fingerprint everything the lattice and the reference wing are drawn from but the
+// canvas: the strips with their panel edges and pressures, the wings' height order, the reference
+// wing, the layout and the contrast position.
+void addLatticeInputs(Fingerprint& f, const Aircraft& aircraft, const SolverData& solver, const TopViewLayout& layout,
+                      std::optional<int> pressureContrast);
+
+// The fingerprint of a drawLattice on a canvas of width x height that starts in the state given:
+// a panel without a pressure colour keeps the brush it meets, and outlines take the pen's width.
+std::uint64_t latticeFingerprint(const CanvasState& start, int width, int height, const Aircraft& aircraft,
+                                 const SolverData& solver, const TopViewLayout& layout,
+                                 std::optional<int> pressureContrast);
 
 // The stability texts at column 9 and the marks on the centre line; row 232 stands on the light
 // 3-D colour when the lattice is shown.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "draw/canvas.h"
+#include "draw/layer_cache.h"
 #include "model/aircraft.h"
 #include "solver/solver_data.h"
 #include "stability/stability.h"
@@ -34,7 +35,9 @@ struct TopViewScene {
 
 // Draws the whole view over the canvas: clears it to the note colour with a grey border, then the
 // reference wing and the lattice, the wings of aircraft.WingCount in height order with axes and
-// flight direction, and the stability display.
-void drawTopViewScene(Canvas& canvas, const TopViewScene& scene);
+// flight direction, and the stability display. With `ground`, what lies under the wings is kept
+// there and laid down again while everything it is drawn from stays the same: the same pixels,
+// without drawing thousands of panels when only a text or a mark changed.
+void drawTopViewScene(Canvas& canvas, const TopViewScene& scene, CachedLayer* ground = nullptr);
 
 } // namespace ab

@@ -17,6 +17,7 @@ void ImageView::resizeBitmap(int width, int height)
     height = std::max(height, 1);
     if (image.width() == width && image.height() == height)
         return;
+    tag = 0;
     QImage resized(width, height, QImage::Format_RGB32);
     resized.fill(Qt::white);
     QPainter p(&resized);

@@ -65,11 +65,20 @@ void TForm1::d_1d(QObject* sender)
 
 TopViewLayout TForm1::topViewLayout() const { return {views.ViewScale, views.ViewCentreX, views.ViewOffsetY}; }
 
+// The lattice over what the top view shows. Laid again over a view that nothing has touched since
+// it was laid with the same inputs, it changes no pixel (each takes the colour of the last panel
+// over it), so then it is not drawn: turning the three-dimensional view with the pressure
+// distribution on leaves the top view as it is.
 void TForm1::DrawGrid()
 {
-    Canvas c = Image2->canvas();
-    drawLattice(c, aircraft, solver, topViewLayout(),
-                CheckBoxA->isChecked() ? std::optional<int>(ScrollBar6->value()) : std::nullopt);
+    const std::optional<int> contrast = CheckBoxA->isChecked() ? std::optional<int>(ScrollBar6->value()) : std::nullopt;
+    const QImage& image = std::as_const(*Image2).bitmap();
+    const std::uint64_t tag = latticeFingerprint(Image2->canvasState(), image.width(), image.height(), aircraft,
+                                                 solver, topViewLayout(), contrast);
+    if (Image2->lastTag() == tag)
+        return;
+    Canvas c = Image2->canvas(tag);
+    drawLattice(c, aircraft, solver, topViewLayout(), contrast);
 }
 
 bool TForm1::automaticStability() const { return RadioButton15->isChecked(); }
@@ -91,8 +100,10 @@ void TForm1::STABIL(QObject* sender)
         StabilityDisplay{stabilityRows(aircraft, figures, language(), automaticStability()), stabilityMarks(),
                          automaticStability()}};
     {
+        // The ground with the lattice stays in the image's kept layer: typing a margin redraws only
+        // the wings, texts and marks over it.
         Canvas c = Image2->canvas();
-        drawTopViewScene(c, scene);
+        drawTopViewScene(c, scene, &Image2->keptLayer());
     }
     setLabelText(Label21, qs(label21Text(aircraft, figures, language())));
 }

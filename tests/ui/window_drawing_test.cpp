@@ -1,7 +1,17 @@
-// The window's top view against the printed page: on the screen it is the printed top view at the
-// same size.
+// The window's top view against the printed page and against itself: on the screen it is the
+// printed top view at the same size, and turning the three-dimensional view, which lays the
+// pressure lattice over the top view again only when something else was drawn there since, shows
+// what the same state reached directly shows.
 #include "ui/image_view.h"
 #include "window_test_support.h"
+
+#include <QCheckBox>
+#include <QScrollBar>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <utility>
 
 namespace ab {
 namespace {
@@ -20,8 +30,81 @@ TEST(WindowDrawing, TheTopViewOnTheScreenIsThePrintedTopViewAtTheSameSize)
         ImageView* screen = control<ImageView>(form, "Image2");
         screen->resizeBitmap(593, 330); // the printed top view's size
         type(form, "Edit_Mstab", "11");  // the stability display draws the view at that size
-        trigger(form, "Print1");         // and again, beside the page
+        trigger(form, "Print1");         // and again, over the kept lattice, beside the page
         EXPECT_EQ(screen->bitmap(), control<ImageView>(form, "Image4")->bitmap());
+    }
+}
+
+// The trainer calculated, the pressure distribution on at a contrast.
+void calculateWithPressure(TForm1& form, int contrast)
+{
+    trigger(form, "calculateAction");
+    ASSERT_TRUE(form.aircraftState().SolverDataValid);
+    form.ScrollBar6->setValue(contrast);
+    form.CheckBoxA->setChecked(true);
+}
+
+// A window brought straight to a state: the contrast set before the pressure is shown, the margin
+// (automatic without one), the azimuth.
+QImage topViewReachedDirectly(int contrast, std::optional<double> margin, int azimuth)
+{
+    TForm1 form({QString::fromStdString(kTrainer)});
+    calculateWithPressure(form, contrast);
+    if (margin) {
+        form.RadioButton16->click();
+        type(form, "Edit_Mstab", std::to_string(*margin));
+    }
+    EXPECT_NE(form.ScrollBar2->value(), azimuth);
+    form.ScrollBar2->setValue(azimuth);
+    return control<ImageView>(form, "Image2")->bitmap();
+}
+
+TEST(WindowDrawing, TurningTheThreeDViewShowsTheTopViewOfTheSameStateReachedDirectly)
+{
+    TForm1 form({QString::fromStdString(kTrainer)});
+    calculateWithPressure(form, 92);
+    QScrollBar* azimuth = form.ScrollBar2;
+    const int start = azimuth->value();
+    const QImage& top = std::as_const(*control<ImageView>(form, "Image2")).bitmap();
+
+    // Turns leave the lattice as it is; a new contrast colours it anew, and a turn after it keeps
+    // the new colours.
+    azimuth->setValue(start + 3);
+    azimuth->setValue(start + 6);
+    form.ScrollBar6->setValue(40);
+    azimuth->setValue(start + 9);
+    EXPECT_EQ(top, topViewReachedDirectly(40, std::nullopt, start + 9));
+
+    // A margin typed redraws the view with the lattice under the marks; the next turn lays the
+    // lattice over them again, and later turns leave the view as it is.
+    form.RadioButton16->click();
+    type(form, "Edit_Mstab", std::to_string(12.0));
+    azimuth->setValue(start + 12);
+    EXPECT_EQ(top, topViewReachedDirectly(40, 12.0, start + 12));
+    azimuth->setValue(start + 15);
+    EXPECT_EQ(top, topViewReachedDirectly(40, 12.0, start + 15));
+}
+
+// What the lattice's skip relies on: an image reports the tag of its last drawing session only
+// until anything else draws on it or changes its bitmap.
+TEST(WindowDrawing, AnImageForgetsItsLastDrawingsTagWhenAnythingElseChangesIt)
+{
+    constexpr std::uint64_t tag = 42;
+    const std::pair<const char*, std::function<void(ImageView&)>> others[] = {
+        {"untagged session", [](ImageView& v) { Canvas c = v.canvas(); }},
+        {"clear", [](ImageView& v) { v.clear(Qt::white, Qt::black); }},
+        {"text", [](ImageView& v) { v.textOut(1, 1, "x", Qt::black, Qt::white); }},
+        {"new size", [](ImageView& v) { v.resizeBitmap(20, 30); }},
+        {"bitmap taken for changing", [](ImageView& v) { v.bitmap().fill(Qt::red); }},
+    };
+    for (const auto& [name, change] : others) {
+        SCOPED_TRACE(name);
+        ImageView view;
+        view.resizeBitmap(10, 10);
+        { Canvas c = view.canvas(tag); }
+        EXPECT_EQ(view.lastTag(), tag);
+        change(view);
+        EXPECT_EQ(view.lastTag(), 0u);
     }
 }
 
