@@ -86,7 +86,7 @@ void TForm1::Button4Click()
     showMemo(result.memo, result.memoVisible);
     if (!result.failed) {
         Image2->setCursor(Qt::DragMoveCursor);
-        STABIL(nullptr);
+        STABIL();
         FormResize();
         showNeutralPoints(true);
     }

@@ -119,7 +119,7 @@ void TForm1::Calc(ResultsAfterPass results)
         showWingLabels(w, labels[w]);
     }
     clearTopView();
-    d_1d(nullptr);
+    d_1d();
     d_3d();
     drawThumbnailTitles();
     Memo1->setPlainText(qs(messages.ErrorTitle));
@@ -176,8 +176,8 @@ void TForm1::CheckBoxAClick()
     ScrollBar6->setVisible(CheckBoxA->isChecked());
     if (!aircraft.ResultsValid)
         Calc();
-    d_1d(nullptr);
-    STABIL(nullptr);
+    d_1d();
+    STABIL();
     d_3d();
 }
 

@@ -111,7 +111,7 @@ void TForm1::showOpenedAircraft()
         aircraft.ResultsValid = true;
         Image2->setCursor(Qt::DragMoveCursor);
     }
-    STABIL(nullptr);
+    STABIL();
     aircraft.SolverDataValid = false;
     applyCommandStates();
 }

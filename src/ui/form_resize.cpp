@@ -96,8 +96,8 @@ void TForm1::FormResize()
 
     if (!aircraft.ResultsValid)
         Calc(ResultsAfterPass::Kept);
-    d_1d(this);
-    STABIL(this);
+    d_1d();
+    STABIL();
     d_3d();
 
     ScrollBar2->setGeometry(ScrollBar2->x(), tab.height() - ScrollBar2->height() - 4, tab.width() - ScrollBar2->x(),

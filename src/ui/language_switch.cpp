@@ -42,10 +42,10 @@ void TForm1::applyLanguage(Language l)
     // The top view is drawn again as a whole: its flight direction stands where the drawing puts it,
     // beside its arrow, and no text of the language before is left under it.
     if (aircraft.ResultsValid) {
-        STABIL(nullptr);
+        STABIL();
     } else {
         clearTopView();
-        d_1d(nullptr);
+        d_1d();
     }
     for (int w = 1; w <= MaxWings; ++w)
         d_w(w);

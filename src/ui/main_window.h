@@ -193,11 +193,13 @@ private:
     // stability display and its pointer lines, the three-dimensional view.
     void d_w(int w);
     void drawPlanform(int w);
-    void d_1d(QObject* sender);
+    // The top view fits the aircraft anew, or keeps the zoom its bar has set.
+    enum class TopViewScale { Fit, Zoomed };
+    void d_1d(TopViewScale scale = TopViewScale::Fit);
     void DrawGrid();
-    void STABIL(QObject* sender);
+    void STABIL(TopViewScale scale = TopViewScale::Fit);
     void Zeiger();
-    void showResults(QObject* sender);
+    void showResults(TopViewScale scale);
     void d_3d();
     void clearTopView();
     void drawPositionBox(int w);

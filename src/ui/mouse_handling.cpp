@@ -171,8 +171,8 @@ void TForm1::Image4MouseUp(QMouseEvent* e)
     DragAnchor = pointerOf(e);
     TopViewDragIdle = true;
     clearTopView();
-    d_1d(Image2);
-    showResults(Image2);
+    d_1d();
+    showResults(TopViewScale::Fit);
 }
 
 } // namespace ab

@@ -20,7 +20,7 @@ void TForm1::Button6Click()
     // The pass brings the leading-edge tables the page prints up to date without touching the
     // results; the stability display then puts back what the pass cleared from the top view.
     Calc(ResultsAfterPass::Kept);
-    STABIL(nullptr);
+    STABIL();
 
     PrintScene scene{aircraft, solver, figures, language(), automaticStability(),
                      ThreeDInput{ScrollBar1->value(), ScrollBar2->value(), ScrollBar6->value(), views.View3DScale,

@@ -24,7 +24,7 @@ void TForm1::bindStabilityControls()
         if (on)
             RadioButton16Click();
     });
-    connect(Edit_Mstab, &QLineEdit::textChanged, this, [this] { STABIL(Edit_Mstab); });
+    connect(Edit_Mstab, &QLineEdit::textChanged, this, [this] { STABIL(); });
     connect(ScrollBar3, &QScrollBar::valueChanged, this, [this] { ScrollBar3Change(); });
     connect(ScrollBar4, &QScrollBar::valueChanged, this, [this] { ScrollBar4Change(); });
     connect(ScrollBar5, &QScrollBar::valueChanged, this, [this] { ScrollBar5Change(); });
@@ -53,29 +53,29 @@ void TForm1::chooseStabilityMode(bool automatic)
     Label28->setVisible(shown.mark16);
     Label29->setVisible(shown.mark8);
     Label30->setVisible(shown.mark4);
-    STABIL(nullptr);
+    STABIL();
 }
 
 void TForm1::ScrollBar5Change() { Edit_Mstab->setText(qs(marginFieldText(ScrollBar5->value()))); }
 
-void TForm1::ScrollBar5Exit() { showResults(ScrollBar5); }
+void TForm1::ScrollBar5Exit() { showResults(TopViewScale::Fit); }
 
 // With valid results: the lattice when it is in memory, then the stability display.
-void TForm1::showResults(QObject* sender)
+void TForm1::showResults(TopViewScale scale)
 {
     if (!aircraft.ResultsValid)
         return;
     if (aircraft.SolverDataValid)
         DrawGrid();
-    STABIL(sender);
+    STABIL(scale);
 }
 
 void TForm1::ScrollBar3Change()
 {
     views.ViewScale = zoomedScale(views.ViewScaleBase, ScrollBar3->value());
     clearTopView();
-    d_1d(ScrollBar3);
-    showResults(ScrollBar3);
+    d_1d(TopViewScale::Zoomed);
+    showResults(TopViewScale::Zoomed);
     if (views.ViewScale > views.ViewScaleBase && aircraft.ResultsValid)
         Zeiger();
 }

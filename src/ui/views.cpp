@@ -55,9 +55,9 @@ void TForm1::drawPlanform(int w)
 
 void TForm1::clearTopView() { Image2->clear(clInfoBk, clGray); }
 
-void TForm1::d_1d(QObject* sender)
+void TForm1::d_1d(TopViewScale scale)
 {
-    if (sender != ScrollBar3) // the zoom keeps its own layout
+    if (scale == TopViewScale::Fit)
         layOutTopView(views, aircraft, std::as_const(*Image2).bitmap());
     Canvas c = Image2->canvas();
     drawTopView(c, aircraft, aircraft.WingCount, topViewLayout(), qs(messages.FlightDirectionText));
@@ -83,19 +83,19 @@ void TForm1::DrawGrid()
 
 bool TForm1::automaticStability() const { return RadioButton15->isChecked(); }
 
-void TForm1::STABIL(QObject* sender)
+void TForm1::STABIL(TopViewScale scale)
 {
     if (!aircraft.ResultsValid) {
         setLabelText(Label21, "%");
         return;
     }
-    if (sender != ScrollBar3) // the zoom keeps its own layout
+    if (scale == TopViewScale::Fit)
         layOutTopView(views, aircraft, std::as_const(*Image2).bitmap());
     figures = stabilityFigures(aircraft, marginOfFieldText(Edit_Mstab->text().toStdString()));
     const TopViewScene scene{
         aircraft, solver, topViewLayout(), qs(messages.FlightDirectionText),
         // A file just opened brings the figures but neither lattice nor reference wing.
-        sender != SpeedButton1 && sender != Open2 && aircraft.SolverDataValid,
+        aircraft.SolverDataValid,
         CheckBoxA->isChecked() ? std::optional<int>(ScrollBar6->value()) : std::nullopt,
         StabilityDisplay{stabilityRows(aircraft, figures, language(), automaticStability()), stabilityMarks(),
                          automaticStability()}};
