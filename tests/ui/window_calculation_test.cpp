@@ -6,6 +6,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTemporaryDir>
+
+#include <array>
+#include <map>
 
 namespace ab {
 namespace {
@@ -215,6 +221,168 @@ TEST(WindowCalculation, DegenerateAircraftEndInLinesOrFiniteFigures)
             EXPECT_TRUE(shownAsNumbers(textOf(form, "Label_anp" + std::to_string(w))));
         EXPECT_TRUE(shownAsNumbers(textOf(form, "Label21")));
         EXPECT_TRUE(std::isfinite(form.viewState().ViewScale) && form.viewState().ViewScale > 0);
+    }
+}
+
+} // namespace
+} // namespace ab
+
+namespace ab {
+namespace {
+
+std::string planformImage(int w) { return "Image" + std::string(w, '1'); } // Image1, Image11 .. Image11111
+
+// Every wing's planform view marks the wing's neutral point on the centre line, measured from the
+// wing's own root leading edge: wings 2 to 5 of the default aircraft stand far from x = 0.
+TEST(WindowCalculation, PlanformViewsMarkEachWingsNeutralPointFromItsRoot)
+{
+    TForm1 form;
+    trigger(form, "calculateAction");
+    ASSERT_TRUE(form.aircraftState().ResultsValid);
+    const Aircraft& ac = form.aircraftState();
+    int marked = 0;
+    for (int w = 1; w <= MaxWings; ++w) {
+        SCOPED_TRACE(w);
+        const QImage& image = control<ImageView>(form, planformImage(w))->bitmap();
+        const ViewMapping m = planformMapping(ac, w, image.width(), image.height());
+        const int row = static_cast<int>(std::nearbyint((ac.WingNeutralX[w] - ac.posX[w]) * m.scale)) + m.originY;
+        EXPECT_EQ(planformMarks(ac, w, m).neutralRow, row);
+        if (row < 3 || row > image.height() - 3)
+            continue; // off the view (wing 5's neutral point lies far ahead of its root)
+        ++marked;
+        for (int dx : {-3, -2, 2, 3})
+            EXPECT_EQ(image.pixelColor(m.originX + dx, row), QColor(Qt::black)) << dx;
+        for (int dy : {-2, 2})
+            EXPECT_NE(image.pixelColor(m.originX - 3, row + dy), QColor(Qt::black)) << dy;
+    }
+    EXPECT_GE(marked, 4);
+    // An edit takes the marks away.
+    type(form, "Edit_x2", "1100");
+    const QImage& image = control<ImageView>(form, "Image11")->bitmap();
+    const ViewMapping m = planformMapping(ac, 2, image.width(), image.height());
+    EXPECT_NE(image.pixelColor(m.originX - 3, planformMarks(ac, 2, m).neutralRow), QColor(Qt::black));
+}
+
+// Print (the tool button and the menu item) needs the results of a calculation and its lattice: not
+// at start, yes after a calculation, not after an edit; the pressure check box is offered while
+// the lattice is in memory, so not for the stored results of a file either.
+TEST(WindowCalculation, PrintAndPressureAreOfferedAfterACalculationOnly)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath("stored.wk4");
+    auto offered = [](const TForm1& form) {
+        return std::array<bool, 3>{control(form, "SpeedButton5")->isEnabled(), control<QAction>(form, "Print1")->isEnabled(),
+                                   !control(form, "CheckBoxA")->isHidden()};
+    };
+    using Offer = std::array<bool, 3>;
+    auto noQuestions = [](TForm1& form) {
+        form.showError = [](const QString& message) { ADD_FAILURE() << message.toStdString(); };
+        form.askToSaveChanges = [] { return TForm1::SaveAnswer::Discard; };
+    };
+    TForm1 form;
+    noQuestions(form);
+    EXPECT_EQ(offered(form), (Offer{false, false, false}));
+    trigger(form, "calculateAction");
+    EXPECT_EQ(offered(form), (Offer{true, true, true}));
+    form.chooseFileToSave = [file] { return file; };
+    trigger(form, "Save2");
+    EXPECT_EQ(offered(form), (Offer{true, true, true})); // saving keeps the results
+    type(form, "Edit4", "330"); // a wing's field: the results are stale
+    EXPECT_FALSE(control(form, "SpeedButton5")->isEnabled());
+    EXPECT_FALSE(control<QAction>(form, "Print1")->isEnabled());
+    type(form, "Edit_x2", "1100"); // a position: the lattice goes too
+    EXPECT_EQ(offered(form), (Offer{false, false, false}));
+
+    // The file brings the figures (the neutral point is marked) but no lattice.
+    TForm1 opened;
+    noQuestions(opened);
+    trigger(opened, "calculateAction");
+    opened.chooseFileToOpen = [file] { return file; };
+    trigger(opened, "Open2");
+    ASSERT_EQ(opened.currentFileName(), file.toStdString());
+    EXPECT_TRUE(opened.aircraftState().ResultsValid);
+    EXPECT_EQ(neutralPointMarkColour(opened), QColor(Qt::red));
+    control<QScrollBar>(opened, "ScrollBar2")->setValue(200); // turning the view redraws it
+    EXPECT_EQ(offered(opened), (Offer{false, false, false}));
+    trigger(opened, "calculateAction");
+    EXPECT_EQ(offered(opened), (Offer{true, true, true}));
+}
+
+// The marks beside the margin bar stand at the row of the bar's thumb at the position that writes
+// their margin into the field: 16 %, 8 % and 4 %.
+TEST(WindowStability, MarginMarksStandBesideTheThumbOfTheirMargin)
+{
+    TForm1 form;
+    form.resize(1100, 800);
+    form.show();
+    trigger(form, "calculateAction");
+    control<QRadioButton>(form, "RadioButton16")->click();
+    auto* bar = control<QScrollBar>(form, "ScrollBar5");
+    auto thumbCentre = [bar](int position) {
+        QStyleOptionSlider o;
+        o.initFrom(bar);
+        o.orientation = bar->orientation();
+        o.minimum = bar->minimum();
+        o.maximum = bar->maximum();
+        o.pageStep = bar->pageStep();
+        o.singleStep = bar->singleStep();
+        o.sliderPosition = o.sliderValue = position;
+        const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSlider, bar);
+        return bar->mapTo(bar->window(), QPointF(0, (thumb.top() + thumb.bottom()) / 2.0)).y();
+    };
+    std::map<double, int> positionOf; // margin written into the field -> bar position
+    for (int p = bar->minimum(); p <= bar->maximum(); ++p) {
+        bar->setValue(p);
+        positionOf.emplace(std::stod(textOf(form, "Edit_Mstab")), p);
+    }
+    // Each mark within a pixel of its thumb's middle, and all of them the same way (so that the
+    // marks stand apart by exactly as much as their thumbs do).
+    const std::pair<const char*, double> marks[] = {{"Label28", 16}, {"Label29", 8}, {"Label30", 4}};
+    std::vector<double> offsets;
+    for (auto [name, margin] : marks) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(positionOf.count(margin));
+        const int position = positionOf[margin];
+        QLabel* label = control<QLabel>(form, name);
+        const double row = label->mapTo(label->window(), QPointF(0, (label->height() - 1) / 2.0)).y();
+        EXPECT_EQ(label->x(), bar->x() + bar->width() + 1); // just right of the bar
+        offsets.push_back(row - thumbCentre(position));
+        EXPECT_LE(std::fabs(offsets.back()), 1.0);
+        EXPECT_NEAR(offsets.back(), offsets.front(), 0.5);
+    }
+}
+
+// Whether a pixel within one of p has the colour (a line may end a pixel short of its corner).
+bool drawnNear(const QImage& image, Pixel p, const QColor& colour)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (image.pixelColor(p.x + dx, p.y + dy) == colour)
+                return true;
+    return false;
+}
+
+// Every wing is drawn in its own colour, in its planform view and in the top view.
+TEST(WindowViews, EveryWingIsDrawnInItsColour)
+{
+    // Blue, fuchsia, green, purple, maroon.
+    const QColor colours[MaxWings + 1] = {{}, QColor(0x0000FF), QColor(0xFF00FF), QColor(0x008000), QColor(0x800080),
+                                          QColor(0x800000)};
+    TForm1 form;
+    const Aircraft& ac = form.aircraftState();
+    const ViewState& v = form.viewState();
+    const QImage& top = control<ImageView>(form, "Image2")->bitmap();
+    for (int w = 1; w <= MaxWings; ++w) {
+        SCOPED_TRACE(w);
+        const int n = form.textsState().wing[w].trapezoidCount;
+        const double tipY = ac.StationYMm[n][w], tipTrailing = ac.StationOffsetMm[n][w] + ac.StationChordMm[n][w];
+        // The trailing edge of the left tip in the planform view, of the right tip in the top view.
+        const QImage& planform = control<ImageView>(form, planformImage(w))->bitmap();
+        const Pixel p = planformMapping(ac, w, planform.width(), planform.height()).at(tipY, tipTrailing, true);
+        EXPECT_TRUE(drawnNear(planform, p, colours[w]));
+        const Pixel t = topViewWingMapping(ac, w, v.ViewScale, v.ViewCentreX, v.ViewOffsetY).at(tipY, tipTrailing);
+        EXPECT_TRUE(drawnNear(top, t, colours[w]));
     }
 }
 
