@@ -144,6 +144,35 @@ TEST_F(CommentFileTest, Windows1252RemarksOpenInUtf8AndSaveAsTheSameBytes)
     EXPECT_NE(save().find("<comment>" + remarks + "</comment>"), std::string::npos);
 }
 
+// The 32 bytes 0x80..0x9F, where Windows-1252 differs from Latin-1: each remark byte reads as its
+// character (the five the code page leaves undefined as the control character of the same number),
+// the character is written back as that byte, and a file holding all of them opens and saves
+// unchanged.
+TEST_F(CommentFileTest, EveryByteFrom80To9FReadsAsItsCharacterAndIsWrittenBack)
+{
+    const char* const characters[32] = {
+        "€", "\u0081", "‚", "ƒ", "„", "…", "†", "‡", "ˆ", "‰", "Š", "‹", "Œ", "\u008D", "Ž", "\u008F",
+        "\u0090", "‘", "’", "“", "”", "•", "–", "—", "˜", "™", "š", "›", "œ", "\u009D", "ž", "Ÿ",
+    };
+    std::string allBytes, allCharacters;
+    for (int b = 0x80; b <= 0x9F; ++b) {
+        const std::string character = characters[b - 0x80], byte = byteString(b);
+        EXPECT_EQ(windows1252ToUtf8(byte), character) << std::hex << b;
+        EXPECT_EQ(commentFromFile("x" + byte), "x" + character) << std::hex << b;
+        EXPECT_EQ(utf8ToWindows1252(character), byte) << std::hex << b;
+        EXPECT_EQ(commentForFile(character + "y"), byte + "y") << std::hex << b;
+        allBytes += byte;
+        allCharacters += character;
+    }
+    std::string tagged = test::readBytes(AEROBALANCE_SOURCE_DIR "/tests/data/trainer_example.wk4");
+    const std::size_t at = tagged.find("Trainer</comment>");
+    ASSERT_NE(at, std::string::npos);
+    tagged.replace(at, 7, "[" + allBytes + "]");
+    open("high.wk4", tagged);
+    EXPECT_EQ(texts.comment, "[" + allCharacters + "]");
+    EXPECT_EQ(save("high.wk4"), tagged);
+}
+
 TEST_F(CommentFileTest, EveryRemarkSurvivesSaveAndReopen)
 {
     const struct {

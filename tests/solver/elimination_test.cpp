@@ -1,71 +1,42 @@
 #include "solver/elimination.h"
 #include "solver/grid.h"
 #include "solver/influence.h"
+#include "solver/trimming.h"
 #include "solver_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <random>
+#include <tuple>
 
 namespace ab {
 namespace {
 
-// The plain elimination, written row by row as the pivot rule reads: normalise the pivot row, clear
-// the column below it, substitute back. Column-major input like SIMQ902; returns the pivot rows.
-std::vector<int> plainElimination(std::vector<double> colMajor, int n, std::vector<double>& b)
+using Matrix = std::vector<double>; // n x n, column-major unless said otherwise
+
+double& at(Matrix& a, int n, int row, int column) { return a[static_cast<std::size_t>(column) * n + row]; }
+
+// Largest |A x - b| over the rows, relative to |A| |x| + |b| (infinity norms): the backward error.
+double relativeResidual(const std::vector<double>& a, int n, const std::vector<double>& x, const std::vector<double>& b)
 {
-    std::vector<double> a(colMajor.size());
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            a[static_cast<std::size_t>(i) * n + j] = colMajor[static_cast<std::size_t>(j) * n + i];
-    const auto A = [&](int r, int c) -> double& { return a[static_cast<std::size_t>(r) * n + c]; };
-    std::vector<int> pivots(n);
-    for (int k = 0; k < n; ++k) {
-        int p = k;
-        double best = 0;
-        for (int r = k; r < n; ++r)
-            if (std::fabs(A(r, k)) >= best)
-                best = std::fabs(A(r, k)), p = r;
-        pivots[k] = p;
-        const double g = best > 0 ? 1 / A(p, k) : 0;
-        std::swap(b[k], b[p]);
-        b[k] *= g;
-        for (int c = k; c < n; ++c) {
-            std::swap(A(k, c), A(p, c));
-            A(k, c) *= g;
+    std::vector<double> r(b.begin(), b.end()), rowNorm(n, 0.0);
+    for (int j = 0; j < n; ++j)
+        for (int i = 0; i < n; ++i) {
+            const double v = a[static_cast<std::size_t>(j) * n + i];
+            r[i] -= v * x[j];
+            rowNorm[i] += std::fabs(v);
         }
-        for (int r = k + 1; r < n; ++r) {
-            const double f = A(r, k);
-            for (int c = k + 1; c < n; ++c)
-                A(r, c) -= f * A(k, c);
-            b[r] -= f * b[k];
-        }
+    double res = 0, normA = 0, normX = 0, normB = 0;
+    for (int i = 0; i < n; ++i) {
+        res = std::max(res, std::fabs(r[i]));
+        normA = std::max(normA, rowNorm[i]);
+        normX = std::max(normX, std::fabs(x[i]));
+        normB = std::max(normB, std::fabs(b[i]));
     }
-    for (int k = n - 2; k >= 0; --k)
-        for (int c = k + 1; c < n; ++c)
-            b[k] -= A(k, c) * b[c];
-    return pivots;
-}
-
-double relativeDifference(const std::vector<double>& x, const std::vector<double>& y)
-{
-    double d = 0, s = 0;
-    for (std::size_t i = 0; i < x.size(); ++i)
-        d += (x[i] - y[i]) * (x[i] - y[i]), s += y[i] * y[i];
-    return std::sqrt(d / s);
-}
-
-// Solves with both eliminations and compares pivot sequences and solutions.
-void expectSameAsPlain(const std::vector<double>& a, int n, const std::vector<double>& b, int panelWidth)
-{
-    std::vector<double> xPlain = b, xBlocked = b, work = a;
-    const std::vector<int> plainPivots = plainElimination(a, n, xPlain);
-    std::vector<int> blockedPivots;
-    ASSERT_TRUE(SIMQ902(work.data(), n, xBlocked.data(), {}, &blockedPivots, panelWidth));
-    EXPECT_EQ(blockedPivots, plainPivots);
-    EXPECT_LT(relativeDifference(xBlocked, xPlain), 1e-12) << "n = " << n;
+    return res / (normA * normX + normB);
 }
 
 // The scaled influence matrix of an aircraft's lattice.
@@ -81,53 +52,199 @@ std::vector<double> latticeMatrix(const AircraftTexts& texts, int& n)
     return sd.matrix;
 }
 
-std::vector<double> rowsPermuted(const std::vector<double>& a, int n, std::mt19937& rng)
+// A random matrix whose every column is dominated by its diagonal: elimination keeps that dominance,
+// so at step k the largest magnitude of the column is in the equation that was row k, wherever it
+// stands by then.
+Matrix diagonallyDominant(int n, std::mt19937& rng)
 {
-    std::vector<int> perm(n);
-    for (int i = 0; i < n; ++i)
-        perm[i] = i;
-    std::shuffle(perm.begin(), perm.end(), rng);
-    std::vector<double> p(a.size());
-    for (int j = 0; j < n; ++j)
+    std::uniform_real_distribution<double> u(-1, 1);
+    Matrix a(static_cast<std::size_t>(n) * n);
+    for (int j = 0; j < n; ++j) {
+        double sum = 0;
         for (int i = 0; i < n; ++i)
-            p[static_cast<std::size_t>(j) * n + i] = a[static_cast<std::size_t>(j) * n + perm[i]];
-    return p;
+            sum += std::fabs(at(a, n, i, j) = u(rng));
+        at(a, n, j, j) = (u(rng) < 0 ? -1 : 1) * (sum + 0.5);
+    }
+    return a;
 }
 
-TEST(BlockedElimination, MatchesThePlainEliminationOnLattices)
+Matrix randomMatrix(int n, std::mt19937& rng)
+{
+    std::uniform_real_distribution<double> u(-1, 1);
+    Matrix a(static_cast<std::size_t>(n) * n);
+    for (double& v : a)
+        v = u(rng);
+    return a;
+}
+
+// A system with its equations shuffled (row i holds equation order[i]) and a random right-hand side.
+struct Shuffled {
+    std::vector<int> order;
+    Matrix a;
+    std::vector<double> b;
+
+    Shuffled(const Matrix& equations, int n, std::mt19937& rng) : order(n), a(equations.size()), b(n)
+    {
+        std::iota(order.begin(), order.end(), 0);
+        std::shuffle(order.begin(), order.end(), rng);
+        std::uniform_real_distribution<double> u(-1, 1);
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j)
+                at(a, n, i, j) = equations[static_cast<std::size_t>(j) * n + order[i]];
+            b[i] = u(rng);
+        }
+    }
+    Matrix rowMajor() const
+    {
+        const int n = static_cast<int>(b.size());
+        Matrix r(a.size());
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j)
+                r[static_cast<std::size_t>(i) * n + j] = a[static_cast<std::size_t>(j) * n + i];
+        return r;
+    }
+    // The equation taken at each step when step k exchanges row k with row pivots[k].
+    std::vector<int> equationsTaken(const std::vector<int>& pivots) const
+    {
+        std::vector<int> stand = order, taken;
+        for (std::size_t k = 0; k < pivots.size(); ++k) {
+            std::swap(stand[k], stand[static_cast<std::size_t>(pivots[k])]);
+            taken.push_back(stand[k]);
+        }
+        return taken;
+    }
+};
+
+// The blocked elimination solves (A x = b to rounding) and takes the largest magnitude of each
+// column: on a dominant matrix with its rows shuffled it takes equation k at step k, and on any
+// matrix it takes the same equations whatever order the rows stand in.
+TEST(BlockedElimination, TakesTheLargestPivotWhateverTheRowOrder)
 {
     std::mt19937 rng(7);
     AircraftTexts twoWings = test::rectangularWingTexts();
     test::setWing(twoWings, 1, 0, 300, {{400, 250, 40}, {700, 120, 200}}, 0, 0);
     test::setWing(twoWings, 2, 0, 150, {{350, 90, 50}}, 900, 60);
     twoWings.wingCount = 2;
-    for (const AircraftTexts& texts : {test::rectangularWingTexts(), twoWings}) {
-        int n = 0;
-        const std::vector<double> a = latticeMatrix(texts, n);
-        ASSERT_GE(n, 400);
-        ASSERT_LE(n, 1500);
-        const std::vector<double> b(n, -1.0);
-        expectSameAsPlain(a, n, b, EliminationPanelWidth);
-        // The diagonal of a lattice wins every pivot search; mixed rows make the rule work.
-        expectSameAsPlain(rowsPermuted(a, n, rng), n, b, EliminationPanelWidth);
+    std::vector<std::tuple<Matrix, int, bool>> systems; // matrix, n, dominant
+    for (int n : {1, 2, 17, 130, 301}) {
+        systems.emplace_back(diagonallyDominant(n, rng), n, true);
+        systems.emplace_back(randomMatrix(n, rng), n, false);
+    }
+    int lattice = 0;
+    systems.emplace_back(latticeMatrix(twoWings, lattice), lattice, false);
+    ASSERT_GE(lattice, 400);
+
+    for (const auto& [m, n, dominant] : systems) {
+        SCOPED_TRACE("n = " + std::to_string(n) + (dominant ? ", dominant" : ""));
+        std::vector<int> inTurn(n), first;
+        std::iota(inTurn.begin(), inTurn.end(), 0);
+        for (int panel : {7, 32, EliminationPanelWidth}) {
+            const Shuffled s(m, n, rng);
+            Matrix work = s.a;
+            std::vector<double> x = s.b;
+            std::vector<int> pivots;
+            ASSERT_TRUE(SIMQ902(work.data(), n, x.data(), {}, &pivots, panel));
+            EXPECT_LT(relativeResidual(s.a, n, x, s.b), 1e-13) << panel;
+            const std::vector<int> taken = s.equationsTaken(pivots);
+            if (dominant) {
+                EXPECT_EQ(taken, inTurn) << panel;
+            }
+            if (first.empty())
+                first = taken;
+            EXPECT_EQ(taken, first) << panel;
+        }
     }
 }
 
-TEST(BlockedElimination, MatchesThePlainEliminationOnRandomSystems)
+// Blocks of one or two equations down the diagonal, the two of a block equal in magnitude in the
+// block's first column: the later row wins the tie, wherever the shuffle put the pair, also where a
+// block straddles two panels.
+TEST(BlockedElimination, TheLaterRowWinsATie)
 {
     std::mt19937 rng(11);
-    std::uniform_real_distribution<double> u(-1, 1);
-    for (int n : {1, 2, 17, 130, 301}) {
-        std::vector<double> a(static_cast<std::size_t>(n) * n), b(n);
-        for (double& v : a)
-            v = u(rng);
-        for (double& v : b)
-            v = u(rng);
-        // Equal magnitudes in the first column (rows 3, 10, 17, ...): the later row wins.
-        for (int i = 3; i < n; i += 7)
-            a[i] = i % 2 ? -2.0 : 2.0;
-        for (int panel : {8, 32, EliminationPanelWidth})
-            expectSameAsPlain(a, n, b, panel);
+    std::uniform_real_distribution<double> u(0.5, 1);
+    for (int n : {2, 9, 131, 300}) {
+        Matrix m(static_cast<std::size_t>(n) * n, 0.0);
+        std::vector<int> blockOf(n);
+        for (int k = 0; k < n;) {
+            const bool pair = k + 1 < n && rng() % 4 != 0;
+            at(m, n, k, k) = u(rng) * (rng() % 2 ? 1 : -1);
+            blockOf[k] = k;
+            if (pair) {
+                at(m, n, k + 1, k) = -at(m, n, k, k);
+                at(m, n, k, k + 1) = u(rng);
+                at(m, n, k + 1, k + 1) = u(rng);
+                blockOf[k + 1] = k;
+            }
+            k += pair ? 2 : 1;
+        }
+        for (int panel : {7, 32, EliminationPanelWidth}) {
+            SCOPED_TRACE("n = " + std::to_string(n) + ", panel " + std::to_string(panel));
+            const Shuffled s(m, n, rng);
+            Matrix work = s.a;
+            std::vector<double> x = s.b;
+            std::vector<int> pivots;
+            ASSERT_TRUE(SIMQ902(work.data(), n, x.data(), {}, &pivots, panel));
+            EXPECT_LT(relativeResidual(s.a, n, x, s.b), 1e-14);
+            // Step k takes the lowest row still holding an equation of column k's block.
+            std::vector<int> expected, stand = s.order;
+            for (int k = 0; k < n; ++k) {
+                int p = k;
+                for (int r = k; r < n; ++r)
+                    if (blockOf[stand[r]] == blockOf[k])
+                        p = r;
+                expected.push_back(p);
+                std::swap(stand[k], stand[p]);
+            }
+            EXPECT_EQ(pivots, expected);
+        }
+    }
+}
+
+// The plain elimination of the strip trimming (row-major) solves, takes the largest magnitude of
+// each column and gives a column of zeros the factor 0: that unknown comes out 0 and the equation
+// standing last at that step (the later row wins the tie of zeros) is the one left unsatisfied.
+TEST(PlainElimination, SolvesPivotsOnTheLargestAndDropsTheLastEquationAtAZeroColumn)
+{
+    // Without the largest pivot, 1e-20 would be divided into 1 and x0 lost.
+    std::vector<double> a{1e-20, 1, 1, 1}, b{1, 2};
+    SIMQ90(a, b, 2);
+    EXPECT_NEAR(b[0], 1, 1e-15);
+    EXPECT_NEAR(b[1], 1, 1e-15);
+
+    std::mt19937 rng(3);
+    for (int n : {1, 3, 8, 40}) {
+        for (const Matrix& m : {diagonallyDominant(n, rng), randomMatrix(n, rng)}) {
+            const Shuffled s(m, n, rng);
+            Matrix work = s.rowMajor();
+            std::vector<double> x = s.b;
+            SIMQ90(work, x, n);
+            EXPECT_LT(relativeResidual(s.a, n, x, s.b), 1e-13) << n;
+        }
+        // Column j of a shuffled dominant matrix all zeros: steps 0 .. j-1 take equations 0 .. j-1.
+        for (int j : {0, n / 2, n - 2}) {
+            if (n < 3)
+                break;
+            SCOPED_TRACE("n = " + std::to_string(n) + ", zero column " + std::to_string(j));
+            Matrix m = diagonallyDominant(n, rng);
+            for (int i = 0; i < n; ++i)
+                at(m, n, i, j) = 0;
+            const Shuffled s(m, n, rng);
+            std::vector<int> stand = s.order;
+            for (int k = 0; k < j; ++k)
+                std::swap(stand[k], *std::find(stand.begin() + k, stand.end(), k));
+            const auto dropped = std::find(s.order.begin(), s.order.end(), stand[n - 1]) - s.order.begin();
+            Matrix work = s.rowMajor();
+            std::vector<double> x = s.b;
+            SIMQ90(work, x, n);
+            EXPECT_EQ(x[j], 0.0);
+            for (int i = 0; i < n; ++i) {
+                double r = s.b[i];
+                for (int c = 0; c < n; ++c)
+                    r -= s.a[static_cast<std::size_t>(c) * n + i] * x[c];
+                EXPECT_EQ(std::fabs(r) > 1e-6, i == dropped) << "row " << i << ": " << r;
+            }
+        }
     }
 }
 
@@ -155,26 +272,6 @@ TEST(BlockedElimination, SingularOrNonFiniteSystemsAreRefused)
     std::vector<double> withInf = a;
     withInf[5 * n + 150] = INFINITY;
     EXPECT_TRUE(refused(withInf));
-}
-
-// Largest |A x - b| over the rows, relative to |A| |x| + |b| (infinity norms): the backward error.
-double relativeResidual(const std::vector<double>& a, int n, const std::vector<double>& x, const std::vector<double>& b)
-{
-    std::vector<double> r(b.begin(), b.end()), rowNorm(n, 0.0);
-    for (int j = 0; j < n; ++j)
-        for (int i = 0; i < n; ++i) {
-            const double v = a[static_cast<std::size_t>(j) * n + i];
-            r[i] -= v * x[j];
-            rowNorm[i] += std::fabs(v);
-        }
-    double res = 0, normA = 0, normX = 0, normB = 0;
-    for (int i = 0; i < n; ++i) {
-        res = std::max(res, std::fabs(r[i]));
-        normA = std::max(normA, rowNorm[i]);
-        normX = std::max(normX, std::fabs(x[i]));
-        normB = std::max(normB, std::fabs(b[i]));
-    }
-    return res / (normA * normX + normB);
 }
 
 TEST(CirculationSolve, ResidualOfTheSolveIsSmall)
