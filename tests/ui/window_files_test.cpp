@@ -248,8 +248,9 @@ TEST_F(WindowFiles, ARefusedOrCancelledOpenLeavesTheFileThatSaveWrites)
         type(form, "Edit4", std::to_string(++edit));
         trigger(form, "Save3"); // Ctrl+S
         EXPECT_NE(bytesOf(trainer).find("<chord>" + std::to_string(edit) + "</chord>"), std::string::npos);
-        if (!bytes.empty())
+        if (!bytes.empty()) {
             EXPECT_EQ(bytesOf(file), bytes);
+        }
         EXPECT_FALSE(form.isWindowModified());
     }
 }
