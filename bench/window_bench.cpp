@@ -1,7 +1,9 @@
 // Window benchmarks: one keystroke in a wing field until its labels show the new figures, the
 // window's construction until its first frame is on the screen, the whole calculation in the window
-// beside the same calculation without it, and the redraw of every view after a calculation with the
-// pressure colours on. Run offscreen unless a display is configured.
+// beside the same calculation without it, the redraw of every view after a calculation with the
+// pressure colours on, and the redraws where a user drags or types on the aircraft tab after a
+// calculation: one mouse move turning the three-dimensional view, one step of its bar, one keystroke
+// in the margin field. Run offscreen unless a display is configured.
 #include "bench_aircraft.h"
 #include "solver/calculation.h"
 #include "ui/main_window.h"
@@ -11,6 +13,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -84,18 +88,82 @@ void BatchCalculation(benchmark::State& state)
 }
 BENCHMARK(BatchCalculation)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-void RedrawAllViewsWithPressure(benchmark::State& state)
+// The large aircraft calculated in a shown window, the pressure distribution on when asked.
+void calculateLargeAircraft(ab::TForm1& form, bool pressure)
 {
-    ab::TForm1 form;
     form.show();
     (void)QTest::qWaitForWindowExposed(&form);
     typeLargeAircraft(form);
     form.Button4Click();
-    form.findChild<QCheckBox*>("CheckBoxA")->setChecked(true);
+    form.findChild<QCheckBox*>("CheckBoxA")->setChecked(pressure);
+    QApplication::processEvents();
+}
+
+void RedrawAllViewsWithPressure(benchmark::State& state)
+{
+    ab::TForm1 form;
+    calculateLargeAircraft(form, true);
     for (auto _ : state)
         form.FormResize();
 }
 BENCHMARK(RedrawAllViewsWithPressure)->Unit(benchmark::kMillisecond);
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, at, target->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// One mouse move of a left-button drag in the three-dimensional view, diagonally by six pixels:
+// the elevation and the azimuth bar each take two steps, both views redraw, the window repaints.
+// Argument: the pressure distribution off (0) or on (1).
+void ThreeDMouseMove(benchmark::State& state)
+{
+    ab::TForm1 form;
+    calculateLargeAircraft(form, state.range(0) != 0);
+    QWidget* view = form.findChild<QWidget*>("Image3");
+    const QPoint from = view->rect().center(), to = from + QPoint(6, -6);
+    sendMouse(view, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    int i = 0;
+    for (auto _ : state) {
+        sendMouse(view, QEvent::MouseMove, ++i % 2 ? to : from, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    sendMouse(view, QEvent::MouseButtonRelease, from, Qt::NoButton);
+}
+BENCHMARK(ThreeDMouseMove)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One step of the azimuth bar (ScrollBar2) with the pressure distribution on, until repainted.
+void ThreeDBarStepWithPressure(benchmark::State& state)
+{
+    ab::TForm1 form;
+    calculateLargeAircraft(form, true);
+    QScrollBar* azimuth = form.ScrollBar2;
+    const int start = azimuth->value();
+    int i = 0;
+    for (auto _ : state) {
+        azimuth->setValue(start + ++i % 2);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(ThreeDBarStepWithPressure)->Unit(benchmark::kMillisecond);
+
+// One keystroke in the margin field with the margin set by hand, until the top view is repainted.
+// Argument: the pressure distribution off (0) or on (1).
+void MarginKeystroke(benchmark::State& state)
+{
+    ab::TForm1 form;
+    calculateLargeAircraft(form, state.range(0) != 0);
+    form.RadioButton16->click();
+    QLineEdit* margin = form.Edit_Mstab;
+    int i = 0;
+    for (auto _ : state) {
+        margin->setText(++i % 2 ? "7.5" : "7.6");
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(MarginKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
