@@ -94,7 +94,8 @@ void TForm1::STABIL(TopViewScale scale)
     figures = stabilityFigures(aircraft, marginOfFieldText(Edit_Mstab->text().toStdString()));
     const TopViewScene scene{
         aircraft, solver, topViewLayout(), qs(messages.FlightDirectionText),
-        // A file just opened brings the figures but neither lattice nor reference wing.
+        // The reference wing and the lattice while the calculation's data are in memory; a file
+        // just opened brings the figures only.
         aircraft.SolverDataValid,
         CheckBoxA->isChecked() ? std::optional<int>(ScrollBar6->value()) : std::nullopt,
         StabilityDisplay{stabilityRows(aircraft, figures, language(), automaticStability()), stabilityMarks(),
