@@ -36,7 +36,7 @@ struct PrintScene {
     const StabilityFigures& figures;
     Language language = Language::English;
     bool automatic = true;
-    ThreeDInput threeD;       // bars, pressure switch; its scale comes from the print-size top view
+    ThreeDInput threeD{};     // bars, pressure switch; its scale comes from the print-size top view
     int view3DPosition = 75;  // the size bar of the three-dimensional view
 };
 

@@ -60,14 +60,11 @@ void TForm1::ScrollBar5Change() { Edit_Mstab->setText(qs(marginFieldText(ScrollB
 
 void TForm1::ScrollBar5Exit() { showResults(TopViewScale::Fit); }
 
-// With valid results: the lattice when it is in memory, then the stability display.
+// With valid results the stability display, which lays the lattice under it when it is in memory.
 void TForm1::showResults(TopViewScale scale)
 {
-    if (!aircraft.ResultsValid)
-        return;
-    if (aircraft.SolverDataValid)
-        DrawGrid();
-    STABIL(scale);
+    if (aircraft.ResultsValid)
+        STABIL(scale);
 }
 
 void TForm1::ScrollBar3Change()

@@ -160,8 +160,9 @@ TEST(PressureColour, RedForSuctionBlueBelowStrongerWithThePressure)
     for (const Row& r : rows) {
         const std::optional<Rgb> c = pressureColour(r.p, r.position);
         EXPECT_EQ(c.has_value(), r.colour.has_value()) << r.p;
-        if (c && r.colour)
+        if (c && r.colour) {
             EXPECT_EQ(*c, *r.colour) << r.p;
+        }
     }
 }
 
