@@ -18,21 +18,7 @@
 namespace ab {
 namespace {
 
-// Each test runs in a folder of its own: the settings and copy files live in the working folder.
-class WindowFiles : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-    }
-    void TearDown() override { QDir::setCurrent(previous); }
-    std::string path(const char* name) const { return (folder.path() + "/" + name).toStdString(); }
-
-    QTemporaryDir folder;
-    QString previous;
-};
+class WindowFiles : public InOwnFolder {};
 
 std::string bytesOf(const std::string& file)
 {

@@ -65,18 +65,8 @@ TEST(RemarkLines, PiecesJoinToTheLineStayBoundedAndEndAfterASpaceOrAtTheLimit)
     EXPECT_EQ(displayLineCuts(std::u16string(LongestDisplayLine + 1, u'x')), std::vector<std::size_t>{LongestDisplayLine});
 }
 
-// Each test runs in a folder of its own: the window reads and writes its settings there.
-class WindowRemarks : public ::testing::Test {
+class WindowRemarks : public InOwnFolder {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-    }
-    void TearDown() override { QDir::setCurrent(previous); }
-    std::string path(const char* name) const { return (folder.path() + "/" + name).toStdString(); }
-
     // The trainer with the remark given, as the program writes it.
     std::string writeTrainer(const char* name, const std::string& remark) const
     {
@@ -85,9 +75,6 @@ protected:
         std::ofstream(path(name), std::ios::binary) << aircraftFileText(texts, Aircraft{});
         return path(name);
     }
-
-    QTemporaryDir folder;
-    QString previous;
 };
 
 std::string bytesOf(const std::string& file)

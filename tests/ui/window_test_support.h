@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTabBar>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,5 +95,26 @@ inline QColor neutralPointMarkColour(const TForm1& form)
     const StabilityMarks m = stabilityMarks(form.aircraftState(), {}, v.ViewScale, v.ViewOffsetY, top.width());
     return top.pixelColor(m.centreColumn + 3, m.neutralRow);
 }
+
+} // namespace ab
+
+namespace ab {
+
+// A window test that runs in a folder of its own: the window reads and writes its settings and
+// copy files in the working folder.
+class InOwnFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+    }
+    void TearDown() override { QDir::setCurrent(previous); }
+    std::string path(const char* name) const { return (folder.path() + "/" + name).toStdString(); }
+
+    QTemporaryDir folder;
+    QString previous;
+};
 
 } // namespace ab
