@@ -132,7 +132,7 @@ void drawStabilityDisplay(Canvas& c, const std::vector<StabilityRow>& rows, cons
 {
     for (const StabilityRow& row : rows) {
         c.setFontColour(inkOf(row.ink));
-        if (row.row == 232) {
+        if (row.row == ReferenceAreaRow) {
             if (onReferenceColour)
                 c.setBrush(cl3DLight);
         } else {

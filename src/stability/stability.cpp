@@ -30,7 +30,7 @@ std::vector<StabilityRow> stabilityRows(const Aircraft& ac, const StabilityFigur
 {
     const std::string cg(texts::CgPrefix.in(l));
     std::vector<StabilityRow> rows;
-    rows.push_back({232, StabilityInk::Black,
+    rows.push_back({ReferenceAreaRow, StabilityInk::Black,
                     std::string(texts::ReferenceAreaLabel.in(l)) + formatFixed(ac.ReferenceArea / 10000, 2) + "dm^2 "});
     rows.push_back({249, StabilityInk::Black,
                     std::string(texts::ReferenceLengthLabel.in(l)) + formatFixed(ac.ReferenceMac, 1) + "mm "});

@@ -23,10 +23,14 @@ StabilityFigures stabilityFigures(const Aircraft& aircraft, double desiredPercen
 // One text line of the aircraft top view, written at pixel column 9.
 enum class StabilityInk { Black, Blue, Red };
 struct StabilityRow {
-    int row = 0; // pixel row 232 .. 298
+    int row = 0; // pixel row ReferenceAreaRow .. 298
     StabilityInk ink = StabilityInk::Black;
     std::string text;
 };
+
+// The row of the reference area, the one line that stands on the reference wing's colour while the
+// lattice is shown.
+inline constexpr int ReferenceAreaRow = 232;
 
 // The lines of rows 232 to 298: reference area, reference length, the centre of gravity for the
 // high and low margin (automatic) or for the desired margin (manual), and the neutral point.

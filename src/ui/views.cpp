@@ -126,8 +126,8 @@ void TForm1::d_3d()
     const bool pressure = CheckBoxA->isChecked() && aircraft.SolverDataValid;
     if (pressure)
         DrawGrid();
-    CheckBoxA->setVisible(aircraft.SolverDataValid);
-    Label_Press->setVisible(aircraft.SolverDataValid);
+    CheckBoxA->setVisible(pressureBoxOffered(aircraft));
+    Label_Press->setVisible(pressureBoxOffered(aircraft));
     Canvas c = Image3->canvas();
     drawThreeDView(c, aircraft, aircraft.WingCount, solver, threeD,
                    {ScrollBar1->value(), ScrollBar2->value(), ScrollBar6->value(), views.View3DScale, pressure});

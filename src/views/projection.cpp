@@ -9,7 +9,6 @@
 namespace ab {
 namespace {
 
-constexpr double kPixelLimit = 1e6;
 constexpr double kSmallestView3DScale = 0.0001;
 
 constexpr ViewMatrix identity()
@@ -21,8 +20,6 @@ constexpr ViewMatrix identity()
 }
 
 double radians(double degrees) { return degrees * std::numbers::pi / 180; }
-
-int trapezoidCountOf(const Aircraft& ac, int w) { return std::clamp(ac.StationCount[w] - 1, 1, MaxTrapezoids); }
 
 void setPoint(ViewPoint& p, double s, double l, double h)
 {
@@ -192,7 +189,7 @@ int truncPixel(double v)
 {
     if (std::isnan(v))
         return 0;
-    return static_cast<int>(Trunc(std::clamp(v, -kPixelLimit, kPixelLimit)));
+    return static_cast<int>(Trunc(std::clamp(v, -PixelLimit, PixelLimit)));
 }
 
 Pixel screenPosition(const ViewPoint& p, int width, int height)

@@ -8,7 +8,6 @@
 namespace ab {
 namespace {
 
-constexpr double kPixelLimit = 1e6;
 
 // A scale that can be drawn with: finite and positive.
 bool usable(double scale) { return std::isfinite(scale) && scale > 0; }
@@ -21,8 +20,6 @@ double smallerUsable(double a, double b, double fallback = 1.0)
         return a;
     return usable(b) ? b : fallback;
 }
-
-int trapezoidCountOf(const Aircraft& ac, int w) { return std::clamp(ac.StationCount[w] - 1, 1, MaxTrapezoids); }
 
 // Rearmost trailing edge from the root leading edge: the root chord or a tip's offset plus chord.
 double chordExtent(const Aircraft& ac, int w, int n)
@@ -38,8 +35,8 @@ double chordExtent(const Aircraft& ac, int w, int n)
 int roundPixel(double v)
 {
     if (!std::isfinite(v))
-        return v < 0 ? -int(kPixelLimit) : int(kPixelLimit);
-    return static_cast<int>(std::nearbyint(std::clamp(v, -kPixelLimit, kPixelLimit)));
+        return v < 0 ? -int(PixelLimit) : int(PixelLimit);
+    return static_cast<int>(std::nearbyint(std::clamp(v, -PixelLimit, PixelLimit)));
 }
 
 Pixel ViewMapping::at(double y, double x, bool mirror) const

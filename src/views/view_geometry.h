@@ -8,6 +8,7 @@
 #include "solver/solver_data.h"
 #include "stability/stability.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -19,6 +20,15 @@ struct Pixel {
     bool operator==(const Pixel&) const = default;
 };
 using Polyline = std::vector<Pixel>;
+
+// No drawn coordinate lies further out than this many pixels, whatever the aircraft.
+inline constexpr double PixelLimit = 1e6;
+
+// The trapezoids of wing w as its station tables hold them, 1..4.
+inline int trapezoidCountOf(const Aircraft& aircraft, int w)
+{
+    return std::clamp(aircraft.StationCount[w] - 1, 1, MaxTrapezoids);
+}
 
 // Round to the nearest pixel, halves to even. A value that is not finite, or far outside any image,
 // is held at +-10^6 so that a degenerate aircraft draws finite lines.

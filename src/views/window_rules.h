@@ -18,7 +18,7 @@ struct WindowState {
     bool calculating = false;     // a calculation is under way
     bool saveOffered = false;     // plain Save: after an open, a save, a wing copy or a file named at start
     int wingCount = MaxWings;
-    CopyCommands copy;            // as the page changes and menu jumps left them
+    CopyCommands copy{};          // as the page changes and menu jumps left them
 };
 
 struct CommandStates {
@@ -26,7 +26,7 @@ struct CommandStates {
     bool print = false;     // Print1, SpeedButton5
     bool save = false;      // Save3, SpeedButton3
     WingCountMenu wingMenu; // wing21, wing31, chng1 .. chng5
-    CopyCommands copy;      // CopyWing1, InsertCopiedWing1
+    CopyCommands copy{};    // CopyWing1, InsertCopiedWing1
 };
 
 // Calculate is offered after an edit and while no calculation runs; Print while the calculated
