@@ -63,6 +63,12 @@ void TForm1::showWingLabels(int w, const WingLabels& labels)
         setLabelText(ui.figure[i], qs(*figures[i]));
 }
 
+void TForm1::applyWrites(const std::vector<FieldChange>& writes)
+{
+    for (const FieldChange& f : writes)
+        wingUi[f.wing].field[static_cast<int>(f.role)]->setText(qs(f.text));
+}
+
 void TForm1::Calc_W(int w, ResultsAfterPass results)
 {
     if (results == ResultsAfterPass::GoStale) {

@@ -136,8 +136,7 @@ bool TForm1::Load2(const std::string& fileName)
         if (a.trapezoidCount[w])
             wingUi[w].trapezoidButton[*a.trapezoidCount[w]]->setChecked(true);
     aircraft.ActiveWingCount = aircraft.WingCount;
-    for (const FieldChange& f : a.fields)
-        wingUi[f.wing].field[static_cast<int>(f.role)]->setText(qs(f.text));
+    applyWrites(a.fields);
     if (a.uncheckPressure)
         CheckBoxA->setChecked(false);
     if (reading.extras.comment)

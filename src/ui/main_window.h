@@ -188,6 +188,8 @@ private:
     void showOpenedAircraft(); // after a file was read at start or by Open
     int activePageNumber() const; // AircraftPage, wing 1..5 or RemarksPage
     void fieldEdited(int w, Role role, const QString& text);
+    // Writes the texts into their fields in order, each write running the field's change handling.
+    void applyWrites(const std::vector<FieldChange>& writes);
 
     // Drawings: the parameter sketch, the planform view, the top view with its lattice, the
     // stability display and its pointer lines, the three-dimensional view.

@@ -117,9 +117,8 @@ void TForm1::planformMouseUp(int w, QMouseEvent* e)
     // The scale is taken once: every write below redraws the view and stores it again.
     const double scale = views.PlanformScale[w];
     const bool shift = e->modifiers() == Qt::ShiftModifier;
-    for (const FieldChange& f : dragWrites(aircraft, w, GrabbedCorner, scale, p.x - DragAnchor.x, p.y - DragAnchor.y,
-                                           shift, texts.wing[w][Role::RootGap]))
-        wingUi[w].field[static_cast<int>(f.role)]->setText(qs(f.text));
+    applyWrites(dragWrites(aircraft, w, GrabbedCorner, scale, p.x - DragAnchor.x, p.y - DragAnchor.y, shift,
+                           texts.wing[w][Role::RootGap]));
     DragAnchor = p;
     DragIdle = true;
 }

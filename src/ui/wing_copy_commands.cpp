@@ -45,8 +45,7 @@ void TForm1::Load_Wing()
     WingControls& ui = wingUi[w];
     if (insertion.trapezoidCount)
         ui.trapezoidButton[*insertion.trapezoidCount]->setChecked(true);
-    for (const FieldChange& f : insertion.fields)
-        ui.field[static_cast<int>(f.role)]->setText(qs(f.text));
+    applyWrites(insertion.fields);
 }
 
 // The menu's copy remembers on which wing's tab it was taken (the first flag is CopyAvailable).
