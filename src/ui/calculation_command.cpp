@@ -55,7 +55,7 @@ void TForm1::Button4Click()
     };
     // A height moved apart goes into its field, whose change runs the recalculation pass.
     callbacks.heightChanged = [this](int w, const std::string& zText) {
-        wingUi[w].field[static_cast<int>(Role::PosZ)]->setText(qs(zText));
+        wingPage[w]->write(Role::PosZ, zText);
     };
     Calculation run(aircraft, texts, solver, language(), callbacks);
     auto showProgress = [&] {
@@ -78,14 +78,13 @@ void TForm1::Button4Click()
         Label24->hide();
         for (int w = 1; w <= MaxWings; ++w) {
             const WingResultLabels labels = wingResultLabels(aircraft, w);
-            setLabelText(wingUi[w].neutralPoint, qs(labels.neutralPoint));
-            setLabelText(wingUi[w].liftCentre, qs(labels.liftCentre));
+            wingPage[w]->showNeutralPoint(labels.neutralPoint, labels.liftCentre);
         }
     }
     const CalculationRun result = run.finish();
     showMemo(result.memo, result.memoVisible);
     if (!result.failed) {
-        Image2->setCursor(Qt::DragMoveCursor);
+        aircraftViews->showResultsCursor(true);
         STABIL();
         FormResize();
         showNeutralPoints(true);

@@ -20,12 +20,10 @@ void TForm1::chooseWingCount(int n)
     setWindowModified(true);
     for (int w = 1; w <= MaxWings; ++w) {
         const bool used = w <= n;
-        PageControl1->setPageVisible(wingUi[w].tab, used);
-        wingUi[w].positionBox->setVisible(used);
-        for (Role r : {Role::PosX, Role::PosZ})
-            wingUi[w].field[static_cast<int>(r)]->setVisible(used);
+        PageControl1->setPageVisible(wingPage[w]->tab(), used);
+        wingPage[w]->showInUse(used);
     }
-    CheckBoxA->setChecked(false);
+    aircraftViews->uncheckPressure();
     Calc(); // the Edit menu follows the wing count there
 }
 
@@ -34,11 +32,7 @@ void TForm1::chooseTrapezoidCount(int w, int n)
     texts.wing[w].trapezoidCount = n;
     setWindowModified(true);
     d_w(w);
-    WingControls& ui = wingUi[w];
-    for (int r = 0; r < WingFieldCount; ++r)
-        ui.field[r]->setVisible(fieldShown(static_cast<Role>(r), n));
-    for (int s = 0; s < MaxStations; ++s)
-        ui.stationLabel[s]->setVisible(stationLabelShown(s, n));
+    wingPage[w]->showTrapezoidCount(n);
     Calc_W(w);
 }
 
@@ -55,17 +49,16 @@ void TForm1::Button_C1Click()
     // The steps are worked out from the texts before the first write; each write below runs the
     // field's change handling or the trapezoid-count handler, so every intermediate state shows.
     for (const ExchangeStep& step : exchangeSteps(texts, ExchangePair)) {
-        WingControls& ui = wingUi[step.wing];
         if (step.checksCount)
-            ui.trapezoidButton[step.trapezoidCount]->setChecked(true);
+            wingPage[step.wing]->checkTrapezoidCount(step.trapezoidCount);
         else
-            ui.field[static_cast<int>(step.role)]->setText(QString::fromStdString(step.text));
+            wingPage[step.wing]->write(step.role, step.text);
     }
 }
 
 void TForm1::jumpToWing(int w)
 {
-    PageControl1->setActivePage(wingUi[w].tab);
+    PageControl1->setActivePage(wingPage[w]->tab());
     setCopyCommands(copyCommandsAfterMenuJump(w, insertOffered(CopyAvailable, CopySourceFlags), copyCommands()));
 }
 

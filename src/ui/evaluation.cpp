@@ -37,36 +37,21 @@ void TForm1::fieldEdited(int w, Role role, const QString& text)
 // view's arrow cursor. All five wings are treated, whichever changed.
 void TForm1::markResultsStale()
 {
-    Image2->unsetCursor();
+    aircraftViews->showResultsCursor(false);
     showNeutralPoints(false);
 }
 
 // The neutral-point captions are greyed and their values hidden while the results are stale.
 void TForm1::showNeutralPoints(bool shown)
 {
-    for (int w = 1; w <= MaxWings; ++w) {
-        WingControls& ui = wingUi[w];
-        ui.neutralPointCaption->setEnabled(shown);
-        ui.liftCentreCaption->setEnabled(shown);
-        ui.neutralPoint->setVisible(shown);
-        ui.liftCentre->setVisible(shown);
-    }
-}
-
-void TForm1::showWingLabels(int w, const WingLabels& labels)
-{
-    WingControls& ui = wingUi[w];
-    for (int s = 0; s < MaxStations; ++s)
-        setLabelText(ui.stationLabel[s], qs(labels.stations[s]));
-    const std::string* figures[5] = {&labels.span, &labels.area, &labels.mac, &labels.r25, &labels.aspectRatio};
-    for (int i = 0; i < 5; ++i)
-        setLabelText(ui.figure[i], qs(*figures[i]));
+    for (int w = 1; w <= MaxWings; ++w)
+        wingPage[w]->showNeutralPointLabels(shown);
 }
 
 void TForm1::applyWrites(const std::vector<FieldChange>& writes)
 {
     for (const FieldChange& f : writes)
-        wingUi[f.wing].field[static_cast<int>(f.role)]->setText(qs(f.text));
+        wingPage[f.wing]->write(f.role, f.text);
 }
 
 void TForm1::Calc_W(int w, ResultsAfterPass results)
@@ -76,55 +61,32 @@ void TForm1::Calc_W(int w, ResultsAfterPass results)
         markResultsStale();
     }
     const WingLabels labels = evaluateWing(aircraft, texts.wing[w], w, results);
-    drawPlanform(w);
-    showWingLabels(w, labels);
+    wingPage[w]->drawPlanform();
+    wingPage[w]->showLabels(labels);
     applyCommandStates();
 }
 
 void TForm1::Space1()
 {
     for (int w = 1; w <= MaxWings; ++w)
-        showGapQuestion(w, showsGapQuestion(aircraft, w));
-}
-
-// The question stands in large red letters left of the planform view; lines too long for that room
-// (the German and Spanish ones) are both set smaller instead of disappearing under the view.
-void TForm1::showGapQuestion(int w, bool ask)
-{
-    const std::string* lines[2] = {&messages.GapQuestion1, &messages.GapQuestion2};
-    const int room = wingUi[w].planform->x() - wingUi[w].gapWarning[0]->x() - 4;
-    QFont f = wingUi[w].gapWarning[0]->font();
-    f.setPixelSize(16);
-    auto fits = [&] {
-        for (const std::string* line : lines)
-            if (QFontMetrics(f).horizontalAdvance(qs(*line).trimmed()) > room)
-                return false;
-        return true;
-    };
-    while (ask && f.pixelSize() > 9 && !fits())
-        f.setPixelSize(f.pixelSize() - 1);
-    for (int i = 0; i < 2; ++i) {
-        wingUi[w].gapWarning[i]->setFont(f);
-        setLabelText(wingUi[w].gapWarning[i], ask ? qs(*lines[i]) : QString());
-    }
+        wingPage[w]->showGapQuestion(showsGapQuestion(aircraft, w), messages.GapQuestion1, messages.GapQuestion2);
 }
 
 void TForm1::Calc(ResultsAfterPass results)
 {
-    CheckBoxA->setChecked(false); // runs its click handling when it was checked
+    aircraftViews->uncheckPressure(); // runs its click handling when it was checked
     if (results == ResultsAfterPass::GoStale) {
-        ScrollBar3->setValue(100);
-        Image2->unsetCursor();
+        aircraftViews->resetZoom();
         editedSinceCalculation = true;
         markResultsStale();
-        setLabelText(Label21, "%");
+        aircraftViews->showStaleMarginCaption();
     }
     const PerWing<WingLabels> labels = recalculate(aircraft, texts, results);
     for (int w = 1; w <= MaxWings; ++w) {
-        drawPlanform(w);
-        showWingLabels(w, labels[w]);
+        wingPage[w]->drawPlanform();
+        wingPage[w]->showLabels(labels[w]);
     }
-    clearTopView();
+    aircraftViews->clearTopView();
     d_1d();
     d_3d();
     drawThumbnailTitles();
@@ -137,7 +99,7 @@ int TForm1::activePageNumber() const
 {
     QWidget* page = PageControl1->activePage();
     for (int w = 1; w <= MaxWings; ++w)
-        if (page == wingUi[w].tab)
+        if (page == wingPage[w]->tab())
             return w;
     return page == TabSheet4 ? RemarksPage : AircraftPage;
 }
@@ -179,7 +141,7 @@ void TForm1::PageControl1Change()
 
 void TForm1::CheckBoxAClick()
 {
-    ScrollBar6->setVisible(CheckBoxA->isChecked());
+    aircraftViews->showContrastBar();
     if (!aircraft.ResultsValid)
         Calc();
     d_1d();

@@ -94,9 +94,9 @@ void TForm1::Load1Click()
         return;
     CopyAvailable = copyAvailable(CopyFileName);
     for (int w = 1; w <= MaxWings; ++w)
-        wingUi[w].insertButton->setEnabled(CopyAvailable);
-    CheckBoxA->setChecked(false);
-    RadioButton15->setChecked(true); // the stability choice starts automatic again
+        wingPage[w]->offerInsert(CopyAvailable);
+    aircraftViews->uncheckPressure();
+    aircraftViews->startAutomatic(); // the stability choice starts automatic again
     showOpenedAircraft();
 }
 
@@ -109,7 +109,7 @@ void TForm1::showOpenedAircraft()
     PageControl1->setActivePage(TabSheet5);
     if (storedResultsValid(aircraft)) {
         aircraft.ResultsValid = true;
-        Image2->setCursor(Qt::DragMoveCursor);
+        aircraftViews->showResultsCursor(true);
     }
     STABIL();
     aircraft.SolverDataValid = false;
@@ -134,11 +134,11 @@ bool TForm1::Load2(const std::string& fileName)
     wingCountButton[a.WingCount]->setChecked(true);
     for (int w = 1; w <= MaxWings; ++w)
         if (a.trapezoidCount[w])
-            wingUi[w].trapezoidButton[*a.trapezoidCount[w]]->setChecked(true);
+            wingPage[w]->checkTrapezoidCount(*a.trapezoidCount[w]);
     aircraft.ActiveWingCount = aircraft.WingCount;
     applyWrites(a.fields);
     if (a.uncheckPressure)
-        CheckBoxA->setChecked(false);
+        aircraftViews->uncheckPressure();
     if (reading.extras.comment)
         Memo2->setPlainText(qs(*reading.extras.comment));
     CurrentFileName = fileName;

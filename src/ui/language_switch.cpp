@@ -34,17 +34,17 @@ void TForm1::applyLanguage(Language l)
         if (c.text.raw(l))
             setCaptionOf(c.control, qs(c.text.in(l)));
     for (int w = 1; w <= MaxWings; ++w)
-        wingUi[w].positionBox->textOut(static_cast<int>(0.7 * wingUi[w].positionBox->bitmap().width()), 2,
-                                       qs(thumbnailTitle(l, w)), clBlack, clSilver);
+        wingPage[w]->titlePositionBox(qs(thumbnailTitle(l, w)));
     // The message texts are filled before anything is drawn or the gap questions are written, so
     // that these come in the new language at once (and are there at start-up).
     messages = messageTexts(l);
+    aircraftViews->setLanguage(l, messages.FlightDirectionText);
     // The top view is drawn again as a whole: its flight direction stands where the drawing puts it,
     // beside its arrow, and no text of the language before is left under it.
     if (aircraft.ResultsValid) {
         STABIL();
     } else {
-        clearTopView();
+        aircraftViews->clearTopView();
         d_1d();
     }
     for (int w = 1; w <= MaxWings; ++w)
@@ -54,33 +54,14 @@ void TForm1::applyLanguage(Language l)
             setCaptionOf(c.control, qs(c.text.in(l)));
     Space1();
     for (int w = 1; w <= MaxWings; ++w)
-        placeResultColumns(w);
+        wingPage[w]->placeResultColumns();
     placeCaptionedControls();
-}
-
-// The figures start right of the longest of their captions in the current language, the neutral
-// point right of its own caption; the " y: " caption stands just before the lift centre.
-void TForm1::placeResultColumns(int w)
-{
-    WingControls& ui = wingUi[w];
-    auto rightOf = [](QLabel* caption) { return caption->x() + caption->width() + 6; };
-    int column = 192;
-    for (QLabel* caption : ui.figureCaption)
-        column = std::max(column, rightOf(caption));
-    for (QLabel* value : ui.figure)
-        value->move(column, value->y());
-    const int neutralColumn = std::max(column, rightOf(ui.neutralPointCaption));
-    ui.neutralPoint->move(neutralColumn, ui.neutralPoint->y());
-    ui.liftCentre->move(neutralColumn, ui.liftCentre->y());
-    ui.liftCentreCaption->move(neutralColumn - ui.liftCentreCaption->width(), ui.liftCentreCaption->y());
 }
 
 void TForm1::drawThumbnailTitles()
 {
-    for (int w = 1; w <= MaxWings; ++w) {
-        ImageView* box = wingUi[w].positionBox;
-        box->textOut(static_cast<int>(0.7 * box->bitmap().width()), 2, qs(messages.WingTitle[w]), clBlack, clSilver);
-    }
+    for (int w = 1; w <= MaxWings; ++w)
+        wingPage[w]->titlePositionBox(qs(messages.WingTitle[w]));
 }
 
 } // namespace ab

@@ -18,7 +18,9 @@
 #include "model/planform.h"
 #include "solver/solver_data.h"
 #include "stability/stability.h"
+#include "ui/aircraft_views.h"
 #include "ui/qt_translations.h"
+#include "ui/wing_page.h"
 #include "views/projection.h"
 #include "views/view_geometry.h"
 #include "views/window_rules.h"
@@ -47,29 +49,6 @@ class ImageView;
 class PageControl;
 class TForm2;
 class TForm3;
-
-// The controls of one wing: its tab, its fields (the position fields stand on the aircraft tab),
-// labels, images and buttons.
-struct WingControls {
-    QWidget* tab = nullptr;
-    std::array<QLineEdit*, RoleCount> field{};                      // by role
-    std::array<QRadioButton*, MaxTrapezoids + 1> trapezoidButton{}; // counts 1..4
-    std::array<QLabel*, MaxStations> stationLabel{};                // y_0 .. y_4
-    // Figures in the order of WingLabels: span, area, mean chord, r25, aspect ratio.
-    std::array<QLabel*, 5> figure{};
-    std::array<QLabel*, 5> figureCaption{};
-    QLabel* neutralPoint = nullptr;        // Label_anp<w>
-    QLabel* liftCentre = nullptr;          // Label_ynp<w>
-    QLabel* neutralPointCaption = nullptr; // Label25, Label26, Label27, Label36, Label48
-    QLabel* liftCentreCaption = nullptr;   // Label37 .. Label41
-    std::array<QLabel*, 2> gapWarning{};
-    QWidget* trapezoidPanel = nullptr;
-    ImageView* sketch = nullptr;      // Image_W, Image_W2 ..
-    ImageView* planform = nullptr;    // Image1, Image11 ..
-    ImageView* positionBox = nullptr; // Image5, Image55 .. on the aircraft tab
-    QPushButton* copyButton = nullptr;
-    QPushButton* insertButton = nullptr;
-};
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -128,35 +107,28 @@ public:
     void ScrollBar4Change();
     void ScrollBar5Change();
     void ScrollBar5Exit();
-    const ViewState& viewState() const { return views; }
+    ViewState viewState() const; // the scales and places of the views as last drawn
+
+    // Drawings: the parameter sketch, the top view with its lattice, the stability display and its
+    // pointer lines, the three-dimensional view.
+    using TopViewScale = AircraftViews::TopViewScale;
+    void d_w(int w);
+    void d_1d(TopViewScale scale = TopViewScale::Fit);
+    void DrawGrid();
+    void STABIL(TopViewScale scale = TopViewScale::Fit);
+    void Zeiger();
+    void d_3d();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     // Building (one function per area) and binding of control events to handlers.
     void buildTopStrip(QWidget* client);
     void buildMenus();
-    void buildAircraftTab(QWidget* tab);
-    void buildWingTab(int w, QWidget* tab);
+    void buildAircraftTab(QWidget* tab, const PerWing<QWidget*>& wingTabs); // with the wing pages
     void buildHiddenImages(QWidget* tab);
-    void bindWingFields(int w);
-    void bindStabilityControls();
-    void bindMouse();
-
-    // Mouse handling of the planform views (wing w), the top view and the three-dimensional view.
-    void planformMouseDown(int w, QMouseEvent* event);
-    void planformMouseMove(int w, QMouseEvent* event);
-    void planformMouseUp(int w, QMouseEvent* event);
-    ViewMapping planformViewMapping(int w) const;
-    void Image4MouseDown(QMouseEvent* event);
-    void Image4MouseMove(QMouseEvent* event);
-    void Image4MouseUp(QMouseEvent* event);
-    void Image3MouseDown(QMouseEvent* event);
-    void Image3MouseMove(QMouseEvent* event);
-    void Image3MouseUp(QMouseEvent* event);
     void applyDesignCaptions();
     void Create1(const QStringList& arguments); // the start: settings, copy file, language, file
     bool offerToSave(); // false when the user cancels; unsaved changes are saved or let go otherwise
@@ -169,16 +141,13 @@ private:
     void applyLanguage(Language language);
     void selectLanguage(Language language);
     void drawThumbnailTitles();
-    void placeResultColumns(int w);
     void placeCaptionedControls(); // controls whose place follows their captions and the page size
-    void showGapQuestion(int w, bool ask);
     void setCaptionOf(const char* objectName, const QString& text);
 
     // Result label states shared by the wing evaluation, the pass and the calculation.
     void markResultsStale();
     void showNeutralPoints(bool shown);
     void showMemo(const std::vector<std::string>& lines, bool visible);
-    void showWingLabels(int w, const WingLabels& labels);
     void setCopyCommands(CopyCommands commands);
     CopyCommands copyCommands() const { return copyState; }
     // Every command's enabled state from the window's state, applied to its action (and so to its
@@ -191,24 +160,6 @@ private:
     // Writes the texts into their fields in order, each write running the field's change handling.
     void applyWrites(const std::vector<FieldChange>& writes);
 
-    // Drawings: the parameter sketch, the planform view, the top view with its lattice, the
-    // stability display and its pointer lines, the three-dimensional view.
-    void d_w(int w);
-    void drawPlanform(int w);
-    // The top view fits the aircraft anew, or keeps the zoom its bar has set.
-    enum class TopViewScale { Fit, Zoomed };
-    void d_1d(TopViewScale scale = TopViewScale::Fit);
-    void DrawGrid();
-    void STABIL(TopViewScale scale = TopViewScale::Fit);
-    void Zeiger();
-    void showResults(TopViewScale scale);
-    void d_3d();
-    void clearTopView();
-    void drawPositionBox(int w);
-    TopViewLayout topViewLayout() const; // the top view as last laid out (and zoomed)
-    StabilityMarks stabilityMarks() const;
-    bool automaticStability() const;
-
 public:
     // Controls, named as their objectName.
     QLabel* Lab_FName = nullptr;
@@ -217,21 +168,14 @@ public:
                 *SpeedButtonE = nullptr, *SpeedButtonS = nullptr;
     PageControl* PageControl1 = nullptr;
     QWidget *TabSheet5 = nullptr, *TabSheet4 = nullptr;
-    PerWing<WingControls> wingUi;
+    PerWing<WingPage*> wingPage{}; // the wing pages, made with their tabs
+    AircraftViews* aircraftViews = nullptr; // the top and three-dimensional views and their controls
     QPlainTextEdit* Memo2 = nullptr;
     QWidget* Panel1 = nullptr;
     std::array<QRadioButton*, MaxWings + 1> wingCountButton{}; // RadioButton1 .. RB_W5, by count
-    QLabel *Label23 = nullptr, *Label_Press = nullptr, *Label_w = nullptr, *Label24 = nullptr,
-           *Label28 = nullptr, *Label29 = nullptr, *Label30 = nullptr, *Label22 = nullptr,
-           *Label21 = nullptr;
-    ImageView *Image2 = nullptr, *Image3 = nullptr, *Image_P = nullptr, *Image4 = nullptr,
-              *Image7 = nullptr, *Image6 = nullptr;
-    QScrollBar *ScrollBar1 = nullptr, *ScrollBar2 = nullptr, *ScrollBar3 = nullptr, *ScrollBar4 = nullptr,
-               *ScrollBar5 = nullptr, *ScrollBar6 = nullptr;
-    QCheckBox* CheckBoxA = nullptr;
+    QLabel *Label23 = nullptr, *Label_w = nullptr, *Label24 = nullptr;
+    ImageView *Image_P = nullptr, *Image4 = nullptr, *Image7 = nullptr, *Image6 = nullptr;
     QPushButton* Button4 = nullptr;
-    QRadioButton *RadioButton15 = nullptr, *RadioButton16 = nullptr;
-    QLineEdit* Edit_Mstab = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     // Menu items.
     QAction *Open2 = nullptr, *Save2 = nullptr, *Save3 = nullptr, *Print1 = nullptr, *Exit1 = nullptr,
@@ -256,16 +200,6 @@ private:
     // writes without asking only to this file.
     std::string fileOfAircraft;
     int ExchangePair = 1;
-    ViewState views;
-    ThreeDView threeD; // the point tables of the three-dimensional view, kept between drawings
-    // Drag state of the views: the corner taken and the one under the pointer (0: none), the pointer
-    // at the last press or release, and whether no drag is under way.
-    int GrabbedCorner = 0;
-    int HoverCorner = 0;
-    Pixel DragAnchor;
-    bool DragIdle = true;
-    bool TopViewDragIdle = true;
-    StabilityFigures figures; // of the last stability display
     bool building = true; // controls are being made: field events change nothing yet
     bool calculating = false;
     bool editedSinceCalculation = true; // Calculate is offered

@@ -22,10 +22,13 @@ void TForm1::Button6Click()
     Calc(ResultsAfterPass::Kept);
     STABIL();
 
-    PrintScene scene{aircraft, solver, figures, language(), automaticStability(),
-                     ThreeDInput{ScrollBar1->value(), ScrollBar2->value(), ScrollBar6->value(), views.View3DScale,
-                                 CheckBoxA->isChecked() && aircraft.SolverDataValid},
-                     ScrollBar4->value()};
+    PrintScene scene{aircraft,
+                     solver,
+                     aircraftViews->stabilityFigures(),
+                     language(),
+                     aircraftViews->automaticStability(),
+                     aircraftViews->threeDInput(),
+                     aircraftViews->sizeBarPosition()};
     const SummaryPage page = summaryPage(scene, CurrentFileName);
     Image4->bitmap() = page.topView;
     Image7->bitmap() = page.threeDView;

@@ -220,14 +220,13 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
     setInk(PageControl1->tabBar(), clGreen);
     TabSheet5 = PageControl1->addPage("TabSheet5");
     constexpr const char* wingTabs[MaxWings + 1] = {"", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet6", "TabSheet7"};
+    PerWing<QWidget*> wingTab{};
     for (int w = 1; w <= MaxWings; ++w)
-        wingUi[w].tab = PageControl1->addPage(wingTabs[w]);
+        wingTab[w] = PageControl1->addPage(wingTabs[w]);
     TabSheet4 = PageControl1->addPage("TabSheet4");
 
     texts = defaultAircraftTexts();
-    buildAircraftTab(TabSheet5);
-    for (int w = 1; w <= MaxWings; ++w)
-        buildWingTab(w, wingUi[w].tab);
+    buildAircraftTab(TabSheet5, wingTab);
     buildHiddenImages(TabSheet5);
 
     Memo2 = remarksMemo(TabSheet4);
@@ -245,8 +244,6 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
     });
 
     applyDesignCaptions();
-    bindStabilityControls();
-    bindMouse();
     connect(PageControl1, &PageControl::changed, this, [this] { PageControl1Change(); });
     connect(PageControl1, &PageControl::pageShown, this, [this](QWidget* page) {
         if (page == TabSheet5)
@@ -400,11 +397,10 @@ void TForm1::setCaptionOf(const char* objectName, const QString& text)
 void TForm1::Create1(const QStringList& arguments)
 {
     languageFlags = flagsFor(Language::English);
-    DragIdle = TopViewDragIdle = true;
     CopyFileName = ab::CopyFileName;
     CopyAvailable = copyAvailable(CopyFileName);
     for (int w = 1; w <= MaxWings; ++w)
-        wingUi[w].insertButton->setEnabled(CopyAvailable);
+        wingPage[w]->offerInsert(CopyAvailable);
 
     // The window as it was left: size and place first, then the language. A missing or unreadable
     // settings file leaves the designed window in English.

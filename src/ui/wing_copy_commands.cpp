@@ -27,7 +27,7 @@ void TForm1::Save_Wing()
     saveOffered = true;
     CopyAvailable = true;
     for (int k = 1; k <= MaxWings; ++k)
-        wingUi[k].insertButton->setEnabled(true);
+        wingPage[k]->offerInsert(true);
     applyCommandStates();
 }
 
@@ -42,9 +42,8 @@ void TForm1::Load_Wing()
         return;
     }
     const WingInsertion insertion = insertionOf(copy, w);
-    WingControls& ui = wingUi[w];
     if (insertion.trapezoidCount)
-        ui.trapezoidButton[*insertion.trapezoidCount]->setChecked(true);
+        wingPage[w]->checkTrapezoidCount(*insertion.trapezoidCount);
     applyWrites(insertion.fields);
 }
 

@@ -26,7 +26,7 @@ TEST(WindowDrawing, TheTopViewOnTheScreenIsThePrintedTopViewAtTheSameSize)
         trigger(form, "calculateAction");
         ASSERT_TRUE(form.aircraftState().SolverDataValid);
         if (!automatic)
-            form.RadioButton16->click();
+            form.aircraftViews->RadioButton16->click();
         ImageView* screen = control<ImageView>(form, "Image2");
         screen->resizeBitmap(593, 330); // the printed top view's size
         type(form, "Edit_Mstab", "11");  // the stability display draws the view at that size
@@ -40,8 +40,8 @@ void calculateWithPressure(TForm1& form, int contrast)
 {
     trigger(form, "calculateAction");
     ASSERT_TRUE(form.aircraftState().SolverDataValid);
-    form.ScrollBar6->setValue(contrast);
-    form.CheckBoxA->setChecked(true);
+    form.aircraftViews->ScrollBar6->setValue(contrast);
+    form.aircraftViews->CheckBoxA->setChecked(true);
 }
 
 // A window brought straight to a state: the contrast set before the pressure is shown, the margin
@@ -51,11 +51,11 @@ QImage topViewReachedDirectly(int contrast, std::optional<double> margin, int az
     TForm1 form({QString::fromStdString(kTrainer)});
     calculateWithPressure(form, contrast);
     if (margin) {
-        form.RadioButton16->click();
+        form.aircraftViews->RadioButton16->click();
         type(form, "Edit_Mstab", std::to_string(*margin));
     }
-    EXPECT_NE(form.ScrollBar2->value(), azimuth);
-    form.ScrollBar2->setValue(azimuth);
+    EXPECT_NE(form.aircraftViews->ScrollBar2->value(), azimuth);
+    form.aircraftViews->ScrollBar2->setValue(azimuth);
     return control<ImageView>(form, "Image2")->bitmap();
 }
 
@@ -63,7 +63,7 @@ TEST(WindowDrawing, TurningTheThreeDViewShowsTheTopViewOfTheSameStateReachedDire
 {
     TForm1 form({QString::fromStdString(kTrainer)});
     calculateWithPressure(form, 92);
-    QScrollBar* azimuth = form.ScrollBar2;
+    QScrollBar* azimuth = form.aircraftViews->ScrollBar2;
     const int start = azimuth->value();
     const QImage& top = std::as_const(*control<ImageView>(form, "Image2")).bitmap();
 
@@ -71,13 +71,13 @@ TEST(WindowDrawing, TurningTheThreeDViewShowsTheTopViewOfTheSameStateReachedDire
     // the new colours.
     azimuth->setValue(start + 3);
     azimuth->setValue(start + 6);
-    form.ScrollBar6->setValue(40);
+    form.aircraftViews->ScrollBar6->setValue(40);
     azimuth->setValue(start + 9);
     EXPECT_EQ(top, topViewReachedDirectly(40, std::nullopt, start + 9));
 
     // A margin typed redraws the view with the lattice under the marks; the next turn lays the
     // lattice over them again, and later turns leave the view as it is.
-    form.RadioButton16->click();
+    form.aircraftViews->RadioButton16->click();
     type(form, "Edit_Mstab", std::to_string(12.0));
     azimuth->setValue(start + 12);
     EXPECT_EQ(top, topViewReachedDirectly(40, 12.0, start + 12));

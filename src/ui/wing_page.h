@@ -1,0 +1,114 @@
+// One wing's part of the window: its tab (fields on the parameter sketch, trapezoid count, station
+// labels, gap question, planform view, figures, copy and insert buttons) and its position fields and
+// box on the aircraft tab. It draws its views, handles the mouse on its planform and tells the
+// window what the user changed; the window decides what a change sets off.
+#pragma once
+
+#include "model/aircraft.h"
+#include "model/aircraft_texts.h"
+#include "model/configuration.h"
+#include "model/planform.h"
+#include "views/view_geometry.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QMouseEvent;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace ab {
+
+class ImageView;
+
+// The controls of one wing, named in their objectName; the position fields stand in `field` too.
+struct WingControls {
+    QWidget* tab = nullptr;
+    std::array<QLineEdit*, RoleCount> field{};                      // by role
+    std::array<QRadioButton*, MaxTrapezoids + 1> trapezoidButton{}; // counts 1..4
+    std::array<QLabel*, MaxStations> stationLabel{};                // y_0 .. y_4
+    // Figures in the order of WingLabels: span, area, mean chord, r25, aspect ratio.
+    std::array<QLabel*, 5> figure{};
+    std::array<QLabel*, 5> figureCaption{};
+    QLabel* neutralPoint = nullptr;        // Label_anp<w>
+    QLabel* liftCentre = nullptr;          // Label_ynp<w>
+    QLabel* neutralPointCaption = nullptr; // Label25, Label26, Label27, Label36, Label48
+    QLabel* liftCentreCaption = nullptr;   // Label37 .. Label41
+    std::array<QLabel*, 2> gapWarning{};
+    QWidget* trapezoidPanel = nullptr;
+    ImageView* sketch = nullptr;      // Image_W, Image_W2 ..
+    ImageView* planform = nullptr;    // Image1, Image11 ..
+    ImageView* positionBox = nullptr; // Image5, Image55 .. on the aircraft tab
+    QPushButton* copyButton = nullptr;
+    QPushButton* insertButton = nullptr;
+};
+
+class WingPage : public QObject {
+    Q_OBJECT
+public:
+    // Builds the wing's controls on its tab, and its position box and fields on the aircraft tab,
+    // with the texts of `texts`. The page reads the aircraft as the window evaluates it.
+    WingPage(int w, QWidget* tab, QWidget* aircraftTab, const Aircraft& aircraft, const AircraftTexts& texts,
+             QObject* parent);
+
+    int wing() const { return w; }
+    QWidget* tab() const { return ui.tab; }
+
+    // Writes a text into a field; the field's change comes back as fieldEdited.
+    void write(Role role, const std::string& text);
+    // Checks a trapezoid-count button; the choice comes back as trapezoidCountChosen.
+    void checkTrapezoidCount(int n);
+    // The fields and station labels the trapezoid count uses.
+    void showTrapezoidCount(int n);
+    // Tab-independent controls of a wing that is in use or not: its position box and fields.
+    void showInUse(bool used);
+    void offerInsert(bool offered);
+
+    void drawSketch(const QString& flightDirection);
+    void drawPlanform(); // with the neutral point while the aircraft's results are valid
+    double planformScale() const { return scale; } // pixels per mm of the last planform drawing
+    void resizePlanform(QSize pageSize);
+    void titlePositionBox(const QString& title);
+
+    void showLabels(const WingLabels& labels);
+    void showNeutralPoint(const std::string& neutralPoint, const std::string& liftCentre);
+    void showNeutralPointLabels(bool shown); // greyed captions and hidden values while stale
+    void showGapQuestion(bool ask, const std::string& line1, const std::string& line2);
+    void placeResultColumns(); // figures right of the longest caption in the current language
+
+signals:
+    void fieldEdited(Role role, const QString& text);
+    void trapezoidCountChosen(int n);
+    void copyClicked();
+    void insertClicked();
+
+private:
+    void buildTab();
+    void buildPosition(QWidget* aircraftTab);
+    void drawPositionBox();
+    void bindMouse();
+    void mousePressed(QMouseEvent* e);
+    void mouseMoved(QMouseEvent* e);
+    void mouseReleased(QMouseEvent* e);
+    void lightFields(const std::vector<Role>& lit);
+    ViewMapping planformViewMapping() const;
+
+    const int w;
+    const Aircraft& aircraft;
+    const AircraftTexts& texts;
+    WingControls ui;
+    double scale = 0;
+    // The corner taken at the press and the one under the pointer (0: none), and the pointer at the
+    // last press or release.
+    int grabbedCorner = 0;
+    int hoverCorner = 0;
+    Pixel anchor;
+};
+
+} // namespace ab
