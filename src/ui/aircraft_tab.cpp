@@ -49,7 +49,7 @@ void TForm1::buildAircraftTab(QWidget* tab, const PerWing<QWidget*>& wingTabs)
     // The button starts below the last position box; while the calculation runs, its place shows
     // the running label with the countdown after it (placeCaptionedControls) instead.
     Button4 = place<QPushButton>(tab, "Button4", 1, 477, 196, 27);
-    connect(Button4, &QPushButton::clicked, this, [this] { calculateAction->trigger(); });
+    connect(Button4, &QPushButton::clicked, this, [this] { commands->calculateAction->trigger(); });
     Label_w = autoLabel(tab, "Label_w", 23, 483, clGreen);
     Label_w->hide();
     Label24 = autoLabel(tab, "Label24", 172, 483, clBlack);

@@ -119,16 +119,8 @@ WindowState TForm1::windowState() const
 void TForm1::applyCommandStates()
 {
     const CommandStates c = commandStates(windowState());
-    calculateAction->setEnabled(c.calculate);
+    commands->apply(c);
     Button4->setEnabled(c.calculate);
-    Print1->setEnabled(c.print);
-    Save3->setEnabled(c.save);
-    wing21->setEnabled(c.wingMenu.wing21);
-    wing31->setEnabled(c.wingMenu.wing31);
-    for (int k = 1; k <= MaxWings; ++k)
-        chng[k]->setEnabled(c.wingMenu.exchange[k]);
-    CopyWing1->setEnabled(c.copy.copy);
-    InsertCopiedWing1->setEnabled(c.copy.insert);
 }
 
 void TForm1::PageControl1Change()

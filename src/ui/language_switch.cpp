@@ -22,9 +22,7 @@ void TForm1::selectLanguage(Language l)
 {
     languageFlags = flagsFor(l);
     (void)qtTexts.use(l); // without Qt's translation installed its dialogs stay English
-    SpeedButtonG->setVisible(l == Language::German);
-    SpeedButtonE->setVisible(l == Language::English);
-    SpeedButtonS->setVisible(l == Language::Spanish);
+    commands->showLanguageButton(l);
     applyLanguage(l);
 }
 

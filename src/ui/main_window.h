@@ -1,14 +1,15 @@
-// The main window TForm1: tool buttons, menus and the tab control with the aircraft tab, five wing
-// tabs and the remarks tab. It keeps the aircraft as typed (AircraftTexts) and as evaluated
-// (Aircraft); every field change writes its text into the texts and runs the core's evaluation,
-// and the labels show what the core returns.
+// The main window TForm1: the aircraft tab, five wing tabs and the remarks tab, made of parts that
+// own their controls: a wing page per wing (wing_page.*), the aircraft views with the stability
+// controls (aircraft_views.*) and the commands with their menus and tool buttons (commands.*). The
+// window keeps the aircraft as typed (AircraftTexts) and as evaluated (Aircraft); every change a
+// part reports writes its text into the texts and runs the core's evaluation, and the parts show
+// what the core returns.
 //
-// Handlers by file: building the controls and the start (window_build.cpp, aircraft_tab.cpp,
-// wing_tabs.cpp), evaluation on field changes (evaluation.cpp), configuration editing
-// (configuration_commands.cpp), languages (language_switch.cpp), layout (form_resize.cpp), the
-// calculation (calculation_command.cpp), the stability controls (stability_controls.cpp), the mouse
-// (mouse_handling.cpp), files, settings and closing (file_commands.cpp), wing copies
-// (wing_copy_commands.cpp), printing (print_command.cpp) and the drawings (views.cpp).
+// The window's own files: building and the start (window_build.cpp, aircraft_tab.cpp), evaluation
+// on field changes (evaluation.cpp), configuration editing (configuration_commands.cpp), languages
+// (language_switch.cpp), layout (form_resize.cpp), the calculation (calculation_command.cpp), files,
+// settings and closing (file_commands.cpp), wing copies (wing_copy_commands.cpp), printing
+// (print_command.cpp) and the drawing entry points (views.cpp).
 #pragma once
 
 #include "lang/language.h"
@@ -19,6 +20,7 @@
 #include "solver/solver_data.h"
 #include "stability/stability.h"
 #include "ui/aircraft_views.h"
+#include "ui/commands.h"
 #include "ui/qt_translations.h"
 #include "ui/wing_page.h"
 #include "views/projection.h"
@@ -126,7 +128,7 @@ protected:
 private:
     // Building (one function per area) and binding of control events to handlers.
     void buildTopStrip(QWidget* client);
-    void buildMenus();
+    void bindCommands();
     void buildAircraftTab(QWidget* tab, const PerWing<QWidget*>& wingTabs); // with the wing pages
     void buildHiddenImages(QWidget* tab);
     void applyDesignCaptions();
@@ -163,9 +165,6 @@ private:
 public:
     // Controls, named as their objectName.
     QLabel* Lab_FName = nullptr;
-    QToolButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr,
-                *SpeedButton4 = nullptr, *SpeedButton5 = nullptr, *SpeedButtonG = nullptr,
-                *SpeedButtonE = nullptr, *SpeedButtonS = nullptr;
     PageControl* PageControl1 = nullptr;
     QWidget *TabSheet5 = nullptr, *TabSheet4 = nullptr;
     PerWing<WingPage*> wingPage{}; // the wing pages, made with their tabs
@@ -177,13 +176,7 @@ public:
     ImageView *Image_P = nullptr, *Image4 = nullptr, *Image7 = nullptr, *Image6 = nullptr;
     QPushButton* Button4 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
-    // Menu items.
-    QAction *Open2 = nullptr, *Save2 = nullptr, *Save3 = nullptr, *Print1 = nullptr, *Exit1 = nullptr,
-            *wing11 = nullptr, *wing21 = nullptr, *wing31 = nullptr, *aircraft1 = nullptr,
-            *CopyWing1 = nullptr, *InsertCopiedWing1 = nullptr, *german1 = nullptr, *english1 = nullptr,
-            *spain1 = nullptr, *Info1 = nullptr, *calculateAction = nullptr;
-    std::array<QAction*, MaxWings + 1> chng{}; // chng1 .. chng5
-    QMenu *Open1 = nullptr, *EEdit1 = nullptr, *Langu1 = nullptr;
+    WindowCommands* commands = nullptr; // menus, actions and tool buttons
 
 private:
     Aircraft aircraft;

@@ -6,6 +6,7 @@
 #include "files/wing_copy.h"
 #include "lang/captions.h"
 #include "draw/colours.h"
+#include "ui/commands.h"
 #include "ui/image_view.h"
 #include "ui/page_control.h"
 #include "ui/widgets.h"
@@ -33,36 +34,6 @@ namespace {
 // The client area the window was laid out for; the window is never made smaller.
 constexpr int kClientWidth = 821;
 constexpr int kClientHeight = 730;
-
-// A small picture for a tool button: a letter code on the button face (language buttons, print).
-QIcon letterIcon(const QString& letters, const QColor& ink)
-{
-    QPixmap pixmap(18, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    f.setPixelSize(letters.size() > 2 ? 8 : 10);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(ink);
-    p.drawText(pixmap.rect(), Qt::AlignCenter, letters);
-    return QIcon(pixmap);
-}
-
-QIcon printerIcon()
-{
-    QPixmap pixmap(18, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(Qt::black);
-    p.setBrush(Qt::white);
-    p.drawRect(5, 1, 8, 5);     // paper going in
-    p.setBrush(QColor(160, 160, 160));
-    p.drawRect(1, 6, 16, 6);    // body
-    p.setBrush(Qt::white);
-    p.drawRect(4, 10, 10, 5);   // printed sheet
-    return QIcon(pixmap);
-}
 
 // A block of the remarks memo that continues the line before it: the break before it is a cut of
 // a long line, no line break of the remark.
@@ -213,7 +184,8 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
     client->setMinimumSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
 
-    buildMenus();
+    commands = new WindowCommands(this);
+    bindCommands();
     buildTopStrip(client);
 
     PageControl1 = place<PageControl>(client, "PageControl1", 0, 22, 825, 707);
@@ -266,106 +238,31 @@ void TForm1::buildTopStrip(QWidget* client)
     QFont small = Lab_FName->font();
     small.setPixelSize(9);
     Lab_FName->setFont(small);
-
-    struct Button {
-        const char* name;
-        int left;
-        QToolButton* TForm1::*member;
-        QIcon icon;
-    };
-    QStyle* s = style();
-    const Button buttons[] = {
-        {"SpeedButton1", 2, &TForm1::SpeedButton1, s->standardIcon(QStyle::SP_DialogOpenButton)},
-        {"SpeedButton2", 28, &TForm1::SpeedButton2, s->standardIcon(QStyle::SP_DialogSaveButton)},
-        {"SpeedButton3", 54, &TForm1::SpeedButton3, s->standardIcon(QStyle::SP_DriveFDIcon)},
-        {"SpeedButton5", 80, &TForm1::SpeedButton5, printerIcon()},
-        {"SpeedButton4", 106, &TForm1::SpeedButton4, s->standardIcon(QStyle::SP_MediaPlay)},
-        // The language button shows the language it switches to.
-        {"SpeedButtonG", 128, &TForm1::SpeedButtonG, letterIcon("EN", clBlue)},
-        {"SpeedButtonE", 129, &TForm1::SpeedButtonE, letterIcon("ES", clRed)},
-        {"SpeedButtonS", 129, &TForm1::SpeedButtonS, letterIcon("DE", clBlack)},
-    };
-    for (const Button& b : buttons) {
-        QToolButton* button = place<QToolButton>(client, b.name, b.left, 0, 23, 22);
-        button->setIcon(b.icon);
-        button->setAutoRaise(true);
-        this->*b.member = button;
-    }
-    // Each tool button shows the command of its menu item: one action, so that the two can never
-    // disagree. The action takes the button's icon and hint; the language buttons switch to the
-    // language their letters name.
-    const std::pair<QToolButton*, QAction*> commands[] = {
-        {SpeedButton1, Open2},  {SpeedButton2, Save2},    {SpeedButton3, Save3},  {SpeedButton5, Print1},
-        {SpeedButton4, calculateAction}, {SpeedButtonG, english1}, {SpeedButtonE, spain1}, {SpeedButtonS, german1},
-    };
-    for (auto [button, action] : commands) {
-        action->setIcon(button->icon());
-        for (const DesignCaption& hint : designHints())
-            if (button->objectName() == QLatin1String(hint.control))
-                action->setToolTip(QString::fromUtf8(hint.text));
-        button->setDefaultAction(action);
-    }
-    SpeedButtonE->hide();
-    SpeedButtonS->hide();
+    commands->buildToolButtons(client);
 }
 
-void TForm1::buildMenus()
+// Each command's action runs its entry point.
+void TForm1::bindCommands()
 {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName("MainMenu1");
-    auto menu = [&](const char* name) {
-        QMenu* m = bar->addMenu(QString());
-        m->setObjectName(name);
-        m->menuAction()->setObjectName(QString(name) + "Menu");
-        return m;
+    WindowCommands& c = *commands;
+    const std::pair<QAction*, void (TForm1::*)()> bindings[] = {
+        {c.Open2, &TForm1::Load1Click},          {c.Exit1, &TForm1::Exit1Click},
+        {c.Print1, &TForm1::Button6Click},       {c.aircraft1, &TForm1::aircraft1Click},
+        {c.CopyWing1, &TForm1::CopyWing1Click},  {c.InsertCopiedWing1, &TForm1::InsertCopiedWing1Click},
+        {c.german1, &TForm1::german1Click},      {c.english1, &TForm1::english1Click},
+        {c.spain1, &TForm1::spain1Click},        {c.Info1, &TForm1::BitBtn1Click},
     };
-    auto item = [&](QMenu* m, const char* name, bool enabled, QKeySequence key, auto handler) {
-        QAction* a = m->addAction(QString());
-        a->setObjectName(name);
-        a->setEnabled(enabled);
-        a->setShortcut(key);
-        connect(a, &QAction::triggered, this, handler);
-        return a;
-    };
-
-    Open1 = menu("Open1");
-    // The file and print commands come with their own work; they stay disabled until then.
-    Open2 = item(Open1, "Open2", true, QKeySequence::Open, [this] { Load1Click(); });
-    Save2 = item(Open1, "Save2", true, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                 [this] { Save1Click(SaveChoice::AskName); });
-    Save3 = item(Open1, "Save3", false, QKeySequence::Save, [this] { Save1Click(SaveChoice::CurrentFile); });
-    Print1 = item(Open1, "Print1", false, QKeySequence::Print, [this] { Button6Click(); });
-    Open1->addSeparator();
-    Exit1 = item(Open1, "Exit1", true, QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Exit1Click(); });
-
-    EEdit1 = menu("EEdit1");
-    wing11 = item(EEdit1, "wing11", true, {}, [this] { jumpToWing(1); });
-    wing21 = item(EEdit1, "wing21", true, {}, [this] { jumpToWing(2); });
-    wing31 = item(EEdit1, "wing31", false, {}, [this] { jumpToWing(3); });
-    aircraft1 = item(EEdit1, "aircraft1", true, {}, [this] { aircraft1Click(); });
-    EEdit1->addSeparator();
-    CopyWing1 = item(EEdit1, "CopyWing1", true, {}, [this] { CopyWing1Click(); });
-    InsertCopiedWing1 = item(EEdit1, "InsertCopiedWing1", true, {}, [this] { InsertCopiedWing1Click(); });
-    EEdit1->addSeparator();
+    for (auto [action, handler] : bindings)
+        connect(action, &QAction::triggered, this, handler);
+    connect(c.Save2, &QAction::triggered, this, [this] { Save1Click(SaveChoice::AskName); });
+    connect(c.Save3, &QAction::triggered, this, [this] { Save1Click(SaveChoice::CurrentFile); });
+    const std::pair<QAction*, int> jumps[] = {{c.wing11, 1}, {c.wing21, 2}, {c.wing31, 3}};
+    for (auto [action, w] : jumps)
+        connect(action, &QAction::triggered, this, [this, w] { jumpToWing(w); });
     for (int k = 1; k <= MaxWings; ++k)
-        chng[k] = item(EEdit1, ("chng" + std::to_string(k)).c_str(), true, {}, [this, k] { exchangeWings(k); });
-
-    Langu1 = menu("Langu1");
-    german1 = item(Langu1, "german1", true, {}, [this] { german1Click(); });
-    english1 = item(Langu1, "english1", true, {}, [this] { english1Click(); });
-    spain1 = item(Langu1, "spain1", true, {}, [this] { spain1Click(); });
-
-    // "Info" is a command on the menu bar itself.
-    Info1 = bar->addAction(QString());
-    Info1->setObjectName("Info1");
-    connect(Info1, &QAction::triggered, this, [this] { BitBtn1Click(); });
-
-    calculateAction = new QAction(this);
-    calculateAction->setObjectName("calculateAction");
-    calculateAction->setShortcut(Qt::Key_F9);
-    addAction(calculateAction);
-    connect(calculateAction, &QAction::triggered, this, [this] {
-        if (calculateAction->isEnabled())
+        connect(c.chng[k], &QAction::triggered, this, [this, k] { exchangeWings(k); });
+    connect(c.calculateAction, &QAction::triggered, this, [this] {
+        if (commands->calculateAction->isEnabled())
             Button4Click();
     });
 }

@@ -1,0 +1,47 @@
+// The window's commands: the main menu with one action per command, the tool buttons that show
+// those actions, and the enabled state of every command as the core's rules give it. The window
+// binds each action to its entry point; menu item and tool button can never disagree.
+#pragma once
+
+#include "lang/language.h"
+#include "model/planform.h"
+#include "views/window_rules.h"
+
+#include <QObject>
+#include <array>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolButton;
+class QWidget;
+
+namespace ab {
+
+class WindowCommands : public QObject {
+    Q_OBJECT
+public:
+    // Makes the menus of the window's menu bar and the commands without a menu item (F9).
+    explicit WindowCommands(QMainWindow* window);
+
+    // The tool buttons of the top strip, each showing its command's action.
+    void buildToolButtons(QWidget* client);
+
+    void apply(const CommandStates& states);
+    // Exactly one language button shows: the one that switches to the next language in the cycle
+    // German, English, Spanish.
+    void showLanguageButton(Language current);
+
+    // Menus and actions, named as their objectName.
+    QMenu *Open1 = nullptr, *EEdit1 = nullptr, *Langu1 = nullptr;
+    QAction *Open2 = nullptr, *Save2 = nullptr, *Save3 = nullptr, *Print1 = nullptr, *Exit1 = nullptr,
+            *wing11 = nullptr, *wing21 = nullptr, *wing31 = nullptr, *aircraft1 = nullptr,
+            *CopyWing1 = nullptr, *InsertCopiedWing1 = nullptr, *german1 = nullptr, *english1 = nullptr,
+            *spain1 = nullptr, *Info1 = nullptr, *calculateAction = nullptr;
+    std::array<QAction*, MaxWings + 1> chng{}; // chng1 .. chng5
+    QToolButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr,
+                *SpeedButton4 = nullptr, *SpeedButton5 = nullptr, *SpeedButtonG = nullptr,
+                *SpeedButtonE = nullptr, *SpeedButtonS = nullptr;
+};
+
+} // namespace ab
