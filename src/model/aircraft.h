@@ -59,6 +59,11 @@ struct Aircraft {
     PerWing<double> WingMac{};         // mean aerodynamic chord, mm
     PerWing<double> WingR25{};         // geometric neutral point from the root leading edge, mm
     PerWing<double> WingAspectRatio{};
+    // The mean aerodynamic chord placed on the aircraft: the x of its leading edge in the aircraft's
+    // datum (where every wing position is measured from, x = 0) and its spanwise station on the right
+    // half, the centroid of the half wing's area. Its quarter point is WingR25 from the root.
+    PerWing<double> WingMacLeadingX{}; // mm, absolute
+    PerWing<double> WingMacY{};        // mm
 
     // Vortex results per wing.
     PerWing<double> WingNeutralX{};    // absolute x of the wing's neutral point, mm
@@ -69,6 +74,11 @@ struct Aircraft {
     double NeutralPointX = 0; // mm
     double ReferenceArea = 0; // mm^2
     double ReferenceMac = 0;  // mm
+    // The reference chord placed on the aircraft, the centre gap of the reference wing filled as its
+    // chord is: leading-edge x in the datum and spanwise station. Placed by the calculation, and for
+    // results a file brought by the planform of the wing the calculation would take.
+    double ReferenceMacLeadingX = 0; // mm, absolute
+    double ReferenceMacY = 0;        // mm
 
     bool ResultsValid = false;    // the results match the aircraft
     bool SolverDataValid = false; // lattice and distributions are in memory

@@ -1,5 +1,6 @@
 #include "model/planform.h"
 
+#include "model/mean_chord.h"
 #include "model/numbers.h"
 
 #include <cstdlib>
@@ -23,7 +24,7 @@ PlanformFigures NTRAP_SPEZIAL(int w, int stationCount, const PerStation<double>&
                               const PerStation<double>& y, const PerStation<double>& chord)
 {
     PlanformFigures f;
-    double S2 = 0, I2 = 0, I3 = 0;
+    double S2 = 0, I2 = 0, I3 = 0, Iy = 0;
     for (int i = 0; i <= stationCount - 2; ++i) {
         const double dy = y[i + 1][w] - y[i][w];
         const double a = chord[i][w];
@@ -34,12 +35,15 @@ PlanformFigures NTRAP_SPEZIAL(int w, int stationCount, const PerStation<double>&
         const double q = 0.25 * a + leX[i][w];
         const double dq = (0.25 * a1 + leX[i + 1][w]) - q;
         I3 += (q * a + (dq * a - q * d) * 0.5 - dq * d / 3) * dy;
+        // c * y with both linear across the panel, integrated exactly.
+        Iy += (a * (2 * y[i][w] + y[i + 1][w]) + a1 * (y[i][w] + 2 * y[i + 1][w])) * dy / 6;
     }
     if (S2 == 0)
         return f;
     f.area = S2;
     f.mac = 2 * I2 / S2;
     f.r25 = 2 * I3 / S2;
+    f.macY = 2 * Iy / S2;
     f.span = 2 * y[stationCount - 1][w];
     f.aspectRatio = f.span * f.span / S2;
     return f;
@@ -104,6 +108,9 @@ WingLabels evaluateWing(Aircraft& ac, const WingTexts& texts, int w, ResultsAfte
 
     labels.macLeading = f.r25 - f.mac / 4;
     labels.macTrailing = labels.macLeading + f.mac;
+    const MeanChord placed = meanChordOf(ac, w, false);
+    ac.WingMacLeadingX[w] = placed.leadingX;
+    ac.WingMacY[w] = placed.y;
 
     const LabelWidths& lw = kLabelWidths[w];
     labels.span = formatFixed(f.span, 0, lw.span) + "mm";

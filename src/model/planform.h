@@ -18,10 +18,12 @@ struct PlanformFigures {
     double mac = 0;         // mean aerodynamic chord, mm
     double aspectRatio = 0; // span^2 / area
     double r25 = 0;         // area-weighted quarter-chord x, mm (absolute as the leX given)
+    double macY = 0;        // spanwise station of the mean chord: the centroid of the half wing's area, mm
 };
 
 // Integrates wing w over stations 0..stationCount-1 of the three tables (leX absolute). The chord is
-// linear across each trapezoid, so the integrals of c^2 and c * (x_LE + c/4) are exact.
+// linear across each trapezoid, so the integrals of c^2, c * (x_LE + c/4) and c * y are exact. The
+// mean chord's leading edge lies at r25 - mac / 4: its quarter point is the area-weighted one.
 PlanformFigures NTRAP_SPEZIAL(int w, int stationCount, const PerStation<double>& leX,
                               const PerStation<double>& y, const PerStation<double>& chord);
 

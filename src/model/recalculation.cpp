@@ -1,5 +1,6 @@
 #include "model/recalculation.h"
 
+#include "model/mean_chord.h"
 #include "model/numbers.h"
 
 namespace ab {
@@ -17,6 +18,13 @@ PerWing<WingLabels> recalculate(Aircraft& ac, const AircraftTexts& texts, Result
         ac.posX[w] = parseLenientInt(texts.wing[w][Role::PosX]);
     for (int w = 1; w <= MaxWings; ++w)
         ac.posZ[w] = parseLenientInt(texts.wing[w][Role::PosZ]);
+    // The mean chords move with the positions just read. Results that go stale may yet be restored
+    // from a file, which stores no reference wing: the reference chord is placed on the wing the
+    // calculation would take. A calculation places it again from its own reference wing.
+    for (int w = 1; w <= MaxWings; ++w)
+        ac.WingMacLeadingX[w] = meanChordOf(ac, w, false).leadingX;
+    if (results == ResultsAfterPass::GoStale)
+        placeReferenceMac(ac, planformReferenceWing(ac));
     return labels;
 }
 

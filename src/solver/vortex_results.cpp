@@ -1,5 +1,6 @@
 #include "solver/vortex_results.h"
 
+#include "model/mean_chord.h"
 #include "model/numbers.h"
 
 #include <cmath>
@@ -142,6 +143,9 @@ bool WIRBEL_ERG(Aircraft& ac, SolverData& sd)
             clearResults(ac, w);
         ac.NeutralPointX = ac.ReferenceArea = ac.ReferenceMac = 0;
     }
+    // The reference chord's place on the aircraft, from the planform of the reference wing: the
+    // lattice covers that planform exactly, so its chord is the one ReferenceMac holds.
+    placeReferenceMac(ac, usable ? sd.ReferenceWing : 0);
     return usable;
 }
 
