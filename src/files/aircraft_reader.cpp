@@ -3,6 +3,7 @@
 #include "files/code_page.h"
 #include "files/file_messages.h"
 #include "files/text_file.h"
+#include "model/balance_items.h"
 #include "model/numbers.h"
 
 #include <limits>
@@ -61,6 +62,64 @@ std::string readComment(const TaggedLine& first, LineReader& lines)
 // A section id names a trapezoid's outer end from 2 on: section s is trapezoid s - 1.
 bool isTrapezoidSection(std::int32_t section) { return section >= 2 && section <= MaxTrapezoids + 1; }
 
+// A balance line "NAME;MASS_G;X_MM". The figures are the last two fields, so a name written by hand
+// with a ';' in it keeps it; a line with fewer fields leaves the missing figures empty, and the
+// balance then flags them. The name's code page is taken as for the remarks.
+BalanceItemTexts balanceItemOf(std::string_view value)
+{
+    constexpr std::size_t none = std::string_view::npos;
+    BalanceItemTexts item;
+    std::string_view name = value;
+    if (const std::size_t last = value.rfind(';'); last != none) {
+        const std::size_t before = last == 0 ? none : value.rfind(';', last - 1);
+        if (before == none) {
+            name = value.substr(0, last);
+            item.mass = value.substr(last + 1);
+        } else {
+            name = value.substr(0, before);
+            item.mass = value.substr(before + 1, last - before - 1);
+            item.x = value.substr(last + 1);
+        }
+    }
+    item.name = commentFromFile(name);
+    return item;
+}
+
+std::string_view withoutBlanks(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
+// The balance tags: rows beyond the limit are counted, not kept; a margin that is no number and a
+// mode that is neither "auto" nor "manual" are ignored.
+void readBalanceTag(const TaggedLine& t, AircraftFileExtras& extras)
+{
+    if (t.tag == "balance_item") {
+        if (extras.balance.size() >= static_cast<std::size_t>(MaxBalanceItems)) {
+            ++extras.balanceCut.itemsLeftOut;
+            return;
+        }
+        std::vector<BalanceItemTexts> one{balanceItemOf(t.value)};
+        extras.balanceCut.namesShortened += limitBalanceItems(one).namesShortened;
+        extras.balance.push_back(std::move(one.front()));
+    } else if (t.tag == "margin") {
+        if (const DecimalReading m = readDecimal(t.value); m.problem == EntryProblem::None)
+            extras.margin = shortestNumberText(m.value);
+    } else if (t.tag == "stability_mode") {
+        const std::string_view mode = withoutBlanks(t.value);
+        if (mode == "auto")
+            extras.stabilityMode = StabilityMode::Automatic;
+        else if (mode == "manual")
+            extras.stabilityMode = StabilityMode::Manual;
+    }
+}
+
+bool isBalanceTag(std::string_view tag) { return tag == "balance_item" || tag == "margin" || tag == "stability_mode"; }
+
 } // namespace
 
 void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtras& extras)
@@ -103,6 +162,10 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
         if (t.tag == "sb" || t.tag == "lmue" || t.tag == "xnp") {
             const double v = parseLenientReal(t.value);
             (t.tag == "sb" ? extras.ReferenceArea : t.tag == "lmue" ? extras.ReferenceMac : extras.NeutralPointX) = v;
+            continue;
+        }
+        if (isBalanceTag(t.tag)) {
+            readBalanceTag(t, extras);
             continue;
         }
         if (wing < 1 || wing > MaxWings)

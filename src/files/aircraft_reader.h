@@ -28,7 +28,9 @@ struct AircraftFileReading {
 
 // Tagged reading of a text into a record. Only the first tag of a line counts; tags are
 // case-sensitive; the reading ends with the comment, which runs up to the line holding
-// "</comment>". A comment that is not valid UTF-8 is read as Windows-1252.
+// "</comment>". A comment that is not valid UTF-8 is read as Windows-1252. The balance rows, the
+// margin and the stability mode go into the extras; a malformed balance line is read as far as it
+// goes and never stops the reading.
 void readTaggedAircraft(std::string_view text, AircraftFileRecord& record, AircraftFileExtras& extras);
 
 // Legacy reading: slots 0..52 one per line, then a skipped line, the three results, a skipped line

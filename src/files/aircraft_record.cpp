@@ -67,4 +67,11 @@ void applyToTexts(const RecordApplication& application, AircraftTexts& texts)
     applyToTexts(application.fields, texts);
 }
 
+void applyBalance(const AircraftFileExtras& extras, AircraftTexts& texts)
+{
+    texts.balance = extras.balance;
+    texts.margin = extras.margin.value_or(DefaultMarginText);
+    texts.stabilityMode = extras.stabilityMode.value_or(StabilityMode::Automatic);
+}
+
 } // namespace ab

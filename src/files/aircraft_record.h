@@ -63,8 +63,8 @@ inline constexpr std::array<Role, RoleCount> RolesInBlockOrder = {
     Role::PosX,      Role::PosZ,
 };
 
-// What a reader found besides the record: the three stored results and the remarks, each only when
-// the file held it.
+// What a reader found besides the record: the three stored results, the remarks and the balance,
+// each only when the file held it.
 struct AircraftFileExtras {
     std::optional<double> ReferenceArea; // mm^2
     std::optional<double> ReferenceMac;  // mm
@@ -72,6 +72,10 @@ struct AircraftFileExtras {
     std::optional<std::string> comment;  // lines joined by '\n'
     bool wingCountRead = false;          // the file gave a wing count (slot 0)
     int wingCountLine = 0;               // the line it stands on, 1-based
+    std::vector<BalanceItemTexts> balance;      // the balance rows in file order, within the limits
+    BalanceCut balanceCut;                      // rows and name characters beyond the limits
+    std::optional<std::string> margin;          // the stored margin as a number text ("7.5")
+    std::optional<StabilityMode> stabilityMode; // the stored mode
 };
 
 // Everything applying a read record changes, in the order it is done.
@@ -97,5 +101,9 @@ RecordApplication applicationOf(const AircraftFileRecord& record, std::string_vi
 
 // Carries an application out on the texts: wing count, trapezoid counts and field texts.
 void applyToTexts(const RecordApplication& application, AircraftTexts& texts);
+
+// The file's balance rows, margin and stability mode onto the texts. What the file does not hold (an
+// older file, a legacy file) gets the starting values: no rows, 7.5 %, automatic.
+void applyBalance(const AircraftFileExtras& extras, AircraftTexts& texts);
 
 } // namespace ab

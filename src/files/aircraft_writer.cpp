@@ -3,6 +3,7 @@
 #include "files/code_page.h"
 #include "files/file_messages.h"
 #include "files/text_file.h"
+#include "model/balance_items.h"
 #include "model/numbers.h"
 #include "model/planform.h"
 
@@ -83,6 +84,50 @@ std::string commentWithFileBreaks(std::string_view text)
     return out;
 }
 
+// A name or a figure that is not a number, with the characters a balance line cannot hold replaced:
+// ';' separates the fields, '<' would end the value, a line break would end the line.
+std::string balanceFieldText(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out) {
+        if (c == ';')
+            c = ',';
+        else if (c == '<')
+            c = '(';
+        else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = ' ';
+    }
+    return out;
+}
+
+// "NAME;MASS_G;X_MM": a mass that reads as a number is written as that number with a decimal point,
+// an x as whole mm; a figure that does not read is written as typed, so the file keeps what the
+// table showed.
+std::string balanceLine(const BalanceItemTexts& item)
+{
+    const DecimalReading mass = readMassGrams(item.mass);
+    const DecimalReading x = readPositionMm(item.x);
+    return commentForFile(balanceFieldText(item.name)) + ";" +
+           (mass.problem == EntryProblem::None ? shortestNumberText(mass.value) : balanceFieldText(item.mass)) +
+           ";" + (x.problem == EntryProblem::None ? formatInt(RoundInt(x.value)) : balanceFieldText(item.x));
+}
+
+// The balance block after the results: the rows, the margin and the mode. An aircraft without rows,
+// at 7.5 % and automatic writes none of it, so its file keeps the layout older readers write.
+void writeBalance(LineWriter& w, const AircraftTexts& texts)
+{
+    std::vector<BalanceItemTexts> rows = texts.balance;
+    limitBalanceItems(rows);
+    const double margin = readDecimal(texts.margin).value;
+    if (rows.empty() && margin == DefaultMarginPercent && texts.stabilityMode == StabilityMode::Automatic)
+        return;
+    for (const BalanceItemTexts& row : rows)
+        w.tagged(1, "balance_item", balanceLine(row));
+    w.tagged(1, "margin", shortestNumberText(margin));
+    w.tagged(1, "stability_mode", texts.stabilityMode == StabilityMode::Manual ? "manual" : "auto");
+    w.line(1, "");
+}
+
 } // namespace
 
 std::string applyExtensionRule(std::string name)
@@ -117,6 +162,7 @@ std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraf
         w.tagged(1, "xnp", formatFixed(aircraft.NeutralPointX, 2, 4));
         w.line(1, "");
     }
+    writeBalance(w, texts);
     w.line(1, "<comment>" + commentWithFileBreaks(texts.comment) + "</comment>");
     w.line(0, "</aircraft>");
     w.line(1, "");

@@ -16,8 +16,10 @@ std::string applyExtensionRule(std::string fileName);
 
 // The bytes of the aircraft file, lines ended by CR LF. The geometry comes from the field texts
 // read as the evaluation reads them; wings 1..WingCount with sections 1..trapezoidCount+1 (at least
-// two); the three results only while ResultsValid; the comment on as many lines as it has, in
-// Windows-1252 when every character has a byte there and in UTF-8 otherwise.
+// two); the three results only while ResultsValid; the balance rows (at most 100, names cut to 60
+// characters), the margin and the stability mode when there are rows or the margin or mode differ
+// from 7.5 % automatic; the comment on as many lines as it has, in Windows-1252 when every character
+// has a byte there and in UTF-8 otherwise (a balance name likewise).
 std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraft);
 
 struct SaveOutcome {

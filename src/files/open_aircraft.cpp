@@ -48,6 +48,8 @@ OpenOutcome openAircraftFile(const std::string& fileName, Aircraft& aircraft, Ai
     applyToTexts(out.application, texts);
     if (reading.extras.comment)
         texts.comment = *reading.extras.comment;
+    applyBalance(reading.extras, texts);
+    out.balanceCut = reading.extras.balanceCut;
 
     aircraft.WingCount = out.application.WingCount;
     aircraft.ActiveWingCount = aircraft.WingCount;

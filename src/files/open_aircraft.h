@@ -16,6 +16,7 @@ struct OpenOutcome {
     AircraftReadStatus status = AircraftReadStatus::Read;
     std::string message;           // names the file and the reason when it was not read
     RecordApplication application; // what changed, for the window to show on its controls
+    BalanceCut balanceCut;         // balance rows and name characters the file held beyond the limits
     bool ok() const { return status == AircraftReadStatus::Read; }
 };
 
@@ -24,10 +25,11 @@ struct OpenOutcome {
 // a kilometre (a damaged or hand-made file) count as no results.
 void applyStoredResults(const AircraftFileExtras& extras, Aircraft& aircraft);
 
-// On success the texts take the file's wing count, trapezoid counts, field texts and comment; the
-// aircraft takes the wing count and the stored results (a missing reference area counts as 0); a
-// recalculation pass runs, and a positive stored reference area makes the results valid without a
-// calculation. The stability figures are the caller's to evaluate. On any failure nothing changes.
+// On success the texts take the file's wing count, trapezoid counts, field texts, comment and
+// balance (rows, margin and mode, or the starting ones where the file has none); the aircraft takes
+// the wing count and the stored results (a missing reference area counts as 0); a recalculation pass
+// runs, and a positive stored reference area makes the results valid without a calculation. The
+// stability figures are the caller's to evaluate. On any failure nothing changes.
 OpenOutcome openAircraftFile(const std::string& fileName, Aircraft& aircraft, AircraftTexts& texts,
                              Language language);
 

@@ -1,9 +1,11 @@
 // The aircraft as typed: the texts of every wing's sixteen fields, the trapezoid counts, the wing
-// count and the remarks. This is the master copy; the window shows these texts in its fields, files
-// produce changes to them, and every evaluation reads them.
+// count, the remarks and the balance (its items, the chosen margin and stability mode). This is the
+// master copy; the window shows these texts in its fields, files produce changes to them, and every
+// evaluation reads them.
 #pragma once
 
 #include "model/aircraft.h"
+#include "model/balance_items.h"
 
 #include <array>
 #include <string>
@@ -34,12 +36,17 @@ struct WingTexts {
 
     std::string& operator[](Role r) { return field[static_cast<int>(r)]; }
     const std::string& operator[](Role r) const { return field[static_cast<int>(r)]; }
+    bool operator==(const WingTexts&) const = default;
 };
 
 struct AircraftTexts {
     PerWing<WingTexts> wing;
     int wingCount = 5;
     std::string comment;
+    std::vector<BalanceItemTexts> balance; // the table's rows in order
+    std::string margin = DefaultMarginText; // the desired margin in percent, as in Edit_Mstab
+    StabilityMode stabilityMode = StabilityMode::Automatic;
+    bool operator==(const AircraftTexts&) const = default;
 };
 
 // One write of a field text: opening a file, inserting a copied wing and dragging a corner all come

@@ -1,0 +1,73 @@
+// The aircraft's own balance as typed: the parts of the model (motor, battery, servos ...) with their
+// masses and positions, the chosen stability margin and mode, and the rules by which those texts are
+// read, limited and written as numbers.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ab {
+
+// One row of the balance table as typed: a name, the mass in grams and the x of the part's own
+// centre of gravity in mm from the datum (positive rearward).
+struct BalanceItemTexts {
+    std::string name;
+    std::string mass;
+    std::string x;
+    bool operator==(const BalanceItemTexts&) const = default;
+};
+
+// Automatic: the recommended range by the wing count; manual: one margin the user types.
+enum class StabilityMode { Automatic, Manual };
+
+// The margin and mode an aircraft starts with and that a file without them gets.
+inline constexpr const char* DefaultMarginText = "7.5";
+inline constexpr double DefaultMarginPercent = 7.5;
+
+// A table longer than this, or a longer name, is cut (and the user told so).
+inline constexpr int MaxBalanceItems = 100;
+inline constexpr int MaxBalanceNameLength = 60; // characters, not bytes
+
+// Why a typed figure does not count as typed.
+enum class EntryProblem {
+    None,
+    Empty,      // nothing but blanks
+    NotANumber, // no digit where the number should start
+    Negative,   // a mass below zero
+    OutOfRange, // beyond what any model weighs or measures
+};
+
+struct DecimalReading {
+    double value = 0; // 0 unless problem is None
+    EntryProblem problem = EntryProblem::None;
+};
+
+// Lenient decimal reading of a typed figure: leading blanks, a sign, digits with one "." (or one ","
+// when the text holds no ".", as German and Spanish users write it), an optional exponent; whatever
+// follows the number is ignored, as in every other number field ("12 g" is 12). A number beyond
+// +-1e9 is OutOfRange. Never reports Negative; the caller decides whether a sign is allowed.
+DecimalReading readDecimal(std::string_view text);
+
+// A mass in grams: negative counts as 0 and is flagged, and so is one above 10 t.
+DecimalReading readMassGrams(std::string_view text);
+// An x in whole mm (rounded, halves to even): a kilometre or more from the datum is flagged.
+DecimalReading readPositionMm(std::string_view text);
+
+// The first n characters of a UTF-8 text (a character never split); the text as it is when shorter.
+std::string firstCharacters(std::string_view text, int n);
+
+// What limiting a table cut: rows beyond MaxBalanceItems and names beyond MaxBalanceNameLength.
+struct BalanceCut {
+    int itemsLeftOut = 0;
+    int namesShortened = 0;
+    bool any() const { return itemsLeftOut > 0 || namesShortened > 0; }
+};
+
+// Keeps the first MaxBalanceItems rows and the first MaxBalanceNameLength characters of each name.
+BalanceCut limitBalanceItems(std::vector<BalanceItemTexts>& items);
+
+// The shortest decimal text that reads back as exactly v ("7.5", "120", "0.25"); -0 is "0".
+std::string shortestNumberText(double v);
+
+} // namespace ab
