@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -273,7 +274,7 @@ int AircraftViews::sizeBarPosition() const { return ScrollBar4->value(); }
 void AircraftViews::d_3d()
 {
     const ThreeDInput input = threeDInput();
-    if (input.withPressure)
+    if (input.showPressure)
         DrawGrid();
     CheckBoxA->setVisible(pressureBoxOffered(aircraft));
     Label_Press->setVisible(pressureBoxOffered(aircraft));

@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 
 #include "lang/captions.h"
+#include "ui/widgets.h"
 
 namespace ab {
 
