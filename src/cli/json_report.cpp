@@ -9,6 +9,8 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& a
                           const StabilityFigures& f, const CalculationRun& run)
 {
     using json = nlohmann::ordered_json;
+    // A position in % MAC, null without a reference chord.
+    const auto orNull = [](std::optional<double> percent) { return percent ? json(*percent) : json(nullptr); };
     json wings = json::array();
     for (int w = 1; w <= std::clamp(ac.WingCount, 0, MaxWings); ++w) {
         wings.push_back({
@@ -16,6 +18,8 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& a
             {"span_mm", ac.WingSpan[w]},
             {"area_mm2", ac.WingArea[w]},
             {"mac_mm", ac.WingMac[w]},
+            {"mac_leading_edge_x_mm", ac.WingMacLeadingX[w]},
+            {"mac_y_mm", ac.WingMacY[w]},
             {"aspect_ratio", ac.WingAspectRatio[w]},
             {"r25_mm", ac.WingR25[w]},
             {"neutral_point_mm", ac.WingNeutralX[w] - ac.posX[w]},
@@ -48,6 +52,9 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& a
         {"reference_wing", sd.ReferenceWing},
         {"reference_area_mm2", ac.ReferenceArea},
         {"reference_mac_mm", ac.ReferenceMac},
+        {"mac_leading_edge_x_mm", ac.ReferenceMacLeadingX},
+        {"mac_y_mm", ac.ReferenceMacY},
+        {"neutral_point_percent_mac", orNull(f.NeutralPointPercentMac)},
         {"stability",
          {
              {"low_percent", f.StabilityLow},
@@ -56,6 +63,9 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& a
              {"cg_at_high_mm", f.CgAtHigh},
              {"desired_percent", f.StabilityDesired},
              {"cg_desired_mm", f.CgDesired},
+             {"cg_at_low_percent_mac", orNull(f.CgAtLowPercentMac)},
+             {"cg_at_high_percent_mac", orNull(f.CgAtHighPercentMac)},
+             {"cg_desired_percent_mac", orNull(f.CgDesiredPercentMac)},
          }},
         {"wings", wings},
         {"moved_wings", movedWings},

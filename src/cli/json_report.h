@@ -14,7 +14,9 @@
 namespace ab {
 
 // Keys in the order listed above; lengths in mm, areas in mm^2, numbers at full precision. Wings
-// 1..WingCount.
+// 1..WingCount. The mean aerodynamic chords (the reference one and each wing's) are placed by the
+// x of their leading edge from the aircraft's datum and their spanwise station; positions in % of
+// the reference chord from its leading edge are null without a reference chord.
 nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& aircraft, const SolverData& solver,
                           const StabilityFigures& figures, const CalculationRun& run);
 

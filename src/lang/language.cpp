@@ -126,6 +126,17 @@ const Text3 ReferenceLengthLabel{"Reference length (lm): ", "Bezugstiefe (lm): "
 const Text3 CgPrefix{"x_cg (", "x_SP (", "x_cg ("};
 const Text3 NeutralPointPrefix{"x_ac: ", "x_NP: ", "x_PN: "};
 const Text3 MarginDifference{"%  AC-CG= ", "%  NP-SP= ", "%  NP-SP= "};
+const Text3 MacShortName{"MAC", "lm", "CMA"};
+const Text3 DatumSentence{
+    "x is measured rearward from the aircraft's datum (x = 0), the point every wing position is measured from.",
+    "x wird vom Bezugspunkt des Flugzeugs (x = 0) nach hinten gemessen, von dem aus jede Flügelposition gemessen "
+    "wird.",
+    "x se mide hacia atrás desde el punto de referencia del avión (x = 0), desde el que se mide la posición de "
+    "cada ala."};
+const Text3 BandLabel{"CG range ", "SP-Bereich ", "rango del CG "};
+const Text3 CgSymbolLabel{"CG ", "SP ", "CG "};
+const Text3 NeutralPointSymbolLabel{"AC", "NP", "PN"};
+const Text3 MeasuredCgLabel{"CG measured", "SP gewogen", "CG medido"};
 
 const Text3& sketchFlightDirection(int w)
 {
@@ -149,6 +160,8 @@ const Text3 SummaryCgLow{"recomemnded center of gravity by stab =  ", "Empfohlen
                          "Centro de gravedad recomendado para la estabilidad = "};
 const Text3 SummaryCgDesired{"Center of gravity by stab = ", "Schwerpunkt bei Stabilität = ",
                              "Centro de gravedad con estabilidad = "};
+const Text3 SummaryReferenceMac{"leading edge of the reference MAC: ", "Vorderkante der Bezugstiefe (lm): ",
+                                "borde de ataque de la CMA de referencia: "};
 
 const Text3& summaryWingTitle(int w)
 {

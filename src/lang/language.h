@@ -79,6 +79,15 @@ extern const Text3 ReferenceLengthLabel; // "Reference length (lm): "
 extern const Text3 CgPrefix;             // "x_cg (" (German "x_SP (")
 extern const Text3 NeutralPointPrefix;   // "x_ac: "
 extern const Text3 MarginDifference;     // "%  AC-CG= " (English) / "%  NP-SP= " (otherwise)
+extern const Text3 MacShortName;         // "MAC": the reference chord in "52.8% MAC" (German "lm", Spanish "CMA")
+// Where x is measured from, said wherever results are shown: rearward from the aircraft's datum
+// (x = 0), the point every wing position is measured from.
+extern const Text3 DatumSentence;
+// Labels of the centre-of-gravity band and the symbols in the top view.
+extern const Text3 BandLabel;               // "CG range ", the margins follow: "8..16%"
+extern const Text3 CgSymbolLabel;           // "CG ", its margin follows: "12%"
+extern const Text3 NeutralPointSymbolLabel; // "AC" (German "NP", Spanish "PN")
+extern const Text3 MeasuredCgLabel;         // "CG measured": the centre of gravity of the weighed parts
 
 // Flight-direction text of the parameter sketch of wing w (1..5).
 const Text3& sketchFlightDirection(int w);
@@ -90,6 +99,7 @@ extern const Text3 SummaryNeutralPoint;   // "aerodynamic center: "
 extern const Text3 SummaryCgHigh;         // "Recommended center of gravity by stab =  "
 extern const Text3 SummaryCgLow;          // "recomemnded center of gravity by stab =  "
 extern const Text3 SummaryCgDesired;      // "Center of gravity by stab = "
+extern const Text3 SummaryReferenceMac;   // "leading edge of the reference MAC: ", x and y follow
 const Text3& summaryWingTitle(int w);     // "Wing1:" .. "Wing5:"
 // Right-column labels of a wing block, rows T+20 .. T+140, as wing 1 carries them.
 extern const Text3 SummaryWingSpan, SummaryWingArea, SummaryAspectRatio, SummaryMac,

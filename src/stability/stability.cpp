@@ -2,6 +2,7 @@
 
 #include "model/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ab {
@@ -22,7 +23,47 @@ StabilityFigures stabilityFigures(const Aircraft& ac, double desiredPercent)
     }
     f.CgAtLow = cgFor(f.StabilityLow);
     f.CgAtHigh = cgFor(f.StabilityHigh);
+    f.NeutralPointPercentMac = percentOfMac(ac, ac.NeutralPointX);
+    f.CgAtLowPercentMac = percentOfMac(ac, f.CgAtLow);
+    f.CgAtHighPercentMac = percentOfMac(ac, f.CgAtHigh);
+    f.CgDesiredPercentMac = percentOfMac(ac, f.CgDesired);
     return f;
+}
+
+std::optional<double> percentOfMac(const Aircraft& ac, double x)
+{
+    if (!(ac.ReferenceMac > 0) || !std::isfinite(ac.ReferenceMac))
+        return std::nullopt;
+    const double percent = (x - ac.ReferenceMacLeadingX) / ac.ReferenceMac * 100;
+    return std::isfinite(percent) ? std::optional<double>(percent) : std::nullopt;
+}
+
+CgBand recommendedBand(const Aircraft& ac, const StabilityFigures& f, bool automatic)
+{
+    CgBand b;
+    if (automatic) {
+        b.frontMargin = std::max(f.StabilityHigh, f.StabilityLow);
+        b.rearMargin = std::min(f.StabilityHigh, f.StabilityLow);
+    } else {
+        b.frontMargin = f.StabilityDesired + DesiredBandPercent;
+        b.rearMargin = f.StabilityDesired - DesiredBandPercent;
+        if (f.StabilityDesired >= 0)
+            b.rearMargin = std::max(b.rearMargin, 0.0);
+    }
+    // As the centres of gravity are: the margin's length of reference chord ahead of the neutral point.
+    const auto cgFor = [&](double percent) { return ac.NeutralPointX - ac.ReferenceMac * percent * 0.01; };
+    b.frontX = cgFor(b.frontMargin);
+    b.rearX = cgFor(b.rearMargin);
+    if (!std::isfinite(b.frontX) || !std::isfinite(b.rearX))
+        b.frontX = b.rearX = ac.NeutralPointX;
+    return b;
+}
+
+std::string percentMacText(std::optional<double> percent, Language l)
+{
+    if (!percent)
+        return {};
+    return " (" + formatFixed(*percent, 1) + "% " + std::string(texts::MacShortName.in(l)) + ")";
 }
 
 std::vector<StabilityRow> stabilityRows(const Aircraft& ac, const StabilityFigures& f, Language l,
@@ -36,15 +77,19 @@ std::vector<StabilityRow> stabilityRows(const Aircraft& ac, const StabilityFigur
                     std::string(texts::ReferenceLengthLabel.in(l)) + formatFixed(ac.ReferenceMac, 1) + "mm "});
     if (automatic) {
         rows.push_back({266, StabilityInk::Blue,
-                        cg + formatFixed(f.StabilityHigh, 0) + "%): " + formatFixed(f.CgAtHigh, 1) + "mm   "});
+                        cg + formatFixed(f.StabilityHigh, 0) + "%): " + formatFixed(f.CgAtHigh, 1) + "mm" +
+                            percentMacText(f.CgAtHighPercentMac, l) + "   "});
         rows.push_back({282, StabilityInk::Blue,
-                        cg + formatFixed(f.StabilityLow, 0) + "%): " + formatFixed(f.CgAtLow, 1) + "mm   "});
+                        cg + formatFixed(f.StabilityLow, 0) + "%): " + formatFixed(f.CgAtLow, 1) + "mm" +
+                            percentMacText(f.CgAtLowPercentMac, l) + "   "});
     } else {
         rows.push_back({282, StabilityInk::Blue,
-                        cg + formatFixed(f.StabilityDesired, 1) + "%): " + formatFixed(f.CgDesired, 1) + "mm     "});
+                        cg + formatFixed(f.StabilityDesired, 1) + "%): " + formatFixed(f.CgDesired, 1) + "mm" +
+                            percentMacText(f.CgDesiredPercentMac, l) + "     "});
     }
     rows.push_back({298, StabilityInk::Red,
-                    std::string(texts::NeutralPointPrefix.in(l)) + formatFixed(ac.NeutralPointX, 1) + "mm    "});
+                    std::string(texts::NeutralPointPrefix.in(l)) + formatFixed(ac.NeutralPointX, 1) + "mm" +
+                        percentMacText(f.NeutralPointPercentMac, l) + "    "});
     return rows;
 }
 

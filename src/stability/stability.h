@@ -5,6 +5,7 @@
 #include "lang/language.h"
 #include "model/aircraft.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,11 +15,30 @@ namespace ab {
 struct StabilityFigures {
     double StabilityLow = 0, StabilityHigh = 0, StabilityDesired = 0; // %
     double CgAtLow = 0, CgAtHigh = 0, CgDesired = 0;                  // x, mm
+    // The same points in percent of the reference chord from its leading edge; none without a
+    // reference chord.
+    std::optional<double> NeutralPointPercentMac{}, CgAtLowPercentMac{}, CgAtHighPercentMac{}, CgDesiredPercentMac{};
 };
 
 // The automatic range is 4..8 % for one wing and 8..16 % otherwise (by ActiveWingCount). A desired
 // margin that would put the centre of gravity out of range of a double counts as 0 %.
 StabilityFigures stabilityFigures(const Aircraft& aircraft, double desiredPercent);
+
+// Where x (mm in the aircraft's datum) lies on the reference chord, in percent of its length from its
+// leading edge (ReferenceMacLeadingX): 0 at the leading edge, 100 at the trailing edge, below 0 ahead
+// of it. None while there is no positive reference chord, and never a figure that is not finite.
+std::optional<double> percentOfMac(const Aircraft& aircraft, double x);
+
+// The band the centre of gravity is recommended to lie in, front edge ahead of (or at) the rear one:
+// automatic, between the centres of gravity of the high and the low margin; manual, the desired
+// margin +- DesiredBandPercent, its rear edge kept at or ahead of the neutral point for a desired
+// margin that is not negative.
+inline constexpr double DesiredBandPercent = 2.0;
+struct CgBand {
+    double frontMargin = 0, rearMargin = 0; // % of the reference chord ahead of the neutral point
+    double frontX = 0, rearX = 0;           // mm in the aircraft's datum
+};
+CgBand recommendedBand(const Aircraft& aircraft, const StabilityFigures& figures, bool automatic);
 
 // One text line of the aircraft top view, written at pixel column 9.
 enum class StabilityInk { Black, Blue, Red };
@@ -33,9 +53,13 @@ struct StabilityRow {
 inline constexpr int ReferenceAreaRow = 232;
 
 // The lines of rows 232 to 298: reference area, reference length, the centre of gravity for the
-// high and low margin (automatic) or for the desired margin (manual), and the neutral point.
+// high and low margin (automatic) or for the desired margin (manual), and the neutral point; each
+// position also in % of the reference chord, e.g. "x_ac: 126.9mm (52.8% MAC)".
 std::vector<StabilityRow> stabilityRows(const Aircraft& aircraft, const StabilityFigures& figures,
                                         Language language, bool automatic);
+
+// " (52.8% MAC)" in the language's words for the reference chord; empty for no figure.
+std::string percentMacText(std::optional<double> percent, Language language);
 
 // The caption of Label21 behind the margin field: "%" while the results are stale, otherwise the
 // distance of the neutral point ahead of the desired centre of gravity, e.g. "%  AC-CG= 15.0mm".

@@ -3,6 +3,7 @@
 #include "model/numbers.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace ab {
 namespace {
@@ -43,6 +44,31 @@ std::size_t afterCharacters(std::string_view s, std::size_t n)
     return at;
 }
 
+// The words of a sentence in lines of at most `columns` characters; a longer word stands alone.
+std::vector<std::string> wrappedLines(std::string_view sentence, std::size_t columns)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t at = 0;
+    while (at < sentence.size()) {
+        const std::size_t end = std::min(sentence.find(' ', at), sentence.size());
+        const std::string_view word = sentence.substr(at, end - at);
+        at = end + 1;
+        if (word.empty())
+            continue;
+        if (!line.empty() && characterCount(line) + 1 + characterCount(word) > columns) {
+            lines.push_back(std::move(line));
+            line.clear();
+        }
+        if (!line.empty())
+            line += ' ';
+        line += word;
+    }
+    if (!line.empty())
+        lines.push_back(std::move(line));
+    return lines;
+}
+
 } // namespace
 
 std::string pathInColumns(const std::string& path, std::size_t columns)
@@ -80,12 +106,16 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
         rows.push_back({0, y, std::move(label)});
         rows.push_back({520, y, std::move(value)});
     };
+    // Each position also in % of the reference chord, whose leading edge the row below them places.
+    const auto mm = [l](double x, std::optional<double> percent) { return r(x, 5, 1) + " mm" + percentMacText(percent, l); };
     rows.push_back({0, 563, text(texts::SummaryTitle)});
-    aircraftRow(583, text(texts::SummaryNeutralPoint), r(ac.NeutralPointX, 5, 1) + " mm");
-    aircraftRow(603, text(texts::SummaryCgHigh) + r(f.StabilityHigh, 0, 0) + "%: ", r(f.CgAtHigh, 5, 1) + " mm");
-    aircraftRow(623, text(texts::SummaryCgLow) + r(f.StabilityLow, 0, 0) + "%: ", r(f.CgAtLow, 5, 1) + " mm");
+    aircraftRow(583, text(texts::SummaryNeutralPoint), mm(ac.NeutralPointX, f.NeutralPointPercentMac));
+    aircraftRow(603, text(texts::SummaryCgHigh) + r(f.StabilityHigh, 0, 0) + "%: ", mm(f.CgAtHigh, f.CgAtHighPercentMac));
+    aircraftRow(623, text(texts::SummaryCgLow) + r(f.StabilityLow, 0, 0) + "%: ", mm(f.CgAtLow, f.CgAtLowPercentMac));
     aircraftRow(643, text(texts::SummaryCgDesired) + r(f.StabilityDesired, 0, 1) + "%: ",
-                r(f.CgDesired, 5, 1) + " mm");
+                mm(f.CgDesired, f.CgDesiredPercentMac));
+    aircraftRow(663, text(texts::SummaryReferenceMac),
+                r(ac.ReferenceMacLeadingX, 5, 1) + " mm, y = " + r(ac.ReferenceMacY, 0, 1) + " mm");
 
     const int wings = std::clamp(ac.ActiveWingCount, 0, MaxWings);
     for (int w = 1; w <= wings; ++w) {
@@ -115,6 +145,13 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
             rows.push_back({320, y, text(texts::summaryWingLabel(i, w))});
             rows.push_back({580, y, values[i]});
         }
+    }
+
+    // Below the blocks, where x is measured from.
+    int y = 683 + 180 * (std::max(wings, 1) - 1) + 170;
+    for (const std::string& line : wrappedLines(text(texts::DatumSentence), SummaryFootColumns)) {
+        rows.push_back({0, y, line});
+        y += 20;
     }
     return rows;
 }

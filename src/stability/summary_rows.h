@@ -20,11 +20,19 @@ struct PageRow {
     std::string text;
 };
 
+// The sentence that says where x is measured from follows the last wing's block, 30 pixels below its
+// last row (a blank line in the text summary), in lines of at most SummaryFootColumns characters:
+// what the page's width holds in its font. A printer puts a page of one to three wings on a larger
+// scale and leaves its foot off the paper, so the lines stand right below the blocks.
+inline constexpr std::size_t SummaryFootColumns = 80;
+
 // Every text of the summary page in drawing order: the program title "AeroBalance4  V3.4 " at (0, 0),
-// the file name at (0, 20), the aircraft rows at y 563..643 (labels at x 0, values at x 520), and one
-// block per wing 1..ActiveWingCount at T = 683 + 180 (k - 1): title and station lines at x 0, right
-// labels at x 320 and their values at x 580. Station fields beyond the wing's stations are empty
-// strings with their separating blanks kept. Labels follow the language.
+// the file name at (0, 20), the aircraft rows at y 563..643 (labels at x 0, values at x 520, each
+// position also in % of the reference chord) with the leading edge of the reference chord and its
+// spanwise station at 663, one block per wing 1..ActiveWingCount at T = 683 + 180 (k - 1): title
+// and station lines at x 0, right labels at x 320 and their values at x 580; and the datum sentence
+// at x 0 from T + 170 of the last wing (of wing 1 when none is in use) in rows 20 pixels apart. Station fields beyond the wing's stations are empty strings with their separating
+// blanks kept. Labels follow the language.
 std::vector<PageRow> summaryRows(const Aircraft& aircraft, const StabilityFigures& figures,
                                  const std::string& fileName, Language language);
 

@@ -160,16 +160,20 @@ TEST(BatchMode, JsonCarriesExactlyTheDocumentedKeys)
     const nlohmann::json j = nlohmann::json::parse(r.out);
     EXPECT_EQ(keysOf(j), (std::set<std::string>{"file", "wing_count", "panel_count", "neutral_point_x_mm",
                                                  "reference_wing", "reference_area_mm2", "reference_mac_mm",
+                                                 "mac_leading_edge_x_mm", "mac_y_mm", "neutral_point_percent_mac",
                                                  "stability", "wings", "moved_wings", "messages"}));
-    EXPECT_EQ(keysOf(j["stability"]), (std::set<std::string>{"low_percent", "high_percent", "cg_at_low_mm",
-                                                             "cg_at_high_mm", "desired_percent", "cg_desired_mm"}));
+    EXPECT_EQ(keysOf(j["stability"]),
+              (std::set<std::string>{"low_percent", "high_percent", "cg_at_low_mm", "cg_at_high_mm", "desired_percent",
+                                     "cg_desired_mm", "cg_at_low_percent_mac", "cg_at_high_percent_mac",
+                                     "cg_desired_percent_mac"}));
     EXPECT_EQ(j["file"], Examples + "default.wk4");
     EXPECT_EQ(j["wing_count"], 5);
     ASSERT_EQ(j["wings"].size(), 5u);
     int strips = 0;
     for (int w = 0; w < 5; ++w) {
         const nlohmann::json& wing = j["wings"][static_cast<std::size_t>(w)];
-        EXPECT_EQ(keysOf(wing), (std::set<std::string>{"wing", "span_mm", "area_mm2", "mac_mm", "aspect_ratio",
+        EXPECT_EQ(keysOf(wing), (std::set<std::string>{"wing", "span_mm", "area_mm2", "mac_mm",
+                                                       "mac_leading_edge_x_mm", "mac_y_mm", "aspect_ratio",
                                                        "r25_mm", "neutral_point_mm", "neutral_point_x_mm",
                                                        "lift_centre_y_mm", "lift_slope", "strips", "chordwise",
                                                        "pos_x_mm", "pos_z_mm"}));
@@ -186,6 +190,16 @@ TEST(BatchMode, JsonCarriesExactlyTheDocumentedKeys)
     EXPECT_EQ(j["stability"]["desired_percent"], 10.0);
     EXPECT_NEAR(j["stability"]["cg_desired_mm"].get<double>(), np - 0.10 * mac, 1e-9);
     EXPECT_NEAR(j["stability"]["cg_at_high_mm"].get<double>(), np - 0.16 * mac, 1e-9);
+    // % MAC from the reference chord's leading edge; the neutral point lies each margin behind.
+    const double leadingEdge = j["mac_leading_edge_x_mm"], npPercent = j["neutral_point_percent_mac"];
+    EXPECT_NEAR(npPercent, (np - leadingEdge) / mac * 100, 1e-9);
+    EXPECT_NEAR(npPercent - j["stability"]["cg_desired_percent_mac"].get<double>(), 10, 1e-9);
+    EXPECT_NEAR(npPercent - j["stability"]["cg_at_low_percent_mac"].get<double>(), 8, 1e-9);
+    EXPECT_NEAR(npPercent - j["stability"]["cg_at_high_percent_mac"].get<double>(), 16, 1e-9);
+    // The reference chord is wing 1's, the first of the two widest wings, which has no centre gap.
+    EXPECT_EQ(j["reference_wing"], 1);
+    EXPECT_EQ(j["mac_leading_edge_x_mm"], j["wings"][0]["mac_leading_edge_x_mm"]);
+    EXPECT_EQ(j["mac_y_mm"], j["wings"][0]["mac_y_mm"]);
     EXPECT_TRUE(j["moved_wings"].empty());
     EXPECT_TRUE(j["messages"].empty());
 }
@@ -225,9 +239,17 @@ TEST(BatchMode, TextSummaryFollowsThePrintedRows)
     const BatchRun r = batch({"--calc", Examples + "trainer.wk4"});
     ASSERT_EQ(r.status, BatchDone) << r.err;
     const nlohmann::json j = nlohmann::json::parse(batch({"--calc", Examples + "trainer.wk4", "--json"}).out);
-    // Title, file, blank, five aircraft rows, then a blank line, a title and seven rows per wing.
-    EXPECT_EQ(lineCount(r.out), 3 + 5 + 2 * 9);
-    const std::string np = formatFixed(j["neutral_point_x_mm"].get<double>(), 1, 5) + " mm\n";
+    // Title, file, blank, five aircraft rows and the reference chord's, then a title and seven rows
+    // per wing with a blank line before each but the first; a blank line and the datum sentence in
+    // two lines.
+    EXPECT_EQ(lineCount(r.out), 3 + 6 + 2 * 8 + 1 + 3);
+    const std::string np = formatFixed(j["neutral_point_x_mm"].get<double>(), 1, 5) + " mm (" +
+                           formatFixed(j["neutral_point_percent_mac"].get<double>(), 1) + "% MAC)\n";
+    EXPECT_NE(r.out.find("leading edge of the reference MAC: "), std::string::npos);
+    EXPECT_NE(r.out.find(formatFixed(j["mac_leading_edge_x_mm"].get<double>(), 1, 5) + " mm, y = " +
+                         formatFixed(j["mac_y_mm"].get<double>(), 1) + " mm\n"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("\n\nx is measured rearward from the aircraft's datum (x = 0),"), std::string::npos);
     EXPECT_NE(r.out.find("aerodynamic center: "), std::string::npos);
     EXPECT_NE(r.out.find(np), std::string::npos);
     EXPECT_NE(r.out.find("recomemnded center of gravity by stab =  8%:"), std::string::npos);

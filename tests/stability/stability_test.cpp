@@ -41,18 +41,20 @@ TEST(Stability, TextsOfTheTopViewAndLabel21)
             out.push_back(std::to_string(r.row) + " " + r.text);
         return out;
     };
+    // The positions also in % of the reference chord, whose leading edge lies at x = 0 here.
     EXPECT_EQ(texts(Language::English, true),
               (std::vector<std::string>{"232 Reference area (S): 10.00dm^2 ", "249 Reference length (lm): 200.0mm ",
-                                        "266 x_cg (16%): 68.0mm   ", "282 x_cg (8%): 84.0mm   ",
-                                        "298 x_ac: 100.0mm    "}));
+                                        "266 x_cg (16%): 68.0mm (34.0% MAC)   ", "282 x_cg (8%): 84.0mm (42.0% MAC)   ",
+                                        "298 x_ac: 100.0mm (50.0% MAC)    "}));
     EXPECT_EQ(texts(Language::German, false),
               (std::vector<std::string>{"232 Bezugsfläche (S): 10.00dm^2 ", "249 Bezugstiefe (lm): 200.0mm ",
-                                        "282 x_SP (7.5%): 85.0mm     ", "298 x_NP: 100.0mm    "}));
+                                        "282 x_SP (7.5%): 85.0mm (42.5% lm)     ", "298 x_NP: 100.0mm (50.0% lm)    "}));
     // Spanish keeps the "x_cg (" prefix; only German writes "x_SP (".
     EXPECT_EQ(texts(Language::Spanish, true),
               (std::vector<std::string>{"232 plano de referencia (S): 10.00dm^2 ",
-                                        "249 profundidad de referencia (lm): 200.0mm ", "266 x_cg (16%): 68.0mm   ",
-                                        "282 x_cg (8%): 84.0mm   ", "298 x_PN: 100.0mm    "}));
+                                        "249 profundidad de referencia (lm): 200.0mm ",
+                                        "266 x_cg (16%): 68.0mm (34.0% CMA)   ", "282 x_cg (8%): 84.0mm (42.0% CMA)   ",
+                                        "298 x_PN: 100.0mm (50.0% CMA)    "}));
     EXPECT_EQ(stabilityRows(ac, f, Language::English, true)[4].ink, StabilityInk::Red);
 
     EXPECT_EQ(label21Text(ac, f, Language::English), "%  AC-CG= 15.0mm");

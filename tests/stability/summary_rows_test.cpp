@@ -93,20 +93,30 @@ TEST(SummaryRows, OneBlockPerWingInsideThePage)
             SCOPED_TRACE(::testing::Message() << wings << " wings, language " << static_cast<int>(l));
             const Aircraft ac = plainAircraft(wings);
             const std::vector<PageRow> rows = summaryRows(ac, stabilityFigures(ac, 7.5), "a.wk4", l);
-            // Title, file name, "Summary:", four aircraft rows of label and value; per wing the
-            // title, five station and position lines and seven labels with their values.
-            EXPECT_EQ(rows.size(), 2u + 1 + 4 * 2 + static_cast<std::size_t>(wings) * (6 + 7 * 2));
+            // Title, file name, "Summary:", four aircraft rows and the reference chord's row of label
+            // and value; per wing the title, five station and position lines and seven labels with
+            // their values; the datum sentence in two lines at the foot.
+            EXPECT_EQ(rows.size(), 2u + 1 + 5 * 2 + static_cast<std::size_t>(wings) * (6 + 7 * 2) + 2);
             for (const PageRow& row : rows) {
                 EXPECT_TRUE(columns.count(row.x)) << row.x << " " << row.text;
                 EXPECT_LE(row.y + 20, 1620) << row.text; // a whole text row on the page
+                EXPECT_LE(row.text.size(), 90u) << row.text; // the datum lines fit the page's width
             }
             for (int w = 1; w <= wings; ++w)
                 EXPECT_EQ(textAt(rows, 0, 683 + 180 * (w - 1)), texts::summaryWingTitle(w).in(l));
-            EXPECT_EQ(rows.back().y, 683 + 180 * (wings - 1) + 140);
+            const PageRow& lastOfWings = rows[rows.size() - 3];
+            EXPECT_EQ(lastOfWings.y, 683 + 180 * (wings - 1) + 140);
             EXPECT_EQ(rowAt(rows, 0, 683 + 180 * wings), nullptr);
+            // The datum sentence right below the blocks: a printer cuts the foot of a page of up to
+            // three wings off, below the row 1269.
+            const int foot = 683 + 180 * (wings - 1) + 170;
+            EXPECT_EQ(textAt(rows, 0, foot) + " " + textAt(rows, 0, foot + 20), texts::DatumSentence.in(l));
+            EXPECT_LE(foot + 20 + 16, wings <= 3 ? 1269 : 1620);
         }
     const Aircraft five = plainAircraft(5);
-    EXPECT_EQ(summaryRows(five, stabilityFigures(five, 7.5), "", Language::English).back().y, 1543);
+    const std::vector<PageRow> rows = summaryRows(five, stabilityFigures(five, 7.5), "", Language::English);
+    EXPECT_EQ(rows[rows.size() - 3].y, 1543);
+    EXPECT_EQ(rows.back().y, 1593);
 }
 
 TEST(SummaryRows, StabilityRowsCarryTheBoundsWholeAndTheDesiredMarginWithOneDecimal)
@@ -115,17 +125,23 @@ TEST(SummaryRows, StabilityRowsCarryTheBoundsWholeAndTheDesiredMarginWithOneDeci
         int wings;
         double margin;
         Language language;
-        const char *high, *low, *desired;
+        const char *high, *low, *desired, *desiredValue;
     };
+    // The centre of gravity lies the margin of the 200 mm reference chord ahead of 100 mm, which is
+    // half that chord behind its leading edge at x = 0.
     const Case cases[] = {
         {1, 7.5, Language::English, "Recommended center of gravity by stab =  8%: ",
-         "recomemnded center of gravity by stab =  4%: ", "Center of gravity by stab = 7.5%: "},
+         "recomemnded center of gravity by stab =  4%: ", "Center of gravity by stab = 7.5%: ",
+         " 85.0 mm (42.5% MAC)"},
         {2, 10, Language::English, "Recommended center of gravity by stab =  16%: ",
-         "recomemnded center of gravity by stab =  8%: ", "Center of gravity by stab = 10.0%: "},
+         "recomemnded center of gravity by stab =  8%: ", "Center of gravity by stab = 10.0%: ",
+         " 80.0 mm (40.0% MAC)"},
         {2, -2.25, Language::German, "Empfohlener Schwerpunkt bei Stabilität =  16%: ",
-         "Empfohlener Schwerpunkt bei Stabilität =  8%: ", "Schwerpunkt bei Stabilität = -2.3%: "},
+         "Empfohlener Schwerpunkt bei Stabilität =  8%: ", "Schwerpunkt bei Stabilität = -2.3%: ",
+         "104.5 mm (52.3% lm)"},
         {1, 0, Language::Spanish, "Centro de gravedad recomendado para la estabilidad = 8%: ",
-         "Centro de gravedad recomendado para la estabilidad = 4%: ", "Centro de gravedad con estabilidad = 0.0%: "},
+         "Centro de gravedad recomendado para la estabilidad = 4%: ", "Centro de gravedad con estabilidad = 0.0%: ",
+         "100.0 mm (50.0% CMA)"},
     };
     for (const Case& c : cases) {
         const Aircraft ac = plainAircraft(c.wings);
@@ -134,8 +150,7 @@ TEST(SummaryRows, StabilityRowsCarryTheBoundsWholeAndTheDesiredMarginWithOneDeci
         EXPECT_EQ(textAt(rows, 0, 603), c.high);
         EXPECT_EQ(textAt(rows, 0, 623), c.low);
         EXPECT_EQ(textAt(rows, 0, 643), c.desired);
-        // The centre of gravity lies the margin of the 200 mm reference chord ahead of 100 mm.
-        EXPECT_EQ(textAt(rows, 520, 643), formatFixed(100 - 2 * f.StabilityDesired, 1, 5) + " mm");
+        EXPECT_EQ(textAt(rows, 520, 643), c.desiredValue);
     }
 }
 
