@@ -238,5 +238,31 @@ const Text3 PrinterCannotStart{"The printer \"{file}\" could not start the print
                                "Der Drucker \"{file}\" konnte den Druckauftrag nicht beginnen.",
                                "La impresora \"{file}\" no pudo iniciar el trabajo de impresión."};
 
+const Text3 BalanceHeading{"Balance:", "Schwerpunktermittlung:", "Centrado:"};
+const Text3 BalanceMass{"Total mass: {value}", "Gesamtmasse: {value}", "Masa total: {value}"};
+const Text3 BalanceCentreOfGravity{"Center of gravity: {value}", "Schwerpunkt: {value}", "Centro de gravedad: {value}"};
+const Text3 BalanceStaticMargin{"Static margin: {value}", "Stabilitätsmaß: {value}", "Margen estático: {value}"};
+const Text3 BalanceInside{"inside the recommended range", "im empfohlenen Bereich", "dentro del rango recomendado"};
+const Text3 BalanceMoveForward{"outside the recommended range: move it {value} forward",
+                               "außerhalb des empfohlenen Bereichs: {value} nach vorn verlegen",
+                               "fuera del rango recomendado: desplazarlo {value} hacia delante"};
+const Text3 BalanceMoveRearward{"outside the recommended range: move it {value} rearward",
+                                "außerhalb des empfohlenen Bereichs: {value} nach hinten verlegen",
+                                "fuera del rango recomendado: desplazarlo {value} hacia atrás"};
+const Text3 BalanceNoResults{"no calculated neutral point to compare with yet",
+                             "noch kein berechneter Neutralpunkt zum Vergleich",
+                             "aún no hay un punto neutro calculado para comparar"};
+const Text3 BalanceNoMass{"no mass entered yet", "noch keine Masse eingegeben", "aún no se ha introducido ninguna masa"};
+const Text3 BalanceFlaggedItems{
+    "{value} rows count as 0 g: their mass or x is missing, negative or not a number.",
+    "{value} Zeilen zählen mit 0 g: Masse oder x fehlt, ist negativ oder keine Zahl.",
+    "{value} filas cuentan como 0 g: su masa o x falta, es negativa o no es un número."};
+const Text3 BalanceItemsCut{"The balance keeps 100 rows; {value} more were left out.",
+                            "Die Schwerpunkttabelle hat höchstens 100 Zeilen; {value} weitere wurden weggelassen.",
+                            "La tabla de masas admite 100 filas; se omitieron {value} más."};
+const Text3 BalanceNamesCut{"{value} names were longer than 60 characters and were cut.",
+                            "{value} Namen waren länger als 60 Zeichen und wurden gekürzt.",
+                            "{value} nombres tenían más de 60 caracteres y se recortaron."};
+
 } // namespace texts
 } // namespace ab

@@ -120,5 +120,19 @@ extern const Text3 ReplaceQuestion;     // "\"{file}\" already exists. Replace i
 extern const Text3 ChoosePrinterNote;   // the printer dialog with nothing to print to
 extern const Text3 PrinterCannotStart;  // "{file}" stands for the printer's name here
 
+// The aircraft's own balance, "{value}" standing for a number with its unit.
+extern const Text3 BalanceHeading;         // "Balance:"
+extern const Text3 BalanceMass;            // "Total mass: {value}"
+extern const Text3 BalanceCentreOfGravity; // "Center of gravity: {value}"
+extern const Text3 BalanceStaticMargin;    // "Static margin: {value}"
+extern const Text3 BalanceInside;          // inside the recommended range
+extern const Text3 BalanceMoveForward;     // outside: move it {value} forward
+extern const Text3 BalanceMoveRearward;    // outside: move it {value} rearward
+extern const Text3 BalanceNoResults;       // no calculated neutral point to compare with
+extern const Text3 BalanceNoMass;          // nothing weighed yet
+extern const Text3 BalanceFlaggedItems;    // {value} rows count as 0 g
+extern const Text3 BalanceItemsCut;        // {value} rows beyond the first 100 were left out
+extern const Text3 BalanceNamesCut;        // {value} names were cut to 60 characters
+
 } // namespace texts
 } // namespace ab

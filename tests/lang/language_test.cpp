@@ -123,5 +123,22 @@ TEST(Languages, RunTimeTextsExistInAllLanguages)
     EXPECT_EQ(SummaryCgLow.in(Language::English), "recomemnded center of gravity by stab =  ");
 }
 
+// Every balance text is there in each language, and one that carries a figure carries it in each.
+TEST(Languages, BalanceTextsCarryTheirFigureInEveryLanguage)
+{
+    using namespace texts;
+    const std::pair<const Text3*, bool> all[] = {
+        {&BalanceHeading, false},     {&BalanceMass, true},      {&BalanceCentreOfGravity, true},
+        {&BalanceStaticMargin, true}, {&BalanceInside, false},   {&BalanceMoveForward, true},
+        {&BalanceMoveRearward, true}, {&BalanceNoResults, false}, {&BalanceNoMass, false},
+        {&BalanceFlaggedItems, true}, {&BalanceItemsCut, true},  {&BalanceNamesCut, true},
+    };
+    for (const auto& [text, withFigure] : all)
+        for (Language l : kAll) {
+            EXPECT_FALSE(text->in(l).empty()) << text->en;
+            EXPECT_EQ(text->in(l).find("{value}") != std::string_view::npos, withFigure) << text->in(l);
+        }
+}
+
 } // namespace
 } // namespace ab
