@@ -85,10 +85,12 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& args)
             }
         } else if (name == "--margin") {
             if (auto v = takeValue()) {
-                if (auto m = strictNumber(*v))
+                if (auto m = strictNumber(*v)) {
                     o.marginPercent = *m;
-                else
+                    o.marginGiven = true;
+                } else {
                     p.error = "--margin needs a number of percent such as 7.5, not \"" + *v + "\"";
+                }
             }
         } else if (name == "--lang") {
             if (auto v = takeValue()) {
@@ -134,7 +136,8 @@ std::string usageText()
            "--json             print one JSON object instead of the text summary\n"
            "--save OUT         also save the aircraft with its results to OUT (.wk4 is added when missing)\n"
            "--pdf OUT.pdf      also write the one-page summary with both views as a PDF to OUT.pdf\n"
-           "--margin PERCENT   stability margin for the desired centre of gravity (default 7.5)\n"
+           "--margin PERCENT   stability margin for the desired centre of gravity (default: the margin\n"
+           "                   stored in FILE, else 7.5)\n"
            "--lang en|de|es    language of the summary and the messages (default en)\n"
            "--help             show this text\n"
            "--version          show the version\n"

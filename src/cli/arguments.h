@@ -14,7 +14,8 @@ struct BatchOptions {
     bool json = false;        // one JSON object instead of the text summary
     std::string saveAs;       // empty: nothing is saved
     std::string pdf;          // empty: no PDF of the summary page
-    double marginPercent = 7.5;
+    double marginPercent = 7.5; // used when given, or when the file stores no margin
+    bool marginGiven = false;   // --margin was on the command line: it overrides a stored margin
     Language language = Language::English;
     bool help = false;
     bool version = false;

@@ -1,6 +1,7 @@
 #include "cli/batch.h"
 
 #include "cli/arguments.h"
+#include "cli/balance_report.h"
 #include "cli/json_report.h"
 #include "cli/summary_text.h"
 #include "files/aircraft_writer.h"
@@ -67,6 +68,8 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         return refuse(err, fileMessage(l, texts::FileCannotOpen, o.file, {.reason = std::generic_category().message(ENOENT)}));
     if (!opened.ok())
         return refuse(err, opened.message);
+    for (const std::string& note : balanceCutNotes(opened.balanceCut, l))
+        err << "aerobalance: \"" << o.file << "\": " << note << '\n';
     if (const std::string refused = refusedOutput(o); !refused.empty())
         return refuse(err, refused);
 
@@ -78,7 +81,12 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
             err << line << '\n';
         return BatchCalculationFailed;
     }
-    const StabilityFigures figures = stabilityFigures(aircraft, o.marginPercent);
+    // A margin on the command line overrides the one stored with the aircraft, and is saved with it.
+    if (o.marginGiven)
+        texts.margin = shortestNumberText(o.marginPercent);
+    const double margin = o.marginGiven ? o.marginPercent : marginOfFieldText(texts.margin);
+    const StabilityFigures figures = stabilityFigures(aircraft, margin);
+    const BalanceFigures balance = aircraftBalance(texts, aircraft, figures);
 
     // Saving after the calculation writes the results with the aircraft, as the window's save does.
     std::string shownName = o.file;
@@ -100,7 +108,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     errno = 0; // whatever fails from here on is the writing of the summary
     if (o.json) {
         // A file name that is not UTF-8 (an old 8-bit name) is shown with replacement characters.
-        out << jsonReport(o.file, aircraft, solver, figures, run)
+        out << jsonReport(o.file, aircraft, solver, figures, run, balance)
                    .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
             << '\n';
     } else {
@@ -109,7 +117,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
                 out << line << '\n';
             out << '\n';
         }
-        out << summaryText(aircraft, figures, shownName, l);
+        out << summaryText(aircraft, figures, shownName, l) << balanceSummaryText(balance, l);
     }
     return finished(out, err, BatchDone);
 }

@@ -1,12 +1,14 @@
 #include "cli/json_report.h"
 
+#include "cli/balance_report.h"
+
 #include <algorithm>
 #include <map>
 
 namespace ab {
 
 nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& ac, const SolverData& sd,
-                          const StabilityFigures& f, const CalculationRun& run)
+                          const StabilityFigures& f, const CalculationRun& run, const BalanceFigures& balance)
 {
     using json = nlohmann::ordered_json;
     // A position in % MAC, null without a reference chord.
@@ -70,6 +72,7 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& a
         {"wings", wings},
         {"moved_wings", movedWings},
         {"messages", messages},
+        {"balance", balanceJson(balance)},
     };
 }
 

@@ -1,10 +1,12 @@
 // The JSON object batch mode prints with --json: the aircraft's neutral point and reference wing,
-// the stability figures, every wing's planform and vortex figures, moved wings and messages.
+// the stability figures, every wing's planform and vortex figures, moved wings, messages and the
+// aircraft's own balance.
 #pragma once
 
 #include "model/aircraft.h"
 #include "solver/calculation.h"
 #include "solver/solver_data.h"
+#include "stability/balance.h"
 #include "stability/stability.h"
 
 #include <nlohmann/json.hpp>
@@ -18,6 +20,6 @@ namespace ab {
 // x of their leading edge from the aircraft's datum and their spanwise station; positions in % of
 // the reference chord from its leading edge are null without a reference chord.
 nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& aircraft, const SolverData& solver,
-                          const StabilityFigures& figures, const CalculationRun& run);
+                          const StabilityFigures& figures, const CalculationRun& run, const BalanceFigures& balance);
 
 } // namespace ab
