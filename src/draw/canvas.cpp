@@ -77,6 +77,21 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2)
     painter.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 2, y2 - 2)));
 }
 
+void Canvas::ellipse(int x1, int y1, int x2, int y2)
+{
+    painter.drawEllipse(QRect(QPoint(x1, y1), QPoint(x2 - 2, y2 - 2)));
+}
+
+void Canvas::pie(int x1, int y1, int x2, int y2, int startAngle, int spanAngle)
+{
+    painter.drawPie(QRect(QPoint(x1, y1), QPoint(x2 - 2, y2 - 2)), startAngle, spanAngle);
+}
+
+void Canvas::shade(int x1, int y1, int x2, int y2, const QColor& colour)
+{
+    painter.fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), colour);
+}
+
 void Canvas::polygon(const std::vector<QPoint>& points)
 {
     painter.drawPolygon(points.data(), static_cast<int>(points.size()));

@@ -53,6 +53,14 @@ public:
     void polyline(const Polyline& points);
     // Outlined with the pen and filled with the brush, from (x1, y1) up to but not including (x2, y2).
     void rectangle(int x1, int y1, int x2, int y2);
+    // An ellipse in the rectangle from (x1, y1) up to (x2, y2), outlined and filled as a rectangle is.
+    void ellipse(int x1, int y1, int x2, int y2);
+    // The slice of that ellipse from startAngle, counterclockwise over spanAngle (in 1/16 degree,
+    // 0 at three o'clock), outlined and filled likewise.
+    void pie(int x1, int y1, int x2, int y2, int startAngle, int spanAngle);
+    // The rectangle from (x1, y1) up to (x2, y2) in a colour laid over what is there: a translucent
+    // colour lets it show through. Pen and brush stay as they are.
+    void shade(int x1, int y1, int x2, int y2, const QColor& colour);
     // A closed polygon filled with the brush and outlined with the pen.
     void polygon(const std::vector<QPoint>& points);
     void polygon(std::initializer_list<QPoint> points) { polygon(std::vector<QPoint>(points)); }

@@ -3,6 +3,8 @@
 #include "draw/colours.h"
 #include "draw/planform_drawing.h"
 
+#include <QFontMetrics>
+
 namespace ab {
 namespace {
 
@@ -130,6 +132,27 @@ std::uint64_t latticeFingerprint(const CanvasState& start, int width, int height
 void drawStabilityDisplay(Canvas& c, const std::vector<StabilityRow>& rows, const StabilityMarks& m, bool automatic,
                           bool onReferenceColour)
 {
+    drawStabilityTexts(c, rows, TextBlock{}, onReferenceColour);
+    drawStabilityMarks(c, m, automatic);
+}
+
+StabilityTextsSize measureStabilityTexts(const Canvas& c, const std::vector<StabilityRow>& rows)
+{
+    const QFontMetrics metrics(c.state().font);
+    StabilityTextsSize size;
+    size.lineHeight = metrics.height();
+    int lastRow = DefaultTextBlockCorner.y;
+    for (const StabilityRow& row : rows) {
+        size.block.width = std::max(size.block.width, metrics.horizontalAdvance(QString::fromStdString(row.text)));
+        lastRow = std::max(lastRow, row.row);
+    }
+    size.block.height = lastRow - DefaultTextBlockCorner.y + size.lineHeight;
+    return size;
+}
+
+void drawStabilityTexts(Canvas& c, const std::vector<StabilityRow>& rows, const TextBlock& block,
+                        bool onReferenceColour)
+{
     for (const StabilityRow& row : rows) {
         c.setFontColour(inkOf(row.ink));
         if (row.row == ReferenceAreaRow) {
@@ -138,8 +161,12 @@ void drawStabilityDisplay(Canvas& c, const std::vector<StabilityRow>& rows, cons
         } else {
             c.setBrush(clInfoBk);
         }
-        c.textOut(9, row.row, QString::fromStdString(row.text));
+        c.textOut(9 + block.dx(), row.row + block.dy(), QString::fromStdString(row.text));
     }
+}
+
+void drawStabilityMarks(Canvas& c, const StabilityMarks& m, bool automatic)
+{
     const int x = m.centreColumn;
     c.setPenWidth(2);
     c.setPen(clRed);

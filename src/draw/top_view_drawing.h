@@ -8,6 +8,7 @@
 #include "stability/stability.h"
 #include "draw/canvas.h"
 #include "draw/layer_cache.h"
+#include "views/stability_overlay.h"
 #include "views/view_geometry.h"
 
 #include <QString>
@@ -43,6 +44,25 @@ std::uint64_t latticeFingerprint(const CanvasState& start, int width, int height
 // 3-D colour when the lattice is shown.
 void drawStabilityDisplay(Canvas& canvas, const std::vector<StabilityRow>& rows, const StabilityMarks& marks,
                           bool automatic, bool onReferenceColour);
+
+// The block the stability texts fill in the canvas's font, at their own place: as wide as the
+// widest text with its trailing blanks (their background is drawn too), from row 232 to the foot of
+// the last row; and the height of one text row.
+struct StabilityTextsSize {
+    TextBlock block;
+    int lineHeight = 0;
+};
+StabilityTextsSize measureStabilityTexts(const Canvas& canvas, const std::vector<StabilityRow>& rows);
+
+// The stability texts moved with their block (block.dx(), block.dy() from their own rows); the
+// first row on the light 3-D colour when asked.
+void drawStabilityTexts(Canvas& canvas, const std::vector<StabilityRow>& rows, const TextBlock& block,
+                        bool onReferenceColour);
+
+// The marks of the neutral point and the centres of gravity on the centre line: a red stroke 8 wide
+// at the neutral point, blue strokes 6 wide at the centres of gravity, joined down the centre line
+// in the automatic range.
+void drawStabilityMarks(Canvas& canvas, const StabilityMarks& marks, bool automatic);
 
 // The pointer lines from the texts to their marks (Zeiger).
 void drawPointerLines(Canvas& canvas, const std::vector<PointerLine>& lines);

@@ -3,6 +3,10 @@
 #include "draw/colours.h"
 #include "draw/top_view_drawing.h"
 
+#include <QFontMetrics>
+
+#include <cmath>
+
 namespace ab {
 namespace {
 
@@ -32,9 +36,29 @@ std::uint64_t groundFingerprint(const Canvas& c, const TopViewScene& scene)
     return f.value;
 }
 
+// What the texts keep clear of besides the wings and the overlay: the axis letters and the
+// flight-direction text.
+std::vector<PixelRect> axisTexts(const Canvas& c, const TopViewScene& scene)
+{
+    const QFontMetrics m(c.state().font);
+    const int h = m.height(), cx = scene.layout.centreX, oy = scene.layout.offsetY;
+    const auto at = [&](int x, int y, const QString& text) { return PixelRect{x, y, x + m.horizontalAdvance(text), y + h}; };
+    return {at(cx + 4, c.height() - 20, "x"), at(c.width() - 20, oy - 16, "y"), at(cx + 29, 2, scene.flightDirection),
+            // the flight-direction arrow
+            PixelRect{cx + 17, 2, cx + 24, 32}};
+}
+
 } // namespace
 
-void drawTopViewScene(Canvas& c, const TopViewScene& scene, CachedLayer* ground)
+StabilityDisplay stabilityDisplay(const Aircraft& ac, const StabilityFigures& f, Language l, bool automatic,
+                                  const TopViewLayout& layout, int width)
+{
+    return {stabilityRows(ac, f, l, automatic), stabilityMarks(ac, f, layout.scale, layout.offsetY, width), automatic,
+            StabilityOverlay{overlayMarks(ac, f, automatic, std::nullopt, layout, width),
+                             stabilityLabels(ac, f, automatic, l)}};
+}
+
+TopViewDrawn drawTopViewScene(Canvas& c, const TopViewScene& scene, CachedLayer* ground)
 {
     if (!ground) {
         drawGround(c, scene);
@@ -56,9 +80,27 @@ void drawTopViewScene(Canvas& c, const TopViewScene& scene, CachedLayer* ground)
     }
     const Aircraft& ac = scene.aircraft;
     drawTopView(c, ac, ac.WingCount, scene.layout, scene.flightDirection);
-    if (scene.stability)
-        drawStabilityDisplay(c, scene.stability->rows, scene.stability->marks, scene.stability->automatic,
-                             ac.SolverDataValid);
+    if (!scene.stability)
+        return {};
+    const StabilityDisplay& display = *scene.stability;
+    StabilityTextsSize texts = measureStabilityTexts(c, display.rows);
+    bool onReferenceColour = ac.SolverDataValid;
+    if (display.overlay) {
+        // Over the lattice and the wings, and the texts then clear of the wings and of all it drew.
+        StabilityOverlay overlay = *display.overlay;
+        if (scene.measuredCgX && std::isfinite(*scene.measuredCgX))
+            overlay.marks.measuredRow = topViewPoint(*scene.measuredCgX, 0, scene.layout.scale, scene.layout.offsetY, c.width()).y;
+        std::vector<PixelRect> taken = drawStabilityOverlay(c, overlay);
+        for (const PixelRect& r : axisTexts(c, scene))
+            taken.push_back(r);
+        texts.block = placeTextBlock(texts.block.width, texts.block.height, c.width(), c.height(),
+                                     topViewOutlines(ac, ac.WingCount, scene.layout), taken);
+        // Clear of the wings the first row stands on the view's ground like the others.
+        onReferenceColour = false;
+    }
+    drawStabilityTexts(c, display.rows, texts.block, onReferenceColour);
+    drawStabilityMarks(c, display.marks, display.automatic);
+    return {texts.block, texts.lineHeight};
 }
 
 } // namespace ab

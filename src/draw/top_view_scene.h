@@ -5,6 +5,8 @@
 
 #include "draw/canvas.h"
 #include "draw/layer_cache.h"
+#include "draw/stability_overlay_drawing.h"
+#include "lang/language.h"
 #include "model/aircraft.h"
 #include "solver/solver_data.h"
 #include "stability/stability.h"
@@ -16,12 +18,19 @@
 
 namespace ab {
 
-// The stability texts and the marks of the neutral point and the centres of gravity.
+// The stability texts and the marks of the neutral point and the centres of gravity; with the
+// overlay also the recommended band, the symbols with their labels and the reference chord, and the
+// texts moved clear of the wings. Without it the texts and marks stand where they always have.
 struct StabilityDisplay {
     std::vector<StabilityRow> rows;
     StabilityMarks marks;
     bool automatic = true; // the range of two margins, not the one desired margin
+    std::optional<StabilityOverlay> overlay = std::nullopt;
 };
+
+// The whole stability display, overlay included, for a top view of the given width.
+StabilityDisplay stabilityDisplay(const Aircraft& aircraft, const StabilityFigures& figures, Language language,
+                                  bool automatic, const TopViewLayout& layout, int width);
 
 struct TopViewScene {
     const Aircraft& aircraft;
@@ -31,13 +40,23 @@ struct TopViewScene {
     bool solverData = false;                   // the reference wing and the lattice are drawn
     std::optional<int> pressureContrast;       // lattice panels coloured by pressure at this contrast
     std::optional<StabilityDisplay> stability; // drawn over the wings after a calculation
+    // The centre of gravity the weighed parts give (mm from the datum), drawn with the overlay.
+    std::optional<double> measuredCgX = std::nullopt;
+};
+
+// Where the drawing put what its caller draws more onto: the stability texts' block and the height of
+// their rows, for the pointer lines (pointerLines(marks, automatic, block, lineHeight)).
+struct TopViewDrawn {
+    std::optional<TextBlock> stabilityTexts;
+    int lineHeight = 0;
 };
 
 // Draws the whole view over the canvas: clears it to the note colour with a grey border, then the
 // reference wing and the lattice, the wings of aircraft.WingCount in height order with axes and
-// flight direction, and the stability display. With `ground`, what lies under the wings is kept
-// there and laid down again while everything it is drawn from stays the same: the same pixels,
-// without drawing thousands of panels when only a text or a mark changed.
-void drawTopViewScene(Canvas& canvas, const TopViewScene& scene, CachedLayer* ground = nullptr);
+// flight direction, and the stability display (its overlay first, then the texts, then the marks).
+// With `ground`, what lies under the wings is kept there and laid down again while everything it is
+// drawn from stays the same: the same pixels, without drawing thousands of panels when only a text
+// or a mark changed.
+TopViewDrawn drawTopViewScene(Canvas& canvas, const TopViewScene& scene, CachedLayer* ground = nullptr);
 
 } // namespace ab

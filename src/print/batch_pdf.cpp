@@ -9,7 +9,10 @@ void useSummaryPdfWriter()
 {
     setSummaryPdfWriter([](const std::string& pdfFile, const Aircraft& aircraft, const SolverData& solver,
                            const StabilityFigures& figures, const std::string& aircraftFile, Language language) {
-        const SummaryPage page = summaryPage(PrintScene{aircraft, solver, figures, language}, aircraftFile);
+        const SummaryPage page =
+            summaryPage(PrintScene{.aircraft = aircraft, .solver = solver, .figures = figures, .language = language,
+                                   .stabilityOverlay = true},
+                        aircraftFile);
         return writeSummaryPdf(pdfFile, page, language);
     });
 }

@@ -68,13 +68,16 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
         stability = StabilityDisplay{
             stabilityRows(ac, scene.figures, scene.language, scene.automatic),
             stabilityMarks(ac, scene.figures, layout.scale, layout.offsetY, kTopViewSize.width()), scene.automatic};
+    if (ac.ResultsValid && scene.stabilityOverlay)
+        stability = stabilityDisplay(ac, scene.figures, scene.language, scene.automatic, layout, kTopViewSize.width());
     const TopViewScene top{ac,
                            scene.solver,
                            layout,
                            QString::fromStdString(messageTexts(scene.language).FlightDirectionText),
                            ac.ResultsValid && ac.SolverDataValid,
                            scene.threeD.showPressure ? std::optional<int>(scene.threeD.needlePosition) : std::nullopt,
-                           std::move(stability)};
+                           std::move(stability),
+                           scene.measuredCgX};
     page.topView = QImage(kTopViewSize, QImage::Format_RGB32);
     CanvasState topState;
     {

@@ -11,6 +11,7 @@
 #include "views/projection.h"
 
 #include <QImage>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,10 +39,15 @@ struct PrintScene {
     bool automatic = true;
     ThreeDInput threeD{};     // bars, pressure switch; its scale comes from the print-size top view
     int view3DPosition = 75;  // the size bar of the three-dimensional view
+    // The recommended band, the symbols and the reference chord in the top view, the texts clear of
+    // the wings (as the window shows them once it shows them too), and the measured centre of gravity.
+    bool stabilityOverlay = false;
+    std::optional<double> measuredCgX = std::nullopt;
 };
 
 // The top view with lattice, reference wing and stability marks, and the three-dimensional view,
-// drawn at their print sizes by the drawing functions of the window.
+// drawn at their print sizes by the drawing functions of the window; the rows end with the sentence
+// that says where x is measured from.
 SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName);
 
 // Paints the page in page pixels (0, 0)-(806, 1620) with whatever transform the painter has.

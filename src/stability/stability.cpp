@@ -59,6 +59,22 @@ CgBand recommendedBand(const Aircraft& ac, const StabilityFigures& f, bool autom
     return b;
 }
 
+StabilityLabels stabilityLabels(const Aircraft& ac, const StabilityFigures& f, bool automatic, Language l)
+{
+    // The automatic margins are whole, the desired one has a decimal.
+    const int decimals = automatic ? 0 : 1;
+    const CgBand band = recommendedBand(ac, f, automatic);
+    const double cgMargin = automatic ? (f.StabilityLow + f.StabilityHigh) / 2 : f.StabilityDesired;
+    StabilityLabels labels;
+    labels.band = std::string(texts::BandLabel.in(l)) + formatFixed(band.rearMargin, decimals) + ".." +
+                  formatFixed(band.frontMargin, decimals) + "%";
+    labels.centreOfGravity = std::string(texts::CgSymbolLabel.in(l)) + formatFixed(cgMargin, decimals) + "%";
+    labels.neutralPoint = texts::NeutralPointSymbolLabel.in(l);
+    labels.measured = texts::MeasuredCgLabel.in(l);
+    labels.mac = texts::MacShortName.in(l);
+    return labels;
+}
+
 std::string percentMacText(std::optional<double> percent, Language l)
 {
     if (!percent)

@@ -58,6 +58,16 @@ inline constexpr int ReferenceAreaRow = 232;
 std::vector<StabilityRow> stabilityRows(const Aircraft& aircraft, const StabilityFigures& figures,
                                         Language language, bool automatic);
 
+// The labels of the band and the symbols in the top view: the band with its margins ("CG range
+// 8..16%", manual "CG range 5.5..9.5%"), the centre of gravity's symbol with its margin ("CG 12%" in
+// the middle of the automatic range, "CG 7.5%" manual), the neutral point's ("AC"), the measured
+// centre of gravity's and the reference chord's ("MAC").
+struct StabilityLabels {
+    std::string band, centreOfGravity, neutralPoint, measured, mac;
+};
+StabilityLabels stabilityLabels(const Aircraft& aircraft, const StabilityFigures& figures, bool automatic,
+                                Language language);
+
 // " (52.8% MAC)" in the language's words for the reference chord; empty for no figure.
 std::string percentMacText(std::optional<double> percent, Language language);
 

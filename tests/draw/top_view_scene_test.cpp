@@ -38,6 +38,7 @@ struct Settings {
     bool automatic = true;
     double margin = 10;
     int width = 591, height = 300;
+    bool overlay = false; // the band, symbols and labels, the texts clear of the wings
 };
 
 TopViewScene sceneOf(const Aircraft& ac, const SolverData& sd, const Settings& s)
@@ -50,8 +51,9 @@ TopViewScene sceneOf(const Aircraft& ac, const SolverData& sd, const Settings& s
             "flight direction",
             s.solverData,
             s.contrast,
-            StabilityDisplay{stabilityRows(ac, figures, Language::English, s.automatic),
-                             stabilityMarks(ac, figures, l.scale, l.offsetY, s.width), s.automatic}};
+            s.overlay ? stabilityDisplay(ac, figures, Language::English, s.automatic, l, s.width)
+                      : StabilityDisplay{stabilityRows(ac, figures, Language::English, s.automatic),
+                                         stabilityMarks(ac, figures, l.scale, l.offsetY, s.width), s.automatic}};
 }
 
 QImage drawn(const TopViewScene& scene, int width, int height, CachedLayer* ground, CanvasState state = {})
@@ -74,6 +76,8 @@ TEST(TopViewScene, AKeptGroundGivesThePixelsOfADrawingFromNothingWhateverTheSett
         {.contrast = 30, .automatic = false, .margin = 12},
         {.automatic = false, .margin = 5},
         {.contrast = 92, .width = 640, .height = 330},
+        {.contrast = 30, .overlay = true},
+        {.automatic = false, .margin = 5, .overlay = true},
     };
     CachedLayer ground;
     // Forwards, then backwards: every row follows a row with other settings, and repeats itself once.
