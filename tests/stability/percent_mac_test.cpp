@@ -142,5 +142,28 @@ TEST(PercentMac, ReferenceChordOfTheExamplesAfterACalculationAndAfterOpeningThei
     }
 }
 
+// Moving the whole aircraft moves the reference chord with it and leaves every % MAC as it was.
+TEST(PercentMac, MovingTheWholeAircraftKeepsEveryFigureInPercentMac)
+{
+    const auto calculated = [](int shift) {
+        Aircraft ac;
+        AircraftTexts texts = defaultAircraftTexts();
+        recalculate(ac, texts);
+        EXPECT_TRUE(openAircraftFile(AEROBALANCE_SOURCE_DIR "/examples/canard.wk4", ac, texts, Language::English).ok());
+        for (int w = 1; w <= MaxWings; ++w)
+            texts.wing[w][Role::PosX] = std::to_string(ac.posX[w] + shift);
+        SolverData solver;
+        EXPECT_FALSE(calculate(ac, texts, solver, Language::English).failed);
+        return ac;
+    };
+    const Aircraft here = calculated(0), there = calculated(-737);
+    EXPECT_NEAR(there.ReferenceMacLeadingX, here.ReferenceMacLeadingX - 737, 1e-6);
+    EXPECT_NEAR(there.ReferenceMacY, here.ReferenceMacY, 1e-9);
+    const StabilityFigures a = stabilityFigures(here, 7.5), b = stabilityFigures(there, 7.5);
+    EXPECT_NEAR(*b.NeutralPointPercentMac, *a.NeutralPointPercentMac, 1e-6);
+    EXPECT_NEAR(*b.CgAtHighPercentMac, *a.CgAtHighPercentMac, 1e-6);
+    EXPECT_NEAR(*b.CgDesiredPercentMac, *a.CgDesiredPercentMac, 1e-6);
+}
+
 } // namespace
 } // namespace ab
