@@ -253,16 +253,14 @@ const Text3 BalanceNoResults{"no calculated neutral point to compare with yet",
                              "noch kein berechneter Neutralpunkt zum Vergleich",
                              "aún no hay un punto neutro calculado para comparar"};
 const Text3 BalanceNoMass{"no mass entered yet", "noch keine Masse eingegeben", "aún no se ha introducido ninguna masa"};
-const Text3 BalanceFlaggedItems{
-    "{value} rows count as 0 g: their mass or x is missing, negative or not a number.",
-    "{value} Zeilen zählen mit 0 g: Masse oder x fehlt, ist negativ oder keine Zahl.",
-    "{value} filas cuentan como 0 g: su masa o x falta, es negativa o no es un número."};
-const Text3 BalanceItemsCut{"The balance keeps 100 rows; {value} more were left out.",
-                            "Die Schwerpunkttabelle hat höchstens 100 Zeilen; {value} weitere wurden weggelassen.",
-                            "La tabla de masas admite 100 filas; se omitieron {value} más."};
-const Text3 BalanceNamesCut{"{value} names were longer than 60 characters and were cut.",
-                            "{value} Namen waren länger als 60 Zeichen und wurden gekürzt.",
-                            "{value} nombres tenían más de 60 caracteres y se recortaron."};
+const Text3 BalanceFlaggedItems{"Rows counted as 0 g (mass or x missing, negative or not a number): {value}",
+                                "Mit 0 g gezählte Zeilen (Masse oder x fehlt, ist negativ oder keine Zahl): {value}",
+                                "Filas contadas como 0 g (masa o x falta, negativa o no numérica): {value}"};
+const Text3 BalanceItemsCut{"The balance keeps its first 100 rows; rows left out: {value}.",
+                            "Die Schwerpunkttabelle behält ihre ersten 100 Zeilen; weggelassen: {value}.",
+                            "La tabla de masas conserva sus primeras 100 filas; filas omitidas: {value}."};
+const Text3 BalanceNamesCut{"Names cut to 60 characters: {value}.", "Auf 60 Zeichen gekürzte Namen: {value}.",
+                            "Nombres recortados a 60 caracteres: {value}."};
 
 } // namespace texts
 } // namespace ab

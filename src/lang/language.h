@@ -130,9 +130,9 @@ extern const Text3 BalanceMoveForward;     // outside: move it {value} forward
 extern const Text3 BalanceMoveRearward;    // outside: move it {value} rearward
 extern const Text3 BalanceNoResults;       // no calculated neutral point to compare with
 extern const Text3 BalanceNoMass;          // nothing weighed yet
-extern const Text3 BalanceFlaggedItems;    // {value} rows count as 0 g
-extern const Text3 BalanceItemsCut;        // {value} rows beyond the first 100 were left out
-extern const Text3 BalanceNamesCut;        // {value} names were cut to 60 characters
+extern const Text3 BalanceFlaggedItems;    // the number of rows counted as 0 g
+extern const Text3 BalanceItemsCut;        // the number of rows beyond the first 100
+extern const Text3 BalanceNamesCut;        // the number of names cut to 60 characters
 
 } // namespace texts
 } // namespace ab

@@ -11,68 +11,45 @@ namespace {
 // Motor 200 g at -100, battery 300 g at 50, wing 500 g at 100: 1000 g, moment 45000 g mm, so the
 // centre of gravity lies at 45 mm. Against a neutral point at 100, a chord of 200 with its leading
 // edge at 20: 12.5 % MAC and a static margin of 27.5 %.
-const std::vector<BalanceItemTexts> Trainer = {
-    {"Motor", "200", "-100"},
-    {"Battery", "300", "50"},
-    {"Wing", "500", "100"},
-};
+const std::vector<BalanceItemTexts> Trainer = {{"Motor", "200", "-100"}, {"Battery", "300", "50"}, {"Wing", "500", "100"}};
 
-BalanceReference referenceWithBand(double forward, double rear)
+BalanceReference band(double forward, double rear)
 {
     return {.resultsValid = true, .neutralPointX = 100, .macMm = 200, .macLeadingEdgeX = 20,
             .cgForwardX = forward, .cgRearX = rear};
 }
 
-TEST(Balance, HandComputedCentreOfGravityPercentMacAndMargin)
-{
-    const BalanceFigures b = evaluateBalance(Trainer, referenceWithBand(68, 84));
-    EXPECT_DOUBLE_EQ(b.massG, 1000);
-    ASSERT_TRUE(b.cgXMm && b.cgPercentMac && b.staticMarginPercent);
-    EXPECT_DOUBLE_EQ(*b.cgXMm, 45);
-    EXPECT_DOUBLE_EQ(*b.cgPercentMac, 12.5);
-    EXPECT_DOUBLE_EQ(*b.staticMarginPercent, 27.5);
-    EXPECT_EQ(b.flaggedCount, 0);
-    ASSERT_EQ(b.items.size(), 3u);
-    EXPECT_EQ(b.items[0].name, "Motor");
-    EXPECT_DOUBLE_EQ(b.items[0].xMm, -100);
-}
-
-TEST(Balance, InsideTheBandOrHowFarToMoveIt)
+TEST(Balance, HandComputedFiguresInsideTheBandOrHowFarToMoveIt)
 {
     struct Case {
         double forward, rear;
-        bool inside;
         double move; // + rearward
         BalanceVerdict verdict;
     };
     const Case cases[] = {
-        {40, 50, true, 0, BalanceVerdict::Inside},
-        {45, 50, true, 0, BalanceVerdict::Inside},         // on the forward edge
-        {30, 45, true, 0, BalanceVerdict::Inside},         // on the rear edge
-        {68, 84, false, 23, BalanceVerdict::MoveRearward}, // nose-heavy
-        {30, 44, false, -1, BalanceVerdict::MoveForward},  // tail-heavy
-        {50, 40, true, 0, BalanceVerdict::Inside},         // the edges given the other way round
+        {40, 50, 0, BalanceVerdict::Inside},        {45, 50, 0, BalanceVerdict::Inside}, // on an edge
+        {30, 45, 0, BalanceVerdict::Inside},        {50, 40, 0, BalanceVerdict::Inside}, // edges swapped
+        {68, 84, 23, BalanceVerdict::MoveRearward}, {30, 44, -1, BalanceVerdict::MoveForward},
     };
     for (const Case& c : cases) {
-        const BalanceFigures b = evaluateBalance(Trainer, referenceWithBand(c.forward, c.rear));
-        ASSERT_TRUE(b.insideBand && b.moveMm);
-        EXPECT_EQ(*b.insideBand, c.inside) << c.forward << ".." << c.rear;
-        EXPECT_DOUBLE_EQ(*b.moveMm, c.move) << c.forward << ".." << c.rear;
-        EXPECT_EQ(verdictOf(b), c.verdict) << c.forward << ".." << c.rear;
-    }
-}
-
-TEST(Balance, WithoutResultsOnlyMassAndCentreOfGravity)
-{
-    std::vector<BalanceReference> references(4, referenceWithBand(40, 50));
-    references[0].resultsValid = false;
-    references[1].macMm = 0;
-    references[2].macMm = NAN;
-    references[3].cgRearX = INFINITY;
-    for (const BalanceReference& ref : references) {
-        const BalanceFigures b = evaluateBalance(Trainer, ref);
-        ASSERT_TRUE(b.cgXMm);
+        const BalanceFigures b = evaluateBalance(Trainer, band(c.forward, c.rear));
+        ASSERT_TRUE(b.cgXMm && b.cgPercentMac && b.staticMarginPercent && b.insideBand && b.moveMm);
+        EXPECT_DOUBLE_EQ(b.massG, 1000);
         EXPECT_DOUBLE_EQ(*b.cgXMm, 45);
+        EXPECT_DOUBLE_EQ(*b.cgPercentMac, 12.5);
+        EXPECT_DOUBLE_EQ(*b.staticMarginPercent, 27.5);
+        EXPECT_EQ(*b.insideBand, c.verdict == BalanceVerdict::Inside) << c.forward;
+        EXPECT_DOUBLE_EQ(*b.moveMm, c.move) << c.forward;
+        EXPECT_EQ(verdictOf(b), c.verdict) << c.forward;
+    }
+    // Without results, or with a reference that is no number, only the mass and the centre of gravity.
+    std::vector<BalanceReference> none(3, band(40, 50));
+    none[0].resultsValid = false;
+    none[1].macMm = 0;
+    none[2].cgRearX = INFINITY;
+    for (const BalanceReference& ref : none) {
+        const BalanceFigures b = evaluateBalance(Trainer, ref);
+        EXPECT_DOUBLE_EQ(b.cgXMm.value_or(0), 45);
         EXPECT_FALSE(b.cgPercentMac || b.staticMarginPercent || b.insideBand || b.moveMm);
         EXPECT_EQ(verdictOf(b), BalanceVerdict::NoResults);
     }
@@ -84,49 +61,27 @@ TEST(Balance, FlaggedRowsCountAsZeroAndNoMassGivesNoCentreOfGravity)
         std::vector<BalanceItemTexts> rows;
         double mass;
         int flagged;
-        bool hasCg;
     };
     const Case cases[] = {
-        {{}, 0, 0, false},
-        {{{"", "", ""}}, 0, 1, false},
-        {{{"Motor", "0", "-100"}}, 0, 0, false},
-        {{{"a", "-5", "10"}, {"b", "abc", "10"}, {"c", "", "10"}}, 0, 3, false},
-        {{{"Motor", "200", ""}}, 0, 1, false},        // a mass without a place
-        {{{"Motor", "200", "nose"}, {"Wing", "500", "100"}}, 500, 1, true},
-        {{{"Ballast", "1e99", "0"}, {"Wing", "500", "100"}}, 500, 1, true},
-        {{{"Wing", "500", "100"}, {"Tail", "50", "2e6"}}, 500, 1, true},
+        {{}, 0, 0},
+        {{{"", "", ""}}, 0, 1},
+        {{{"Motor", "0", "-100"}}, 0, 0},
+        {{{"a", "-5", "10"}, {"b", "abc", "10"}, {"c", "", "10"}}, 0, 3},
+        {{{"Motor", "200", ""}}, 0, 1}, // a mass without a place
+        {{{"Motor", "200", "nose"}, {"Wing", "500", "100"}}, 500, 1},
+        {{{"Ballast", "1e99", "0"}, {"Wing", "500", "100"}, {"Tail", "50", "2e6"}}, 500, 2},
     };
     for (const Case& c : cases) {
-        const BalanceFigures b = evaluateBalance(c.rows, referenceWithBand(40, 50));
+        const BalanceFigures b = evaluateBalance(c.rows, band(40, 50));
         EXPECT_DOUBLE_EQ(b.massG, c.mass) << c.rows.size();
         EXPECT_EQ(b.flaggedCount, c.flagged) << c.rows.size();
-        EXPECT_EQ(b.cgXMm.has_value(), c.hasCg) << c.rows.size();
-        if (b.cgXMm) {
-            EXPECT_DOUBLE_EQ(*b.cgXMm, 100);
-        } else {
-            EXPECT_EQ(verdictOf(b), BalanceVerdict::NoCentreOfGravity);
-        }
-        for (const BalanceItem& item : b.items) {
-            if (item.flagged()) {
-                EXPECT_EQ(item.massG, 0);
-            }
-        }
+        EXPECT_EQ(b.cgXMm.value_or(-1), c.mass > 0 ? 100 : -1) << c.rows.size();
+        EXPECT_EQ(verdictOf(b) == BalanceVerdict::NoCentreOfGravity, c.mass == 0);
     }
 }
 
-TEST(Balance, OnlyTheFirstHundredRowsCount)
-{
-    std::vector<BalanceItemTexts> rows(100, {"Servo", "10", "100"});
-    rows.push_back({"Lead in the nose", "1000", "-500"});
-    const BalanceFigures b = evaluateBalance(rows, referenceWithBand(40, 50));
-    EXPECT_EQ(b.cut.itemsLeftOut, 1);
-    EXPECT_EQ(b.items.size(), 100u);
-    EXPECT_DOUBLE_EQ(b.massG, 1000);
-    EXPECT_DOUBLE_EQ(*b.cgXMm, 100);
-}
-
 // Moving every part and the whole aircraft by the same distance moves the centre of gravity by it and
-// leaves % MAC, margin and verdict as they were; the items always add up to the total.
+// leaves % MAC, margin and the move as they were; the items always add up to the total.
 TEST(Balance, FiguresFollowTheAircraftWhereverTheDatumLies)
 {
     std::mt19937 random(3);
@@ -148,7 +103,6 @@ TEST(Balance, FiguresFollowTheAircraftWhereverTheDatumLies)
             *x += d;
         const BalanceFigures a = evaluateBalance(rows, ref);
         const BalanceFigures b = evaluateBalance(shifted, moved);
-
         double sum = 0;
         for (const BalanceItem& item : a.items)
             sum += item.massG;
@@ -156,7 +110,6 @@ TEST(Balance, FiguresFollowTheAircraftWhereverTheDatumLies)
         ASSERT_EQ(a.cgXMm.has_value(), b.cgXMm.has_value());
         if (!a.cgXMm)
             continue;
-        EXPECT_TRUE(std::isfinite(*a.cgXMm) && std::isfinite(*a.cgPercentMac) && std::isfinite(*a.staticMarginPercent));
         EXPECT_NEAR(*b.cgXMm, *a.cgXMm + d, 1e-9);
         EXPECT_NEAR(*b.cgPercentMac, *a.cgPercentMac, 1e-9);
         EXPECT_NEAR(*b.staticMarginPercent, *a.staticMarginPercent, 1e-9);
@@ -164,49 +117,24 @@ TEST(Balance, FiguresFollowTheAircraftWhereverTheDatumLies)
     }
 }
 
-TEST(Balance, LinesInEveryLanguage)
+TEST(Balance, LinesInEveryLanguageWithDashesWhereNoFigureExists)
 {
-    struct Case {
-        Language language;
-        double forward, rear;
-        BalanceLines lines;
+    const auto lines = [](const std::vector<BalanceItemTexts>& rows, BalanceReference ref, Language l) {
+        const BalanceLines b = balanceLines(evaluateBalance(rows, ref), l);
+        return std::vector<std::string>{b.mass, b.centreOfGravity, b.staticMargin, b.verdict, b.flagged};
     };
-    const Case cases[] = {
-        {Language::English, 68, 84,
-         {"Total mass: 1000.0g", "Center of gravity: 45.0mm (12.5% MAC)", "Static margin: 27.5%",
-          "outside the recommended range: move it 23.0mm rearward", ""}},
-        {Language::German, 30, 44,
-         {"Gesamtmasse: 1000.0g", "Schwerpunkt: 45.0mm (12.5% lm)", "Stabilitätsmaß: 27.5%",
-          "außerhalb des empfohlenen Bereichs: 1.0mm nach vorn verlegen", ""}},
-        {Language::Spanish, 40, 50,
-         {"Masa total: 1000.0g", "Centro de gravedad: 45.0mm (12.5% CMA)", "Margen estático: 27.5%",
-          "dentro del rango recomendado", ""}},
-    };
-    for (const Case& c : cases) {
-        const BalanceLines l = balanceLines(evaluateBalance(Trainer, referenceWithBand(c.forward, c.rear)), c.language);
-        EXPECT_EQ(l.mass, c.lines.mass);
-        EXPECT_EQ(l.centreOfGravity, c.lines.centreOfGravity);
-        EXPECT_EQ(l.staticMargin, c.lines.staticMargin);
-        EXPECT_EQ(l.verdict, c.lines.verdict);
-        EXPECT_EQ(l.flagged, c.lines.flagged);
-    }
-    // No mass: dashes, never a NaN.
-    const BalanceLines none = balanceLines(evaluateBalance({{"Motor", "", "-100"}}, referenceWithBand(40, 50)),
-                                           Language::English);
-    EXPECT_EQ(none.mass, "Total mass: 0.0g");
-    EXPECT_EQ(none.centreOfGravity, "Center of gravity: -");
-    EXPECT_EQ(none.staticMargin, "Static margin: -");
-    EXPECT_EQ(none.verdict, "no mass entered yet");
-    EXPECT_EQ(none.flagged, "1 rows count as 0 g: their mass or x is missing, negative or not a number.");
-}
-
-TEST(Balance, CutNotesSayWhatWasLeftOut)
-{
-    EXPECT_TRUE(balanceCutNotes({}, Language::English).empty());
-    const std::vector<std::string> notes = balanceCutNotes({.itemsLeftOut = 20, .namesShortened = 2}, Language::German);
-    ASSERT_EQ(notes.size(), 2u);
-    EXPECT_NE(notes[0].find("20"), std::string::npos);
-    EXPECT_NE(notes[1].find("2 Namen"), std::string::npos);
+    EXPECT_EQ(lines(Trainer, band(68, 84), Language::English),
+              (std::vector<std::string>{"Total mass: 1000.0g", "Center of gravity: 45.0mm (12.5% MAC)",
+                                        "Static margin: 27.5%",
+                                        "outside the recommended range: move it 23.0mm rearward", ""}));
+    EXPECT_EQ(lines(Trainer, band(30, 44), Language::German),
+              (std::vector<std::string>{"Gesamtmasse: 1000.0g", "Schwerpunkt: 45.0mm (12.5% lm)",
+                                        "Stabilitätsmaß: 27.5%",
+                                        "außerhalb des empfohlenen Bereichs: 1.0mm nach vorn verlegen", ""}));
+    EXPECT_EQ(lines({{"Motor", "", "-100"}}, band(40, 50), Language::Spanish),
+              (std::vector<std::string>{"Masa total: 0.0g", "Centro de gravedad: -", "Margen estático: -",
+                                        "aún no se ha introducido ninguna masa",
+                                        "Filas contadas como 0 g (masa o x falta, negativa o no numérica): 1"}));
 }
 
 } // namespace
