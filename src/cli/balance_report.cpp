@@ -8,18 +8,6 @@ nlohmann::ordered_json orNull(const std::optional<double>& v) { return v ? nlohm
 
 } // namespace
 
-BalanceFigures aircraftBalance(const AircraftTexts& texts, const Aircraft& ac, const StabilityFigures& f)
-{
-    BalanceReference ref;
-    ref.resultsValid = ac.ResultsValid;
-    ref.neutralPointX = ac.NeutralPointX;
-    ref.macMm = ac.ReferenceMac;
-    ref.macLeadingEdgeX = ac.ReferenceMacLeadingX;
-    ref.cgForwardX = f.CgAtHigh;
-    ref.cgRearX = f.CgAtLow;
-    return evaluateBalance(texts.balance, ref);
-}
-
 nlohmann::ordered_json balanceJson(const BalanceFigures& b)
 {
     using json = nlohmann::ordered_json;

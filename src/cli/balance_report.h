@@ -1,22 +1,15 @@
-// The aircraft's own balance in batch mode: the figures measured against the calculated aircraft,
-// the `balance` object of the JSON report and the lines the text summary ends with.
+// The aircraft's own balance in batch mode: the `balance` object of the JSON report and the lines the
+// text summary ends with.
 #pragma once
 
 #include "lang/language.h"
-#include "model/aircraft.h"
-#include "model/aircraft_texts.h"
 #include "stability/balance.h"
-#include "stability/stability.h"
 
 #include <nlohmann/json.hpp>
 
 #include <string>
 
 namespace ab {
-
-// The balance rows of the texts against the aircraft's neutral point, reference chord and its
-// leading edge, and the recommended range of the figures.
-BalanceFigures aircraftBalance(const AircraftTexts& texts, const Aircraft& aircraft, const StabilityFigures& figures);
 
 // {"items": [{"name", "mass_g", "x_mm"}...], "mass_g", "cg_x_mm", "cg_percent_mac",
 // "static_margin_percent", "inside_recommended_band"}: an item's mass is the mass it counts with

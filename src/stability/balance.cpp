@@ -22,6 +22,12 @@ std::string millimetres(double v) { return formatFixed(v, 1) + "mm"; }
 
 } // namespace
 
+BalanceReference balanceReference(const Aircraft& ac, const StabilityFigures& f)
+{
+    return {.resultsValid = ac.ResultsValid, .neutralPointX = ac.NeutralPointX, .macMm = ac.ReferenceMac,
+            .macLeadingEdgeX = ac.ReferenceMacLeadingX, .cgForwardX = f.CgAtHigh, .cgRearX = f.CgAtLow};
+}
+
 BalanceFigures evaluateBalance(const std::vector<BalanceItemTexts>& typed, const BalanceReference& ref)
 {
     BalanceFigures f;

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "lang/language.h"
+#include "model/aircraft.h"
 #include "model/balance_items.h"
+#include "stability/stability.h"
 
 #include <optional>
 #include <string>
@@ -32,6 +34,10 @@ struct BalanceReference {
     double cgForwardX = 0;      // the recommended range: cg at the high margin ...
     double cgRearX = 0;         // ... and at the low margin
 };
+
+// The aircraft's neutral point, reference chord and its leading edge, and the recommended range of
+// the stability figures (cg at the high margin forward, at the low margin rear).
+BalanceReference balanceReference(const Aircraft& aircraft, const StabilityFigures& figures);
 
 struct BalanceFigures {
     std::vector<BalanceItem> items; // the first MaxBalanceItems rows
