@@ -57,6 +57,9 @@ constexpr Caption kControls[] = {
     {"TabSheet7", {"  Wing 5 ", " Flügel 5 ", " ala 5 "}},
     {"TabSheet5", {"  Aircraft  ", " Flugzeug ", " avión "}},
     {"TabSheet4", {" Remarks ", " Bemerkungen ", " Comentarios "}},
+    {"TabSheet8", {" Balance ", " Auswiegen ", " Equilibrado "}},
+    {"BalanceAdd", {"Add part", "Teil hinzufügen", "Añadir pieza"}},
+    {"BalanceRemove", {"Remove part", "Teil entfernen", "Quitar pieza"}},
     {"RadioButton1", {"1 Wing", "1 Flügel", " 1 ala"}},
     {"RadioButton2", {"2 Wings", "2 Flügel", " 2 alas"}},
     {"RadioButton3", {"3 Wings", "3 Flügel", " 3 alas"}},
@@ -126,6 +129,7 @@ constexpr Caption kMenus[] = {
 constexpr DesignCaption kDesignCaptions[] = {
     {"TabSheet5", "     Aircraft    "}, {"TabSheet1", " Wing 1 "}, {"TabSheet2", "  Wing 2  "},
     {"TabSheet3", " Wing 3 "}, {"TabSheet6", "Wing 4"}, {"TabSheet7", "Wing 5"}, {"TabSheet4", "Remarks"},
+    {"TabSheet8", "Balance"}, {"BalanceAdd", "Add part"}, {"BalanceRemove", "Remove part"},
 
     {"RadioButton1", "1 Wing"}, {"RadioButton2", "2 Wings"}, {"RadioButton3", "3 Wings"},
     {"RB_W4", "4 Wings"}, {"RB_W5", "5 Wings"},
@@ -205,5 +209,12 @@ std::span<const DesignCaption> designHints() { return kDesignHints; }
 
 std::string_view thumbnailTitle(Language l, int w) { return kThumbnails[w].in(l); }
 std::string_view topViewFlightDirection(Language l) { return kTopViewFlightDirection.in(l); }
+
+std::array<std::string_view, 3> balanceColumnTitles(Language language)
+{
+    static constexpr Text3 titles[3] = {
+        {"Part", "Teil", "Pieza"}, {"Mass (g)", "Masse (g)", "Masa (g)"}, {"x (mm)", "x (mm)", "x (mm)"}};
+    return {titles[0].in(language), titles[1].in(language), titles[2].in(language)};
+}
 
 } // namespace ab

@@ -4,6 +4,7 @@
 
 #include "lang/language.h"
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -31,5 +32,8 @@ std::span<const DesignCaption> designHints();    // tool-tip hints of the speed 
 std::string_view thumbnailTitle(Language language, int w);
 // The flight-direction text drawn on the aircraft top view.
 std::string_view topViewFlightDirection(Language language);
+
+// The column titles of the balance table: part, mass in g, x in mm.
+std::array<std::string_view, 3> balanceColumnTitles(Language language);
 
 } // namespace ab

@@ -161,7 +161,10 @@ void AircraftViews::buildStabilityControls(QWidget* tab)
         if (on)
             chooseStabilityMode(false);
     });
-    connect(Edit_Mstab, &QLineEdit::textChanged, this, [this] { STABIL(); });
+    connect(Edit_Mstab, &QLineEdit::textChanged, this, [this](const QString& text) {
+        STABIL();
+        emit marginEdited(text);
+    });
     connect(ScrollBar3, &QScrollBar::valueChanged, this, [this] { ScrollBar3Change(); });
     connect(ScrollBar5, &QScrollBar::valueChanged, this, [this] { ScrollBar5Change(); });
     // The margin bar takes the focus when used, so that leaving it redraws the top view.
@@ -180,6 +183,8 @@ void AircraftViews::setLanguage(Language l, const std::string& direction)
 {
     language = l;
     flightDirection = qs(direction);
+    // Where the figures the top view shows are measured from.
+    Image2->setToolTip(qs(texts::DatumSentence.in(l)));
 }
 
 void AircraftViews::clearTopView() { Image2->clear(clInfoBk, clGray); }
@@ -221,6 +226,7 @@ void AircraftViews::STABIL(TopViewScale scale)
 {
     if (!aircraft.ResultsValid) {
         showStaleMarginCaption();
+        emit stabilityShown();
         return;
     }
     if (scale == TopViewScale::Fit)
@@ -240,6 +246,7 @@ void AircraftViews::STABIL(TopViewScale scale)
         drawTopViewScene(c, scene, &Image2->keptLayer());
     }
     setLabelText(Label21, qs(label21Text(aircraft, figures, language)));
+    emit stabilityShown();
 }
 
 void AircraftViews::showStaleMarginCaption() { setLabelText(Label21, "%"); }
@@ -341,9 +348,14 @@ void AircraftViews::chooseStabilityMode(bool automatic)
     Label29->setVisible(shown.mark8);
     Label30->setVisible(shown.mark4);
     STABIL();
+    emit stabilityModeChosen(automatic);
 }
 
-void AircraftViews::startAutomatic() { RadioButton15->setChecked(true); }
+void AircraftViews::showStabilityChoice(bool automatic, const std::string& margin)
+{
+    Edit_Mstab->setText(qs(margin));
+    (automatic ? RadioButton15 : RadioButton16)->setChecked(true);
+}
 
 void AircraftViews::uncheckPressure() { CheckBoxA->setChecked(false); }
 

@@ -59,13 +59,18 @@ public:
 
     void chooseStabilityMode(bool automatic);
     bool automaticStability() const;
-    void startAutomatic(); // the stability choice after an open
     void uncheckPressure(); // runs the pressure box's change when it was checked
     bool pressureChecked() const;
     void showContrastBar(); // with the pressure box
     void showResultsCursor(bool valid); // the top view's drag cursor while the results are valid
     void resetZoom();
     void showStaleMarginCaption(); // "%" behind the margin field instead of the distance
+
+    // The stored choice of an opened aircraft: mode and margin text.
+    void showStabilityChoice(bool automatic, const std::string& margin);
+    // The aircraft's own centre of gravity from its balance table, drawn in the top view; none
+    // without masses.
+    void setMeasuredCg(std::optional<double> x) { measuredCg = x; }
 
     void ScrollBar3Change();
     void ScrollBar4Change();
@@ -89,6 +94,9 @@ public:
 
 signals:
     void pressureToggled();
+    void stabilityShown(); // the stability display (or its stale state) was shown
+    void marginEdited(const QString& text);
+    void stabilityModeChosen(bool automatic);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,6 +119,7 @@ private:
     ViewState views;
     ThreeDView threeD; // the point tables of the three-dimensional view, kept between drawings
     StabilityFigures figures; // of the last stability display
+    std::optional<double> measuredCg;
     // Drag state: the pointer at the last press or release, and whether no drag is under way.
     Pixel dragAnchor;
     bool threeDDragIdle = true;

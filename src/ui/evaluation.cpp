@@ -80,6 +80,7 @@ void TForm1::Calc(ResultsAfterPass results)
         editedSinceCalculation = true;
         markResultsStale();
         aircraftViews->showStaleMarginCaption();
+        showBalanceFigures();
     }
     const PerWing<WingLabels> labels = recalculate(aircraft, texts, results);
     for (int w = 1; w <= MaxWings; ++w) {
@@ -101,7 +102,8 @@ int TForm1::activePageNumber() const
     for (int w = 1; w <= MaxWings; ++w)
         if (page == wingPage[w]->tab())
             return w;
-    return page == TabSheet4 ? RemarksPage : AircraftPage;
+    // The balance tab offers no wing commands, as the remarks tab.
+    return page == TabSheet4 || page == TabSheet8 ? RemarksPage : AircraftPage;
 }
 
 void TForm1::setCopyCommands(CopyCommands c)

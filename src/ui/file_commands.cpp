@@ -96,7 +96,6 @@ void TForm1::Load1Click()
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->offerInsert(CopyAvailable);
     aircraftViews->uncheckPressure();
-    aircraftViews->startAutomatic(); // the stability choice starts automatic again
     showOpenedAircraft();
 }
 
@@ -141,6 +140,8 @@ bool TForm1::Load2(const std::string& fileName)
         aircraftViews->uncheckPressure();
     if (reading.extras.comment)
         Memo2->setPlainText(qs(*reading.extras.comment));
+    applyBalance(reading.extras, texts);
+    showStoredBalance(reading.extras.balanceCut);
     CurrentFileName = fileName;
     fileOfAircraft = fileName;
     Lab_FName->setText(qs(CurrentFileName));

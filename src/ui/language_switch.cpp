@@ -5,6 +5,7 @@
 
 #include "lang/captions.h"
 #include "draw/colours.h"
+#include "ui/balance_page.h"
 #include "ui/image_view.h"
 #include "ui/widgets.h"
 
@@ -37,6 +38,8 @@ void TForm1::applyLanguage(Language l)
     // that these come in the new language at once (and are there at start-up).
     messages = messageTexts(l);
     aircraftViews->setLanguage(l, messages.FlightDirectionText);
+    balancePage->setLanguage(l);
+    showBalanceFigures();
     // The top view is drawn again as a whole: its flight direction stands where the drawing puts it,
     // beside its arrow, and no text of the language before is left under it.
     if (aircraft.ResultsValid) {

@@ -18,6 +18,7 @@
 #include "model/configuration.h"
 #include "model/planform.h"
 #include "solver/solver_data.h"
+#include "stability/balance.h"
 #include "stability/stability.h"
 #include "ui/aircraft_views.h"
 #include "ui/commands.h"
@@ -51,6 +52,7 @@ class ImageView;
 class PageControl;
 class TForm2;
 class TForm3;
+class BalancePage;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -157,6 +159,13 @@ private:
     WindowState windowState() const;
     void applyCommandStates();
     void showOpenedAircraft(); // after a file was read at start or by Open
+    // The aircraft's own balance: rows typed, the measured centre of gravity and the figures.
+    void buildBalanceTab();
+    void balanceEdited(const std::vector<BalanceItemTexts>& items);
+    void showBalance();
+    BalanceFigures balanceOfAircraft() const;
+    void showBalanceFigures();
+    void showStoredBalance(const BalanceCut& cut);
     int activePageNumber() const; // AircraftPage, wing 1..5 or RemarksPage
     void fieldEdited(int w, Role role, const QString& text);
     // Writes the texts into their fields in order, each write running the field's change handling.
@@ -166,9 +175,10 @@ public:
     // Controls, named as their objectName.
     QLabel* Lab_FName = nullptr;
     PageControl* PageControl1 = nullptr;
-    QWidget *TabSheet5 = nullptr, *TabSheet4 = nullptr;
+    QWidget *TabSheet5 = nullptr, *TabSheet4 = nullptr, *TabSheet8 = nullptr; // aircraft, remarks, balance
     PerWing<WingPage*> wingPage{}; // the wing pages, made with their tabs
     AircraftViews* aircraftViews = nullptr; // the top and three-dimensional views and their controls
+    BalancePage* balancePage = nullptr;     // the balance tab
     QPlainTextEdit* Memo2 = nullptr;
     QWidget* Panel1 = nullptr;
     std::array<QRadioButton*, MaxWings + 1> wingCountButton{}; // RadioButton1 .. RB_W5, by count
@@ -199,6 +209,7 @@ private:
     bool saveOffered = false;           // plain Save is offered
     CopyCommands copyState;             // copy and insert as page changes and menu jumps left them
     bool starting = true; // the start-up state is being set
+    BalanceCut balanceCutOnOpen; // what the opened file's balance held beyond the limits
     TForm2* infoDialog = nullptr;
 
 public:

@@ -196,6 +196,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
     for (int w = 1; w <= MaxWings; ++w)
         wingTab[w] = PageControl1->addPage(wingTabs[w]);
     TabSheet4 = PageControl1->addPage("TabSheet4");
+    TabSheet8 = PageControl1->addPage("TabSheet8");
 
     texts = defaultAircraftTexts();
     buildAircraftTab(TabSheet5, wingTab);
@@ -215,6 +216,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
         setWindowModified(true);
     });
 
+    buildBalanceTab();
     applyDesignCaptions();
     connect(PageControl1, &PageControl::changed, this, [this] { PageControl1Change(); });
     connect(PageControl1, &PageControl::pageShown, this, [this](QWidget* page) {

@@ -41,7 +41,7 @@ TEST(Languages, CaptionTablesAreComplete)
         }
     }
     EXPECT_EQ(unchanged, 2);
-    EXPECT_EQ(controlCaptions().size(), 80u);
+    EXPECT_EQ(controlCaptions().size(), 83u);
     EXPECT_EQ(menuCaptions().size(), 23u);
 }
 

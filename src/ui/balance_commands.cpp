@@ -1,0 +1,76 @@
+// The window's part in the aircraft's own balance: the balance tab's rows go into the texts, the
+// centre of gravity they give is drawn in the top view, and the figures under the table follow the
+// rows and every stability display.
+#include "ui/main_window.h"
+
+#include "stability/balance.h"
+#include "ui/balance_page.h"
+#include "ui/page_control.h"
+
+namespace ab {
+
+BalanceFigures TForm1::balanceOfAircraft() const
+{
+    return evaluateBalance(texts.balance, balanceReference(aircraft, aircraftViews->stabilityFigures()));
+}
+
+void TForm1::buildBalanceTab()
+{
+    balancePage = new BalancePage(TabSheet8, this);
+    connect(balancePage, &BalancePage::itemsEdited, this,
+            [this](const std::vector<BalanceItemTexts>& items) { balanceEdited(items); });
+    connect(aircraftViews, &AircraftViews::stabilityShown, this, [this] { showBalanceFigures(); });
+    connect(aircraftViews, &AircraftViews::marginEdited, this, [this](const QString& text) {
+        if (text.toStdString() == texts.margin)
+            return;
+        texts.margin = text.toStdString();
+        if (!building)
+            setWindowModified(true);
+    });
+    connect(aircraftViews, &AircraftViews::stabilityModeChosen, this, [this](bool automatic) {
+        const StabilityMode mode = automatic ? StabilityMode::Automatic : StabilityMode::Manual;
+        if (mode == texts.stabilityMode)
+            return;
+        texts.stabilityMode = mode;
+        if (!building)
+            setWindowModified(true);
+    });
+}
+
+void TForm1::balanceEdited(const std::vector<BalanceItemTexts>& items)
+{
+    texts.balance = items;
+    balanceCutOnOpen = {};
+    setWindowModified(true);
+    showBalance();
+}
+
+// The measured centre of gravity in the top view (drawn again while it shows results) and the
+// figures under the table.
+void TForm1::showBalance()
+{
+    aircraftViews->setMeasuredCg(balanceOfAircraft().cgXMm);
+    if (aircraft.ResultsValid)
+        STABIL(); // shows the figures too
+    else
+        showBalanceFigures();
+}
+
+void TForm1::showBalanceFigures()
+{
+    BalanceFigures figures = balanceOfAircraft();
+    figures.cut.itemsLeftOut += balanceCutOnOpen.itemsLeftOut;
+    figures.cut.namesShortened += balanceCutOnOpen.namesShortened;
+    balancePage->showFigures(figures, language());
+}
+
+// The rows, margin and stability mode an opened file brought (or the starting ones).
+void TForm1::showStoredBalance(const BalanceCut& cut)
+{
+    balanceCutOnOpen = cut;
+    balancePage->showItems(texts.balance);
+    aircraftViews->showStabilityChoice(texts.stabilityMode == StabilityMode::Automatic, texts.margin);
+    aircraftViews->setMeasuredCg(balanceOfAircraft().cgXMm);
+}
+
+} // namespace ab

@@ -1,0 +1,144 @@
+// The balance tab's table, its add and remove buttons and the lines of figures under it.
+#include "ui/balance_page.h"
+
+#include "draw/colours.h"
+#include "lang/captions.h"
+#include "ui/widgets.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace ab {
+namespace {
+
+constexpr int kColumns = 3; // name, mass in g, x in mm
+
+QString cellText(const QTableWidget* table, int row, int column)
+{
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+// Red behind a cell whose figure does not count, with what was wrong in its tool tip.
+void markCell(QTableWidget* table, int row, int column, EntryProblem problem)
+{
+    QTableWidgetItem* item = table->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        table->setItem(row, column, item);
+    }
+    const bool bad = problem != EntryProblem::None;
+    item->setBackground(bad ? QBrush(QColor(255, 200, 200)) : QBrush());
+    item->setToolTip(bad ? QObject::tr("counts as 0 g") : QString());
+}
+
+} // namespace
+
+BalancePage::BalancePage(QWidget* tab, QObject* parent) : QObject(parent)
+{
+    table = place<QTableWidget>(tab, "BalanceTable", 24, 24, 561, 400);
+    table->setColumnCount(kColumns);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->setColumnWidth(1, 110);
+    table->setColumnWidth(2, 110);
+    table->verticalHeader()->setDefaultSectionSize(22);
+    addButton = place<QPushButton>(tab, "BalanceAdd", 24, 432, 170, 24);
+    removeButton = place<QPushButton>(tab, "BalanceRemove", 200, 432, 170, 24);
+    const char* names[] = {"BalanceMass", "BalanceCg", "BalanceMargin", "BalanceVerdict", "BalanceFlagged", "BalanceNote"};
+    for (int i = 0; i < static_cast<int>(line.size()); ++i) {
+        line[i] = place<QLabel>(tab, names[i], 24, 466 + 20 * i, 740, 18);
+        line[i]->setTextFormat(Qt::PlainText);
+    }
+    QFont bold = line[3]->font();
+    bold.setBold(true);
+    line[3]->setFont(bold);
+    setLanguage(Language::English);
+
+    connect(addButton, &QPushButton::clicked, this, [this] { addRow(); });
+    connect(removeButton, &QPushButton::clicked, this, [this] { removeRow(); });
+    connect(table, &QTableWidget::cellChanged, this, [this] {
+        if (!filling)
+            emit itemsEdited(rows());
+    });
+}
+
+void BalancePage::setLanguage(Language language)
+{
+    const auto titles = balanceColumnTitles(language);
+    QStringList headers;
+    for (std::string_view t : titles)
+        headers << QString::fromUtf8(t.data(), static_cast<int>(t.size()));
+    table->setHorizontalHeaderLabels(headers);
+}
+
+std::vector<BalanceItemTexts> BalancePage::rows() const
+{
+    std::vector<BalanceItemTexts> items;
+    for (int r = 0; r < table->rowCount(); ++r)
+        items.push_back({cellText(table, r, 0).toStdString(), cellText(table, r, 1).toStdString(),
+                         cellText(table, r, 2).toStdString()});
+    return items;
+}
+
+void BalancePage::showItems(const std::vector<BalanceItemTexts>& items)
+{
+    filling = true;
+    table->setRowCount(static_cast<int>(items.size()));
+    for (int r = 0; r < static_cast<int>(items.size()); ++r) {
+        const std::string* texts[kColumns] = {&items[r].name, &items[r].mass, &items[r].x};
+        for (int c = 0; c < kColumns; ++c)
+            table->setItem(r, c, new QTableWidgetItem(qs(*texts[c])));
+    }
+    filling = false;
+}
+
+// A new row under the current one (at the end when none is current), with the cursor in its name.
+void BalancePage::addRow()
+{
+    if (table->rowCount() >= MaxBalanceItems)
+        return;
+    const int row = table->currentRow() >= 0 ? table->currentRow() + 1 : table->rowCount();
+    filling = true;
+    table->insertRow(row);
+    for (int c = 0; c < kColumns; ++c)
+        table->setItem(row, c, new QTableWidgetItem);
+    filling = false;
+    table->setCurrentCell(row, 0);
+    emit itemsEdited(rows());
+}
+
+void BalancePage::removeRow()
+{
+    const int row = table->currentRow();
+    if (row < 0)
+        return;
+    table->removeRow(row);
+    emit itemsEdited(rows());
+}
+
+void BalancePage::showFigures(const BalanceFigures& figures, Language language)
+{
+    filling = true;
+    for (int r = 0; r < table->rowCount() && r < static_cast<int>(figures.items.size()); ++r) {
+        markCell(table, r, 1, figures.items[r].massProblem);
+        markCell(table, r, 2, figures.items[r].xProblem);
+    }
+    filling = false;
+    const BalanceLines lines = balanceLines(figures, language);
+    const std::string* texts[] = {&lines.mass, &lines.centreOfGravity, &lines.staticMargin, &lines.verdict,
+                                  &lines.flagged};
+    for (int i = 0; i < 5; ++i)
+        line[i]->setText(qs(*texts[i]));
+    std::string notes;
+    for (const std::string& note : balanceCutNotes(figures.cut, language))
+        notes += (notes.empty() ? "" : " ") + note;
+    line[5]->setText(qs(notes));
+    const BalanceVerdict verdict = verdictOf(figures);
+    const bool inside = verdict == BalanceVerdict::Inside;
+    const bool outside = verdict == BalanceVerdict::MoveForward || verdict == BalanceVerdict::MoveRearward;
+    setInk(line[3], inside ? clGreen : outside ? clRed : clBlack);
+}
+
+} // namespace ab
