@@ -86,7 +86,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         texts.margin = shortestNumberText(o.marginPercent);
     const double margin = o.marginGiven ? o.marginPercent : marginOfFieldText(texts.margin);
     const StabilityFigures figures = stabilityFigures(aircraft, margin);
-    const BalanceFigures balance = evaluateBalance(texts.balance, balanceReference(aircraft, figures));
+    const BalanceFigures balance = evaluateBalance(texts.balance, balanceReference(aircraft, figures, texts.stabilityMode == StabilityMode::Automatic));
 
     // Saving after the calculation writes the results with the aircraft, as the window's save does.
     std::string shownName = o.file;

@@ -22,10 +22,11 @@ std::string millimetres(double v) { return formatFixed(v, 1) + "mm"; }
 
 } // namespace
 
-BalanceReference balanceReference(const Aircraft& ac, const StabilityFigures& f)
+BalanceReference balanceReference(const Aircraft& ac, const StabilityFigures& f, bool automatic)
 {
+    const CgBand band = recommendedBand(ac, f, automatic);
     return {.resultsValid = ac.ResultsValid, .neutralPointX = ac.NeutralPointX, .macMm = ac.ReferenceMac,
-            .macLeadingEdgeX = ac.ReferenceMacLeadingX, .cgForwardX = f.CgAtHigh, .cgRearX = f.CgAtLow};
+            .macLeadingEdgeX = ac.ReferenceMacLeadingX, .cgForwardX = band.frontX, .cgRearX = band.rearX};
 }
 
 BalanceFigures evaluateBalance(const std::vector<BalanceItemTexts>& typed, const BalanceReference& ref)

@@ -35,9 +35,10 @@ struct BalanceReference {
     double cgRearX = 0;         // ... and at the low margin
 };
 
-// The aircraft's neutral point, reference chord and its leading edge, and the recommended range of
-// the stability figures (cg at the high margin forward, at the low margin rear).
-BalanceReference balanceReference(const Aircraft& aircraft, const StabilityFigures& figures);
+// The aircraft's neutral point, reference chord and its leading edge, and the recommended range the
+// top view draws for the stability mode (automatic: cg at the high margin forward, at the low margin
+// rear; manual: the band around the desired margin).
+BalanceReference balanceReference(const Aircraft& aircraft, const StabilityFigures& figures, bool automatic);
 
 struct BalanceFigures {
     std::vector<BalanceItem> items; // the first MaxBalanceItems rows

@@ -237,13 +237,15 @@ void AircraftViews::STABIL(TopViewScale scale)
         // The reference wing and the lattice while the calculation's data are in memory; a file
         // just opened brings the figures only.
         aircraft.SolverDataValid, pressureContrast(),
-        StabilityDisplay{stabilityRows(aircraft, figures, language, automaticStability()), stabilityMarks(),
-                         automaticStability()}};
+        // The texts and marks with the band, the symbols and the reference chord over them.
+        stabilityDisplay(aircraft, figures, language, automaticStability(), topViewLayout(),
+                         std::as_const(*Image2).bitmap().width()),
+        measuredCg};
     {
         // The ground with the lattice stays in the image's kept layer: typing a margin redraws only
         // the wings, texts and marks over it.
         Canvas c = Image2->canvas();
-        drawTopViewScene(c, scene, &Image2->keptLayer());
+        drawn = drawTopViewScene(c, scene, &Image2->keptLayer());
     }
     setLabelText(Label21, qs(label21Text(aircraft, figures, language)));
     emit stabilityShown();
@@ -260,7 +262,15 @@ StabilityMarks AircraftViews::stabilityMarks() const
 void AircraftViews::Zeiger()
 {
     Canvas c = Image2->canvas();
-    drawPointerLines(c, pointerLines(stabilityMarks(), automaticStability()));
+    drawPointerLines(c, pointerLinesShown());
+}
+
+// From where the texts stand, moved clear of the wings or not.
+std::vector<PointerLine> AircraftViews::pointerLinesShown() const
+{
+    if (drawn.stabilityTexts)
+        return pointerLines(stabilityMarks(), automaticStability(), *drawn.stabilityTexts, drawn.lineHeight);
+    return pointerLines(stabilityMarks(), automaticStability());
 }
 
 // With valid results the stability display, which lays the lattice under it when it is in memory.

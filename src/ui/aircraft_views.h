@@ -8,6 +8,7 @@
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "solver/solver_data.h"
+#include "draw/top_view_scene.h"
 #include "stability/stability.h"
 #include "views/projection.h"
 #include "views/view_geometry.h"
@@ -80,6 +81,8 @@ public:
     const ViewState& state() const { return views; }
     const StabilityFigures& stabilityFigures() const { return figures; }
     ThreeDInput threeDInput() const; // the three-dimensional view as the bars set it
+    std::optional<double> measuredCentreOfGravity() const { return measuredCg; }
+    std::vector<PointerLine> pointerLinesShown() const; // Zeiger's lines from the texts to the marks
     int sizeBarPosition() const;
 
     // Controls, named as their objectName.
@@ -120,6 +123,7 @@ private:
     ThreeDView threeD; // the point tables of the three-dimensional view, kept between drawings
     StabilityFigures figures; // of the last stability display
     std::optional<double> measuredCg;
+    TopViewDrawn drawn; // where the last stability display put its texts
     // Drag state: the pointer at the last press or release, and whether no drag is under way.
     Pixel dragAnchor;
     bool threeDDragIdle = true;

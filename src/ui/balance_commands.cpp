@@ -11,7 +11,8 @@ namespace ab {
 
 BalanceFigures TForm1::balanceOfAircraft() const
 {
-    return evaluateBalance(texts.balance, balanceReference(aircraft, aircraftViews->stabilityFigures()));
+    return evaluateBalance(texts.balance, balanceReference(aircraft, aircraftViews->stabilityFigures(),
+                                                                   aircraftViews->automaticStability()));
 }
 
 void TForm1::buildBalanceTab()

@@ -28,7 +28,9 @@ void TForm1::Button6Click()
                      language(),
                      aircraftViews->automaticStability(),
                      aircraftViews->threeDInput(),
-                     aircraftViews->sizeBarPosition()};
+                     aircraftViews->sizeBarPosition(),
+                     true,
+                     aircraftViews->measuredCentreOfGravity()};
     const SummaryPage page = summaryPage(scene, CurrentFileName);
     Image4->bitmap() = page.topView;
     Image7->bitmap() = page.threeDView;

@@ -182,13 +182,17 @@ TEST(WindowMouse, DraggingTurnsTheThreeDimensionalViewAndZoomsTheTopView)
     QWidget* top = control(form, "Image2");
     auto* zoom = control<QScrollBar>(form, "ScrollBar3");
     mouse(top, QEvent::MouseButtonPress, {300, 200}, Qt::LeftButton);
-    EXPECT_EQ(control<ImageView>(form, "Image2")->bitmap().pixelColor(170, 306), QColor(Qt::red));
+    const auto lines = form.aircraftViews->pointerLinesShown();
+    const auto neutral = std::find_if(lines.begin(), lines.end(), [](const PointerLine& l) { return l.neutralPoint; });
+    ASSERT_NE(neutral, lines.end());
+    const Pixel stub{(neutral->stubStart.x + neutral->stubEnd.x) / 2, neutral->stubStart.y};
+    EXPECT_EQ(control<ImageView>(form, "Image2")->bitmap().pixelColor(stub.x, stub.y), QColor(Qt::red));
     mouse(top, QEvent::MouseMove, {300, 260}, Qt::LeftButton);
     EXPECT_EQ(zoom->value(), 80);
     EXPECT_GT(form.viewState().ViewScale, form.viewState().ViewScaleBase);
     mouse(top, QEvent::MouseButtonRelease, {300, 260}, Qt::NoButton);
     EXPECT_EQ(zoom->value(), 100);
-    EXPECT_NE(control<ImageView>(form, "Image2")->bitmap().pixelColor(170, 306), QColor(Qt::red));
+    EXPECT_NE(control<ImageView>(form, "Image2")->bitmap().pixelColor(stub.x, stub.y), QColor(Qt::red));
 }
 
 // Each drag in the three-dimensional view: the left button turns it up/down and around, the right
