@@ -46,9 +46,10 @@ BalancePage::BalancePage(QWidget* tab, QObject* parent) : QObject(parent)
     table->verticalHeader()->setDefaultSectionSize(22);
     addButton = place<QPushButton>(tab, "BalanceAdd", 24, 432, 170, 24);
     removeButton = place<QPushButton>(tab, "BalanceRemove", 200, 432, 170, 24);
-    const char* names[] = {"BalanceMass", "BalanceCg", "BalanceMargin", "BalanceVerdict", "BalanceFlagged", "BalanceNote"};
+    const char* names[] = {"BalanceMass",    "BalanceCg",   "BalanceMargin", "BalanceVerdict",
+                           "BalanceFlagged", "BalanceNote", "BalanceDatum"};
     for (int i = 0; i < static_cast<int>(line.size()); ++i) {
-        line[i] = place<QLabel>(tab, names[i], 24, 466 + 20 * i, 740, 18);
+        line[i] = place<QLabel>(tab, names[i], 24, 466 + 20 * i, 780, 18);
         line[i]->setTextFormat(Qt::PlainText);
     }
     QFont bold = line[3]->font();
@@ -71,6 +72,8 @@ void BalancePage::setLanguage(Language language)
     for (std::string_view t : titles)
         headers << QString::fromUtf8(t.data(), static_cast<int>(t.size()));
     table->setHorizontalHeaderLabels(headers);
+    // Where x is measured from, under the figures.
+    line[6]->setText(qs(texts::DatumSentence.in(language)));
 }
 
 std::vector<BalanceItemTexts> BalancePage::rows() const

@@ -32,7 +32,8 @@ public:
 
     QTableWidget* table = nullptr;                   // BalanceTable
     QPushButton *addButton = nullptr, *removeButton = nullptr; // BalanceAdd, BalanceRemove
-    std::array<QLabel*, 6> line{}; // BalanceMass, BalanceCg, BalanceMargin, BalanceVerdict, BalanceFlagged, BalanceNote
+    // BalanceMass, BalanceCg, BalanceMargin, BalanceVerdict, BalanceFlagged, BalanceNote, BalanceDatum
+    std::array<QLabel*, 7> line{};
 
 signals:
     void itemsEdited(const std::vector<BalanceItemTexts>& items);
