@@ -100,7 +100,9 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     if (!o.pdf.empty()) {
         if (!pdfWriter())
             return refuse(err, "this program was built without the summary page; --pdf is not available");
-        const std::string failed = pdfWriter()(o.pdf, aircraft, solver, figures, shownName, l);
+        const std::string failed = pdfWriter()(
+            o.pdf, aircraft, solver, figures,
+            SummaryPdfChoices{texts.stabilityMode == StabilityMode::Automatic, balance.cgXMm}, shownName, l);
         if (!failed.empty())
             return refuse(err, failed);
     }

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,18 @@ enum BatchExit : int {
                                 // or standard output that cannot be written
 };
 
+// What the page shows of the stability choice and the balance stored with the aircraft.
+struct SummaryPdfChoices {
+    bool automatic = true;
+    std::optional<double> measuredCgX; // the centre of gravity of the weighed parts
+};
+
 // Writes the one-page summary of a calculated aircraft as a PDF; returns the message naming the file
 // and the reason when it could not, or an empty string. Batch mode has no drawing of its own: the
 // program entry hands it the window library's writer.
 using SummaryPdfWriter = std::function<std::string(const std::string& pdfFile, const Aircraft& aircraft,
                                                    const SolverData& solver, const StabilityFigures& figures,
+                                                   const SummaryPdfChoices& choices,
                                                    const std::string& aircraftFile, Language language)>;
 void setSummaryPdfWriter(SummaryPdfWriter writer);
 

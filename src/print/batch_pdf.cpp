@@ -8,11 +8,16 @@ namespace ab {
 void useSummaryPdfWriter()
 {
     setSummaryPdfWriter([](const std::string& pdfFile, const Aircraft& aircraft, const SolverData& solver,
-                           const StabilityFigures& figures, const std::string& aircraftFile, Language language) {
-        const SummaryPage page =
-            summaryPage(PrintScene{.aircraft = aircraft, .solver = solver, .figures = figures, .language = language,
-                                   .stabilityOverlay = true},
-                        aircraftFile);
+                           const StabilityFigures& figures, const SummaryPdfChoices& choices,
+                           const std::string& aircraftFile, Language language) {
+        const SummaryPage page = summaryPage(PrintScene{.aircraft = aircraft,
+                                                        .solver = solver,
+                                                        .figures = figures,
+                                                        .language = language,
+                                                        .automatic = choices.automatic,
+                                                        .stabilityOverlay = true,
+                                                        .measuredCgX = choices.measuredCgX},
+                                             aircraftFile);
         return writeSummaryPdf(pdfFile, page, language);
     });
 }
