@@ -72,6 +72,12 @@ const MessageTexts& messageTexts(Language l)
     return tables[static_cast<int>(l)];
 }
 
+void fillIn(std::string& s, std::string_view key, std::string_view by)
+{
+    for (std::size_t at = s.find(key); at != std::string::npos; at = s.find(key, at + by.size()))
+        s.replace(at, key.size(), by);
+}
+
 std::string trapezoidFailureLine(Language l, int wing, int trapezoid)
 {
     const MessageTexts& m = messageTexts(l);

@@ -36,6 +36,10 @@ struct Text3 {
     }
 };
 
+// Replaces every placeholder `key` ("{value}") in s by `by`; what `by` brings in is not searched
+// again, so fill in texts typed by the user last.
+void fillIn(std::string& s, std::string_view key, std::string_view by);
+
 // The message texts that the language selection fills and other parts read later.
 struct MessageTexts {
     std::string GapQuestion1, GapQuestion2;

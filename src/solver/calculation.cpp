@@ -1,5 +1,6 @@
 #include "solver/calculation.h"
 
+#include "lang/field_texts.h"
 #include "model/numbers.h"
 #include "model/recalculation.h"
 #include "solver/elimination.h"
@@ -20,6 +21,8 @@ Calculation::Calculation(Aircraft& ac, AircraftTexts& t, SolverData& sd, Languag
 void Calculation::prepare()
 {
     aircraft.CalcFailed = false;
+    // Read before the separation rewrites any height: the lines say what this run started from.
+    flagged = flaggedFieldLines(texts, language);
     aircraft.ActiveWingCount = std::clamp(aircraft.ActiveWingCount, 1, MaxWings); // the wing tables hold five
     // The pass reads the positions after it builds the leading-edge tables; a second pass makes the
     // tables match positions typed since the last pass (batch mode sets texts without a pass).
@@ -65,11 +68,11 @@ std::vector<std::string> Calculation::memo() const
 {
     // Lines of GRID written before a wing was moved are kept, although the pass that the moved
     // height runs in the window empties the memo.
-    std::vector<std::string> lines;
+    std::vector<std::string> lines = flagged;
     if (aircraft.WingsMoved) {
         lines.emplace_back(texts::MovedWingsHeading.in(language));
         lines.emplace_back(texts::MovedWingsLine.in(language));
-    } else {
+    } else if (flagged.empty() || !failures.empty()) {
         lines.push_back(messageTexts(language).ErrorTitle);
     }
     lines.insert(lines.end(), failures.begin(), failures.end());

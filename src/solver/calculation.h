@@ -45,7 +45,9 @@ public:
     Calculation(Aircraft& aircraft, AircraftTexts& texts, SolverData& solver, Language language,
                 const CalculationCallbacks& callbacks = {});
 
-    void prepare();       // clears CalcFailed; recalculation pass: station tables and figures current
+    // Clears CalcFailed; notes the fields whose texts are not read as typed; recalculation pass:
+    // station tables and figures current.
+    void prepare();
     void planPanels();    // GRID: panel counts, or the refusal of a plan beyond the table sizes
     void separateWings(); // KONFLIKT2: wings too close in height moved apart, fields rewritten
     void layOutLattice(); // TRAWY2, unless a step failed
@@ -55,10 +57,12 @@ public:
     CalculationRun finish();
 
     bool failed() const { return aircraft.CalcFailed; }
-    // Memo1 as the stages so far leave it: the moved-wings heading and line, or the error title the
-    // recalculation pass writes; then every failure line. It shows when wings moved or a step failed.
+    // Memo1 as the stages so far leave it: first a line per flagged field (what its text was read
+    // as), then the moved-wings heading and line, or the error title the recalculation pass writes
+    // (left out after flagged lines when nothing failed); then every failure line. It shows when a
+    // field was flagged, wings moved or a step failed. A flagged field never stops the run.
     std::vector<std::string> memo() const;
-    bool memoVisible() const { return aircraft.WingsMoved || !failures.empty(); }
+    bool memoVisible() const { return !flagged.empty() || aircraft.WingsMoved || !failures.empty(); }
 
 private:
     Aircraft& aircraft;
@@ -66,6 +70,7 @@ private:
     SolverData& solver;
     Language language;
     CalculationCallbacks callbacks;
+    std::vector<std::string> flagged; // the flagged fields' lines, as the run started
     std::vector<std::string> failures;
     std::vector<std::pair<int, double>> movedHeights;
 };

@@ -277,5 +277,29 @@ TEST(DegenerateAircraft, HugeAndRandomInputNeverCrashesOrShowsNotANumber)
     }
 }
 
+// A mistyped field is listed before everything else the run reports; it never stops the run, and
+// the run uses the value read, as it always did.
+TEST(Calculation, FlaggedFieldsComeFirstAndTheRunGoesOn)
+{
+    AircraftTexts clean = test::rectangularWingTexts();
+    AircraftTexts typed = clean;
+    typed.wing[1][Role::RootChord] = "100a";
+    const test::Calculated c = calculated(typed);
+    expectSound(c);
+    ASSERT_FALSE(c.run.failed);
+    EXPECT_TRUE(c.run.memoVisible);
+    EXPECT_EQ(c.run.memo, Lines{"Wing 1, root chord: read '100a' as 100 mm"});
+    EXPECT_EQ(c.ac.NeutralPointX, calculated(clean).ac.NeutralPointX);
+
+    // With a failure the error title and its lines follow.
+    typed.wing[1][tipChordRole(1)] = "0O";
+    typed.wing[1][Role::RootChord] = "0";
+    const test::Calculated failed = calculated(typed, Language::German);
+    expectSound(failed);
+    EXPECT_EQ(failed.run.memo, (Lines{"Flügel 1, Außentiefe von Trapez 1: '0O' gelesen als 0 mm", "Fehler: ",
+                                      "Kann Flügel  1 / Trapez  1 nicht berechnen.",
+                                      "Bitte dieses Trapez verändern (Außentiefe größer)!"}));
+}
+
 } // namespace
 } // namespace ab

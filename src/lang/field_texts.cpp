@@ -1,0 +1,93 @@
+#include "lang/field_texts.h"
+
+#include "model/balance_items.h"
+#include "model/configuration.h"
+#include "model/field_reading.h"
+
+#include <algorithm>
+
+namespace ab {
+namespace {
+
+// The fields of a trapezoid carry its number in place of "{k}".
+const Text3 kRoleWords[] = {
+    {"root gap", "Mittellücke", "hueco central"},
+    {"root chord", "Wurzeltiefe", "profundidad de raíz"},
+    {"width of trapezoid {k}", "Breite von Trapez {k}", "anchura del trapecio {k}"},
+    {"tip chord of trapezoid {k}", "Außentiefe von Trapez {k}", "profundidad exterior del trapecio {k}"},
+    {"sweep offset of trapezoid {k}", "Pfeilversatz von Trapez {k}", "desplazamiento de flecha del trapecio {k}"},
+    {"x position", "x-Position", "posición x"},
+    {"z position", "z-Position", "posición z"},
+};
+
+const Text3 kReadAs{"read as {value} mm", "gelesen als {value} mm", "leído como {value} mm"};
+const Text3 kFlaggedLine{"Wing {wing}, {field}: read '{text}' as {value} mm",
+                         "Flügel {wing}, {field}: '{text}' gelesen als {value} mm",
+                         "Ala {wing}, {field}: '{text}' leído como {value} mm"};
+
+const Text3& wordsOf(Role role)
+{
+    switch (role) {
+    case Role::RootGap: return kRoleWords[0];
+    case Role::RootChord: return kRoleWords[1];
+    case Role::PosX: return kRoleWords[5];
+    case Role::PosZ: return kRoleWords[6];
+    default: return kRoleWords[2 + (static_cast<int>(role) - 2) % 3];
+    }
+}
+
+// A typed text as the line quotes it: long ones (a paste gone wrong) by their beginning.
+std::string quoted(std::string_view text)
+{
+    std::string shown = firstCharacters(text, FlaggedTextShown);
+    if (shown.size() < text.size())
+        shown += "...";
+    return shown;
+}
+
+} // namespace
+
+std::string fieldWords(Role role, Language l)
+{
+    std::string s(wordsOf(role).in(l));
+    fillIn(s, "{k}", std::to_string(trapezoidOfRole(role)));
+    return s;
+}
+
+std::string flaggedFieldTip(std::string_view text, Language l)
+{
+    const FieldReading reading = readLengthField(text);
+    if (!reading.flagged)
+        return {};
+    std::string s(kReadAs.in(l));
+    fillIn(s, "{value}", std::to_string(reading.value));
+    return s;
+}
+
+std::string flaggedFieldLine(int wing, Role role, std::string_view text, Language l)
+{
+    // The typed text goes in last, so that braces in it are never taken for a placeholder.
+    std::string s(kFlaggedLine.in(l));
+    fillIn(s, "{wing}", std::to_string(wing));
+    fillIn(s, "{field}", fieldWords(role, l));
+    fillIn(s, "{value}", std::to_string(readLengthField(text).value));
+    fillIn(s, "{text}", quoted(text));
+    return s;
+}
+
+std::vector<std::string> flaggedFieldLines(const AircraftTexts& texts, Language l)
+{
+    std::vector<std::string> lines;
+    const int wings = std::clamp(texts.wingCount, 1, MaxWings);
+    for (int w = 1; w <= wings; ++w) {
+        const WingTexts& wing = texts.wing[w];
+        for (int r = 0; r < RoleCount; ++r) {
+            const Role role = static_cast<Role>(r);
+            if (fieldShown(role, wing.trapezoidCount) && readLengthField(wing[role]).flagged)
+                lines.push_back(flaggedFieldLine(w, role, wing[role], l));
+        }
+    }
+    return lines;
+}
+
+} // namespace ab

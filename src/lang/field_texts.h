@@ -1,0 +1,32 @@
+// What the window and the calculation say about a field whose text was not read as typed: the
+// field's name in words, the tool tip of a flagged field, and the memo lines that list the flagged
+// fields of the aircraft before the results of a calculation.
+#pragma once
+
+#include "lang/language.h"
+#include "model/aircraft_texts.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ab {
+
+// The field of a role in words, as it stands within a sentence: "root chord", "width of
+// trapezoid 2", "x position" (German "Wurzeltiefe", Spanish "profundidad de raíz").
+std::string fieldWords(Role role, Language language);
+
+// The tool tip of a flagged field: "read as 22 mm"; empty for a clean text, which needs none.
+std::string flaggedFieldTip(std::string_view text, Language language);
+
+// One memo line: "Wing 1, root chord: read '22O' as 22 mm". A text longer than
+// FlaggedTextShown characters is quoted by its beginning and "...".
+std::string flaggedFieldLine(int wing, Role role, std::string_view text, Language language);
+inline constexpr int FlaggedTextShown = 24;
+
+// The lines of every flagged field of the wings in use (1..wingCount), wing by wing in role order,
+// counting only the fields the wing's trapezoid count shows: the hidden ones take no part in the
+// calculation. Empty when every field reads cleanly.
+std::vector<std::string> flaggedFieldLines(const AircraftTexts& texts, Language language);
+
+} // namespace ab

@@ -1,0 +1,89 @@
+#include "lang/edit_names.h"
+#include "lang/field_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace ab {
+namespace {
+
+constexpr Language En = Language::English, De = Language::German, Es = Language::Spanish;
+using Lines = std::vector<std::string>;
+
+TEST(FlaggedFields, TipAndMemoLineSayWhatWasRead)
+{
+    struct Row {
+        int wing;
+        Role role;
+        const char* text;
+        Language language;
+        const char *tip, *line;
+    };
+    const Row rows[] = {
+        {1, Role::RootChord, "22O", En, "read as 22 mm", "Wing 1, root chord: read '22O' as 22 mm"},
+        {1, Role::RootChord, "22O", De, "gelesen als 22 mm", "Flügel 1, Wurzeltiefe: '22O' gelesen als 22 mm"},
+        {1, Role::RootChord, "22O", Es, "leído como 22 mm", "Ala 1, profundidad de raíz: '22O' leído como 22 mm"},
+        {5, Role::RootGap, "", En, "read as 0 mm", "Wing 5, root gap: read '' as 0 mm"},
+        {2, widthRole(3), " -80 ", En, "read as 80 mm", "Wing 2, width of trapezoid 3: read ' -80 ' as 80 mm"},
+        {4, tipOffsetRole(2), "x12", Es, "leído como 18 mm",
+         "Ala 4, desplazamiento de flecha del trapecio 2: 'x12' leído como 18 mm"},
+        {2, Role::PosX, "{value}", En, "read as 0 mm", "Wing 2, x position: read '{value}' as 0 mm"},
+        {2, Role::PosZ, "abcdefghijklmnopqrstuvwxyzäöü", De, "gelesen als 0 mm",
+         "Flügel 2, z-Position: 'abcdefghijklmnopqrstuvwx...' gelesen als 0 mm"},
+        {3, tipChordRole(4), "-80", De, "", nullptr}, // clean: no tip
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(flaggedFieldTip(r.text, r.language), r.tip) << r.text;
+        if (r.line) {
+            EXPECT_EQ(flaggedFieldLine(r.wing, r.role, r.text, r.language), r.line);
+        }
+    }
+}
+
+TEST(FlaggedFields, LinesCoverTheFieldsInUseInFieldOrder)
+{
+    AircraftTexts t = defaultAircraftTexts();
+    EXPECT_EQ(flaggedFieldLines(t, En), Lines{});
+    t.wingCount = 3;
+    t.wing[2][Role::PosZ] = "1O";
+    t.wing[2][Role::RootChord] = "";
+    t.wing[1][tipOffsetRole(2)] = "131.5";
+    t.wing[3].trapezoidCount = 2;
+    t.wing[3][widthRole(3)] = "5O"; // a hidden trapezoid takes no part in the calculation
+    t.wing[4][Role::RootChord] = "x"; // nor does a wing beyond the count
+    EXPECT_EQ(flaggedFieldLines(t, En), (Lines{"Wing 1, sweep offset of trapezoid 2: read '131.5' as 131 mm",
+                                               "Wing 2, root chord: read '' as 0 mm",
+                                               "Wing 2, z position: read '1O' as 1 mm"}));
+}
+
+TEST(EditNames, NamesAndMenuTextsInThreeLanguages)
+{
+    struct Row {
+        Edit edit;
+        const char *en, *de, *es;
+    };
+    const Row rows[] = {
+        {{EditKind::Field, 1, Role::RootChord}, "Undo root chord of wing 1", "Rückgängig: Flügel 1, Wurzeltiefe",
+         "Deshacer profundidad de raíz del ala 1"},
+        {{EditKind::Field, 3, widthRole(2)}, "Undo width of trapezoid 2 of wing 3",
+         "Rückgängig: Flügel 3, Breite von Trapez 2", "Deshacer anchura del trapecio 2 del ala 3"},
+        {{EditKind::Exchange, 1, Role::RootGap, 2}, "Undo exchange of wings 1 and 2",
+         "Rückgängig: Tausch der Flügel 1 und 2", "Deshacer intercambio de las alas 1 y 2"},
+        {{EditKind::Insertion, 3}, "Undo insertion of a copied wing into wing 3",
+         "Rückgängig: Einfügen eines kopierten Flügels in Flügel 3", "Deshacer inserción de un ala copiada en el ala 3"},
+        {{EditKind::WingCount}, "Undo number of wings", "Rückgängig: Anzahl der Flügel", "Deshacer número de alas"},
+        {{static_cast<EditKind>(99)}, "Undo", "Rückgängig", "Deshacer"}, // no name: the plain item
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(undoMenuText(editName(r.edit, En), En), r.en);
+        EXPECT_EQ(undoMenuText(editName(r.edit, De), De), r.de);
+        EXPECT_EQ(undoMenuText(editName(r.edit, Es), Es), r.es);
+    }
+    EXPECT_EQ(Lines({redoMenuText("remarks", En), redoMenuText("Bemerkungen", De), redoMenuText("", Es)}),
+              Lines({"Redo remarks", "Wiederholen: Bemerkungen", "Rehacer"}));
+}
+
+} // namespace
+} // namespace ab
