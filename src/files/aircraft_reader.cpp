@@ -5,6 +5,7 @@
 #include "files/text_file.h"
 #include "model/balance_items.h"
 #include "model/numbers.h"
+#include "model/wing_name.h"
 
 #include <limits>
 
@@ -120,6 +121,27 @@ void readBalanceTag(const TaggedLine& t, AircraftFileExtras& extras)
 
 bool isBalanceTag(std::string_view tag) { return tag == "balance_item" || tag == "margin" || tag == "stability_mode"; }
 
+// Reads the bytes in the layout given and refuses a record without a wing count of 1..5: the model,
+// its buttons and the calculation know no other. The name stands in the messages.
+void readAircraftBytes(std::string_view bytes, bool legacy, const std::string& name, Language language,
+                       AircraftFileReading& out)
+{
+    if (legacy)
+        readLegacyAircraft(bytes, out.record, out.extras);
+    else
+        readTaggedAircraft(bytes, out.record, out.extras);
+
+    const std::int32_t n = out.record.wingCount();
+    if (!out.extras.wingCountRead) {
+        out.status = AircraftReadStatus::Refused;
+        out.message = fileMessage(language, texts::FileNoWingCount, name);
+    } else if (n < 1 || n > MaxWings) {
+        out.status = AircraftReadStatus::Refused;
+        out.message = fileMessage(language, texts::FileBadWingCount, name,
+                                  {.value = std::to_string(n), .line = std::to_string(out.extras.wingCountLine)});
+    }
+}
+
 } // namespace
 
 void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtras& extras)
@@ -171,6 +193,11 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
         if (wing < 1 || wing > MaxWings)
             continue;
         const int w = wing;
+        if (t.tag == "wing_name") {
+            // The name's code page is taken as for the remarks.
+            extras.wingName[w] = storedWingName(commentFromFile(t.value));
+            continue;
+        }
         const std::int32_t v = parseLenientInt(t.value);
         if (t.tag == "wingsections") {
             // The file counts sections, one more than trapezoids (the smallest integer stays as it
@@ -238,22 +265,15 @@ AircraftFileReading readAircraftFile(const std::string& fileName, Language langu
         out.message = readProblemMessage(language, fileName, content);
         return out;
     }
-    if (namesLegacyFile(fileName))
-        readLegacyAircraft(content.bytes, out.record, out.extras);
-    else
-        readTaggedAircraft(content.bytes, out.record, out.extras);
+    // A refused record is refused before a single field changes.
+    readAircraftBytes(content.bytes, namesLegacyFile(fileName), fileName, language, out);
+    return out;
+}
 
-    // The model, its buttons and the calculation know one to five wings; anything else is refused
-    // before a single field changes.
-    const std::int32_t n = out.record.wingCount();
-    if (!out.extras.wingCountRead) {
-        out.status = AircraftReadStatus::Refused;
-        out.message = fileMessage(language, texts::FileNoWingCount, fileName);
-    } else if (n < 1 || n > MaxWings) {
-        out.status = AircraftReadStatus::Refused;
-        out.message = fileMessage(language, texts::FileBadWingCount, fileName,
-                                  {.value = std::to_string(n), .line = std::to_string(out.extras.wingCountLine)});
-    }
+AircraftFileReading readAircraftText(std::string_view text, Language language, const std::string& name)
+{
+    AircraftFileReading out;
+    readAircraftBytes(text, false, name, language, out);
     return out;
 }
 

@@ -29,8 +29,9 @@ struct AircraftFileReading {
 // Tagged reading of a text into a record. Only the first tag of a line counts; tags are
 // case-sensitive; the reading ends with the comment, which runs up to the line holding
 // "</comment>". A comment that is not valid UTF-8 is read as Windows-1252. The balance rows, the
-// margin and the stability mode go into the extras; a malformed balance line is read as far as it
-// goes and never stops the reading.
+// margin, the stability mode and the wings' names go into the extras; a malformed balance line is
+// read as far as it goes and never stops the reading. A name belongs to the wing whose id came last
+// and is read as the remarks are, then kept as storedWingName keeps it.
 void readTaggedAircraft(std::string_view text, AircraftFileRecord& record, AircraftFileExtras& extras);
 
 // Legacy reading: slots 0..52 one per line, then a skipped line, the three results, a skipped line
@@ -40,5 +41,10 @@ void readLegacyAircraft(std::string_view text, AircraftFileRecord& record, Aircr
 // Reads the named file in the layout its name calls for: the reading half of the window's Load2,
 // which then applies the record. A record whose wing count is not 1..5 is refused.
 AircraftFileReading readAircraftFile(const std::string& fileName, Language language);
+
+// Reads an aircraft held in memory (a template kept with the program) as readAircraftFile reads a
+// tagged file, with the same refusal; `name` stands for the text in a message.
+AircraftFileReading readAircraftText(std::string_view text, Language language,
+                                     const std::string& name = "Unknown.wk4");
 
 } // namespace ab

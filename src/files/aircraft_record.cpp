@@ -67,6 +67,12 @@ void applyToTexts(const RecordApplication& application, AircraftTexts& texts)
     applyToTexts(application.fields, texts);
 }
 
+void applyWingNames(const AircraftFileExtras& extras, AircraftTexts& texts)
+{
+    for (int w = 1; w <= MaxWings; ++w)
+        texts.wing[w].name = extras.wingName[w];
+}
+
 void applyBalance(const AircraftFileExtras& extras, AircraftTexts& texts)
 {
     texts.balance = extras.balance;

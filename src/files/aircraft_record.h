@@ -76,6 +76,7 @@ struct AircraftFileExtras {
     BalanceCut balanceCut;                      // rows and name characters beyond the limits
     std::optional<std::string> margin;          // the stored margin as a number text ("7.5")
     std::optional<StabilityMode> stabilityMode; // the stored mode
+    PerWing<std::string> wingName;              // the wings' names, empty where the file has none
 };
 
 // Everything applying a read record changes, in the order it is done.
@@ -101,6 +102,9 @@ RecordApplication applicationOf(const AircraftFileRecord& record, std::string_vi
 
 // Carries an application out on the texts: wing count, trapezoid counts and field texts.
 void applyToTexts(const RecordApplication& application, AircraftTexts& texts);
+
+// The names of all five wings from the file; a wing the file gives no name has none.
+void applyWingNames(const AircraftFileExtras& extras, AircraftTexts& texts);
 
 // The file's balance rows, margin and stability mode onto the texts. What the file does not hold (an
 // older file, a legacy file) gets the starting values: no rows, 7.5 %, automatic.

@@ -6,6 +6,7 @@
 #include "model/balance_items.h"
 #include "model/numbers.h"
 #include "model/planform.h"
+#include "model/wing_name.h"
 
 #include <algorithm>
 
@@ -45,10 +46,14 @@ void writeSection(LineWriter& w, int id, std::int64_t x, std::int64_t y, std::in
     w.line(2, "</section>");
 }
 
-void writeWing(LineWriter& w, int id, const Wing& wing, int trapezoidCount)
+// A wing's name follows its id, in the remarks' code page; a wing without one writes no line, so its
+// block keeps the layout every reader knows.
+void writeWing(LineWriter& w, int id, const Wing& wing, int trapezoidCount, const std::string& name)
 {
     w.line(1, "<wing>");
     w.tagged(2, "wing_id", id);
+    if (const std::string stored = storedWingName(name); !stored.empty())
+        w.tagged(2, "wing_name", commentForFile(stored));
     w.tagged(2, "wingsections", trapezoidCount + 1);
     w.line(2, "<wing_position>");
     w.tagged(3, "x", wing.posX);
@@ -154,7 +159,7 @@ std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraf
     w.line(1, "");
     for (int id = 1; id <= wingCount; ++id) {
         const WingTexts& t = texts.wing[static_cast<std::size_t>(id)];
-        writeWing(w, id, readWing(t), std::clamp(t.trapezoidCount, 1, MaxTrapezoids));
+        writeWing(w, id, readWing(t), std::clamp(t.trapezoidCount, 1, MaxTrapezoids), t.name);
     }
     if (aircraft.ResultsValid) {
         w.tagged(1, "sb", formatFixed(aircraft.ReferenceArea, 1, 4));

@@ -19,7 +19,8 @@ std::string applyExtensionRule(std::string fileName);
 // two); the three results only while ResultsValid; the balance rows (at most 100, names cut to 60
 // characters), the margin and the stability mode when there are rows or the margin or mode differ
 // from 7.5 % automatic; the comment on as many lines as it has, in Windows-1252 when every character
-// has a byte there and in UTF-8 otherwise (a balance name likewise).
+// has a byte there and in UTF-8 otherwise (a balance name and a wing's name likewise). A named wing
+// has the line <wing_name>NAME</wing_name> after its id, the name as storedWingName keeps it.
 std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraft);
 
 struct SaveOutcome {

@@ -20,6 +20,36 @@ bool plausibleResults(const Aircraft& a)
            std::isfinite(a.NeutralPointX) && std::abs(a.NeutralPointX) <= kMaxStoredLengthMm;
 }
 
+// Carries a successful reading out as opening a file named fileName does.
+OpenOutcome opened(AircraftFileReading& reading, const std::string& fileName, Aircraft& aircraft,
+                   AircraftTexts& texts)
+{
+    OpenOutcome out;
+    out.status = reading.status;
+    out.message = std::move(reading.message);
+    if (!reading.ok())
+        return out;
+
+    out.application = applicationOf(reading.record, fileName);
+    applyToTexts(out.application, texts);
+    if (reading.extras.comment)
+        texts.comment = *reading.extras.comment;
+    applyWingNames(reading.extras, texts);
+    applyBalance(reading.extras, texts);
+    out.balanceCut = reading.extras.balanceCut;
+
+    aircraft.WingCount = out.application.WingCount;
+    aircraft.ActiveWingCount = aircraft.WingCount;
+    applyStoredResults(reading.extras, aircraft);
+
+    recalculate(aircraft, texts);
+    // The stored results come back, the lattice and the distributions do not.
+    if (aircraft.ReferenceArea > 0)
+        aircraft.ResultsValid = true;
+    aircraft.SolverDataValid = false;
+    return out;
+}
+
 } // namespace
 
 void applyStoredResults(const AircraftFileExtras& extras, Aircraft& aircraft)
@@ -37,30 +67,15 @@ void applyStoredResults(const AircraftFileExtras& extras, Aircraft& aircraft)
 OpenOutcome openAircraftFile(const std::string& fileName, Aircraft& aircraft, AircraftTexts& texts,
                              Language language)
 {
-    OpenOutcome out;
     AircraftFileReading reading = readAircraftFile(fileName, language);
-    out.status = reading.status;
-    out.message = std::move(reading.message);
-    if (!reading.ok())
-        return out;
+    return opened(reading, fileName, aircraft, texts);
+}
 
-    out.application = applicationOf(reading.record, fileName);
-    applyToTexts(out.application, texts);
-    if (reading.extras.comment)
-        texts.comment = *reading.extras.comment;
-    applyBalance(reading.extras, texts);
-    out.balanceCut = reading.extras.balanceCut;
-
-    aircraft.WingCount = out.application.WingCount;
-    aircraft.ActiveWingCount = aircraft.WingCount;
-    applyStoredResults(reading.extras, aircraft);
-
-    recalculate(aircraft, texts);
-    // The stored results come back, the lattice and the distributions do not.
-    if (aircraft.ReferenceArea > 0)
-        aircraft.ResultsValid = true;
-    aircraft.SolverDataValid = false;
-    return out;
+OpenOutcome openAircraftText(std::string_view text, const std::string& fileName, Aircraft& aircraft,
+                             AircraftTexts& texts, Language language)
+{
+    AircraftFileReading reading = readAircraftText(text, language, fileName);
+    return opened(reading, fileName, aircraft, texts);
 }
 
 } // namespace ab

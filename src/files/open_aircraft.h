@@ -9,6 +9,7 @@
 #include "model/aircraft_texts.h"
 
 #include <string>
+#include <string_view>
 
 namespace ab {
 
@@ -25,12 +26,17 @@ struct OpenOutcome {
 // a kilometre (a damaged or hand-made file) count as no results.
 void applyStoredResults(const AircraftFileExtras& extras, Aircraft& aircraft);
 
-// On success the texts take the file's wing count, trapezoid counts, field texts, comment and
-// balance (rows, margin and mode, or the starting ones where the file has none); the aircraft takes
+// On success the texts take the file's wing count, trapezoid counts, field texts, wing names, comment
+// and balance (rows, margin and mode, or the starting ones where the file has none); the aircraft takes
 // the wing count and the stored results (a missing reference area counts as 0); a recalculation pass
 // runs, and a positive stored reference area makes the results valid without a calculation. The
 // stability figures are the caller's to evaluate. On any failure nothing changes.
 OpenOutcome openAircraftFile(const std::string& fileName, Aircraft& aircraft, AircraftTexts& texts,
                              Language language);
+
+// The same for an aircraft held in memory in the tagged layout (a template), applied as a file named
+// fileName would be: a ".wk4" name gives wings 4 and 5 their fields too.
+OpenOutcome openAircraftText(std::string_view text, const std::string& fileName, Aircraft& aircraft,
+                             AircraftTexts& texts, Language language);
 
 } // namespace ab

@@ -1,9 +1,10 @@
 #include "files/wing_copy.h"
 
+#include "files/code_page.h"
 #include "files/file_messages.h"
 #include "model/numbers.h"
 #include "model/planform.h"
-
+#include "model/wing_name.h"
 
 namespace ab {
 
@@ -34,6 +35,8 @@ std::string wingCopyText(const AircraftTexts& texts, const Aircraft& aircraft, i
     out += (valid ? formatFixed(aircraft.ReferenceArea, 1, 4) : "0") + "\r\n";
     out += (valid ? formatFixed(aircraft.ReferenceMac, 2, 4) : "0") + "\r\n";
     out += (valid ? formatFixed(aircraft.NeutralPointX, 2, 4) : "0") + "\r\n";
+    if (const std::string name = storedWingName(t.name); !name.empty())
+        out += "<wing_name>" + commentForFile(name) + "</wing_name>\r\n";
     return out;
 }
 
@@ -61,6 +64,14 @@ WingCopyReading readWingCopy(const std::string& fileName, Language language)
     LineReader lines(content.bytes);
     for (std::int32_t& value : out.line)
         value = parseLenientInt(lines.next());
+    // Lines 19 to 22 are the blank line and the results; line 23 may name the wing.
+    for (int skipped = 19; skipped <= 22; ++skipped)
+        lines.next();
+    constexpr std::string_view nameTag = "<wing_name>";
+    if (const std::string_view line = lines.next(); line.starts_with(nameTag)) {
+        const std::string_view value = line.substr(nameTag.size());
+        out.name = storedWingName(commentFromFile(value.substr(0, value.find('<'))));
+    }
     return out;
 }
 
@@ -84,6 +95,7 @@ WingInsertion insertionOf(const WingCopyReading& copy, int w)
         const Role role = RolesInBlockOrder[static_cast<std::size_t>(i)];
         out.fields.push_back({w, role, fieldText(value(recordOffsetOf(role)))});
     }
+    out.name = copy.name;
     return out;
 }
 
@@ -92,6 +104,8 @@ void applyToTexts(const WingInsertion& insertion, AircraftTexts& texts)
     if (insertion.trapezoidCount)
         texts.wing[static_cast<std::size_t>(insertion.wing)].trapezoidCount = *insertion.trapezoidCount;
     applyToTexts(insertion.fields, texts);
+    if (insertion.name)
+        texts.wing[static_cast<std::size_t>(insertion.wing)].name = *insertion.name;
 }
 
 } // namespace ab

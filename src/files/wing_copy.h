@@ -19,7 +19,9 @@ inline constexpr const char* CopyFileName = "wingcopy.fl4";
 
 // The 22 lines of the copy of wing w: slot 0 (always 0) and the wing's 17-slot block, each right-
 // aligned in 4 characters, a blank line and the three results (or "0" each while they are stale).
-// All four trapezoids are written whatever the trapezoid count.
+// All four trapezoids are written whatever the trapezoid count. A named wing adds a 23rd line,
+// <wing_name>NAME</wing_name>, written as the aircraft file writes it; readers of 18 lines never
+// see it.
 std::string wingCopyText(const AircraftTexts& texts, const Aircraft& aircraft, int w);
 
 // Writes the copy of wing w through a temporary file; the message names the file on failure.
@@ -30,11 +32,13 @@ struct CopyOutcome {
 CopyOutcome saveWingCopy(const std::string& fileName, const AircraftTexts& texts, const Aircraft& aircraft, int w,
                          Language language);
 
-// The first 18 lines of a copy file as integers (missing lines give 0): line 1 is index 0.
+// The first 18 lines of a copy file as integers (missing lines give 0): line 1 is index 0; and the
+// name of line 23, when the copy carries one.
 struct WingCopyReading {
     ReadProblem problem = ReadProblem::None;
     std::string message; // names the file and the reason when it was not read
     std::array<std::int32_t, 18> line{};
+    std::optional<std::string> name;
     bool ok() const { return problem == ReadProblem::None; }
 };
 WingCopyReading readWingCopy(const std::string& fileName, Language language);
@@ -43,12 +47,14 @@ WingCopyReading readWingCopy(const std::string& fileName, Language language);
 // buttons available.
 bool copyAvailable(const std::string& fileName);
 
-// What inserting a copy into wing w changes: the trapezoid count (when it is 1..4) and the fourteen
-// planform fields; the wing keeps its own position.
+// What inserting a copy into wing w changes: the trapezoid count (when it is 1..4), the fourteen
+// planform fields and the name when the copy carries one; the wing keeps its own position (and its
+// name, when the copied wing had none).
 struct WingInsertion {
     int wing = 1;
     std::optional<int> trapezoidCount;
     std::vector<FieldChange> fields;
+    std::optional<std::string> name;
 };
 WingInsertion insertionOf(const WingCopyReading& copy, int w);
 void applyToTexts(const WingInsertion& insertion, AircraftTexts& texts);

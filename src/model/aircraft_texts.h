@@ -1,7 +1,7 @@
-// The aircraft as typed: the texts of every wing's sixteen fields, the trapezoid counts, the wing
-// count, the remarks and the balance (its items, the chosen margin and stability mode). This is the
-// master copy; the window shows these texts in its fields, files produce changes to them, and every
-// evaluation reads them.
+// The aircraft as typed: the texts of every wing's sixteen fields, its trapezoid count and its name,
+// the wing count, the remarks and the balance (its items, the chosen margin and stability mode).
+// This is the master copy; the window shows these texts in its fields, files produce changes to
+// them, and every evaluation reads them.
 #pragma once
 
 #include "model/aircraft.h"
@@ -33,6 +33,7 @@ constexpr Role tipOffsetRole(int k) { return static_cast<Role>(4 + 3 * (k - 1));
 struct WingTexts {
     std::array<std::string, RoleCount> field;
     int trapezoidCount = 1; // the checked trapezoid-count button, 1..4
+    std::string name;       // the user's name for the wing ("Tailplane"), empty for none; see wing_name.h
 
     std::string& operator[](Role r) { return field[static_cast<int>(r)]; }
     const std::string& operator[](Role r) const { return field[static_cast<int>(r)]; }

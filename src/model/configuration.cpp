@@ -57,8 +57,9 @@ std::vector<ExchangeStep> exchangeSteps(const AircraftTexts& texts, int pair)
     std::vector<ExchangeStep> steps;
     auto writeWing = [&](int w, const WingTexts& from) {
         for (int r = 0; r < RoleCount; ++r)
-            steps.push_back({w, false, static_cast<Role>(r), from.field[r], 1});
-        steps.push_back({w, true, Role::RootGap, {}, from.trapezoidCount});
+            steps.push_back({w, ExchangeWrite::Field, static_cast<Role>(r), from.field[r], 1});
+        steps.push_back({w, ExchangeWrite::TrapezoidCount, Role::RootGap, {}, from.trapezoidCount});
+        steps.push_back({w, ExchangeWrite::Name, Role::RootGap, from.name, 1});
     };
     writeWing(p.bufferA, b);
     writeWing(p.bufferB, a);
@@ -67,10 +68,12 @@ std::vector<ExchangeStep> exchangeSteps(const AircraftTexts& texts, int pair)
 
 void applyToTexts(const ExchangeStep& step, AircraftTexts& texts)
 {
-    if (step.checksCount)
-        texts.wing[step.wing].trapezoidCount = step.trapezoidCount;
-    else
-        texts.wing[step.wing][step.role] = step.text;
+    WingTexts& wing = texts.wing[step.wing];
+    switch (step.write) {
+    case ExchangeWrite::Field: wing[step.role] = step.text; break;
+    case ExchangeWrite::TrapezoidCount: wing.trapezoidCount = step.trapezoidCount; break;
+    case ExchangeWrite::Name: wing.name = step.text; break;
+    }
 }
 
 FieldHandling fieldHandling(Role role)

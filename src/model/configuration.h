@@ -1,6 +1,6 @@
 // Rules of configuration editing that the window and the file commands share: which menu items a
 // wing count enables, which copy commands a page offers, which fields a trapezoid count shows, and
-// the exchange of two wings as an ordered list of field writes and button checks.
+// the exchange of two wings as an ordered list of field writes, button checks and names.
 #pragma once
 
 #include "model/aircraft.h"
@@ -51,18 +51,26 @@ struct ExchangePairing {
 };
 ExchangePairing exchangePairing(int pair);
 
-// One write of an exchange: a field text, or the trapezoid-count button to check.
+// What one step of an exchange writes.
+enum class ExchangeWrite {
+    Field,          // the text into the field of `role`
+    TrapezoidCount, // check the button of `trapezoidCount`
+    Name,           // the text as the wing's name
+};
+
+// One write of an exchange into wing `wing`.
 struct ExchangeStep {
     int wing = 1;
-    bool checksCount = false; // true: check the button of trapezoidCount, else write the field
-    Role role = Role::RootGap;
-    std::string text;
-    int trapezoidCount = 1;
+    ExchangeWrite write = ExchangeWrite::Field;
+    Role role = Role::RootGap; // for Field
+    std::string text;          // for Field and Name
+    int trapezoidCount = 1;    // for TrapezoidCount
 };
 
 // The writes of exchange pair 1..5 on the texts as they stand: the sixteen fields of the first wing
-// in role order, its count button, then the same for the second wing. Texts move as they are; each
-// write runs the field's change handling in the window, so every intermediate state is evaluated.
+// in role order, its count button and its name, then the same for the second wing. Texts and names
+// move as they are; each field write runs the field's change handling in the window, so every
+// intermediate state is evaluated.
 std::vector<ExchangeStep> exchangeSteps(const AircraftTexts& texts, int pair);
 // Carries one step out on the texts.
 void applyToTexts(const ExchangeStep& step, AircraftTexts& texts);

@@ -82,14 +82,17 @@ TEST(FieldHandling, GapPositionAndPlanformFieldsRunTheirEvaluation)
 TEST(WingExchange, DefaultWingsOneAndTwoSwapPlanformPositionAndCount)
 {
     AircraftTexts t = defaultAircraftTexts();
+    t.wing[2].name = "Tailplane";
     const std::vector<ExchangeStep> steps = exchangeSteps(t, 1);
-    ASSERT_EQ(steps.size(), 2u * (RoleCount + 1));
-    // Wing 1 is written first, field by field in role order, then its count button.
+    ASSERT_EQ(steps.size(), 2u * (RoleCount + 2));
+    // Wing 1 is written first, field by field in role order, then its count button and its name.
     EXPECT_EQ(steps[0].wing, 1);
     EXPECT_EQ(steps[1].role, Role::RootChord);
     EXPECT_EQ(steps[1].text, "135");
-    EXPECT_TRUE(steps[RoleCount].checksCount);
-    EXPECT_EQ(steps[RoleCount + 1].wing, 2);
+    EXPECT_EQ(steps[RoleCount].write, ExchangeWrite::TrapezoidCount);
+    EXPECT_EQ(steps[RoleCount + 1].write, ExchangeWrite::Name);
+    EXPECT_EQ(steps[RoleCount + 1].text, "Tailplane");
+    EXPECT_EQ(steps[RoleCount + 2].wing, 2);
     for (const ExchangeStep& s : steps)
         applyToTexts(s, t);
     EXPECT_EQ(t.wing[1][Role::RootChord], "135");
@@ -98,6 +101,8 @@ TEST(WingExchange, DefaultWingsOneAndTwoSwapPlanformPositionAndCount)
     EXPECT_EQ(t.wing[1][Role::PosZ], "0");
     EXPECT_EQ(t.wing[2][Role::PosX], "0");
     EXPECT_EQ(t.wing[2][Role::PosZ], "-190");
+    EXPECT_EQ(t.wing[1].name, "Tailplane");
+    EXPECT_EQ(t.wing[2].name, "");
 }
 
 TEST(WingExchange, FourAndFiveSwapTheirTrapezoidCounts)
@@ -128,6 +133,7 @@ TEST(WingExchange, SwapsExactlyTwoWingsAndIsItsOwnInverse)
             for (auto& f : t.wing[w].field)
                 f = samples[pick(rng)];
             t.wing[w].trapezoidCount = count(rng);
+            t.wing[w].name = samples[pick(rng)];
         }
         const AircraftTexts before = t;
         const int pair = 1 + round % 5;
@@ -142,11 +148,11 @@ TEST(WingExchange, SwapsExactlyTwoWingsAndIsItsOwnInverse)
             const int from = w == a ? b : w == b ? a : w;
             EXPECT_EQ(t.wing[w].field, before.wing[from].field) << pair << " " << w;
             EXPECT_EQ(t.wing[w].trapezoidCount, before.wing[from].trapezoidCount);
+            EXPECT_EQ(t.wing[w].name, before.wing[from].name);
         }
         for (const ExchangeStep& s : exchangeSteps(t, pair))
             applyToTexts(s, t);
-        for (int w = 1; w <= MaxWings; ++w)
-            EXPECT_EQ(t.wing[w].field, before.wing[w].field);
+        EXPECT_EQ(t, before);
     }
 }
 
