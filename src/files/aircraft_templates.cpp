@@ -1,0 +1,33 @@
+#include "files/aircraft_templates.h"
+
+#include "template_files.h"
+
+namespace ab {
+namespace {
+
+constexpr AircraftTemplate kTemplates[] = {
+    {"conventional", "NewConventional1",
+     {"Conventional (wing and tailplane)", "Konventionell (Flügel und Höhenleitwerk)",
+      "Convencional (ala y estabilizador)"},
+     template_files::conventional_wk4},
+    {"glider", "NewGlider1", {"Glider", "Segelflugmodell", "Planeador"}, template_files::glider_wk4},
+    {"flying_wing", "NewFlyingWing1", {"Flying wing", "Nurflügel", "Ala volante"}, template_files::flying_wing_wk4},
+    {"canard", "NewCanard1", {"Canard", "Ente (Canard)", "Canard"}, template_files::canard_wk4},
+    {"tandem", "NewTandem1", {"Tandem", "Tandem", "Tándem"}, template_files::tandem_wk4},
+    {"default", "NewDefault1", {"Five wings (default)", "Fünf Flügel (Vorgabe)", "Cinco alas (predeterminado)"},
+     template_files::default_wk4},
+};
+
+} // namespace
+
+std::span<const AircraftTemplate> aircraftTemplates() { return kTemplates; }
+
+const AircraftTemplate* findAircraftTemplate(std::string_view key)
+{
+    for (const AircraftTemplate& t : kTemplates)
+        if (key == t.id || key == t.objectName)
+            return &t;
+    return nullptr;
+}
+
+} // namespace ab
