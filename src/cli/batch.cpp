@@ -102,7 +102,8 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
             return refuse(err, "this program was built without the summary page; --pdf is not available");
         const std::string failed = pdfWriter()(
             o.pdf, aircraft, solver, figures,
-            SummaryPdfChoices{texts.stabilityMode == StabilityMode::Automatic, balance.cgXMm}, shownName, l);
+            SummaryPdfChoices{texts.stabilityMode == StabilityMode::Automatic, balance.cgXMm, wingNames(texts)},
+            shownName, l);
         if (!failed.empty())
             return refuse(err, failed);
     }
@@ -110,7 +111,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     errno = 0; // whatever fails from here on is the writing of the summary
     if (o.json) {
         // A file name that is not UTF-8 (an old 8-bit name) is shown with replacement characters.
-        out << jsonReport(o.file, aircraft, solver, figures, run, balance)
+        out << jsonReport(o.file, aircraft, solver, figures, run, balance, wingNames(texts))
                    .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
             << '\n';
     } else {
@@ -119,7 +120,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
                 out << line << '\n';
             out << '\n';
         }
-        out << summaryText(aircraft, figures, shownName, l) << balanceSummaryText(balance, l);
+        out << summaryText(aircraft, figures, shownName, l, wingNames(texts)) << balanceSummaryText(balance, l);
     }
     return finished(out, err, BatchDone);
 }

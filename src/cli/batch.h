@@ -4,6 +4,7 @@
 
 #include "lang/language.h"
 #include "model/aircraft.h"
+#include "model/wing_name.h"
 #include "solver/solver_data.h"
 #include "stability/stability.h"
 
@@ -24,10 +25,12 @@ enum BatchExit : int {
                                 // or standard output that cannot be written
 };
 
-// What the page shows of the stability choice and the balance stored with the aircraft.
+// What the page shows of the stability choice, the balance stored with the aircraft and the wings'
+// names.
 struct SummaryPdfChoices {
     bool automatic = true;
     std::optional<double> measuredCgX; // the centre of gravity of the weighed parts
+    WingNames wingNames{};
 };
 
 // Writes the one-page summary of a calculated aircraft as a PDF; returns the message naming the file

@@ -8,7 +8,8 @@
 namespace ab {
 
 nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& ac, const SolverData& sd,
-                          const StabilityFigures& f, const CalculationRun& run, const BalanceFigures& balance)
+                                  const StabilityFigures& f, const CalculationRun& run, const BalanceFigures& balance,
+                                  const WingNames& names)
 {
     using json = nlohmann::ordered_json;
     // A position in % MAC, null without a reference chord.
@@ -17,6 +18,7 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& a
     for (int w = 1; w <= std::clamp(ac.WingCount, 0, MaxWings); ++w) {
         wings.push_back({
             {"wing", w},
+            {"name", names[w]},
             {"span_mm", ac.WingSpan[w]},
             {"area_mm2", ac.WingArea[w]},
             {"mac_mm", ac.WingMac[w]},

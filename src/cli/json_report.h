@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/aircraft.h"
+#include "model/wing_name.h"
 #include "solver/calculation.h"
 #include "solver/solver_data.h"
 #include "stability/balance.h"
@@ -16,10 +17,11 @@
 namespace ab {
 
 // Keys in the order listed above; lengths in mm, areas in mm^2, numbers at full precision. Wings
-// 1..WingCount. The mean aerodynamic chords (the reference one and each wing's) are placed by the
+// 1..WingCount, each with its name after its number ("" for a wing without one). The mean aerodynamic chords (the reference one and each wing's) are placed by the
 // x of their leading edge from the aircraft's datum and their spanwise station; positions in % of
 // the reference chord from its leading edge are null without a reference chord.
 nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& aircraft, const SolverData& solver,
-                          const StabilityFigures& figures, const CalculationRun& run, const BalanceFigures& balance);
+                                  const StabilityFigures& figures, const CalculationRun& run,
+                                  const BalanceFigures& balance, const WingNames& names = {});
 
 } // namespace ab

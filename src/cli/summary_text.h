@@ -4,6 +4,7 @@
 
 #include "lang/language.h"
 #include "model/aircraft.h"
+#include "model/wing_name.h"
 #include "stability/stability.h"
 
 #include <string>
@@ -13,8 +14,9 @@ namespace ab {
 // Rows on one pixel row of the page make one line, each text starting at the column of its x
 // (0 -> 0, 320 -> 36, 520 -> 60, 580 -> 64) with at least one blank before it; a gap of more than
 // one row (20 pixels) between lines gives one empty line. Trailing blanks of a text are dropped.
-// Lines end with '\n'. Wing blocks for wings 1..ActiveWingCount.
+// Lines end with '\n'. Wing blocks for wings 1..ActiveWingCount, headed by the wing's name when it
+// has one, as on the page.
 std::string summaryText(const Aircraft& aircraft, const StabilityFigures& figures, const std::string& fileName,
-                        Language language);
+                        Language language, const WingNames& names = {});
 
 } // namespace ab

@@ -16,7 +16,8 @@ void useSummaryPdfWriter()
                                                         .language = language,
                                                         .automatic = choices.automatic,
                                                         .stabilityOverlay = true,
-                                                        .measuredCgX = choices.measuredCgX},
+                                                        .measuredCgX = choices.measuredCgX,
+                                                        .wingNames = choices.wingNames},
                                              aircraftFile);
         return writeSummaryPdf(pdfFile, page, language);
     });

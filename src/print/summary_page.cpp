@@ -101,7 +101,7 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
     const QFontMetrics full(pageFont({}));
     const auto columns = static_cast<std::size_t>((SummaryPageWidth - full.horizontalAdvance(' ')) /
                                                   std::max(full.horizontalAdvance('M'), 1));
-    page.rows = summaryRows(ac, scene.figures, pathInColumns(fileName, columns), scene.language);
+    page.rows = summaryRows(ac, scene.figures, pathInColumns(fileName, columns), scene.language, scene.wingNames);
     return page;
 }
 

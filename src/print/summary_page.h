@@ -43,6 +43,7 @@ struct PrintScene {
     // the wings (as the window shows them once it shows them too), and the measured centre of gravity.
     bool stabilityOverlay = false;
     std::optional<double> measuredCgX = std::nullopt;
+    WingNames wingNames{}; // the names that head the wing blocks, empty for none
 };
 
 // The top view with lattice, reference wing and stability marks, and the three-dimensional view,

@@ -1,5 +1,6 @@
 #include "stability/summary_rows.h"
 
+#include "lang/wing_captions.h"
 #include "model/numbers.h"
 
 #include <algorithm>
@@ -93,7 +94,7 @@ std::string pathInColumns(const std::string& path, std::size_t columns)
 }
 
 std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, const std::string& fileName,
-                                 Language l)
+                                 Language l, const WingNames& names)
 {
     const auto text = [l](const Text3& t) { return std::string(t.in(l)); };
     std::vector<PageRow> rows;
@@ -122,7 +123,7 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
         const int top = 683 + 180 * (w - 1);
         const int stations = ac.StationCount[w];
         // Left column: title, the station table from the wing's own root leading edge, position.
-        rows.push_back({0, top, text(texts::summaryWingTitle(w))});
+        rows.push_back({0, top, summaryWingHeading(l, w, names[w])});
         const auto leadingEdge = [&](int s) { return ac.StationLeX[s][w] - ac.posX[w]; };
         rows.push_back({0, top + 20, stationLine("xf: ", stations, leadingEdge)});
         rows.push_back({0, top + 40, stationLine("lf: ", stations, [&](int s) { return ac.StationChord[s][w]; })});

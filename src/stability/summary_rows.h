@@ -6,6 +6,7 @@
 
 #include "lang/language.h"
 #include "model/aircraft.h"
+#include "model/wing_name.h"
 #include "stability/stability.h"
 
 #include <string>
@@ -31,10 +32,12 @@ inline constexpr std::size_t SummaryFootColumns = 80;
 // position also in % of the reference chord) with the leading edge of the reference chord and its
 // spanwise station at 663, one block per wing 1..ActiveWingCount at T = 683 + 180 (k - 1): title
 // and station lines at x 0, right labels at x 320 and their values at x 580; and the datum sentence
-// at x 0 from T + 170 of the last wing (of wing 1 when none is in use) in rows 20 pixels apart. Station fields beyond the wing's stations are empty strings with their separating
-// blanks kept. Labels follow the language.
+// at x 0 from T + 170 of the last wing (of wing 1 when none is in use) in rows 20 pixels apart.
+// Station fields beyond the wing's stations are empty strings with their separating blanks kept.
+// A block's title carries the wing's name when it has one ("Wing2: Tailplane"). Labels follow the
+// language.
 std::vector<PageRow> summaryRows(const Aircraft& aircraft, const StabilityFigures& figures,
-                                 const std::string& fileName, Language language);
+                                 const std::string& fileName, Language language, const WingNames& names = {});
 
 // A path shortened to at most `columns` characters (UTF-8 counted by character) for a line that
 // cannot grow: the middle of the folder part gives way to "...", the file name stays whole (also

@@ -1,5 +1,6 @@
 #include "cli/arguments.h"
 #include "cli/batch.h"
+#include "files/aircraft_templates.h"
 #include "files/aircraft_writer.h"
 #include "files/open_aircraft.h"
 #include "model/numbers.h"
@@ -172,14 +173,15 @@ TEST(BatchMode, JsonCarriesExactlyTheDocumentedKeys)
     int strips = 0;
     for (int w = 0; w < 5; ++w) {
         const nlohmann::json& wing = j["wings"][static_cast<std::size_t>(w)];
-        EXPECT_EQ(keysOf(wing), (std::set<std::string>{"wing", "span_mm", "area_mm2", "mac_mm",
+        EXPECT_EQ(keysOf(wing), (std::set<std::string>{"wing", "name", "span_mm", "area_mm2", "mac_mm",
                                                        "mac_leading_edge_x_mm", "mac_y_mm", "aspect_ratio",
                                                        "r25_mm", "neutral_point_mm", "neutral_point_x_mm",
                                                        "lift_centre_y_mm", "lift_slope", "strips", "chordwise",
                                                        "pos_x_mm", "pos_z_mm"}));
         EXPECT_EQ(wing["wing"], w + 1);
+        EXPECT_EQ(wing["name"], ""); // the example names no wing
         for (const auto& [key, value] : wing.items())
-            EXPECT_TRUE(value.is_number() && std::isfinite(value.get<double>())) << key;
+            EXPECT_TRUE(key == "name" || (value.is_number() && std::isfinite(value.get<double>()))) << key;
         EXPECT_NEAR(wing["neutral_point_mm"].get<double>(),
                     wing["neutral_point_x_mm"].get<double>() - wing["pos_x_mm"].get<double>(), 1e-9);
         strips += wing["strips"].get<int>() * wing["chordwise"].get<int>();
@@ -277,6 +279,32 @@ TEST(BatchMode, TextSummaryFollowsThePrintedRows)
     const BatchRun es = batch({"--calc", Examples + "trainer.wk4", "--lang", "es"});
     EXPECT_NE(es.out.find("el resumen:"), std::string::npos);
     EXPECT_NE(es.out.find("ala-2:\n"), std::string::npos);
+}
+
+TEST(BatchMode, NamedWingsInTheJsonTheTextAndTheSavedFile)
+{
+    test::TempFolder folder;
+    const std::string file = folder.file("canard.wk4");
+    test::writeBytes(file, std::string(findAircraftTemplate("canard")->text));
+
+    const nlohmann::ordered_json j = nlohmann::ordered_json::parse(batch({"--calc", file, "--json"}).out);
+    ASSERT_EQ(j["wings"].size(), 2u);
+    EXPECT_EQ(j["wings"][0]["name"], "Wing");
+    EXPECT_EQ(j["wings"][1]["name"], "Canard");
+    EXPECT_EQ(j["wings"][1].begin().key(), "wing");
+    EXPECT_EQ(std::next(j["wings"][1].begin()).key(), "name");
+
+    const struct {
+        const char* language;
+        const char* heading;
+    } headings[] = {{"en", "\nWing2: Canard\n"}, {"de", "\nFlügel2: Canard\n"}, {"es", "\nala-2: Canard\n"}};
+    for (const auto& h : headings)
+        EXPECT_NE(batch({"--calc", file, "--lang", h.language}).out.find(h.heading), std::string::npos) << h.language;
+
+    const std::string saved = folder.file("again.wk4");
+    ASSERT_EQ(batch({"--calc", file, "--save", saved}).status, BatchDone);
+    const std::string bytes = test::readBytes(saved);
+    EXPECT_NE(bytes.find("  <wing_id>2</wing_id>\r\n  <wing_name>Canard</wing_name>\r\n"), std::string::npos);
 }
 
 TEST(BatchMode, SaveWritesTheResultsUnderTheTaggedName)

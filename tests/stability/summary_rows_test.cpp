@@ -4,6 +4,7 @@
 //     AEROBALANCE_UPDATE_GOLDEN=1 ctest --test-dir build -R SummaryRows
 #include "stability/summary_rows.h"
 
+#include "lang/wing_captions.h"
 #include "model/aircraft_texts.h"
 #include "model/numbers.h"
 #include "model/recalculation.h"
@@ -117,6 +118,31 @@ TEST(SummaryRows, OneBlockPerWingInsideThePage)
     const std::vector<PageRow> rows = summaryRows(five, stabilityFigures(five, 7.5), "", Language::English);
     EXPECT_EQ(rows[rows.size() - 3].y, 1543);
     EXPECT_EQ(rows.back().y, 1593);
+}
+
+// Names head their wings' blocks; every other row stays as it is, and the longest name still ends
+// inside the page's width (80 characters of its font).
+TEST(SummaryRows, NamedWingsHeadTheirBlocksAndNothingElseMoves)
+{
+    const WingNames names = {"", "", "Wing", "Höhenleitwerk", std::string(MaxWingNameLength, 'n'), "  "};
+    const Aircraft ac = plainAircraft(5);
+    for (Language l : {Language::English, Language::German, Language::Spanish}) {
+        const std::vector<PageRow> plain = summaryRows(ac, stabilityFigures(ac, 7.5), "a.wk4", l);
+        const std::vector<PageRow> named = summaryRows(ac, stabilityFigures(ac, 7.5), "a.wk4", l, names);
+        ASSERT_EQ(named.size(), plain.size());
+        for (std::size_t i = 0; i < plain.size(); ++i) {
+            EXPECT_EQ(named[i].x, plain[i].x);
+            EXPECT_EQ(named[i].y, plain[i].y);
+            const int w = 1 + (plain[i].y - 683) / 180;
+            const bool heading = plain[i].x == 0 && plain[i].y >= 683 && (plain[i].y - 683) % 180 == 0 && w <= 5;
+            EXPECT_EQ(named[i].text, heading ? summaryWingHeading(l, w, names[w]) : plain[i].text);
+        }
+        EXPECT_EQ(textAt(named, 0, 683), texts::summaryWingTitle(1).in(l));
+        EXPECT_EQ(textAt(named, 0, 1403), texts::summaryWingTitle(5).in(l));
+        EXPECT_LE(textAt(named, 0, 1223).size(), 80u);
+    }
+    EXPECT_EQ(textAt(summaryRows(ac, stabilityFigures(ac, 7.5), "", Language::English, names), 0, 863),
+              "Wing2: Wing");
 }
 
 TEST(SummaryRows, StabilityRowsCarryTheBoundsWholeAndTheDesiredMarginWithOneDecimal)
