@@ -120,17 +120,5 @@ TEST(AircraftTemplates, TheFiveWingTemplateIsTheStartingAircraftWithNames)
     }
 }
 
-TEST(AircraftTemplates, ATextWithoutAUsableWingCountIsRefusedByTheName)
-{
-    const AircraftFileReading none = readAircraftText("<aircraft>\r\n</aircraft>\r\n", Language::English, "t.wk4");
-    EXPECT_EQ(none.status, AircraftReadStatus::Refused);
-    EXPECT_NE(none.message.find("t.wk4"), std::string::npos) << none.message;
-    Aircraft ac;
-    AircraftTexts texts = defaultAircraftTexts();
-    const AircraftTexts before = texts;
-    EXPECT_FALSE(openAircraftText("<wings_count>6</wings_count>", "Unknown.wk4", ac, texts, Language::English).ok());
-    EXPECT_EQ(texts, before);
-}
-
 } // namespace
 } // namespace ab
