@@ -25,16 +25,14 @@ void TForm1::buildBalanceTab()
         if (text.toStdString() == texts.margin)
             return;
         texts.margin = text.toStdString();
-        if (!building)
-            setWindowModified(true);
+        recordEdit({.kind = EditKind::Margin}, MarginTypingKey);
     });
     connect(aircraftViews, &AircraftViews::stabilityModeChosen, this, [this](bool automatic) {
         const StabilityMode mode = automatic ? StabilityMode::Automatic : StabilityMode::Manual;
         if (mode == texts.stabilityMode)
             return;
         texts.stabilityMode = mode;
-        if (!building)
-            setWindowModified(true);
+        recordEdit({.kind = EditKind::StabilityMode});
     });
 }
 
@@ -42,8 +40,8 @@ void TForm1::balanceEdited(const std::vector<BalanceItemTexts>& items)
 {
     texts.balance = items;
     balanceCutOnOpen = {};
-    setWindowModified(true);
     showBalance();
+    recordEdit({.kind = EditKind::Balance});
 }
 
 // The measured centre of gravity in the top view (drawn again while it shows results) and the

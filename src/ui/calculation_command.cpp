@@ -58,6 +58,8 @@ void TForm1::Button4Click()
         wingPage[w]->write(Role::PosZ, zText);
     };
     Calculation run(aircraft, texts, solver, language(), callbacks);
+    // Heights the calculation moves apart are one edit, which can be undone.
+    ++recordingSuspended;
     auto showProgress = [&] {
         showMemo(run.memo(), run.memoVisible());
         repaint();
@@ -82,6 +84,8 @@ void TForm1::Button4Click()
         }
     }
     const CalculationRun result = run.finish();
+    --recordingSuspended;
+    recordEdit({.kind = EditKind::HeightSeparation});
     showMemo(result.memo, result.memoVisible);
     if (!result.failed) {
         aircraftViews->showResultsCursor(true);

@@ -2,6 +2,7 @@
 #include "ui/commands.h"
 
 #include "draw/colours.h"
+#include "files/aircraft_templates.h"
 #include "lang/captions.h"
 #include "ui/widgets.h"
 
@@ -68,6 +69,22 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window)
     };
 
     Open1 = menu("Open1");
+    // File > New: one action per template kept with the program.
+    New1 = Open1->addMenu(QString());
+    New1->setObjectName("New1");
+    New1->menuAction()->setObjectName("New1Menu");
+    for (const AircraftTemplate& t : aircraftTemplates()) {
+        QAction* a = New1->addAction(QString());
+        a->setObjectName(t.objectName);
+        newFromTemplate.push_back(a);
+    }
+    newShortcut = new QAction(window);
+    newShortcut->setObjectName("newShortcut");
+    newShortcut->setShortcut(QKeySequence::New);
+    window->addAction(newShortcut);
+    connect(newShortcut, &QAction::triggered, this, [this, bar] {
+        New1->popup(bar->mapToGlobal(bar->actionGeometry(Open1->menuAction()).bottomLeft()));
+    });
     // Save and Print come with their own work; they stay disabled until then.
     Open2 = item(Open1, "Open2", true, QKeySequence::Open);
     Save2 = item(Open1, "Save2", true, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
@@ -77,6 +94,11 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window)
     Exit1 = item(Open1, "Exit1", true, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     EEdit1 = menu("EEdit1");
+    // Undo and redo name the edit they take back or make again (the window sets their texts).
+    Undo1 = item(EEdit1, "Undo1", false, QKeySequence::Undo);
+    Redo1 = item(EEdit1, "Redo1", false, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    EEdit1->addSeparator();
     wing11 = item(EEdit1, "wing11", true, {});
     wing21 = item(EEdit1, "wing21", true, {});
     wing31 = item(EEdit1, "wing31", false, {});
@@ -158,6 +180,13 @@ void WindowCommands::apply(const CommandStates& c)
         chng[k]->setEnabled(c.wingMenu.exchange[k]);
     CopyWing1->setEnabled(c.copy.copy);
     InsertCopiedWing1->setEnabled(c.copy.insert);
+}
+
+void WindowCommands::setLanguage(Language l)
+{
+    const auto templates = aircraftTemplates();
+    for (std::size_t i = 0; i < templates.size(); ++i)
+        newFromTemplate[i]->setText(qs(templates[i].caption.in(l)));
 }
 
 void WindowCommands::showLanguageButton(Language l)

@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <array>
+#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -31,13 +32,18 @@ public:
     // Exactly one language button shows: the one that switches to the next language in the cycle
     // German, English, Spanish.
     void showLanguageButton(Language current);
+    // Texts the caption tables do not hold: the templates of the New submenu.
+    void setLanguage(Language language);
 
     // Menus and actions, named as their objectName.
-    QMenu *Open1 = nullptr, *EEdit1 = nullptr, *Langu1 = nullptr;
+    QMenu *Open1 = nullptr, *EEdit1 = nullptr, *Langu1 = nullptr, *New1 = nullptr;
+    // The templates of File > New, in the order of aircraftTemplates().
+    std::vector<QAction*> newFromTemplate;
+    QAction* newShortcut = nullptr; // Ctrl+N opens the New submenu
     QAction *Open2 = nullptr, *Save2 = nullptr, *Save3 = nullptr, *Print1 = nullptr, *Exit1 = nullptr,
             *wing11 = nullptr, *wing21 = nullptr, *wing31 = nullptr, *aircraft1 = nullptr,
             *CopyWing1 = nullptr, *InsertCopiedWing1 = nullptr, *german1 = nullptr, *english1 = nullptr,
-            *spain1 = nullptr, *Info1 = nullptr, *calculateAction = nullptr;
+            *spain1 = nullptr, *Info1 = nullptr, *calculateAction = nullptr, *Undo1 = nullptr, *Redo1 = nullptr;
     std::array<QAction*, MaxWings + 1> chng{}; // chng1 .. chng5
     QToolButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr,
                 *SpeedButton4 = nullptr, *SpeedButton5 = nullptr, *SpeedButtonG = nullptr,

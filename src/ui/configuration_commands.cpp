@@ -17,7 +17,6 @@ namespace ab {
 void TForm1::chooseWingCount(int n)
 {
     aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = n;
-    setWindowModified(true);
     for (int w = 1; w <= MaxWings; ++w) {
         const bool used = w <= n;
         PageControl1->setPageVisible(wingPage[w]->tab(), used);
@@ -25,23 +24,27 @@ void TForm1::chooseWingCount(int n)
     }
     aircraftViews->uncheckPressure();
     Calc(); // the Edit menu follows the wing count there
+    recordEdit({.kind = EditKind::WingCount});
 }
 
 void TForm1::chooseTrapezoidCount(int w, int n)
 {
     texts.wing[w].trapezoidCount = n;
-    setWindowModified(true);
     d_w(w);
     wingPage[w]->showTrapezoidCount(n);
     Calc_W(w);
+    recordEdit({.kind = EditKind::TrapezoidCount, .wing = w});
 }
 
 void TForm1::exchangeWings(int pair)
 {
     ExchangePair = pair;
     aircraft.ResultsValid = false;
-    Button_C1Click();
-    Calc();
+    const ExchangePairing wings = exchangePairing(pair);
+    asOneEdit({.kind = EditKind::Exchange, .wing = wings.bufferA, .otherWing = wings.bufferB}, [this] {
+        Button_C1Click();
+        Calc();
+    });
 }
 
 void TForm1::Button_C1Click()
@@ -49,10 +52,11 @@ void TForm1::Button_C1Click()
     // The steps are worked out from the texts before the first write; each write below runs the
     // field's change handling or the trapezoid-count handler, so every intermediate state shows.
     for (const ExchangeStep& step : exchangeSteps(texts, ExchangePair)) {
-        if (step.checksCount)
-            wingPage[step.wing]->checkTrapezoidCount(step.trapezoidCount);
-        else
-            wingPage[step.wing]->write(step.role, step.text);
+        switch (step.write) {
+        case ExchangeWrite::Field: wingPage[step.wing]->write(step.role, step.text); break;
+        case ExchangeWrite::TrapezoidCount: wingPage[step.wing]->checkTrapezoidCount(step.trapezoidCount); break;
+        case ExchangeWrite::Name: wingPage[step.wing]->writeName(step.text); break;
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 // the tab change and the pressure check box run the pass when the results are stale.
 #include "ui/main_window.h"
 
+#include "lang/wing_captions.h"
 #include "model/recalculation.h"
 #include "draw/colours.h"
 #include "ui/image_view.h"
@@ -19,10 +20,9 @@ namespace ab {
 
 void TForm1::fieldEdited(int w, Role role, const QString& text)
 {
-    if (building)
+    if (building || applyingHistory)
         return;
     texts.wing[w][role] = text.toStdString();
-    setWindowModified(true);
     switch (fieldHandling(role)) {
     case FieldHandling::WingEvaluation: Calc_W(w); break;
     case FieldHandling::GapEvaluation:
@@ -31,6 +31,24 @@ void TForm1::fieldEdited(int w, Role role, const QString& text)
         break;
     case FieldHandling::RecalculationPass: Calc(); break;
     }
+    recordEdit({.kind = EditKind::Field, .wing = w, .role = role}, w * RoleCount + static_cast<int>(role));
+}
+
+// A wing's name changes no figure: it shows where the wing is named.
+void TForm1::wingNameEdited(int w, const QString& name)
+{
+    if (building || applyingHistory)
+        return;
+    texts.wing[w].name = name.toStdString();
+    showWingName(w);
+    recordEdit({.kind = EditKind::WingName, .wing = w}, NameTypingKey + w);
+}
+
+void TForm1::showWingName(int w)
+{
+    const std::string& name = texts.wing[w].name;
+    PageControl1->setTabText(wingPage[w]->tab(), qs(wingTabCaption(language(), w, name)));
+    wingPage[w]->titlePositionBox(qs(positionBoxTitle(language(), w, name)));
 }
 
 // The results no longer match the aircraft: grey neutral-point captions, hidden values, the top

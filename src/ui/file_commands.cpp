@@ -127,6 +127,20 @@ bool TForm1::Load2(const std::string& fileName)
         reportFileError(reading.message);
         return false;
     }
+    ++recordingSuspended; // an open is no edit: the history starts anew below
+    applyReading(reading, fileName);
+    --recordingSuspended;
+    CurrentFileName = fileName;
+    fileOfAircraft = fileName;
+    Lab_FName->setText(qs(CurrentFileName));
+    markSaved(HistoryAfterSave::StartAnew);
+    return true;
+}
+
+// Carries a read record out on the buttons and fields, each write running its change handling, and
+// takes the stored results, remarks and balance.
+void TForm1::applyReading(const AircraftFileReading& reading, const std::string& fileName)
+{
     const RecordApplication a = applicationOf(reading.record, fileName);
     applyStoredResults(reading.extras, aircraft);
     aircraft.WingCount = a.WingCount;
@@ -140,13 +154,35 @@ bool TForm1::Load2(const std::string& fileName)
         aircraftViews->uncheckPressure();
     if (reading.extras.comment)
         Memo2->setPlainText(qs(*reading.extras.comment));
+    for (int w = 1; w <= MaxWings; ++w)
+        wingPage[w]->writeName(reading.extras.wingName[w]);
     applyBalance(reading.extras, texts);
     showStoredBalance(reading.extras.balanceCut);
-    CurrentFileName = fileName;
-    fileOfAircraft = fileName;
+}
+
+// A new, unnamed aircraft from a template kept with the program: the unsaved-changes question
+// first, as for Open; then no file, no results, and Save asks for a name. The new aircraft is an
+// edit that can be undone, and the state the window starts a design from.
+void TForm1::newFromTemplate(const AircraftTemplate& from)
+{
+    if (!offerToSave())
+        return;
+    const AircraftFileReading reading = readAircraftText(from.text, language());
+    if (!reading.ok()) {
+        reportFileError(reading.message);
+        return;
+    }
+    aircraftViews->uncheckPressure();
+    asOneEdit({.kind = EditKind::New}, [&] { applyReading(reading, "Unknown.wk4"); });
+    CurrentFileName = "Unknown.wk4";
+    fileOfAircraft.clear();
     Lab_FName->setText(qs(CurrentFileName));
-    setWindowModified(false);
-    return true;
+    Calc();
+    saveOffered = false;
+    PageControl1->setActivePage(TabSheet5);
+    STABIL();
+    applyCommandStates();
+    markSaved(HistoryAfterSave::Keep);
 }
 
 bool TForm1::confirmReplace(const std::string& fileName)
@@ -183,7 +219,7 @@ void TForm1::Save1Click(SaveChoice choice)
     CurrentFileName = fileOfAircraft = target.fileName;
     saveOffered = true;
     Lab_FName->setText(qs(CurrentFileName));
-    setWindowModified(false);
+    markSaved(HistoryAfterSave::Keep);
     applyCommandStates();
 }
 

@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 
 #include "lang/captions.h"
+#include "lang/wing_captions.h"
 #include "draw/colours.h"
 #include "ui/balance_page.h"
 #include "ui/image_view.h"
@@ -32,13 +33,16 @@ void TForm1::applyLanguage(Language l)
     for (const Caption& c : controlCaptions())
         if (c.text.raw(l))
             setCaptionOf(c.control, qs(c.text.in(l)));
-    for (int w = 1; w <= MaxWings; ++w)
-        wingPage[w]->titlePositionBox(qs(thumbnailTitle(l, w)));
+
     // The message texts are filled before anything is drawn or the gap questions are written, so
     // that these come in the new language at once (and are there at start-up).
     messages = messageTexts(l);
     aircraftViews->setLanguage(l, messages.FlightDirectionText);
     balancePage->setLanguage(l);
+    updateUndoCommands();
+    commands->setLanguage(l);
+    for (int w = 1; w <= MaxWings; ++w)
+        wingPage[w]->setLanguage(l);
     showBalanceFigures();
     // The top view is drawn again as a whole: its flight direction stands where the drawing puts it,
     // beside its arrow, and no text of the language before is left under it.
@@ -50,6 +54,8 @@ void TForm1::applyLanguage(Language l)
     }
     for (int w = 1; w <= MaxWings; ++w)
         d_w(w);
+    for (int w = 1; w <= MaxWings; ++w)
+        showWingName(w);
     for (const Caption& c : menuCaptions())
         if (c.text.raw(l))
             setCaptionOf(c.control, qs(c.text.in(l)));
@@ -62,7 +68,7 @@ void TForm1::applyLanguage(Language l)
 void TForm1::drawThumbnailTitles()
 {
     for (int w = 1; w <= MaxWings; ++w)
-        wingPage[w]->titlePositionBox(qs(messages.WingTitle[w]));
+        wingPage[w]->titlePositionBox(qs(positionBoxTitle(language(), w, texts.wing[w].name)));
 }
 
 } // namespace ab

@@ -12,6 +12,8 @@
 // (print_command.cpp) and the drawing entry points (views.cpp).
 #pragma once
 
+#include "files/aircraft_reader.h"
+#include "files/aircraft_templates.h"
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/aircraft_texts.h"
@@ -22,6 +24,7 @@
 #include "stability/stability.h"
 #include "ui/aircraft_views.h"
 #include "ui/commands.h"
+#include "ui/edit_history.h"
 #include "ui/qt_translations.h"
 #include "ui/wing_page.h"
 #include "views/projection.h"
@@ -53,6 +56,7 @@ class PageControl;
 class TForm2;
 class TForm3;
 class BalancePage;
+class EditHistory;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -94,6 +98,7 @@ public:
     void Button4Click(); // "Calculate Aerodynamic Center"
     void Load1Click();
     bool Load2(const std::string& fileName); // true when the file was read and applied
+    void newFromTemplate(const AircraftTemplate& from); // File > New
     enum class SaveChoice { CurrentFile, AskName }; // Save, Save as
     void Save1Click(SaveChoice choice);
     void Exit1Click();
@@ -159,6 +164,7 @@ private:
     WindowState windowState() const;
     void applyCommandStates();
     void showOpenedAircraft(); // after a file was read at start or by Open
+    void applyReading(const AircraftFileReading& reading, const std::string& fileName);
     // The aircraft's own balance: rows typed, the measured centre of gravity and the figures.
     void buildBalanceTab();
     void balanceEdited(const std::vector<BalanceItemTexts>& items);
@@ -166,8 +172,21 @@ private:
     BalanceFigures balanceOfAircraft() const;
     void showBalanceFigures();
     void showStoredBalance(const BalanceCut& cut);
+
+    // Undo and redo: each edit is recorded as a step of the history (edit_commands.cpp).
+    void buildHistory();
+    static constexpr int MarginTypingKey = 1000, RemarksTypingKey = 1001, NameTypingKey = 1100; // beyond the fields' keys
+    void recordEdit(const Edit& edit, int typingKey = -1);
+    void asOneEdit(const Edit& edit, const std::function<void()>& writes);
+    enum class HistoryAfterSave { Keep, StartAnew };
+    void markSaved(HistoryAfterSave after);
+    void showTexts(const AircraftTexts& t);
+    void updateUndoCommands();
+
     int activePageNumber() const; // AircraftPage, wing 1..5 or RemarksPage
     void fieldEdited(int w, Role role, const QString& text);
+    void wingNameEdited(int w, const QString& name);
+    void showWingName(int w); // in the tab's caption and the position box's title
     // Writes the texts into their fields in order, each write running the field's change handling.
     void applyWrites(const std::vector<FieldChange>& writes);
 
@@ -210,6 +229,11 @@ private:
     CopyCommands copyState;             // copy and insert as page changes and menu jumps left them
     bool starting = true; // the start-up state is being set
     BalanceCut balanceCutOnOpen; // what the opened file's balance held beyond the limits
+    EditHistory* history = nullptr;
+    AircraftTexts recorded;        // the texts as the last step of the history left them
+    int focusSession = 0;          // counts focus changes: typing steps merge within one
+    int recordingSuspended = 0;    // writes of one edit made of many
+    bool applyingHistory = false;  // undo or redo is putting a state on the controls
     TForm2* infoDialog = nullptr;
 
 public:

@@ -213,10 +213,11 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
         if (remark == texts.comment)
             return; // only cut into display lines
         texts.comment = std::move(remark);
-        setWindowModified(true);
+        recordEdit({.kind = EditKind::Remarks}, RemarksTypingKey);
     });
 
     buildBalanceTab();
+    buildHistory();
     applyDesignCaptions();
     connect(PageControl1, &PageControl::changed, this, [this] { PageControl1Change(); });
     connect(PageControl1, &PageControl::pageShown, this, [this](QWidget* page) {
@@ -263,6 +264,9 @@ void TForm1::bindCommands()
         connect(action, &QAction::triggered, this, [this, w] { jumpToWing(w); });
     for (int k = 1; k <= MaxWings; ++k)
         connect(c.chng[k], &QAction::triggered, this, [this, k] { exchangeWings(k); });
+    const auto templates = aircraftTemplates();
+    for (std::size_t i = 0; i < templates.size(); ++i)
+        connect(c.newFromTemplate[i], &QAction::triggered, this, [this, t = &templates[i]] { newFromTemplate(*t); });
     connect(c.calculateAction, &QAction::triggered, this, [this] {
         if (commands->calculateAction->isEnabled())
             Button4Click();
@@ -326,7 +330,7 @@ void TForm1::Create1(const QStringList& arguments)
     applyCommandStates();
     for (int w = 1; w <= MaxWings; ++w)
         d_w(w);
-    setWindowModified(false);
+    markSaved(HistoryAfterSave::StartAnew);
     starting = false;
 }
 

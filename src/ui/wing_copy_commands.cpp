@@ -42,9 +42,11 @@ void TForm1::Load_Wing()
         return;
     }
     const WingInsertion insertion = insertionOf(copy, w);
-    if (insertion.trapezoidCount)
-        wingPage[w]->checkTrapezoidCount(*insertion.trapezoidCount);
-    applyWrites(insertion.fields);
+    asOneEdit({.kind = EditKind::Insertion, .wing = w}, [&] {
+        if (insertion.trapezoidCount)
+            wingPage[w]->checkTrapezoidCount(*insertion.trapezoidCount);
+        applyWrites(insertion.fields);
+    });
 }
 
 // The menu's copy remembers on which wing's tab it was taken (the first flag is CopyAvailable).

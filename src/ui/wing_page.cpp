@@ -7,6 +7,9 @@
 #include "draw/colours.h"
 #include "draw/planform_drawing.h"
 #include "ui/image_view.h"
+#include "lang/field_texts.h"
+#include "model/field_reading.h"
+#include "model/wing_name.h"
 #include "ui/widgets.h"
 
 #include <QLabel>
@@ -102,13 +105,17 @@ WingPage::WingPage(int w, QWidget* tab, QWidget* aircraftTab, const Aircraft& ai
     buildTab();
     for (int r = 0; r < RoleCount; ++r) {
         const Role role = static_cast<Role>(r);
-        connect(ui.field[r], &QLineEdit::textChanged, this, [this, role](const QString& text) { emit fieldEdited(role, text); });
+        connect(ui.field[r], &QLineEdit::textChanged, this, [this, role](const QString& text) {
+            markReading(role);
+            emit fieldEdited(role, text);
+        });
     }
     for (int n = 1; n <= MaxTrapezoids; ++n)
         connect(ui.trapezoidButton[n], &QRadioButton::toggled, this, [this, n](bool on) {
             if (on)
                 emit trapezoidCountChosen(n);
         });
+    connect(ui.name, &QLineEdit::textChanged, this, &WingPage::nameEdited);
     connect(ui.copyButton, &QPushButton::clicked, this, &WingPage::copyClicked);
     connect(ui.insertButton, &QPushButton::clicked, this, &WingPage::insertClicked);
     bindMouse();
@@ -164,6 +171,13 @@ void WingPage::buildTab()
         ui.gapWarning[i]->setFont(warningFont);
     }
 
+    // The wing's name, under the gap question and above the figures.
+    ui.nameCaption = autoLabel(tab, "Label_name" + index, 22, 312, ink);
+    ui.name = place<QLineEdit>(tab, "Edit_name" + index, 90, 309, 180, 21);
+    ui.name->setMaxLength(MaxWingNameLength);
+    setInk(ui.name, ink);
+    ui.name->setText(qs(texts.wing[w].name));
+
     ui.planform = place<ImageView>(tab, names.planform, 280, 240, 489, 273);
     ui.planform->resizeBitmap(489, 273);
     ui.planform->setCursor(Qt::CrossCursor);
@@ -193,7 +207,25 @@ void WingPage::buildTab()
     showTrapezoidCount(texts.wing[w].trapezoidCount);
 }
 
+void WingPage::setLanguage(Language l)
+{
+    language = l;
+    for (int r = 0; r < RoleCount; ++r)
+        markReading(static_cast<Role>(r));
+}
+
+void WingPage::markReading(Role role)
+{
+    QLineEdit* field = ui.field[static_cast<int>(role)];
+    const std::string text = field->text().toStdString();
+    const bool flagged = readLengthField(text).flagged;
+    field->setStyleSheet(flagged ? "QLineEdit { border: 2px solid red; }" : QString());
+    field->setToolTip(flagged ? qs(flaggedFieldTip(text, language)) : QString());
+}
+
 void WingPage::write(Role role, const std::string& text) { ui.field[static_cast<int>(role)]->setText(qs(text)); }
+
+void WingPage::writeName(const std::string& name) { ui.name->setText(qs(name)); }
 
 void WingPage::checkTrapezoidCount(int n) { ui.trapezoidButton[n]->setChecked(true); }
 
@@ -239,9 +271,15 @@ void WingPage::resizePlanform(QSize page)
     image->resizeBitmap(width, height);
 }
 
+// The title stands at 70 % of the box's width, or further left when a name makes it longer than the
+// room there; the box is drawn anew under it so that no letter of a longer title before is left.
 void WingPage::titlePositionBox(const QString& title)
 {
-    ui.positionBox->textOut(static_cast<int>(0.7 * ui.positionBox->bitmap().width()), 2, title, clBlack, clSilver);
+    drawPositionBox();
+    const int width = ui.positionBox->bitmap().width();
+    const int advance = QFontMetrics(ui.positionBox->canvas().state().font).horizontalAdvance(title);
+    const int x = std::max(2, std::min(static_cast<int>(0.7 * width), width - advance - 2));
+    ui.positionBox->textOut(x, 2, title, clBlack, clSilver);
 }
 
 // The position box shows where a wing's x and z are measured: from the aircraft's reference line

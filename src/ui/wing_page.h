@@ -4,6 +4,7 @@
 // window what the user changed; the window decides what a change sets off.
 #pragma once
 
+#include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/aircraft_texts.h"
 #include "model/configuration.h"
@@ -47,6 +48,8 @@ struct WingControls {
     ImageView* positionBox = nullptr; // Image5, Image55 .. on the aircraft tab
     QPushButton* copyButton = nullptr;
     QPushButton* insertButton = nullptr;
+    QLabel* nameCaption = nullptr; // Label_name<w>
+    QLineEdit* name = nullptr;     // Edit_name<w>: the user's name for the wing
 };
 
 class WingPage : public QObject {
@@ -62,6 +65,8 @@ public:
 
     // Writes a text into a field; the field's change comes back as fieldEdited.
     void write(Role role, const std::string& text);
+    // Writes the wing's name into its field; the change comes back as nameEdited.
+    void writeName(const std::string& name);
     // Checks a trapezoid-count button; the choice comes back as trapezoidCountChosen.
     void checkTrapezoidCount(int n);
     // The fields and station labels the trapezoid count uses.
@@ -81,12 +86,17 @@ public:
     void showNeutralPointLabels(bool shown); // greyed captions and hidden values while stale
     void showGapQuestion(bool ask, const std::string& line1, const std::string& line2);
     void placeResultColumns(); // figures right of the longest caption in the current language
+    // A field whose text is not read whole gets a red frame and says in its tool tip what was read;
+    // the tips follow the language.
+    void setLanguage(Language language);
 
 signals:
     void fieldEdited(Role role, const QString& text);
+    void nameEdited(const QString& name);
     void trapezoidCountChosen(int n);
     void copyClicked();
     void insertClicked();
+    void dragged(const std::vector<FieldChange>& writes); // a corner drag's field writes, one edit
 
 private:
     void buildTab();
@@ -97,6 +107,7 @@ private:
     void mouseMoved(QMouseEvent* e);
     void mouseReleased(QMouseEvent* e);
     void lightFields(const std::vector<Role>& lit);
+    void markReading(Role role);
     ViewMapping planformViewMapping() const;
 
     const int w;
@@ -104,6 +115,7 @@ private:
     const AircraftTexts& texts;
     WingControls ui;
     double scale = 0;
+    Language language = Language::English;
     // The corner taken at the press and the one under the pointer (0: none), and the pointer at the
     // last press or release.
     int grabbedCorner = 0;

@@ -104,11 +104,11 @@ void WingPage::mouseReleased(QMouseEvent* e)
     // The scale is taken once: every write below redraws the view and stores it again.
     const double dragScale = scale;
     const bool shift = e->modifiers() == Qt::ShiftModifier;
-    for (const FieldChange& f : dragWrites(aircraft, w, grabbedCorner, dragScale, p.x - anchor.x, p.y - anchor.y, shift,
-                                           texts.wing[w][Role::RootGap]))
-        if (f.wing == w)
-            write(f.role, f.text);
+    const std::vector<FieldChange> writes = dragWrites(aircraft, w, grabbedCorner, dragScale, p.x - anchor.x,
+                                                       p.y - anchor.y, shift, texts.wing[w][Role::RootGap]);
     anchor = p;
+    if (!writes.empty())
+        emit dragged(writes);
 }
 
 } // namespace ab

@@ -1,0 +1,90 @@
+// The window's part in undo and redo: each edit the user makes is recorded as one step of the
+// history with the texts before and after it, edits made of many writes (an exchange, an insertion,
+// a drag, New) as one step; undo and redo put a whole state of the texts back on the controls and
+// evaluate it as after any edit.
+#include "ui/main_window.h"
+
+#include "ui/balance_page.h"
+#include "ui/edit_history.h"
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace ab {
+
+void TForm1::buildHistory()
+{
+    history = new EditHistory([this](const AircraftTexts& t) { showTexts(t); },
+                              [this](const Edit& edit) { return qs(editName(edit, language())); }, this);
+    connect(history, &EditHistory::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    connect(history, &EditHistory::changed, this, [this] { updateUndoCommands(); });
+    // Keystrokes make one step while their field keeps the focus.
+    connect(qApp, &QApplication::focusChanged, this, [this] { ++focusSession; });
+    connect(commands->Undo1, &QAction::triggered, this, [this] { history->undo(); });
+    connect(commands->Redo1, &QAction::triggered, this, [this] { history->redo(); });
+}
+
+void TForm1::recordEdit(const Edit& edit, int typingKey)
+{
+    if (building || applyingHistory || recordingSuspended > 0 || texts == recorded)
+        return;
+    history->record(edit, recorded, texts, typingKey, focusSession);
+    recorded = texts;
+}
+
+void TForm1::asOneEdit(const Edit& edit, const std::function<void()>& writes)
+{
+    ++recordingSuspended;
+    writes();
+    --recordingSuspended;
+    recordEdit(edit);
+}
+
+// The texts as they are now are the saved state: after an open (nothing to undo then) or a save.
+void TForm1::markSaved(HistoryAfterSave after)
+{
+    recorded = texts;
+    if (after == HistoryAfterSave::StartAnew)
+        history->clear();
+    history->setClean();
+    setWindowModified(false);
+}
+
+// A state of the history on the controls: counts, fields, balance, stability choice and remarks,
+// then the pass over the aircraft, whose results go stale as after any edit.
+void TForm1::showTexts(const AircraftTexts& t)
+{
+    applyingHistory = true;
+    wingCountButton[t.wingCount]->setChecked(true);
+    for (int w = 1; w <= MaxWings; ++w) {
+        wingPage[w]->checkTrapezoidCount(t.wing[w].trapezoidCount);
+        for (int r = 0; r < RoleCount; ++r)
+            wingPage[w]->write(static_cast<Role>(r), t.wing[w].field[r]);
+        wingPage[w]->writeName(t.wing[w].name);
+    }
+    balancePage->showItems(t.balance);
+    aircraftViews->showStabilityChoice(t.stabilityMode == StabilityMode::Automatic, t.margin);
+    if (t.comment != texts.comment)
+        Memo2->setPlainText(qs(t.comment));
+    texts = recorded = t;
+    for (int w = 1; w <= MaxWings; ++w)
+        showWingName(w);
+    aircraft.WingCount = aircraft.ActiveWingCount = t.wingCount;
+    Calc();
+    Space1();
+    showBalance();
+    applyingHistory = false;
+}
+
+void TForm1::updateUndoCommands()
+{
+    commands->Undo1->setEnabled(history->canUndo());
+    commands->Redo1->setEnabled(history->canRedo());
+    commands->Undo1->setText(qs(undoMenuText(history->undoName().toStdString(), language())));
+    commands->Redo1->setText(qs(redoMenuText(history->redoName().toStdString(), language())));
+}
+
+} // namespace ab

@@ -1,0 +1,140 @@
+// Undo and redo as a user meets them: a seeded random run of edits of every kind is taken back step
+// by step to each earlier state exactly, and made again; the fields show the texts the window keeps,
+// the title's mark follows the saved state, and the Edit menu names the edit it takes back.
+#include "lang/edit_names.h"
+#include "window_test_support.h"
+
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <random>
+
+namespace ab {
+namespace {
+
+const char* const kTexts[] = {"120", "22O", "", "-80", "335", "abc", "1.5", "  7", "0", "480"};
+
+// One edit of a random kind; the kind or field differs from the previous edit's, so that no two
+// edits merge into one step.
+class RandomEditor {
+public:
+    explicit RandomEditor(TForm1& form) : form(form) {}
+
+    void edit()
+    {
+        for (;;) {
+            const int kind = pick(6);
+            int key = kind * 1000; // typing into one field is one key, whichever case typed it
+            const AircraftTexts before = form.textsState();
+            switch (kind) {
+            case 0: case 1: case 2: { // typing into a field
+                const int w = 1 + pick(MaxWings);
+                const auto role = static_cast<Role>(pick(RoleCount));
+                key = w * RoleCount + static_cast<int>(role);
+                if (key == lastKey)
+                    continue;
+                type(form, std::string(fieldName(w, role)), kTexts[pick(std::size(kTexts))]);
+                break;
+            }
+            case 3: {
+                const int w = 1 + pick(MaxWings);
+                control<QRadioButton>(form, std::string(trapezoidButtonName(w, 1 + pick(MaxTrapezoids))))->click();
+                break;
+            }
+            case 4:
+                control<QRadioButton>(form, std::string(wingCountButtonName(1 + pick(MaxWings))))->click();
+                break;
+            case 5:
+                if (key == lastKey)
+                    continue;
+                type(form, "Edit_Mstab", std::to_string(pick(20)));
+                break;
+            }
+            if (form.textsState() == before)
+                continue; // no change, no step
+            lastKey = key;
+            return;
+        }
+    }
+
+private:
+    int pick(std::size_t n) { return static_cast<int>(random() % n); }
+    TForm1& form;
+    std::mt19937 random{20261207};
+    int lastKey = -1;
+};
+
+// Where two states differ, for a failure message.
+std::string differences(const AircraftTexts& a, const AircraftTexts& b)
+{
+    std::string d;
+    if (a.wingCount != b.wingCount)
+        d += " wing count " + std::to_string(a.wingCount) + "/" + std::to_string(b.wingCount);
+    for (int w = 1; w <= MaxWings; ++w) {
+        if (a.wing[w].trapezoidCount != b.wing[w].trapezoidCount)
+            d += " trapezoids of " + std::to_string(w);
+        for (int r = 0; r < RoleCount; ++r)
+            if (a.wing[w].field[r] != b.wing[w].field[r])
+                d += " " + std::string(fieldName(w, static_cast<Role>(r))) + " '" + a.wing[w].field[r] + "'/'" +
+                     b.wing[w].field[r] + "'";
+    }
+    if (a.margin != b.margin)
+        d += " margin " + a.margin + "/" + b.margin;
+    if (a.stabilityMode != b.stabilityMode)
+        d += " mode";
+    return d;
+}
+
+void expectFieldsShow(const TForm1& form, const AircraftTexts& texts)
+{
+    for (int w = 1; w <= MaxWings; ++w)
+        for (int r = 0; r < RoleCount; ++r)
+            ASSERT_EQ(textOf(form, std::string(fieldName(w, static_cast<Role>(r)))), texts.wing[w].field[r]);
+}
+
+TEST(WindowUndo, EveryEarlierStateComesBackExactlyAndRedoMakesItAgain)
+{
+    TForm1 form;
+    RandomEditor editor(form);
+    std::vector<AircraftTexts> states{form.textsState()};
+    constexpr int kSteps = 200;
+    for (int i = 0; i < kSteps; ++i) {
+        editor.edit();
+        states.push_back(form.textsState());
+    }
+    ASSERT_TRUE(form.isWindowModified());
+    for (int i = kSteps - 1; i >= 0; --i) {
+        SCOPED_TRACE("undo to state " + std::to_string(i));
+        trigger(form, "Undo1");
+        ASSERT_EQ(form.textsState(), states[i]) << differences(form.textsState(), states[i]);
+        expectFieldsShow(form, states[i]);
+        ASSERT_FALSE(form.aircraftState().ResultsValid);
+    }
+    EXPECT_FALSE(control<QAction>(form, "Undo1")->isEnabled());
+    EXPECT_FALSE(form.isWindowModified()); // back at the state the window started with
+    for (int i = 1; i <= kSteps; ++i) {
+        SCOPED_TRACE("redo to state " + std::to_string(i));
+        trigger(form, "Redo1");
+        ASSERT_EQ(form.textsState(), states[i]) << differences(form.textsState(), states[i]);
+    }
+    expectFieldsShow(form, states.back());
+    EXPECT_FALSE(control<QAction>(form, "Redo1")->isEnabled());
+}
+
+TEST(WindowUndo, KeystrokesInOneFieldAreOneStepNamedInTheMenu)
+{
+    TForm1 form;
+    const std::string rootChord(fieldName(1, Role::RootChord));
+    for (const char* text : {"2", "22", "220"})
+        type(form, rootChord, text);
+    EXPECT_EQ(textOf(form, "Undo1"),
+              undoMenuText(editName({.kind = EditKind::Field, .wing = 1, .role = Role::RootChord}, Language::English),
+                           Language::English));
+    trigger(form, "Undo1");
+    EXPECT_EQ(form.textsState(), TForm1().textsState());
+    EXPECT_EQ(textOf(form, "Undo1"), undoMenuText("", Language::English));
+    EXPECT_FALSE(form.isWindowModified());
+}
+
+} // namespace
+} // namespace ab
