@@ -24,6 +24,7 @@ void TForm1::chooseWingCount(int n)
     }
     aircraftViews->uncheckPressure();
     Calc(); // the Edit menu follows the wing count there
+    showWingNames();
     recordEdit({.kind = EditKind::WingCount});
 }
 

@@ -70,8 +70,7 @@ void TForm1::showTexts(const AircraftTexts& t)
     if (t.comment != texts.comment)
         Memo2->setPlainText(qs(t.comment));
     texts = recorded = t;
-    for (int w = 1; w <= MaxWings; ++w)
-        showWingName(w);
+    showWingNames();
     aircraft.WingCount = aircraft.ActiveWingCount = t.wingCount;
     Calc();
     Space1();

@@ -3,7 +3,9 @@
 // the tab change and the pressure check box run the pass when the results are stale.
 #include "ui/main_window.h"
 
+#include "lang/captions.h"
 #include "lang/wing_captions.h"
+#include "model/wing_name.h"
 #include "model/recalculation.h"
 #include "draw/colours.h"
 #include "ui/image_view.h"
@@ -11,6 +13,7 @@
 #include "ui/widgets.h"
 
 #include <QCheckBox>
+#include <QTabBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -40,15 +43,25 @@ void TForm1::wingNameEdited(int w, const QString& name)
     if (building || applyingHistory)
         return;
     texts.wing[w].name = name.toStdString();
-    showWingName(w);
+    showWingNames();
     recordEdit({.kind = EditKind::WingName, .wing = w}, NameTypingKey + w);
 }
 
-void TForm1::showWingName(int w)
+// The names stand in the tabs' captions, shortened until every tab fits the bar without scrolling
+// (five named wings beside the aircraft, remarks and balance tabs), and in the position boxes.
+void TForm1::showWingNames()
 {
-    const std::string& name = texts.wing[w].name;
-    PageControl1->setTabText(wingPage[w]->tab(), qs(wingTabCaption(language(), w, name)));
-    wingPage[w]->titlePositionBox(qs(positionBoxTitle(language(), w, name)));
+    QTabBar* bar = PageControl1->tabBar();
+    for (int length = WingTabNameLength;; length = std::max(0, length - 4)) {
+        for (int w = 1; w <= MaxWings; ++w) {
+            const std::string_view name = shownWingName(texts.wing[w].name);
+            const std::string shown = length > 0 ? shortenedText(name, length) : std::string();
+            PageControl1->setTabText(wingPage[w]->tab(), qs(wingTabCaption(language(), w, shown)));
+        }
+        if (length == 0 || bar->sizeHint().width() <= PageControl1->width())
+            break;
+    }
+    drawThumbnailTitles();
 }
 
 // The results no longer match the aircraft: grey neutral-point captions, hidden values, the top

@@ -49,6 +49,7 @@ void TForm1::FormResize()
     STABIL();
     d_3d();
     placeCaptionedControls();
+    showWingNames(); // as long as the tab bar's width lets them be
 }
 
 // Under the calculation button the stability controls follow one another, each as high as its

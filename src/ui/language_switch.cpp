@@ -5,6 +5,7 @@
 
 #include "lang/captions.h"
 #include "lang/wing_captions.h"
+#include "model/wing_name.h"
 #include "draw/colours.h"
 #include "ui/balance_page.h"
 #include "ui/image_view.h"
@@ -54,8 +55,7 @@ void TForm1::applyLanguage(Language l)
     }
     for (int w = 1; w <= MaxWings; ++w)
         d_w(w);
-    for (int w = 1; w <= MaxWings; ++w)
-        showWingName(w);
+    showWingNames();
     for (const Caption& c : menuCaptions())
         if (c.text.raw(l))
             setCaptionOf(c.control, qs(c.text.in(l)));
@@ -68,7 +68,7 @@ void TForm1::applyLanguage(Language l)
 void TForm1::drawThumbnailTitles()
 {
     for (int w = 1; w <= MaxWings; ++w)
-        wingPage[w]->titlePositionBox(qs(positionBoxTitle(language(), w, texts.wing[w].name)));
+        wingPage[w]->titlePositionBox(qs(thumbnailTitle(language(), w)), qs(shownWingName(texts.wing[w].name)));
 }
 
 } // namespace ab

@@ -186,7 +186,7 @@ private:
     int activePageNumber() const; // AircraftPage, wing 1..5 or RemarksPage
     void fieldEdited(int w, Role role, const QString& text);
     void wingNameEdited(int w, const QString& name);
-    void showWingName(int w); // in the tab's caption and the position box's title
+    void showWingNames(); // in the tabs' captions and the position boxes
     // Writes the texts into their fields in order, each write running the field's change handling.
     void applyWrites(const std::vector<FieldChange>& writes);
 

@@ -271,15 +271,18 @@ void WingPage::resizePlanform(QSize page)
     image->resizeBitmap(width, height);
 }
 
-// The title stands at 70 % of the box's width, or further left when a name makes it longer than the
-// room there; the box is drawn anew under it so that no letter of a longer title before is left.
-void WingPage::titlePositionBox(const QString& title)
+// The title stands at 70 % of the box's width; the wing's name goes on a line of its own at the
+// foot, under the fields, where it covers none of the dimension lines. The box is drawn anew under
+// them, so that no letter of a longer name before is left.
+void WingPage::titlePositionBox(const QString& title, const QString& name)
 {
     drawPositionBox();
     const int width = ui.positionBox->bitmap().width();
-    const int advance = QFontMetrics(ui.positionBox->canvas().state().font).horizontalAdvance(title);
-    const int x = std::max(2, std::min(static_cast<int>(0.7 * width), width - advance - 2));
-    ui.positionBox->textOut(x, 2, title, clBlack, clSilver);
+    ui.positionBox->textOut(static_cast<int>(0.7 * width), 2, title, clBlack, clSilver);
+    if (!name.isEmpty()) {
+        const QFontMetrics metrics(ui.positionBox->canvas().state().font);
+        ui.positionBox->textOut(8, 62, metrics.elidedText(name, Qt::ElideRight, width - 30), wingColour(w), clSilver);
+    }
 }
 
 // The position box shows where a wing's x and z are measured: from the aircraft's reference line

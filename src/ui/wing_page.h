@@ -79,7 +79,7 @@ public:
     void drawPlanform(); // with the neutral point while the aircraft's results are valid
     double planformScale() const { return scale; } // pixels per mm of the last planform drawing
     void resizePlanform(QSize pageSize);
-    void titlePositionBox(const QString& title);
+    void titlePositionBox(const QString& title, const QString& name);
 
     void showLabels(const WingLabels& labels);
     void showNeutralPoint(const std::string& neutralPoint, const std::string& liftCentre);
