@@ -18,6 +18,10 @@ struct SaveTarget {
 // a plain Save asks only when the extension rule leads to a file other than the last one.
 SaveTarget saveTargetOf(const std::string& chosen, const std::string& lastFile);
 
+// The PDF of an aircraft's printed page: its file name with ".pdf" for the extension, in its folder
+// ("plane.wk4" -> "plane.pdf"; a name without an extension gets ".pdf" added).
+std::string pdfNameOf(const std::string& aircraftFile);
+
 // Both names lead to the same file: the same text, or one file reached by two paths or a link.
 bool sameFile(const std::string& a, const std::string& b);
 

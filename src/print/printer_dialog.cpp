@@ -64,10 +64,11 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     FormCreate();
 }
 
-void TForm3::setPage(const SummaryPage& p, Language l)
+void TForm3::setPage(const SummaryPage& p, Language l, const QString& pdf)
 {
     page = p;
     language = l;
+    pdfName = pdf;
 }
 
 void TForm3::showEvent(QShowEvent* event)
@@ -154,7 +155,7 @@ void TForm3::ButtonCloseClick()
     const int row = selected.isEmpty() ? 0 : selected.front()->row();
     if (pdfChosen()) {
         QString name = choosePdfFile ? choosePdfFile()
-                                     : QFileDialog::getSaveFileName(this, QString(), "summary.pdf", "PDF (*.pdf)");
+                                     : QFileDialog::getSaveFileName(this, QString(), pdfName, "PDF (*.pdf)");
         if (name.isEmpty())
             return;
         if (!name.endsWith(".pdf", Qt::CaseInsensitive))

@@ -23,7 +23,8 @@ public:
     explicit TForm3(QWidget* parent = nullptr);
 
     // The page that "Print" sends, in the language of its messages.
-    void setPage(const SummaryPage& page, Language language);
+    // pdfName: the name the "PDF file" entry offers (the aircraft's file name with ".pdf").
+    void setPage(const SummaryPage& page, Language language, const QString& pdfName = "summary.pdf");
 
     // Asks for the PDF file's name (empty: cancelled); tests put their own answer here.
     std::function<QString()> choosePdfFile;
@@ -55,6 +56,7 @@ private:
     TXPrintSet XPrintSet1;
     SummaryPage page;
     Language language = Language::English;
+    QString pdfName = "summary.pdf";
     bool suppress = false; // the dialog fills its own controls
 };
 

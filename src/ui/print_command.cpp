@@ -4,9 +4,11 @@
 // need no second layout afterwards.
 #include "ui/main_window.h"
 
+#include "files/save_target.h"
 #include "print/printer_dialog.h"
 #include "print/summary_page.h"
 #include "ui/image_view.h"
+#include "ui/widgets.h"
 
 #include <QCheckBox>
 #include <QScrollBar>
@@ -17,6 +19,13 @@ void TForm1::Button6Click()
 {
     if (!aircraft.ResultsValid)
         return;
+    // Stored results come without their lattice: the calculation runs first (a fraction of a second)
+    // so that the page shows the lattice and the three-dimensional view.
+    if (!aircraft.SolverDataValid) {
+        Button4Click();
+        if (!aircraft.ResultsValid || !aircraft.SolverDataValid)
+            return;
+    }
     // The pass brings the leading-edge tables the page prints up to date without touching the
     // results; the stability display then puts back what the pass cleared from the top view.
     Calc(ResultsAfterPass::Kept);
@@ -38,7 +47,7 @@ void TForm1::Button6Click()
 
     if (!printerDialog)
         printerDialog = new TForm3(this);
-    printerDialog->setPage(page, language());
+    printerDialog->setPage(page, language(), qs(pdfNameOf(CurrentFileName)));
     printerDialog->show();
     printerDialog->raise();
     printerDialog->activateWindow();

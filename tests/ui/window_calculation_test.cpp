@@ -271,7 +271,7 @@ TEST(WindowCalculation, PlanformViewsMarkEachWingsNeutralPointFromItsRoot)
 // Print (the tool button and the menu item) needs the results of a calculation and its lattice: not
 // at start, yes after a calculation, not after an edit; the pressure check box is offered while
 // the lattice is in memory, so not for the stored results of a file either.
-TEST(WindowCalculation, PrintAndPressureAreOfferedAfterACalculationOnly)
+TEST(WindowCalculation, PrintIsOfferedWithResultsAndPressureWithTheLatticeOnly)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -309,8 +309,11 @@ TEST(WindowCalculation, PrintAndPressureAreOfferedAfterACalculationOnly)
     EXPECT_TRUE(opened.aircraftState().ResultsValid);
     EXPECT_EQ(neutralPointMarkColour(opened), QColor(Qt::red));
     control<QScrollBar>(opened, "ScrollBar2")->setValue(200); // turning the view redraws it
-    EXPECT_EQ(offered(opened), (Offer{false, false, false}));
-    trigger(opened, "calculateAction");
+    // Print is offered with the stored results, and calculates the lattice before it prints.
+    EXPECT_EQ(offered(opened), (Offer{true, true, false}));
+    trigger(opened, "Print1");
+    EXPECT_TRUE(opened.aircraftState().SolverDataValid);
+    EXPECT_NE(opened.printerDialog, nullptr);
     EXPECT_EQ(offered(opened), (Offer{true, true, true}));
 }
 

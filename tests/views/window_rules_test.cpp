@@ -22,7 +22,7 @@ TEST(WindowRules, CommandsFollowTheState)
         {"calculated", {.resultsValid = true, .solverDataValid = true, .edited = false}, false, true, false},
         {"calculated, then edited", {.resultsValid = false, .solverDataValid = true, .edited = true}, true, false, false},
         {"opened with stored results", {.resultsValid = true, .solverDataValid = false, .saveOffered = true}, true,
-         false, true},
+         true, true},
         {"calculation failed", {.resultsValid = false, .solverDataValid = false, .edited = false}, false, false, false},
     };
     for (const auto& r : rows) {
