@@ -83,6 +83,12 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& args)
                     p.error = "--pdf needs a file name";
                 o.pdf = *v;
             }
+        } else if (name == "--avl") {
+            if (auto v = takeValue()) {
+                if (v->empty())
+                    p.error = "--avl needs a file name";
+                o.avl = *v;
+            }
         } else if (name == "--margin") {
             if (auto v = takeValue()) {
                 if (auto m = strictNumber(*v)) {
@@ -125,8 +131,8 @@ bool wantsBatchMode(int argc, const char* const* argv)
 std::string usageText()
 {
     return "Usage: aerobalance [FILE]\n"
-           "       aerobalance --calc FILE [--json] [--save OUT] [--pdf OUT.pdf] [--margin PERCENT]\n"
-           "                   [--lang en|de|es]\n"
+           "       aerobalance --calc FILE [--json] [--save OUT] [--pdf OUT.pdf] [--avl OUT.avl]\n"
+           "                   [--margin PERCENT] [--lang en|de|es]\n"
            "\n"
            "Without options the window opens, with FILE (.wk4 or .da4) loaded if one is given.\n"
            "\n"
@@ -136,6 +142,8 @@ std::string usageText()
            "--json             print one JSON object instead of the text summary\n"
            "--save OUT         also save the aircraft with its results to OUT (.wk4 is added when missing)\n"
            "--pdf OUT.pdf      also write the one-page summary with both views as a PDF to OUT.pdf\n"
+           "--avl OUT.avl      also write the aircraft as an input file of the vortex-lattice program AVL\n"
+           "                   (metres; the reference wing, the desired centre of gravity as Xref)\n"
            "--margin PERCENT   stability margin for the desired centre of gravity (default: the margin\n"
            "                   stored in FILE, else 7.5)\n"
            "--lang en|de|es    language of the summary and the messages (default en)\n"

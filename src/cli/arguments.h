@@ -1,5 +1,5 @@
 // The command line of batch mode: `aerobalance --calc FILE [--json] [--save OUT] [--margin PERCENT]
-// [--pdf OUT] [--lang en|de|es]`, `--help` and `--version`.
+// [--pdf OUT] [--avl OUT] [--lang en|de|es]`, `--help` and `--version`.
 #pragma once
 
 #include "lang/language.h"
@@ -14,6 +14,7 @@ struct BatchOptions {
     bool json = false;        // one JSON object instead of the text summary
     std::string saveAs;       // empty: nothing is saved
     std::string pdf;          // empty: no PDF of the summary page
+    std::string avl;          // empty: no AVL input file of the aircraft
     double marginPercent = 7.5; // used when given, or when the file stores no margin
     bool marginGiven = false;   // --margin was on the command line: it overrides a stored margin
     Language language = Language::English;

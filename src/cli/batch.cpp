@@ -5,6 +5,7 @@
 #include "cli/json_report.h"
 #include "cli/summary_text.h"
 #include "files/aircraft_writer.h"
+#include "files/avl_export.h"
 #include "files/file_messages.h"
 #include "files/open_aircraft.h"
 #include "model/recalculation.h"
@@ -13,6 +14,7 @@
 
 #include <cerrno>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <system_error>
 
@@ -42,15 +44,33 @@ int finished(std::ostream& out, std::ostream& err, int status)
                            (error != 0 ? ": " + std::generic_category().message(error) : std::string()));
 }
 
-// The first output (--save, then --pdf) that is refused before anything is written: a folder, a
-// device, a FIFO or a read-only file. Checked before the calculation, so a run that cannot end in
-// success writes nothing at all; the save itself checks again.
+// Two names of one file: the same text, the same path once resolved, or one file by two links.
+bool sameFile(const std::string& a, const std::string& b)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec1, ec2;
+    if (a == b || fs::equivalent(a, b, ec1))
+        return true;
+    const fs::path ca = fs::weakly_canonical(a, ec1), cb = fs::weakly_canonical(b, ec2);
+    return !ec1 && !ec2 && ca == cb;
+}
+
+// The first output (--save, then --pdf, then --avl) that is refused before anything is written: a
+// folder, a device, a FIFO or a read-only file, or an AVL file that would replace the aircraft file
+// or another output. Checked before the calculation, so a run that cannot end in success writes
+// nothing at all; the save itself checks again.
 std::string refusedOutput(const BatchOptions& o)
 {
-    for (const std::string& file : {o.saveAs.empty() ? o.saveAs : applyExtensionRule(o.saveAs), o.pdf})
+    const std::string saveAs = o.saveAs.empty() ? o.saveAs : applyExtensionRule(o.saveAs);
+    for (const std::string& file : {saveAs, o.pdf, o.avl})
         if (!file.empty())
             if (const WriteOutcome problem = saveTargetProblem(file); !problem.ok)
                 return saveFailureMessage(o.language, file, problem);
+    if (!o.avl.empty())
+        for (const std::string& other : {o.file, saveAs, o.pdf})
+            if (!other.empty() && sameFile(o.avl, other))
+                return "--avl \"" + o.avl + "\" would write over " +
+                       (other == o.file ? "the aircraft file" : "another output of this run") + "; give it a name of its own";
     return {};
 }
 
@@ -107,6 +127,12 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         if (!failed.empty())
             return refuse(err, failed);
     }
+
+    if (!o.avl.empty())
+        if (const std::string failed = writeAvlFile(o.avl, aircraft, solver, figures.CgDesired, wingNames(texts),
+                                                    shownName, l);
+            !failed.empty())
+            return refuse(err, failed);
 
     errno = 0; // whatever fails from here on is the writing of the summary
     if (o.json) {

@@ -123,6 +123,14 @@ const Text3 FileCannotSave{"Cannot save \"{file}\": {reason}. The file on the di
 const Text3 FileNotCalculated{"\"{file}\" could not be calculated:", "\"{file}\" konnte nicht berechnet werden:",
                               "\"{file}\" no se pudo calcular:"};
 
+const Text3 AvlNeedsCalculation{
+    "Cannot export \"{file}\": calculate the aircraft first. The AVL file takes the reference wing and the "
+    "spacing of a complete calculation.",
+    "Kann \"{file}\" nicht exportieren: bitte zuerst das Flugzeug berechnen. Die AVL-Datei übernimmt den "
+    "Referenzflügel und die Aufteilung einer vollständigen Berechnung.",
+    "No se puede exportar \"{file}\": calcule primero el avión. El archivo AVL toma el ala de referencia y la "
+    "división de un cálculo completo."};
+
 const Text3 InconsistentLattice{"EINFLUSS: Irgend ein Kuddel-Muddel", "EINFLUSS: Irgend ein Kuddel-Muddel",
                                 "EINFLUSS: Irgend ein Kuddel-Muddel"};
 

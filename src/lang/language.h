@@ -76,6 +76,7 @@ extern const Text3 FileNoWingCount;  // an aircraft file without the number of w
 extern const Text3 FileBadWingCount; // an aircraft file with a number of wings outside 1..5
 extern const Text3 FileCannotSave;   // "Cannot save \"{file}\": {reason}. ..."
 extern const Text3 FileNotCalculated; // batch mode: the calculation's lines follow
+extern const Text3 AvlNeedsCalculation; // an AVL export without a complete calculation
 
 // Stability texts of the aircraft top view, each followed by a number and the unit shown.
 extern const Text3 ReferenceAreaLabel;   // "Reference area (S): "

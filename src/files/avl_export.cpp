@@ -1,0 +1,152 @@
+#include "files/avl_export.h"
+
+#include "files/file_messages.h"
+#include "files/text_file.h"
+#include "model/numbers.h"
+
+#include <cmath>
+#include <filesystem>
+#include <vector>
+
+namespace ab {
+namespace {
+
+constexpr double MetresPerMm = 0.001;
+
+// A number as AVL reads it: fixed point with a point, trailing zeros dropped down to one decimal.
+std::string number(double v, int decimals)
+{
+    std::string s = formatFixed(v, decimals);
+    while (s.size() > 2 && s.back() == '0' && s[s.size() - 2] != '.')
+        s.pop_back();
+    return s;
+}
+
+std::string metres(double mm) { return number(mm * MetresPerMm, 6); }              // 1 µm
+std::string squareMetres(double mm2) { return number(mm2 * MetresPerMm * MetresPerMm, 8); } // 0.01 mm²
+
+// One data line: the values in columns of ten characters, as under their comment line.
+std::string columns(const std::vector<std::string>& values)
+{
+    std::string line;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        line += values[i];
+        if (i + 1 < values.size())
+            line.append(values[i].size() < 10 ? 10 - values[i].size() : 1, ' ');
+    }
+    return line + '\n';
+}
+
+// A text AVL takes as one data line: control characters become blanks, and a leading comment mark
+// ('#' or '!') and blanks are dropped, or AVL would skip the line and read the next one in its place.
+std::string dataLine(std::string_view text, std::string_view fallback)
+{
+    std::string s(text);
+    for (char& c : s)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = ' ';
+    std::size_t from = 0;
+    while (from < s.size() && (s[from] == ' ' || s[from] == '#' || s[from] == '!'))
+        ++from;
+    s.erase(0, from);
+    const std::string_view shown = shownWingName(s);
+    return shown.empty() ? std::string(fallback) : std::string(shown);
+}
+
+struct Section {
+    double x = 0, y = 0, z = 0, chord = 0; // mm
+};
+
+// The stations of wing w that shape its lattice: from the root of the first trapezoid with width to
+// the tip of the last one, without a station that repeats the one before.
+std::vector<Section> sectionsOf(const Aircraft& ac, int w)
+{
+    const int n = ac.StationCount[w];
+    const auto y = [&](int s) { return ac.StationY[s][w]; };
+    int first = 0, last = n - 1;
+    while (first + 1 < n && !(y(first + 1) > y(first)))
+        ++first;
+    while (last > first && !(y(last) > y(last - 1)))
+        --last;
+    std::vector<Section> sections;
+    for (int s = first; s <= last; ++s) {
+        const Section next{ac.StationLeX[s][w], y(s), static_cast<double>(ac.posZ[w]), ac.StationChord[s][w]};
+        if (!sections.empty()) {
+            const Section& before = sections.back();
+            if (before.x == next.x && before.y == next.y && before.chord == next.chord)
+                continue;
+        }
+        sections.push_back(next);
+    }
+    return sections;
+}
+
+bool calculated(const Aircraft& ac, const SolverData& sd, double xRefMm)
+{
+    const int m = sd.ReferenceWing;
+    return ac.ResultsValid && ac.SolverDataValid && m >= 1 && m <= ac.ActiveWingCount &&
+           ac.ReferenceArea > 0 && ac.ReferenceMac > 0 && ac.WingSpan[m] > 0 && std::isfinite(ac.ReferenceArea) &&
+           std::isfinite(ac.ReferenceMac) && std::isfinite(ac.WingSpan[m]) && std::isfinite(xRefMm);
+}
+
+} // namespace
+
+std::optional<std::string> avlFileText(const Aircraft& ac, const SolverData& sd, double xRefMm,
+                                       const WingNames& names, std::string_view title)
+{
+    if (!calculated(ac, sd, xRefMm))
+        return std::nullopt;
+    const int m = sd.ReferenceWing;
+    const std::string wingM = "Wing " + std::to_string(m);
+
+    std::string t = dataLine(title, "Aircraft") + '\n';
+    t += "# AVL input file written by AeroBalance.\n"
+         "# Lengths in metres: x rearward from the aircraft's datum (x = 0, where every wing position is\n"
+         "# measured from), y to the right, z up. Every wing is flat at its height, without incidence,\n"
+         "# twist or camber, and mirrored at y = 0; its spacing is the one AeroBalance calculated with.\n"
+         "# Sref, Cref and Bref are the area, mean aerodynamic chord and span of the reference wing (" +
+         wingM + "),\n"
+         "# its centre gap counted as filled; Xref is the desired centre of gravity.\n"
+         "# The neutral point AeroBalance found: x = " + metres(ac.NeutralPointX) + " m.\n";
+    t += "#Mach\n0.0\n";
+    t += "#IYsym    IZsym     Zsym\n" + columns({"0", "0", "0.0"});
+    t += "#Sref     Cref      Bref\n" + columns({squareMetres(ac.ReferenceArea), metres(ac.ReferenceMac), metres(ac.WingSpan[m])});
+    t += "#Xref     Yref      Zref\n" + columns({metres(xRefMm), "0.0", "0.0"});
+    t += "#CDp\n0.0\n";
+
+    for (int w = 1; w <= ac.ActiveWingCount; ++w) {
+        const std::string wingW = "Wing " + std::to_string(w);
+        const std::vector<Section> sections = sectionsOf(ac, w);
+        if (sd.lattice[w].strips.size() < 2 || sections.size() < 2) {
+            t += "#\n# " + wingW + " has no span in the lattice and is left out.\n";
+            continue;
+        }
+        t += "#\n#======== " + wingW + " ========\nSURFACE\n" + dataLine(names[w], wingW) + '\n';
+        t += "#Nchord   Cspace    Nspan     Sspace\n" +
+             columns({std::to_string(sd.counts.ChordwiseCount[w]), "1.0",
+                      std::to_string(static_cast<int>(sd.lattice[w].strips.size()) - 1), "1.0"});
+        t += "YDUPLICATE\n0.0\n";
+        for (const Section& s : sections)
+            t += "SECTION\n#Xle      Yle       Zle       Chord     Ainc\n" +
+                 columns({metres(s.x), metres(s.y), metres(s.z), metres(s.chord), "0.0"});
+    }
+    return t;
+}
+
+std::string avlTitleOf(const std::string& aircraftFile)
+{
+    const std::string stem = std::filesystem::path(aircraftFile).stem().string();
+    return stem.empty() ? "Aircraft" : stem;
+}
+
+std::string writeAvlFile(const std::string& path, const Aircraft& aircraft, const SolverData& solver, double xRefMm,
+                         const WingNames& names, const std::string& aircraftFile, Language language)
+{
+    const std::optional<std::string> text = avlFileText(aircraft, solver, xRefMm, names, avlTitleOf(aircraftFile));
+    if (!text)
+        return fileMessage(language, texts::AvlNeedsCalculation, path);
+    const WriteOutcome written = writeFileAtomically(path, *text);
+    return written.ok ? std::string() : saveFailureMessage(language, path, written);
+}
+
+} // namespace ab
