@@ -44,8 +44,9 @@ int finished(std::ostream& out, std::ostream& err, int status)
                            (error != 0 ? ": " + std::generic_category().message(error) : std::string()));
 }
 
-// Two names of one file: the same text, the same path once resolved, or one file by two links.
-bool sameFile(const std::string& a, const std::string& b)
+// Two names of one file: the same text, one existing file by two paths or links, or the same path
+// once resolved (outputs not yet written).
+bool namesOneFile(const std::string& a, const std::string& b)
 {
     namespace fs = std::filesystem;
     std::error_code ec1, ec2;
@@ -68,7 +69,7 @@ std::string refusedOutput(const BatchOptions& o)
                 return saveFailureMessage(o.language, file, problem);
     if (!o.avl.empty())
         for (const std::string& other : {o.file, saveAs, o.pdf})
-            if (!other.empty() && sameFile(o.avl, other))
+            if (!other.empty() && namesOneFile(o.avl, other))
                 return "--avl \"" + o.avl + "\" would write over " +
                        (other == o.file ? "the aircraft file" : "another output of this run") + "; give it a name of its own";
     return {};
