@@ -356,6 +356,22 @@ TEST(AvlExport, StationsThatAddNothingToTheLatticeAreLeftOut)
     }
 }
 
+TEST(AvlExport, AWingWithoutSpanIsNamedAndLeftOut)
+{
+    Calculated c;
+    const OpenOutcome opened = openAircraftFile(Examples + "trainer.wk4", c.aircraft, c.texts, Language::English);
+    ASSERT_TRUE(opened.ok());
+    c.texts.wing[2][widthRole(1)] = "0";
+    ASSERT_NO_FATAL_FAILURE(calculateTexts(c));
+    const std::optional<std::string> text = avlFileText(c.aircraft, c.solver, 100, wingNames(c.texts), "t");
+    ASSERT_TRUE(text);
+    const ReadAvl avl = readAvl(*text);
+    ASSERT_EQ(avl.error, "");
+    ASSERT_EQ(avl.surfaces.size(), 1u);
+    EXPECT_EQ(avl.surfaces[0].name, "Wing 1");
+    EXPECT_NE(text->find("# Wing 2 has no span"), std::string::npos);
+}
+
 TEST(AvlExport, NamesAndTitleStayOneDataLine)
 {
     struct Case {
