@@ -5,6 +5,7 @@
 #include "ui/main_window.h"
 
 #include "files/save_target.h"
+#include "model/wing_name.h"
 #include "print/printer_dialog.h"
 #include "print/summary_page.h"
 #include "ui/image_view.h"
@@ -39,7 +40,8 @@ void TForm1::Button6Click()
                      aircraftViews->threeDInput(),
                      aircraftViews->sizeBarPosition(),
                      true,
-                     aircraftViews->measuredCentreOfGravity()};
+                     aircraftViews->measuredCentreOfGravity(),
+                     wingNames(texts)};
     const SummaryPage page = summaryPage(scene, CurrentFileName);
     Image4->bitmap() = page.topView;
     Image7->bitmap() = page.threeDView;

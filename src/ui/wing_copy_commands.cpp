@@ -46,6 +46,8 @@ void TForm1::Load_Wing()
         if (insertion.trapezoidCount)
             wingPage[w]->checkTrapezoidCount(*insertion.trapezoidCount);
         applyWrites(insertion.fields);
+        if (insertion.name)
+            wingPage[w]->writeName(*insertion.name);
     });
 }
 
