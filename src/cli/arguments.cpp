@@ -89,6 +89,12 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& args)
                     p.error = "--avl needs a file name";
                 o.avl = *v;
             }
+        } else if (name == "--csv") {
+            if (auto v = takeValue()) {
+                if (v->empty())
+                    p.error = "--csv needs a file name";
+                o.csv = *v;
+            }
         } else if (name == "--margin") {
             if (auto v = takeValue()) {
                 if (auto m = strictNumber(*v)) {
@@ -132,7 +138,7 @@ std::string usageText()
 {
     return "Usage: aerobalance [FILE]\n"
            "       aerobalance --calc FILE [--json] [--save OUT] [--pdf OUT.pdf] [--avl OUT.avl]\n"
-           "                   [--margin PERCENT] [--lang en|de|es]\n"
+           "                   [--csv OUT.csv] [--margin PERCENT] [--lang en|de|es]\n"
            "\n"
            "Without options the window opens, with FILE (.wk4 or .da4) loaded if one is given.\n"
            "\n"
@@ -144,6 +150,8 @@ std::string usageText()
            "--pdf OUT.pdf      also write the one-page summary with both views as a PDF to OUT.pdf\n"
            "--avl OUT.avl      also write the aircraft as an input file of the vortex-lattice program AVL\n"
            "                   (metres; the reference wing, the desired centre of gravity as Xref)\n"
+           "--csv OUT.csv      also write the spanwise lift distribution, one row per strip of every wing:\n"
+           "                   wing, y_mm, chord_mm, c_cl_over_cref, cl_over_CL, width_mm (per radian)\n"
            "--margin PERCENT   stability margin for the desired centre of gravity (default: the margin\n"
            "                   stored in FILE, else 7.5)\n"
            "--lang en|de|es    language of the summary and the messages (default en)\n"

@@ -1,5 +1,5 @@
 // The command line of batch mode: `aerobalance --calc FILE [--json] [--save OUT] [--margin PERCENT]
-// [--pdf OUT] [--avl OUT] [--lang en|de|es]`, `--help` and `--version`.
+// [--pdf OUT] [--avl OUT] [--csv OUT] [--lang en|de|es]`, `--help` and `--version`.
 #pragma once
 
 #include "lang/language.h"
@@ -15,6 +15,7 @@ struct BatchOptions {
     std::string saveAs;       // empty: nothing is saved
     std::string pdf;          // empty: no PDF of the summary page
     std::string avl;          // empty: no AVL input file of the aircraft
+    std::string csv;          // empty: no CSV file of the spanwise lift distribution
     double marginPercent = 7.5; // used when given, or when the file stores no margin
     bool marginGiven = false;   // --margin was on the command line: it overrides a stored margin
     Language language = Language::English;

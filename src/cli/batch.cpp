@@ -7,9 +7,11 @@
 #include "files/aircraft_writer.h"
 #include "files/avl_export.h"
 #include "files/file_messages.h"
+#include "files/lift_distribution_csv.h"
 #include "files/open_aircraft.h"
 #include "model/recalculation.h"
 #include "solver/calculation.h"
+#include "solver/lift_distribution.h"
 #include "stability/stability.h"
 
 #include <cerrno>
@@ -17,6 +19,7 @@
 #include <filesystem>
 #include <iostream>
 #include <system_error>
+#include <utility>
 
 namespace ab {
 namespace {
@@ -56,22 +59,28 @@ bool namesOneFile(const std::string& a, const std::string& b)
     return !ec1 && !ec2 && ca == cb;
 }
 
-// The first output (--save, then --pdf, then --avl) that is refused before anything is written: a
-// folder, a device, a FIFO or a read-only file, or an AVL file that would replace the aircraft file
-// or another output. Checked before the calculation, so a run that cannot end in success writes
-// nothing at all; the save itself checks again.
+// The first output (--save, then --pdf, --avl, --csv) that is refused before anything is written: a
+// folder, a device, a FIFO or a read-only file, or an export (AVL, CSV) that would replace the
+// aircraft file or another output. Checked before the calculation, so a run that cannot end in
+// success writes nothing at all; the save itself checks again.
 std::string refusedOutput(const BatchOptions& o)
 {
     const std::string saveAs = o.saveAs.empty() ? o.saveAs : applyExtensionRule(o.saveAs);
-    for (const std::string& file : {saveAs, o.pdf, o.avl})
-        if (!file.empty())
-            if (const WriteOutcome problem = saveTargetProblem(file); !problem.ok)
-                return saveFailureMessage(o.language, file, problem);
-    if (!o.avl.empty())
-        for (const std::string& other : {o.file, saveAs, o.pdf})
-            if (!other.empty() && namesOneFile(o.avl, other))
-                return "--avl \"" + o.avl + "\" would write over " +
-                       (other == o.file ? "the aircraft file" : "another output of this run") + "; give it a name of its own";
+    const std::string* outputs[] = {&saveAs, &o.pdf, &o.avl, &o.csv};
+    for (const std::string* file : outputs)
+        if (!file->empty())
+            if (const WriteOutcome problem = saveTargetProblem(*file); !problem.ok)
+                return saveFailureMessage(o.language, *file, problem);
+    const std::pair<const char*, const std::string*> exports[] = {{"--avl", &o.avl}, {"--csv", &o.csv}};
+    for (const auto& [option, name] : exports) {
+        if (name->empty())
+            continue;
+        if (namesOneFile(*name, o.file))
+            return std::string(option) + " \"" + *name + "\" would write over the aircraft file; give it a name of its own";
+        for (const std::string* other : outputs)
+            if (other != name && !other->empty() && namesOneFile(*name, *other))
+                return std::string(option) + " \"" + *name + "\" would write over another output of this run; give it a name of its own";
+    }
     return {};
 }
 
@@ -133,6 +142,10 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         if (const std::string failed = writeAvlFile(o.avl, aircraft, solver, figures.CgDesired, wingNames(texts),
                                                     shownName, l);
             !failed.empty())
+            return refuse(err, failed);
+
+    if (!o.csv.empty())
+        if (const std::string failed = saveLiftDistributionCsv(o.csv, liftDistribution(aircraft, solver), l); !failed.empty())
             return refuse(err, failed);
 
     errno = 0; // whatever fails from here on is the writing of the summary
