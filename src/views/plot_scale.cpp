@@ -36,7 +36,8 @@ AxisScale niceAxis(double low, double high, int maxSteps)
     for (;; ++k)
         for (const double m : mantissas) {
             const double step = m * std::pow(10.0, k);
-            const double first = std::floor(low / step), last = std::ceil(high / step);
+            // A value a rounding error past a tick (1000.0000000001) ends the axis on that tick.
+            const double first = std::floor(low / step + 1e-9), last = std::ceil(high / step - 1e-9);
             if (last - first <= maxSteps) {
                 AxisScale a;
                 a.step = step;

@@ -16,7 +16,7 @@ struct AxisScale {
 };
 
 // The smallest round step that covers low..high in at most maxSteps steps (at least 1), with the ends
-// on ticks. An empty, reversed or not finite range becomes one that holds its finite end: 0..1 for
+// on ticks; an end less than a billionth of a step past a tick counts as on it. An empty, reversed or not finite range becomes one that holds its finite end: 0..1 for
 // nothing usable (or a range too wide for a double), v-1..v+1 around a single value v other
 // than 0 (a millionth of v either side when that is more).
 AxisScale niceAxis(double low, double high, int maxSteps);
