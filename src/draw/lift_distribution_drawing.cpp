@@ -42,8 +42,7 @@ Sizes sizesFor(const QRect& area)
 
 QPen pen(const QColor& colour, double width, Qt::PenStyle style = Qt::SolidLine)
 {
-    QPen p(colour, width, style, Qt::FlatCap, Qt::RoundJoin);
-    return p;
+    return QPen(colour, width, style, Qt::FlatCap, Qt::RoundJoin);
 }
 
 // One legend entry: its sample (a line, or the mark's dashed line with its circle) and its text.
