@@ -25,13 +25,13 @@ SaveTarget saveTargetOf(const std::string& chosen, const std::string& lastFile)
     return out;
 }
 
-std::string pdfNameOf(const std::string& aircraftFile)
+std::string exportNameOf(const std::string& aircraftFile, std::string_view extension)
 {
     const std::size_t slash = aircraftFile.find_last_of('/');
     const std::size_t dot = aircraftFile.find_last_of('.');
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     const bool hasExtension = dot != std::string::npos && dot > nameStart; // ".hidden" is a name
-    return (hasExtension ? aircraftFile.substr(0, dot) : aircraftFile) + ".pdf";
+    return (hasExtension ? aircraftFile.substr(0, dot) : aircraftFile) + std::string(extension);
 }
 
 } // namespace ab

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace ab {
 
@@ -18,9 +19,11 @@ struct SaveTarget {
 // a plain Save asks only when the extension rule leads to a file other than the last one.
 SaveTarget saveTargetOf(const std::string& chosen, const std::string& lastFile);
 
-// The PDF of an aircraft's printed page: its file name with ".pdf" for the extension, in its folder
-// ("plane.wk4" -> "plane.pdf"; a name without an extension gets ".pdf" added).
-std::string pdfNameOf(const std::string& aircraftFile);
+// A file made from an aircraft (the printed page's PDF, an export): the aircraft's file name with
+// `extension` for its own, in its folder ("plane.wk4" -> "plane.pdf"; a name without an extension
+// gets it added).
+std::string exportNameOf(const std::string& aircraftFile, std::string_view extension);
+inline std::string pdfNameOf(const std::string& aircraftFile) { return exportNameOf(aircraftFile, ".pdf"); }
 
 // Both names lead to the same file: the same text, or one file reached by two paths or a link.
 bool sameFile(const std::string& a, const std::string& b);

@@ -90,6 +90,11 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window)
     Save2 = item(Open1, "Save2", true, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     Save3 = item(Open1, "Save3", false, QKeySequence::Save);
     Print1 = item(Open1, "Print1", false, QKeySequence::Print);
+    // What the workbench and other tools take: the wing at true size, the aircraft for AVL, the
+    // spanwise results for a spreadsheet.
+    ExportTemplate1 = item(Open1, "ExportTemplate1", false, {});
+    ExportAvl1 = item(Open1, "ExportAvl1", false, {});
+    ExportCsv1 = item(Open1, "ExportCsv1", false, {});
     Open1->addSeparator();
     Exit1 = item(Open1, "Exit1", true, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -109,6 +114,9 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window)
     EEdit1->addSeparator();
     for (int k = 1; k <= MaxWings; ++k)
         chng[k] = item(EEdit1, ("chng" + std::to_string(k)).c_str(), true, {});
+
+    View1 = menu("View1");
+    LiftPlot1 = item(View1, "LiftPlot1", false, {});
 
     Langu1 = menu("Langu1");
     german1 = item(Langu1, "german1", true, {});
@@ -173,6 +181,8 @@ void WindowCommands::apply(const CommandStates& c)
 {
     calculateAction->setEnabled(c.calculate);
     Print1->setEnabled(c.print);
+    for (QAction* a : {ExportTemplate1, ExportAvl1, ExportCsv1, LiftPlot1})
+        a->setEnabled(c.exports);
     Save3->setEnabled(c.save);
     wing21->setEnabled(c.wingMenu.wing21);
     wing31->setEnabled(c.wingMenu.wing31);

@@ -57,6 +57,7 @@ class TForm2;
 class TForm3;
 class BalancePage;
 class EditHistory;
+class LiftPlotDialog;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -72,6 +73,7 @@ public:
     std::function<SaveAnswer()> askToSaveChanges;  // before unsaved changes would be lost
     std::function<void(const QString&)> showError; // a file that could not be read or written
     std::function<bool(const QString&)> askToReplace; // the question before a file is replaced
+    std::function<QString(const QString&)> chooseExportFile; // offered the suggested name; empty: cancelled
 
     // The state the window keeps; tests and the later commands read it.
     const Aircraft& aircraftState() const { return aircraft; }
@@ -99,6 +101,9 @@ public:
     void Load1Click();
     bool Load2(const std::string& fileName); // true when the file was read and applied
     void newFromTemplate(const AircraftTemplate& from); // File > New
+    void ExportAvl1Click();
+    void ExportCsv1Click();
+    void LiftPlot1Click();
     enum class SaveChoice { CurrentFile, AskName }; // Save, Save as
     void Save1Click(SaveChoice choice);
     void Exit1Click();
@@ -165,6 +170,8 @@ private:
     void applyCommandStates();
     void showOpenedAircraft(); // after a file was read at start or by Open
     void applyReading(const AircraftFileReading& reading, const std::string& fileName);
+    bool calculatedWithLattice(); // results with their lattice, calculated again when only stored
+    std::string askExportFileName(std::string_view extension, const QString& filter);
     // The aircraft's own balance: rows typed, the measured centre of gravity and the figures.
     void buildBalanceTab();
     void balanceEdited(const std::vector<BalanceItemTexts>& items);
@@ -238,6 +245,7 @@ private:
 
 public:
     TForm3* printerDialog = nullptr; // made at the first print
+    LiftPlotDialog* liftPlot = nullptr; // made at the first View > Lift distribution
 };
 
 } // namespace ab

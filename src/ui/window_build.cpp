@@ -257,6 +257,9 @@ void TForm1::bindCommands()
     };
     for (auto [action, handler] : bindings)
         connect(action, &QAction::triggered, this, handler);
+    connect(c.ExportAvl1, &QAction::triggered, this, [this] { ExportAvl1Click(); });
+    connect(c.ExportCsv1, &QAction::triggered, this, [this] { ExportCsv1Click(); });
+    connect(c.LiftPlot1, &QAction::triggered, this, [this] { LiftPlot1Click(); });
     connect(c.Save2, &QAction::triggered, this, [this] { Save1Click(SaveChoice::AskName); });
     connect(c.Save3, &QAction::triggered, this, [this] { Save1Click(SaveChoice::CurrentFile); });
     const std::pair<QAction*, int> jumps[] = {{c.wing11, 1}, {c.wing21, 2}, {c.wing31, 3}};

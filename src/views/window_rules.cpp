@@ -9,7 +9,7 @@ CommandStates commandStates(const WindowState& s)
     CommandStates c;
     c.calculate = s.edited && !s.calculating;
     // Stored results without their lattice print too: Print calculates first.
-    c.print = s.resultsValid && !s.calculating;
+    c.print = c.exports = s.resultsValid && !s.calculating;
     c.save = s.saveOffered;
     c.wingMenu = wingCountMenu(s.wingCount);
     c.copy = s.copy;

@@ -24,6 +24,7 @@ struct WindowState {
 struct CommandStates {
     bool calculate = false; // Button4, SpeedButton4, the Calculate action (F9)
     bool print = false;     // Print1, SpeedButton5
+    bool exports = false;   // ExportTemplate1, ExportAvl1, ExportCsv1: with results, as Print
     bool save = false;      // Save3, SpeedButton3
     WingCountMenu wingMenu; // wing21, wing31, chng1 .. chng5
     CopyCommands copy{};    // CopyWing1, InsertCopiedWing1

@@ -29,6 +29,7 @@ TEST(WindowRules, CommandsFollowTheState)
         const CommandStates c = commandStates(r.state);
         EXPECT_EQ(c.calculate, r.calculate) << r.when;
         EXPECT_EQ(c.print, r.print) << r.when;
+        EXPECT_EQ(c.exports, r.print) << r.when;
         EXPECT_EQ(c.save, r.save) << r.when;
     }
     for (int n = 1; n <= MaxWings; ++n) {
