@@ -83,6 +83,15 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& args)
                     p.error = "--pdf needs a file name";
                 o.pdf = *v;
             }
+        } else if (name == "--template") {
+            if (auto v = takeValue()) {
+                if (*v == "ref")
+                    o.templateWing = 0;
+                else if (v->size() == 1 && (*v)[0] >= '1' && (*v)[0] <= '5')
+                    o.templateWing = (*v)[0] - '0';
+                else
+                    p.error = "--template is a wing 1 to 5 or ref, not \"" + *v + "\"";
+            }
         } else if (name == "--avl") {
             if (auto v = takeValue()) {
                 if (v->empty())
@@ -120,6 +129,8 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& args)
             p.error = "nothing to do: give --calc FILE";
         else if (o.file.empty())
             p.error = "--calc needs a file name";
+        else if (o.templateWing && o.pdf.empty())
+            p.error = "--template needs --pdf OUT.pdf to write the template to";
     }
     return p;
 }
@@ -137,8 +148,8 @@ bool wantsBatchMode(int argc, const char* const* argv)
 std::string usageText()
 {
     return "Usage: aerobalance [FILE]\n"
-           "       aerobalance --calc FILE [--json] [--save OUT] [--pdf OUT.pdf] [--avl OUT.avl]\n"
-           "                   [--csv OUT.csv] [--margin PERCENT] [--lang en|de|es]\n"
+           "       aerobalance --calc FILE [--json] [--save OUT] [--pdf OUT.pdf [--template WING]]\n"
+           "                   [--avl OUT.avl] [--csv OUT.csv] [--margin PERCENT] [--lang en|de|es]\n"
            "\n"
            "Without options the window opens, with FILE (.wk4 or .da4) loaded if one is given.\n"
            "\n"
@@ -148,6 +159,9 @@ std::string usageText()
            "--json             print one JSON object instead of the text summary\n"
            "--save OUT         also save the aircraft with its results to OUT (.wk4 is added when missing)\n"
            "--pdf OUT.pdf      also write the one-page summary with both views as a PDF to OUT.pdf\n"
+           "--template WING    make the PDF the wing's half planform at true size (WING 1 to 5, or ref\n"
+           "                   for the reference wing) over as many pages as it takes, with the balance\n"
+           "                   marks measured from its root leading edge and a 100 mm check bar\n"
            "--avl OUT.avl      also write the aircraft as an input file of the vortex-lattice program AVL\n"
            "                   (metres; the reference wing, the desired centre of gravity as Xref)\n"
            "--csv OUT.csv      also write the spanwise lift distribution, one row per strip of every wing:\n"

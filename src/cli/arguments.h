@@ -1,9 +1,10 @@
 // The command line of batch mode: `aerobalance --calc FILE [--json] [--save OUT] [--margin PERCENT]
-// [--pdf OUT] [--avl OUT] [--csv OUT] [--lang en|de|es]`, `--help` and `--version`.
+// [--pdf OUT [--template WING]] [--avl OUT] [--csv OUT] [--lang en|de|es]`, `--help` and `--version`.
 #pragma once
 
 #include "lang/language.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ struct BatchOptions {
     std::string saveAs;       // empty: nothing is saved
     std::string pdf;          // empty: no PDF of the summary page
     std::string avl;          // empty: no AVL input file of the aircraft
+    // --template: the PDF is the 1:1 planform template of wing 1..5, or of the reference wing (0).
+    std::optional<int> templateWing;
     std::string csv;          // empty: no CSV file of the spanwise lift distribution
     double marginPercent = 7.5; // used when given, or when the file stores no margin
     bool marginGiven = false;   // --margin was on the command line: it overrides a stored margin

@@ -13,6 +13,7 @@
 #include "solver/calculation.h"
 #include "solver/lift_distribution.h"
 #include "stability/stability.h"
+#include "views/planform_template.h"
 
 #include <cerrno>
 #include <exception>
@@ -27,6 +28,12 @@ namespace {
 SummaryPdfWriter& pdfWriter()
 {
     static SummaryPdfWriter writer;
+    return writer;
+}
+
+TemplatePdfWriter& templateWriter()
+{
+    static TemplatePdfWriter writer;
     return writer;
 }
 
@@ -60,8 +67,8 @@ bool namesOneFile(const std::string& a, const std::string& b)
 }
 
 // The first output (--save, then --pdf, --avl, --csv) that is refused before anything is written: a
-// folder, a device, a FIFO or a read-only file, or an export (AVL, CSV) that would replace the
-// aircraft file or another output. Checked before the calculation, so a run that cannot end in
+// folder, a device, a FIFO or a read-only file, or a PDF or an export (AVL, CSV) that would replace
+// the aircraft file or another output. Checked before the calculation, so a run that cannot end in
 // success writes nothing at all; the save itself checks again.
 std::string refusedOutput(const BatchOptions& o)
 {
@@ -71,7 +78,7 @@ std::string refusedOutput(const BatchOptions& o)
         if (!file->empty())
             if (const WriteOutcome problem = saveTargetProblem(*file); !problem.ok)
                 return saveFailureMessage(o.language, *file, problem);
-    const std::pair<const char*, const std::string*> exports[] = {{"--avl", &o.avl}, {"--csv", &o.csv}};
+    const std::pair<const char*, const std::string*> exports[] = {{"--pdf", &o.pdf}, {"--avl", &o.avl}, {"--csv", &o.csv}};
     for (const auto& [option, name] : exports) {
         if (name->empty())
             continue;
@@ -102,6 +109,12 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         err << "aerobalance: \"" << o.file << "\": " << note << '\n';
     if (const std::string refused = refusedOutput(o); !refused.empty())
         return refuse(err, refused);
+    // A wing the template cannot show is refused before anything is written.
+    if (o.templateWing && *o.templateWing > 0)
+        if (const TemplateProblem problem = planformTemplate(aircraft, {}, *o.templateWing, 0, true, l).problem;
+            problem != TemplateProblem::None)
+            return refuse(err, "--template " + std::to_string(*o.templateWing) + ": " +
+                                   templateProblemText(problem, *o.templateWing, 0, l));
 
     SolverData solver;
     const CalculationRun run = calculate(aircraft, texts, solver, l);
@@ -127,12 +140,25 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
             return refuse(err, saved.message);
     }
 
-    if (!o.pdf.empty()) {
+    if (!o.pdf.empty() && !o.templateWing) {
         if (!pdfWriter())
             return refuse(err, "this program was built without the summary page; --pdf is not available");
         const std::string failed = pdfWriter()(
             o.pdf, aircraft, solver, figures,
             SummaryPdfChoices{texts.stabilityMode == StabilityMode::Automatic, balance.cgXMm, wingNames(texts)},
+            shownName, l);
+        if (!failed.empty())
+            return refuse(err, failed);
+    }
+    if (!o.pdf.empty() && o.templateWing) {
+        if (!templateWriter())
+            return refuse(err, "this program was built without the planform template; --template is not available");
+        const int wing = *o.templateWing == 0 ? solver.ReferenceWing : *o.templateWing;
+        if (wing == 0)
+            return refuse(err, "--template ref: the calculation found no reference wing");
+        const std::string failed = templateWriter()(
+            o.pdf, aircraft, figures,
+            TemplatePdfChoices{wing, solver.ReferenceWing, texts.stabilityMode == StabilityMode::Automatic, wingNames(texts)},
             shownName, l);
         if (!failed.empty())
             return refuse(err, failed);
@@ -168,6 +194,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
 } // namespace
 
 void setSummaryPdfWriter(SummaryPdfWriter writer) { pdfWriter() = std::move(writer); }
+void setTemplatePdfWriter(TemplatePdfWriter writer) { templateWriter() = std::move(writer); }
 
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {

@@ -42,6 +42,23 @@ using SummaryPdfWriter = std::function<std::string(const std::string& pdfFile, c
                                                    const std::string& aircraftFile, Language language)>;
 void setSummaryPdfWriter(SummaryPdfWriter writer);
 
+// What the planform template shows: the wing (1..5), the calculation's reference wing, the
+// stability mode and the wings' names.
+struct TemplatePdfChoices {
+    int wing = 1;
+    int referenceWing = 0;
+    bool automatic = true;
+    WingNames wingNames{};
+};
+
+// Writes the 1:1 planform template of a calculated aircraft's wing as a PDF (--template with
+// --pdf); returns the message naming the file or the wing and the reason, or an empty string. Handed
+// to batch mode by the program entry, as the summary's writer is.
+using TemplatePdfWriter = std::function<std::string(const std::string& pdfFile, const Aircraft& aircraft,
+                                                    const StabilityFigures& figures, const TemplatePdfChoices& choices,
+                                                    const std::string& aircraftFile, Language language)>;
+void setTemplatePdfWriter(TemplatePdfWriter writer);
+
 // Runs batch mode on the arguments after the program name.
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -2,6 +2,7 @@
 
 #include "cli/batch.h"
 #include "print/summary_page.h"
+#include "print/template_pdf.h"
 
 namespace ab {
 
@@ -20,6 +21,20 @@ void useSummaryPdfWriter()
                                                         .wingNames = choices.wingNames},
                                              aircraftFile);
         return writeSummaryPdf(pdfFile, page, language);
+    });
+    useTemplatePdfWriter();
+}
+
+void useTemplatePdfWriter()
+{
+    setTemplatePdfWriter([](const std::string& pdfFile, const Aircraft& aircraft, const StabilityFigures& figures,
+                            const TemplatePdfChoices& choices, const std::string& aircraftFile, Language language) {
+        const TemplateRequest request{.wing = choices.wing,
+                                      .referenceWing = choices.referenceWing,
+                                      .automatic = choices.automatic,
+                                      .wingNames = choices.wingNames,
+                                      .paper = localePaper()};
+        return writePlanformTemplatePdf(pdfFile, aircraft, figures, request, language, aircraftFile);
     });
 }
 
