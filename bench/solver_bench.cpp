@@ -1,5 +1,5 @@
-// Speed of the circulation solve against LAPACK's dgesv on the same matrix, and of the whole
-// calculation of an aircraft of about 3000 panels.
+// Speed of the circulation solve against LAPACK's dgesv and dsgesv on the same matrix, and of the
+// whole calculation of an aircraft of about 3000 panels.
 #include "bench_aircraft.h"
 #include "model/recalculation.h"
 #include "solver/calculation.h"
@@ -40,35 +40,59 @@ const std::vector<double>& systemMatrix(bool random, int& n)
     return random ? noise : lattice;
 }
 
-void runSolve(benchmark::State& state, bool lapack, int panelWidth = EliminationPanelWidth)
+enum class Solver { SIMQ902, InDouble, Dgesv, Dsgesv };
+
+void runSolve(benchmark::State& state, Solver solver, int panelWidth = EliminationPanelWidth)
 {
     int n = 0;
     const std::vector<double>& a = systemMatrix(state.range(0) != 0, n);
-    std::vector<double> work(a.size()), b(n);
+    std::vector<double> work(a.size()), b(n), x(n);
     std::vector<lapack_int> ipiv(n);
+    std::vector<float> singleCopy; // kept between solves, as the calculation keeps it
+    SolveTrace trace;
     for (auto _ : state) {
         state.PauseTiming();
         work = a;
         b.assign(n, -1.0);
         state.ResumeTiming();
-        if (lapack)
-            LAPACKE_dgesv(LAPACK_COL_MAJOR, n, 1, work.data(), n, ipiv.data(), b.data(), n);
-        else
-            SIMQ902(work.data(), n, b.data(), {}, nullptr, panelWidth);
+        lapack_int steps = 0;
+        switch (solver) {
+        case Solver::SIMQ902: SIMQ902(work.data(), n, b.data(), singleCopy, {}, &trace, panelWidth); break;
+        case Solver::InDouble: solveInDouble(work.data(), n, b.data(), {}, nullptr, panelWidth); break;
+        case Solver::Dgesv: LAPACKE_dgesv(LAPACK_COL_MAJOR, n, 1, work.data(), n, ipiv.data(), b.data(), n); break;
+        case Solver::Dsgesv:
+            LAPACKE_dsgesv(LAPACK_COL_MAJOR, n, 1, work.data(), n, ipiv.data(), b.data(), n, x.data(), n, &steps);
+            state.counters["steps"] = steps;
+            break;
+        }
         benchmark::DoNotOptimize(b.data());
+        benchmark::DoNotOptimize(x.data());
     }
     state.counters["n"] = n;
+    if (solver == Solver::SIMQ902) {
+        state.counters["steps"] = trace.corrections;
+        state.counters["fellBack"] = trace.fellBack;
+    }
 }
 
-void BM_SIMQ902(benchmark::State& state) { runSolve(state, false); }
-void BM_LAPACKE_dgesv(benchmark::State& state) { runSolve(state, true); }
+// SIMQ902: single-precision factors refined in double; InDouble: the elimination in double alone;
+// LAPACK's dgesv (double) and dsgesv (single factors refined in double) on the same matrix.
+void BM_SIMQ902(benchmark::State& state) { runSolve(state, Solver::SIMQ902); }
+void BM_SolveInDouble(benchmark::State& state) { runSolve(state, Solver::InDouble); }
+void BM_LAPACKE_dgesv(benchmark::State& state) { runSolve(state, Solver::Dgesv); }
+void BM_LAPACKE_dsgesv(benchmark::State& state) { runSolve(state, Solver::Dsgesv); }
 // Panel widths other than the one in use, on the lattice matrix.
-void BM_SIMQ902_PanelWidth(benchmark::State& state) { runSolve(state, false, static_cast<int>(state.range(1))); }
+void BM_SIMQ902_PanelWidth(benchmark::State& state)
+{
+    runSolve(state, Solver::SIMQ902, static_cast<int>(state.range(1)));
+}
 BENCHMARK(BM_SIMQ902_PanelWidth)->Args({0, 64})->Args({0, 96})->Args({0, 192})->Args({0, 256})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 // Argument 0: lattice matrix (2957 panels), 1: random matrix of 3000 unknowns.
 BENCHMARK(BM_SIMQ902)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+BENCHMARK(BM_SolveInDouble)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(BM_LAPACKE_dgesv)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+BENCHMARK(BM_LAPACKE_dsgesv)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
 void BM_EINFLUSS(benchmark::State& state)
 {

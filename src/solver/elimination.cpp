@@ -1,150 +1,168 @@
 #include "solver/elimination.h"
 
+#include "solver/debug_log.h"
+
 #include <cblas.h>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <cstddef>
+#include <limits>
+#include <string>
 #include <utility>
 
 namespace ab {
 namespace {
 
-constexpr int kRecursionBase = 16; // columns eliminated one by one at the bottom of the recursion
+double largestMagnitude(const double* v, int n)
+{
+    double m = 0;
+    for (int i = 0; i < n; ++i)
+        m = std::max(m, std::fabs(v[i])); // a not-a-number is passed over here, caught by isfinite below
+    return m;
+}
 
-struct Countdown {
-    const std::function<void(int)>& report;
-    int n, done = 0;
-    void step()
+bool allFinite(const double* v, int n)
+{
+    for (int i = 0; i < n; ++i)
+        if (!std::isfinite(v[i]))
+            return false;
+    return true;
+}
+
+// Writes the single-precision copy of A into s and returns the largest row sum of |A| (the infinity
+// norm the refinement measures its residual against), in one pass on all cores: the pass is bound
+// by memory traffic.
+double convertToSingle(const double* a, int n, float* s)
+{
+    std::vector<double> rowSum(static_cast<std::size_t>(n), 0.0);
+#pragma omp parallel
     {
-        ++done;
-        if (report)
-            report(n - done);
+        std::vector<double> sum(static_cast<std::size_t>(n), 0.0);
+#pragma omp for schedule(static)
+        for (int j = 0; j < n; ++j) {
+            const double* c = a + static_cast<std::size_t>(j) * n;
+            float* o = s + static_cast<std::size_t>(j) * n;
+            for (int i = 0; i < n; ++i) {
+                o[i] = static_cast<float>(c[i]);
+                sum[i] += std::fabs(c[i]);
+            }
+        }
+#pragma omp critical
+        for (int i = 0; i < n; ++i)
+            rowSum[i] += sum[i];
+    }
+    double normA = 0;
+    for (double v : rowSum)
+        normA = std::max(normA, v);
+    return normA;
+}
+
+// Solves with the single-precision factors for a right-hand side v in double: v is scaled to
+// largest magnitude 1 before it is rounded to single precision, so that a residual far below (or a
+// right-hand side far above) the range of single precision keeps its digits; out gets the
+// solution scaled back, in double. A v of zeros gives zeros.
+struct SingleSolver {
+    const float* factors;
+    int n;
+    const int* piv;
+    int panelWidth;
+    std::vector<float> work;
+
+    void solve(const double* v, double* out)
+    {
+        const double scale = largestMagnitude(v, n);
+        if (scale == 0) {
+            std::fill(out, out + n, 0.0);
+            return;
+        }
+        work.resize(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i)
+            work[i] = static_cast<float>(v[i] / scale);
+        solveLU(factors, n, piv, work.data(), panelWidth);
+        for (int i = 0; i < n; ++i)
+            out[i] = static_cast<double>(work[i]) * scale;
     }
 };
 
-inline double* col(double* a, int lda, int c) { return a + static_cast<std::size_t>(c) * lda; }
-
-// Applies the row exchanges piv[0..count) (row k with row piv[k], in order, rows relative to a) to
-// columns c0..c1-1. Column by column, so each exchange stays within one column in cache.
-void swapRows(double* a, int lda, const int* piv, int count, int c0, int c1)
+// Iterative refinement: x from the single factors, then corrections d for the residual r = b - A x
+// computed in double. Converged when a correction is at most RefinementTolerance of x, or when the
+// residual is already at the rounding level of the double elimination (|r| <= sqrt(n) eps |A| |x|,
+// infinity norms): from there a correction only moves digits below the solution's accuracy, and
+// for a system whose condition number times 1e-16 exceeds 1e-15 it never falls under the tolerance.
+// Not converging: a correction not below half the one before (the single factors are too coarse
+// for the system) or MaxRefinementSteps corrections made. steps gets the corrections made.
+bool refine(const double* a, double normA, int n, const double* b, SingleSolver& single, double* x, int& steps)
 {
-    for (int c = c0; c < c1; ++c) {
-        double* x = col(a, lda, c);
-        for (int k = 0; k < count; ++k)
-            if (piv[k] != k)
-                std::swap(x[k], x[piv[k]]);
+    const double roundingLevel = std::sqrt(static_cast<double>(n)) * std::numeric_limits<double>::epsilon() * normA;
+    std::vector<double> r(static_cast<std::size_t>(n)), d(static_cast<std::size_t>(n));
+    single.solve(b, x);
+    double previous = INFINITY;
+    for (steps = 0; steps < MaxRefinementSteps;) {
+        std::copy(b, b + n, r.begin());
+        cblas_dgemv(CblasColMajor, CblasNoTrans, n, n, -1.0, a, n, x, 1, 1.0, r.data(), 1);
+        if (!allFinite(r.data(), n))
+            return false;
+        if (largestMagnitude(r.data(), n) <= roundingLevel * largestMagnitude(x, n))
+            return true;
+        single.solve(r.data(), d.data());
+        for (int i = 0; i < n; ++i)
+            x[i] += d[i];
+        ++steps;
+        const double correction = largestMagnitude(d.data(), n);
+        if (correction <= RefinementTolerance * largestMagnitude(x, n))
+            return allFinite(x, n);
+        if (!(correction < 0.5 * previous))
+            return false;
+        previous = correction;
     }
-}
-
-// Largest magnitude of x[from..m), the later row winning ties. Returns -1 for a column whose
-// largest magnitude is 0 or not finite.
-int pivotRow(const double* x, int from, int m)
-{
-    double best = 0;
-    int p = m - 1;
-    bool finite = true;
-    for (int r = from; r < m; ++r) {
-        const double v = std::fabs(x[r]);
-        finite = finite && v <= std::numeric_limits<double>::max(); // false for infinity and not-a-number
-        if (v >= best) {
-            best = v;
-            p = r;
-        }
-    }
-    return finite && best > 0 ? p : -1;
-}
-
-// LU factorisation with partial pivoting of the m x w block at a (m >= w), recursive on the columns:
-// the left half, then the right half updated by it. piv gets the pivot rows relative to a.
-bool factorPanel(double* a, int lda, int m, int w, int* piv, Countdown& progress)
-{
-    if (w <= kRecursionBase) {
-        for (int j = 0; j < w; ++j) {
-            double* cj = col(a, lda, j);
-            const int p = pivotRow(cj, j, m);
-            if (p < 0)
-                return false;
-            piv[j] = p;
-            if (p != j)
-                for (int c = 0; c < w; ++c)
-                    std::swap(col(a, lda, c)[j], col(a, lda, c)[p]);
-            const double inv = 1 / cj[j];
-            for (int r = j + 1; r < m; ++r)
-                cj[r] *= inv;
-            for (int c = j + 1; c < w; ++c) {
-                double* cc = col(a, lda, c);
-                const double f = cc[j];
-                for (int r = j + 1; r < m; ++r)
-                    cc[r] -= cj[r] * f;
-            }
-            progress.step();
-        }
-        return true;
-    }
-    const int n1 = w / 2, n2 = w - n1;
-    if (!factorPanel(a, lda, m, n1, piv, progress))
-        return false;
-    swapRows(a, lda, piv, n1, n1, w);
-    double* a12 = col(a, lda, n1);
-    cblas_dtrsm(CblasColMajor, CblasLeft, CblasLower, CblasNoTrans, CblasUnit, n1, n2, 1.0, a, lda, a12, lda);
-    cblas_dgemm(CblasColMajor, CblasNoTrans, CblasNoTrans, m - n1, n2, n1, -1.0, a + n1, lda, a12, lda, 1.0,
-                a12 + n1, lda);
-    if (!factorPanel(a12 + n1, lda, m - n1, n2, piv + n1, progress))
-        return false;
-    swapRows(a + n1, lda, piv + n1, n2, 0, n1);
-    for (int k = n1; k < w; ++k)
-        piv[k] += n1;
-    return true;
+    return false;
 }
 
 } // namespace
 
-bool SIMQ902(double* a, int n, double* b, const std::function<void(int)>& countdown, std::vector<int>* pivots,
-             int panelWidth)
+bool solveInDouble(double* a, int n, double* b, const std::function<void(int)>& countdown, std::vector<int>* pivots,
+                   int panelWidth)
 {
     if (n <= 0)
         return true;
-    Countdown progress{countdown, n};
-    std::vector<int> piv(n);
-    if (panelWidth < 1)
-        panelWidth = EliminationPanelWidth;
-    for (int k0 = 0; k0 < n; k0 += panelWidth) {
-        const int w = std::min(panelWidth, n - k0);
-        double* akk = a + static_cast<std::size_t>(k0) * n + k0;
-        if (!factorPanel(akk, n, n - k0, w, piv.data() + k0, progress))
-            return false;
-        // The exchanges of this panel reach the columns right of it; the columns of earlier panels
-        // keep their rows (the forward substitution below takes each panel in its own row order,
-        // which spares half of the scattered row traffic). Then the trailing update.
-        swapRows(a + k0, n, piv.data() + k0, w, k0 + w, n);
-        const int rest = n - k0 - w;
-        if (rest > 0) {
-            double* a12 = akk + static_cast<std::size_t>(w) * n;
-            cblas_dtrsm(CblasColMajor, CblasLeft, CblasLower, CblasNoTrans, CblasUnit, w, rest, 1.0, akk, n, a12,
-                        n);
-            cblas_dgemm(CblasColMajor, CblasNoTrans, CblasNoTrans, rest, rest, w, -1.0, akk + w, n, a12, n, 1.0,
-                        a12 + w, n);
-        }
-    }
-    // Forward substitution panel by panel, each with its exchanges first; back substitution with U.
-    for (int k0 = 0; k0 < n; k0 += panelWidth) {
-        const int w = std::min(panelWidth, n - k0);
-        const double* akk = a + static_cast<std::size_t>(k0) * n + k0;
-        for (int k = 0; k < w; ++k) {
-            std::swap(b[k0 + k], b[k0 + piv[k0 + k]]);
-            piv[k0 + k] += k0;
-        }
-        cblas_dtrsv(CblasColMajor, CblasLower, CblasNoTrans, CblasUnit, w, akk, n, b + k0, 1);
-        const int rest = n - k0 - w;
-        if (rest > 0)
-            cblas_dgemv(CblasColMajor, CblasNoTrans, rest, w, -1.0, akk + w, n, b + k0, 1, 1.0, b + k0 + w, 1);
-    }
-    cblas_dtrsv(CblasColMajor, CblasUpper, CblasNoTrans, CblasNonUnit, n, a, n, b, 1);
+    std::vector<int> piv(static_cast<std::size_t>(n));
+    if (!factorLU(a, n, piv.data(), countdown, panelWidth))
+        return false;
+    solveLU(a, n, piv.data(), b, panelWidth);
     if (pivots)
         *pivots = std::move(piv);
     return true;
+}
+
+bool SIMQ902(double* a, int n, double* b, std::vector<float>& singleCopy, const std::function<void(int)>& countdown,
+             SolveTrace* trace, int panelWidth)
+{
+    SolveTrace local;
+    SolveTrace& t = trace ? *trace : local;
+    t = {};
+    if (n <= 0)
+        return true;
+    singleCopy.resize(static_cast<std::size_t>(n) * n);
+    const double normA = convertToSingle(a, n, singleCopy.data());
+    t.pivots.resize(static_cast<std::size_t>(n));
+    t.singleFactorised = factorLU(singleCopy.data(), n, t.pivots.data(), countdown, panelWidth);
+    if (t.singleFactorised) {
+        SingleSolver single{singleCopy.data(), n, t.pivots.data(), panelWidth, {}};
+        std::vector<double> x(static_cast<std::size_t>(n));
+        if (refine(a, normA, n, b, single, x.data(), t.corrections)) {
+            std::copy(x.begin(), x.end(), b);
+            return true;
+        }
+    }
+    debugLog(t.singleFactorised
+                 ? "circulation solve: refinement from single precision did not converge after " +
+                       std::to_string(t.corrections) + " corrections (n = " + std::to_string(n) +
+                       "), eliminating in double precision"
+                 : "circulation solve: single-precision factorisation met a zero or non-finite pivot column (n = " +
+                       std::to_string(n) + "), eliminating in double precision");
+    t.fellBack = true;
+    return solveInDouble(a, n, b, countdown, &t.pivots, panelWidth);
 }
 
 bool LOES(SolverData& sd, const std::function<void(int)>& countdown)
@@ -152,7 +170,7 @@ bool LOES(SolverData& sd, const std::function<void(int)>& countdown)
     const int n = sd.counts.PanelCount;
     std::vector<double>& b = sd.Circulation;
     b.assign(n, -1.0);
-    if (!SIMQ902(sd.matrix.data(), n, b.data(), countdown))
+    if (!SIMQ902(sd.matrix.data(), n, b.data(), sd.singleCopy, countdown))
         return false;
     for (double g : b)
         if (!std::isfinite(g))

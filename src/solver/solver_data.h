@@ -59,6 +59,9 @@ struct SolverData {
     // (i, j) at j * n + i is the downwash at control point i of horseshoe j (unit circulation, both
     // wing halves) times 0.0795775. Factorised in place by the solve. Capacity is kept between runs.
     std::vector<double> matrix;
+    // The matrix in single precision, factorised by the solve, which refines its solution against
+    // the matrix in double. Capacity is kept between runs.
+    std::vector<float> singleCopy;
     std::vector<double> Circulation; // panels 0..PanelCount-1 in the global numbering
 
     int ReferenceWing = 0;                      // 0 when no wing has panels

@@ -201,9 +201,10 @@ TEST(Calculation, ActiveWingsNowWingCountNext)
     EXPECT_EQ(ac.ActiveWingCount, 3);
     calculate(ac, t, sd, Language::English);
     EXPECT_GT(ac.WingLiftSlope[3], 0);
-    const std::size_t capacity = sd.matrix.capacity();
+    const std::size_t capacity = sd.matrix.capacity(), singleCapacity = sd.singleCopy.capacity();
     calculate(ac, t, sd, Language::English);
     EXPECT_EQ(sd.matrix.capacity(), capacity); // the matrix storage is kept between runs
+    EXPECT_EQ(sd.singleCopy.capacity(), singleCapacity);
 }
 
 TEST(DegenerateAircraft, EndInAMessage)

@@ -1,3 +1,4 @@
+#include "../../bench/bench_aircraft.h"
 #include "solver/elimination.h"
 #include "solver/grid.h"
 #include "solver/influence.h"
@@ -8,8 +9,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <iostream>
 #include <numeric>
 #include <random>
+#include <sstream>
 #include <tuple>
 
 namespace ab {
@@ -115,6 +120,33 @@ struct Shuffled {
     }
 };
 
+// The two precisions the blocked elimination runs in, with the backward error each reaches.
+enum class Precision { Single, Double };
+struct PrecisionRow {
+    Precision precision;
+    const char* name;
+    double residual; // relative residual the solve must reach
+};
+constexpr PrecisionRow Precisions[] = {{Precision::Single, "single", 1e-5}, {Precision::Double, "double", 1e-13}};
+
+// Factorises a copy of the column-major a in the given precision and solves for x (the right-hand
+// side on entry): the pivot rows of every step, or nothing when the factorisation refuses.
+template <class T>
+std::vector<int> eliminateAs(const Matrix& a, int n, std::vector<double>& x, int panel)
+{
+    std::vector<T> f(a.begin(), a.end()), y(x.begin(), x.end());
+    std::vector<int> piv(static_cast<std::size_t>(n));
+    if (!factorLU(f.data(), n, piv.data(), {}, panel))
+        return {};
+    solveLU(f.data(), n, piv.data(), y.data(), panel);
+    x.assign(y.begin(), y.end());
+    return piv;
+}
+std::vector<int> eliminate(Precision p, const Matrix& a, int n, std::vector<double>& x, int panel)
+{
+    return p == Precision::Single ? eliminateAs<float>(a, n, x, panel) : eliminateAs<double>(a, n, x, panel);
+}
+
 // The blocked elimination solves (A x = b to rounding) and takes the largest magnitude of each
 // column: on a dominant matrix with its rows shuffled it takes equation k at step k, and on any
 // matrix it takes the same equations whatever order the rows stand in.
@@ -134,26 +166,26 @@ TEST(BlockedElimination, TakesTheLargestPivotWhateverTheRowOrder)
     systems.emplace_back(latticeMatrix(twoWings, lattice), lattice, false);
     ASSERT_GE(lattice, 400);
 
-    for (const auto& [m, n, dominant] : systems) {
-        SCOPED_TRACE("n = " + std::to_string(n) + (dominant ? ", dominant" : ""));
-        std::vector<int> inTurn(n), first;
-        std::iota(inTurn.begin(), inTurn.end(), 0);
-        for (int panel : {7, 32, EliminationPanelWidth}) {
-            const Shuffled s(m, n, rng);
-            Matrix work = s.a;
-            std::vector<double> x = s.b;
-            std::vector<int> pivots;
-            ASSERT_TRUE(SIMQ902(work.data(), n, x.data(), {}, &pivots, panel));
-            EXPECT_LT(relativeResidual(s.a, n, x, s.b), 1e-13) << panel;
-            const std::vector<int> taken = s.equationsTaken(pivots);
-            if (dominant) {
-                EXPECT_EQ(taken, inTurn) << panel;
+    for (const PrecisionRow& prec : Precisions)
+        for (const auto& [m, n, dominant] : systems) {
+            SCOPED_TRACE(std::string(prec.name) + ", n = " + std::to_string(n) + (dominant ? ", dominant" : ""));
+            std::vector<int> inTurn(n), first;
+            std::iota(inTurn.begin(), inTurn.end(), 0);
+            for (int panel : {7, 32, EliminationPanelWidth}) {
+                const Shuffled s(m, n, rng);
+                std::vector<double> x = s.b;
+                const std::vector<int> pivots = eliminate(prec.precision, s.a, n, x, panel);
+                ASSERT_EQ(pivots.size(), static_cast<std::size_t>(n)) << panel;
+                EXPECT_LT(relativeResidual(s.a, n, x, s.b), prec.residual) << panel;
+                const std::vector<int> taken = s.equationsTaken(pivots);
+                if (dominant) {
+                    EXPECT_EQ(taken, inTurn) << panel;
+                }
+                if (first.empty())
+                    first = taken;
+                EXPECT_EQ(taken, first) << panel;
             }
-            if (first.empty())
-                first = taken;
-            EXPECT_EQ(taken, first) << panel;
         }
-    }
 }
 
 // Blocks of one or two equations down the diagonal, the two of a block equal in magnitude in the
@@ -178,26 +210,25 @@ TEST(BlockedElimination, TheLaterRowWinsATie)
             }
             k += pair ? 2 : 1;
         }
-        for (int panel : {7, 32, EliminationPanelWidth}) {
-            SCOPED_TRACE("n = " + std::to_string(n) + ", panel " + std::to_string(panel));
-            const Shuffled s(m, n, rng);
-            Matrix work = s.a;
-            std::vector<double> x = s.b;
-            std::vector<int> pivots;
-            ASSERT_TRUE(SIMQ902(work.data(), n, x.data(), {}, &pivots, panel));
-            EXPECT_LT(relativeResidual(s.a, n, x, s.b), 1e-14);
-            // Step k takes the lowest row still holding an equation of column k's block.
-            std::vector<int> expected, stand = s.order;
-            for (int k = 0; k < n; ++k) {
-                int p = k;
-                for (int r = k; r < n; ++r)
-                    if (blockOf[stand[r]] == blockOf[k])
-                        p = r;
-                expected.push_back(p);
-                std::swap(stand[k], stand[p]);
+        for (const PrecisionRow& prec : Precisions)
+            for (int panel : {7, 32, EliminationPanelWidth}) {
+                SCOPED_TRACE(std::string(prec.name) + ", n = " + std::to_string(n) + ", panel " + std::to_string(panel));
+                const Shuffled s(m, n, rng);
+                std::vector<double> x = s.b;
+                const std::vector<int> pivots = eliminate(prec.precision, s.a, n, x, panel);
+                EXPECT_LT(relativeResidual(s.a, n, x, s.b), prec.residual);
+                // Step k takes the lowest row still holding an equation of column k's block.
+                std::vector<int> expected, stand = s.order;
+                for (int k = 0; k < n; ++k) {
+                    int p = k;
+                    for (int r = k; r < n; ++r)
+                        if (blockOf[stand[r]] == blockOf[k])
+                            p = r;
+                    expected.push_back(p);
+                    std::swap(stand[k], stand[p]);
+                }
+                EXPECT_EQ(pivots, expected);
             }
-            EXPECT_EQ(pivots, expected);
-        }
     }
 }
 
@@ -248,61 +279,234 @@ TEST(PlainElimination, SolvesPivotsOnTheLargestAndDropsTheLastEquationAtAZeroCol
     }
 }
 
+// What SIMQ902 gives for a copy of a: the solution, how it went, and whether it solved at all.
+struct MixedSolve {
+    bool solved = false;
+    std::vector<double> x;
+    SolveTrace trace;
+    std::vector<int> countdown;
+};
+MixedSolve mixedSolve(const Matrix& a, int n, const std::vector<double>& b, int panel = EliminationPanelWidth)
+{
+    MixedSolve m;
+    Matrix work = a;
+    std::vector<float> single;
+    m.x = b;
+    m.solved = SIMQ902(work.data(), n, m.x.data(), single, [&](int left) { m.countdown.push_back(left); }, &m.trace,
+                       panel);
+    return m;
+}
+
+std::vector<double> doubleSolve(const Matrix& a, int n, const std::vector<double>& b, int panel = EliminationPanelWidth)
+{
+    Matrix work = a;
+    std::vector<double> x = b;
+    EXPECT_TRUE(solveInDouble(work.data(), n, x.data(), {}, nullptr, panel));
+    return x;
+}
+
+// Largest difference of the two solutions relative to the largest magnitude of the second.
+double relativeDifference(const std::vector<double>& x, const std::vector<double>& reference)
+{
+    double diff = 0, size = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        diff = std::max(diff, std::fabs(x[i] - reference[i]));
+        size = std::max(size, std::fabs(reference[i]));
+    }
+    return size > 0 ? diff / size : diff;
+}
+
+std::vector<double> randomVector(int n, std::mt19937& rng)
+{
+    std::uniform_real_distribution<double> u(-1, 1);
+    std::vector<double> v(n);
+    for (double& x : v)
+        x = u(rng);
+    return v;
+}
+
 TEST(BlockedElimination, SingularOrNonFiniteSystemsAreRefused)
 {
     const int n = 200;
     std::mt19937 rng(5);
-    std::uniform_real_distribution<double> u(-1, 1);
-    std::vector<double> a(n * n);
-    for (double& v : a)
-        v = u(rng);
-    const auto refused = [&](std::vector<double> m) {
+    const Matrix a = randomMatrix(n, rng);
+    const auto refused = [&](const Matrix& m) {
+        const MixedSolve s = mixedSolve(m, n, std::vector<double>(n, -1.0));
+        EXPECT_EQ(s.trace.fellBack, !s.solved); // only the elimination in double refuses
+        Matrix work = m;
         std::vector<double> b(n, -1.0);
-        return !SIMQ902(m.data(), n, b.data());
+        EXPECT_EQ(solveInDouble(work.data(), n, b.data()), s.solved);
+        return !s.solved;
     };
     EXPECT_FALSE(refused(a));
 
-    std::vector<double> zeroColumn = a;
+    Matrix zeroColumn = a;
     std::fill(zeroColumn.begin() + 150 * n, zeroColumn.begin() + 151 * n, 0.0);
     EXPECT_TRUE(refused(zeroColumn));
 
-    std::vector<double> withNaN = a;
+    Matrix withNaN = a;
     withNaN[77 * n + 3] = std::nan("");
     EXPECT_TRUE(refused(withNaN));
-    std::vector<double> withInf = a;
+    Matrix withInf = a;
     withInf[5 * n + 150] = INFINITY;
     EXPECT_TRUE(refused(withInf));
 }
 
-TEST(CirculationSolve, ResidualOfTheSolveIsSmall)
+// The solution refined from the single-precision factors is the solution of the elimination in
+// double to 1e-12, with the residual of a double solve, on lattice, dominant and random systems with
+// their rows shuffled, with panels that split the matrix unevenly.
+TEST(RefinedSolve, AgreesWithTheEliminationInDouble)
 {
-    // The circulations of a two-wing lattice satisfy every control point's condition.
-    AircraftTexts texts = test::rectangularWingTexts();
-    test::setWing(texts, 1, 20, 260, {{300, 200, 30}, {450, 90, 150}}, 0, 0);
-    test::setWing(texts, 2, 0, 140, {{300, 80, 60}}, 800, 90);
-    texts.wingCount = 2;
-    int n = 0;
-    const std::vector<double> a = latticeMatrix(texts, n);
-    SolverData sd;
-    sd.counts.PanelCount = n;
-    sd.matrix = a;
-    ASSERT_TRUE(LOES(sd));
-    EXPECT_LT(relativeResidual(a, n, sd.Circulation, std::vector<double>(n, -1.0)), 1e-14);
+    std::mt19937 rng(17);
+    AircraftTexts twoWings = test::rectangularWingTexts();
+    test::setWing(twoWings, 1, 20, 260, {{300, 200, 30}, {450, 90, 150}}, 0, 0);
+    test::setWing(twoWings, 2, 0, 140, {{300, 80, 60}}, 800, 90);
+    twoWings.wingCount = 2;
+    std::vector<std::pair<Matrix, int>> systems;
+    for (int n : {1, 2, 17, 130, 333}) {
+        systems.emplace_back(diagonallyDominant(n, rng), n);
+        systems.emplace_back(randomMatrix(n, rng), n);
+    }
+    int lattice = 0;
+    systems.emplace_back(latticeMatrix(twoWings, lattice), lattice);
 
-    // Random systems exchange rows at almost every pivot step, across panel borders.
-    std::mt19937 rng(3);
-    std::uniform_real_distribution<double> u(-1, 1);
-    for (int size : {150, 333}) {
-        std::vector<double> m(static_cast<std::size_t>(size) * size), b(size);
-        for (double& v : m)
-            v = u(rng);
-        for (double& v : b)
-            v = u(rng);
+    for (const auto& [m, n] : systems)
         for (int panel : {8, 48, EliminationPanelWidth}) {
-            std::vector<double> work = m, x = b;
-            ASSERT_TRUE(SIMQ902(work.data(), size, x.data(), {}, nullptr, panel));
-            EXPECT_LT(relativeResidual(m, size, x, b), 1e-13) << size << " " << panel;
+            SCOPED_TRACE("n = " + std::to_string(n) + ", panel " + std::to_string(panel));
+            const Shuffled s(m, n, rng);
+            const MixedSolve mixed = mixedSolve(s.a, n, s.b, panel);
+            ASSERT_TRUE(mixed.solved);
+            EXPECT_TRUE(mixed.trace.singleFactorised);
+            EXPECT_FALSE(mixed.trace.fellBack);
+            EXPECT_LT(relativeDifference(mixed.x, doubleSolve(s.a, n, s.b, panel)), 1e-12);
+            EXPECT_LT(relativeResidual(s.a, n, mixed.x, s.b), 1e-14);
         }
+}
+
+// The aircraft of the benchmarks, 2957 panels: the circulations of LOES are those of the
+// elimination in double to 1e-12.
+TEST(RefinedSolve, LargeAircraftAgreesWithTheEliminationInDouble)
+{
+    Aircraft ac;
+    SolverData sd;
+    bench::buildLargeLattice(ac, sd);
+    ASSERT_TRUE(EINFLUSS(ac, sd));
+    const int n = sd.counts.PanelCount;
+    ASSERT_GE(n, 2900);
+    const Matrix a = sd.matrix;
+    ASSERT_TRUE(LOES(sd));
+    EXPECT_LT(relativeDifference(sd.Circulation, doubleSolve(a, n, std::vector<double>(n, -1.0))), 1e-12);
+    EXPECT_LT(relativeResidual(a, n, sd.Circulation, std::vector<double>(n, -1.0)), 1e-14);
+}
+
+// Right-hand sides far outside the range of single precision, and zero: the solution scales with
+// the right-hand side and the refinement does not fall back.
+TEST(RefinedSolve, SolutionScalesWithTheRightHandSide)
+{
+    std::mt19937 rng(23);
+    const int n = 150;
+    const Matrix a = randomMatrix(n, rng);
+    const std::vector<double> b = randomVector(n, rng);
+    const MixedSolve unit = mixedSolve(a, n, b);
+    for (double scale : {1e-280, 1e-40, 1e45, 1e280}) {
+        SCOPED_TRACE(scale);
+        std::vector<double> scaled = b;
+        for (double& v : scaled)
+            v *= scale;
+        const MixedSolve s = mixedSolve(a, n, scaled);
+        ASSERT_TRUE(s.solved);
+        EXPECT_FALSE(s.trace.fellBack);
+        std::vector<double> back = s.x;
+        for (double& v : back)
+            v /= scale;
+        EXPECT_LT(relativeDifference(back, unit.x), 1e-12);
+    }
+    const MixedSolve zero = mixedSolve(a, n, std::vector<double>(n, 0.0));
+    ASSERT_TRUE(zero.solved);
+    EXPECT_EQ(zero.x, std::vector<double>(n, 0.0));
+    EXPECT_EQ(zero.trace.corrections, 0);
+}
+
+// Sends std::clog to a string while it lives, with the debug log switched on or off.
+struct CapturedDebugLog {
+    std::ostringstream text;
+    std::streambuf* saved;
+    explicit CapturedDebugLog(bool on) : saved(std::clog.rdbuf(text.rdbuf()))
+    {
+        if (on)
+            setenv("AEROBALANCE_DEBUG", "1", 1);
+        else
+            unsetenv("AEROBALANCE_DEBUG");
+    }
+    ~CapturedDebugLog()
+    {
+        std::clog.rdbuf(saved);
+        unsetenv("AEROBALANCE_DEBUG");
+    }
+};
+
+// A column that is the sum of two others but for 1e-10: single precision cannot tell the system
+// from a singular one, so the refinement does not converge and the elimination in double solves
+// it, with the same result as on its own, the countdown run a second time, and a debug log line
+// when the log is on (never otherwise).
+TEST(RefinedSolve, NearSingularSystemFallsBackToTheEliminationInDouble)
+{
+    std::mt19937 rng(29);
+    std::uniform_real_distribution<double> u(-1, 1);
+    const int n = 120;
+    Matrix a = randomMatrix(n, rng);
+    for (int i = 0; i < n; ++i)
+        at(a, n, i, 60) = at(a, n, i, 10) + at(a, n, i, 20) + 1e-10 * u(rng);
+    const std::vector<double> b = randomVector(n, rng);
+
+    std::vector<int> twice;
+    for (int round = 0; round < 2; ++round)
+        for (int left = n - 1; left >= 0; --left)
+            twice.push_back(left);
+    for (bool logOn : {false, true}) {
+        CapturedDebugLog log(logOn);
+        const MixedSolve s = mixedSolve(a, n, b);
+        ASSERT_TRUE(s.solved);
+        EXPECT_TRUE(s.trace.fellBack);
+        EXPECT_LT(s.trace.corrections, MaxRefinementSteps) << "gives up once a correction does not shrink";
+        EXPECT_EQ(s.x, doubleSolve(a, n, b));
+        EXPECT_EQ(s.countdown, twice);
+        if (logOn) {
+            EXPECT_NE(log.text.str().find("eliminating in double precision"), std::string::npos) << log.text.str();
+        } else {
+            EXPECT_EQ(log.text.str(), "");
+        }
+    }
+}
+
+// Matrices whose numbers single precision cannot hold (all below its smallest, or beyond its
+// largest) are solved by the elimination in double; a system it holds counts down once.
+TEST(RefinedSolve, NumbersBeyondSinglePrecisionAreLeftToDouble)
+{
+    std::mt19937 rng(31);
+    const int n = 90;
+    const Matrix a = diagonallyDominant(n, rng);
+    const std::vector<double> b = randomVector(n, rng);
+    struct Row {
+        double scale;
+        bool fellBack;
+    } rows[] = {{1, false}, {1e-50, true}, {1e45, true}, {1e-30, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.scale);
+        Matrix scaled = a;
+        for (double& v : scaled)
+            v *= row.scale;
+        const MixedSolve s = mixedSolve(scaled, n, b);
+        ASSERT_TRUE(s.solved);
+        EXPECT_EQ(s.trace.fellBack, row.fellBack);
+        // The countdown ends with a whole run of the elimination that gave the solution.
+        ASSERT_GE(s.countdown.size(), static_cast<std::size_t>(n));
+        if (!row.fellBack) {
+            EXPECT_EQ(s.countdown.size(), static_cast<std::size_t>(n));
+        }
+        EXPECT_TRUE(std::is_sorted(s.countdown.end() - n, s.countdown.end(), std::greater<int>()));
+        EXPECT_EQ(s.countdown.back(), 0);
+        EXPECT_LT(relativeDifference(s.x, doubleSolve(scaled, n, b)), 1e-12);
     }
 }
 
