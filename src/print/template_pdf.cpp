@@ -274,9 +274,13 @@ private:
     void paintFoot()
     {
         const double left = t.windowLeft, width = t.windowWidth, top = t.windowTop + t.windowHeight;
-        text(at(left, top + 8), qs(d.texts.heading), textFont(kHeadingPoints, true), kOutline);
-        text(at(left + width, top + 8), qs(pageText({row, column}, number, int(d.pages.size()), d.language)),
-             textFont(kPageLabelPoints, true), kOutline, Align::Right);
+        const QString label = qs(pageText({row, column}, number, int(d.pages.size()), d.language));
+        const QFont labelFont = textFont(kPageLabelPoints, true), headingFont = textFont(kHeadingPoints, true);
+        text(at(left + width, top + 8), label, labelFont, kOutline, Align::Right);
+        // A long name or path gives way in its middle to the page's label.
+        const double room = width * k - QFontMetricsF(labelFont, p.device()).horizontalAdvance(label) - 4 * k;
+        text(at(left, top + 8), QFontMetricsF(headingFont, p.device()).elidedText(qs(d.texts.heading), Qt::ElideMiddle, room),
+             headingFont, kOutline);
 
         std::string block = d.texts.marks + "\n" + d.texts.datum;
         if (!d.texts.assembly.empty())
@@ -294,8 +298,9 @@ private:
         usePen(kOutline, 0.2);
         for (double x : {left, left + 100})
             p.drawLine(at(x, barY - 2), at(x, barY + 2));
-        const QFont label = textFont(kFootPoints, true);
-        text(QPointF(at(left + 102, 0).x(), centredBaseline(at(0, barY).y(), label)), qs(d.texts.checkBar), label, kOutline);
+        const QFont barFont = textFont(kFootPoints, true);
+        text(QPointF(at(left + 102, 0).x(), centredBaseline(at(0, barY).y(), barFont)), qs(d.texts.checkBar), barFont,
+             kOutline);
         const double noteLeft = left + 118;
         p.setFont(textFont(kNotePoints));
         p.setPen(kOutline);

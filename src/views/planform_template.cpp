@@ -1,7 +1,7 @@
 #include "views/planform_template.h"
 
-#include "lang/template_texts.h"
 #include "lang/language.h"
+#include "lang/template_texts.h"
 #include "lang/wing_captions.h"
 #include "model/numbers.h"
 #include "stability/summary_rows.h"
@@ -277,10 +277,12 @@ TemplateTexts templateTexts(const PlanformTemplate& t, Language l, const std::st
 {
     const auto text = [l](const Text3& t3) { return std::string(t3.in(l)); };
     TemplateTexts x;
-    // The wing as its tab names it, without the tab's blanks: "Wing 2 - Tailplane".
-    const std::string tab = wingTabCaption(l, t.wing, wingName);
+    // The wing as its tab names it, without the tab's blanks, and its whole name: "Wing 2 - Tailplane".
+    const std::string tab = wingTabCaption(l, t.wing, "");
     const std::size_t first = tab.find_first_not_of(' ');
-    const std::string caption = first == std::string::npos ? std::string() : tab.substr(first, tab.find_last_not_of(' ') - first + 1);
+    std::string caption = first == std::string::npos ? std::string() : tab.substr(first, tab.find_last_not_of(' ') - first + 1);
+    if (const std::string_view name = shownWingName(wingName); !name.empty())
+        caption += " - " + std::string(name);
     x.heading = caption + "  \u2013  " + text(texts::TemplateTitle) + "  \u2013  " + pathInColumns(fileName, 60);
 
     x.marks = text(texts::TemplateMarksFrom);
