@@ -1,6 +1,7 @@
 #include "print/template_pdf.h"
 
 #include "files/file_messages.h"
+#include "lang/template_texts.h"
 #include "model/numbers.h"
 
 #include <QBuffer>
@@ -406,8 +407,32 @@ std::string writePlanformTemplatePdf(const std::string& pdfFile, const Aircraft&
     return writePlanformTemplatePdf(pdfFile, templateDocument(aircraft, figures, request, language, aircraftFileName));
 }
 
-std::string printPlanformTemplate(QPrinter& printer, const TemplateDocument& d)
+TemplateDocument onPaper(const TemplateDocument& document, Paper paper)
 {
+    TemplateDocument d = document;
+    if (!d.ok() || d.tiling.paper == paper)
+        return d;
+    TemplateLayout layout = layOutTemplate(d.planform, d.sheet, paper);
+    d.tiling = layout.tiling;
+    d.pages = std::move(layout.pages);
+    const double pages = d.pages.empty() ? double(d.tiling.rows) * d.tiling.columns : double(d.pages.size());
+    if (d.pages.empty() || pages > MaxTemplatePages) {
+        d.problem = templateProblemText(TemplateProblem::TooManyPages, d.planform.wing,
+                                        static_cast<int>(std::min(pages, 1e9)), d.language);
+        d.pages.clear();
+        return d;
+    }
+    d.texts.assembly = d.pages.size() > 1 ? std::string(texts::TemplateAssembly.in(d.language)) : std::string();
+    return d;
+}
+
+std::string printPlanformTemplate(QPrinter& printer, const TemplateDocument& document)
+{
+    // The paper chosen for the printer, where it is one the template is laid out for.
+    const QPageSize::PageSizeId chosen = printer.pageLayout().pageSize().id();
+    const TemplateDocument d = chosen == QPageSize::A4       ? onPaper(document, Paper::A4)
+                               : chosen == QPageSize::Letter ? onPaper(document, Paper::Letter)
+                                                             : document;
     if (!d.ok())
         return d.problem;
     // The paper's corner is the origin and the printer's resolution the scale: nothing is fitted.

@@ -58,7 +58,11 @@ std::string writePlanformTemplatePdf(const std::string& pdfFile, const Aircraft&
                                      const StabilityFigures& figures, const TemplateRequest& request,
                                      Language language, const std::string& aircraftFileName);
 
-// Prints every page on `printer` (a real printer, or one set to PDF output): the tiling's paper and
+// The same template laid out over pages of another paper.
+TemplateDocument onPaper(const TemplateDocument& document, Paper paper);
+
+// Prints every page on `printer` (a real printer, or one set to PDF output): on the printer's paper
+// where that is A4 or Letter (the template laid out anew), else on the document's; the tiling's
 // orientation, the full page as the origin, the printer's own resolution so nothing is scaled.
 // Returns the message naming the printer (or the wing) and the reason, or an empty string.
 std::string printPlanformTemplate(QPrinter& printer, const TemplateDocument& document);

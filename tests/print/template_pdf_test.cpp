@@ -190,9 +190,9 @@ TEST(TemplatePdf, ThePrinterPathPrintsTheSamePagesUnscaled)
     test::TempFolder folder;
     const std::string file = Examples + "flying_wing.wk4";
     const Calculated c = calculated(file);
-    TemplateDocument d = referenceDocument(c, file);
-    // Letter, whatever the locale: the printer takes the document's paper.
-    d = templateDocument(c.aircraft, c.figures, {.wing = 1, .referenceWing = 1, .paper = Paper::Letter}, Language::Spanish, file);
+    // Letter, whatever the locale: a printer on paper the template is not laid out for takes the document's.
+    const TemplateDocument d =
+        templateDocument(c.aircraft, c.figures, {.wing = 1, .referenceWing = 1, .paper = Paper::Letter}, Language::Spanish, file);
     ASSERT_TRUE(d.ok());
     const std::string viaPdf = folder.file("written.pdf"), viaPrinter = folder.file("printed.pdf");
     ASSERT_EQ(writePlanformTemplatePdf(viaPdf, d), "");
@@ -211,6 +211,20 @@ TEST(TemplatePdf, ThePrinterPathPrintsTheSamePagesUnscaled)
         EXPECT_NEAR(printed[i].width, (d.tiling.landscape ? 279.4 : 215.9) * PointsPerMm, 0.5);
     }
     for (const StationLabel& l : stationLabels(printed, d))
+        EXPECT_NEAR(l.drawnAt, l.typed, 0.1);
+
+    // A printer set to A4 gets the template laid out for A4.
+    const std::string onA4 = folder.file("a4.pdf");
+    QPrinter a4(QPrinter::HighResolution);
+    a4.setOutputFormat(QPrinter::PdfFormat);
+    a4.setOutputFileName(QString::fromStdString(onA4));
+    a4.setPageSize(QPageSize(QPageSize::A4));
+    ASSERT_EQ(printPlanformTemplate(a4, d), "");
+    const TemplateDocument a4Document = onPaper(d, Paper::A4);
+    const std::vector<PdfPage> a4Pages = pdfWords(onA4);
+    ASSERT_EQ(a4Pages.size(), a4Document.pages.size());
+    EXPECT_NEAR(a4Pages[0].width, (a4Document.tiling.landscape ? 297 : 210) * PointsPerMm, 0.5);
+    for (const StationLabel& l : stationLabels(a4Pages, a4Document))
         EXPECT_NEAR(l.drawnAt, l.typed, 0.1);
 }
 
