@@ -156,23 +156,6 @@ TEST(PlanformTemplate, MarksAreTheTopViewsMeasuredFromEachWingsRoot)
     EXPECT_TRUE(std::none_of(tops.begin(), tops.end(), [](const auto& top) { return top.has_value(); }));
 }
 
-TEST(PlanformTemplate, TagsStackClearOfEachOtherOnTheSheet)
-{
-    const Calculated c = calculatedExample("flying_wing.wk4");
-    const PlanformTemplate t = planformTemplate(c.aircraft, c.figures, 1, 1, true, Language::English).planform;
-    const TemplateSheet sheet = templateSheet(t);
-    std::vector<double> tops;
-    for (const std::optional<double>& top : stackedTagTops(t, sheet, 3.2)) {
-        ASSERT_TRUE(top.has_value()); // every mark of a flying wing lies on its root chord
-        EXPECT_GE(*top, 0);
-        EXPECT_LE(*top + 3.2, sheet.height);
-        tops.push_back(*top);
-    }
-    std::sort(tops.begin(), tops.end());
-    for (std::size_t i = 1; i < tops.size(); ++i)
-        EXPECT_GE(tops[i] - tops[i - 1], 3.2 - 1e-9);
-}
-
 TEST(TemplateTiling, PageCountsAtTheEdgesOfAPage)
 {
     // Windows: A4 portrait 190 x 243 (step 180 x 233), landscape 277 x 156; Letter portrait
