@@ -127,6 +127,7 @@ constexpr Caption kMenus[] = {
     {"Langu1", {"Sprache", "Language", "Language"}},
     {"New1", {"New", "Neu", "Nuevo"}},
     {"ExportTemplate1", {"Export template...", "Schablone exportieren...", "Exportar plantilla..."}},
+    {"PrintTemplate1", {"Print template...", "Schablone drucken...", "Imprimir plantilla..."}},
     {"ExportAvl1", {"Export AVL...", "AVL exportieren...", "Exportar AVL..."}},
     {"ExportCsv1", {"Export results (CSV)...", "Ergebnisse exportieren (CSV)...", "Exportar resultados (CSV)..."}},
     {"View1", {"View", "Ansicht", "Ver"}},

@@ -93,6 +93,7 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window)
     // What the workbench and other tools take: the wing at true size, the aircraft for AVL, the
     // spanwise results for a spreadsheet.
     ExportTemplate1 = item(Open1, "ExportTemplate1", false, {});
+    PrintTemplate1 = item(Open1, "PrintTemplate1", false, {});
     ExportAvl1 = item(Open1, "ExportAvl1", false, {});
     ExportCsv1 = item(Open1, "ExportCsv1", false, {});
     Open1->addSeparator();
@@ -181,7 +182,7 @@ void WindowCommands::apply(const CommandStates& c)
 {
     calculateAction->setEnabled(c.calculate);
     Print1->setEnabled(c.print);
-    for (QAction* a : {ExportTemplate1, ExportAvl1, ExportCsv1, LiftPlot1})
+    for (QAction* a : {ExportTemplate1, PrintTemplate1, ExportAvl1, ExportCsv1, LiftPlot1})
         a->setEnabled(c.exports);
     Save3->setEnabled(c.save);
     wing21->setEnabled(c.wingMenu.wing21);

@@ -6,12 +6,17 @@
 #include "files/avl_export.h"
 #include "files/lift_distribution_csv.h"
 #include "files/save_target.h"
+#include "lang/wing_captions.h"
+#include "print/template_pdf.h"
 #include "solver/lift_distribution.h"
 #include "ui/lift_plot_dialog.h"
 #include "model/wing_name.h"
 #include "ui/widgets.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace ab {
 
@@ -24,11 +29,11 @@ bool TForm1::calculatedWithLattice()
     return aircraft.ResultsValid && aircraft.SolverDataValid;
 }
 
-// The name offered is the aircraft's with the export's extension, in its folder; the extension is
-// added when the name chosen has none.
-std::string TForm1::askExportFileName(std::string_view extension, const QString& filter)
+// The name offered is the aircraft's with the export's ending (extension, or a suffix and the
+// extension), in its folder; the extension is added when the name chosen has none.
+std::string TForm1::askExportFileName(std::string_view extension, const QString& filter, std::string_view suffix)
 {
-    const QString suggested = qs(exportNameOf(CurrentFileName, extension));
+    const QString suggested = qs(exportNameOf(CurrentFileName, std::string(suffix) + std::string(extension)));
     QString chosen = chooseExportFile ? chooseExportFile(suggested)
                                       : QFileDialog::getSaveFileName(this, QString(), suggested, filter);
     if (chosen.isEmpty())
@@ -70,6 +75,75 @@ void TForm1::LiftPlot1Click()
     if (!liftPlot)
         liftPlot = new LiftPlotDialog(this);
     liftPlot->show(liftDistribution(aircraft, solver), wingNames(texts), language());
+}
+
+// The wing a template is made of: the one whose tab is shown, else the reference wing, as the user
+// confirms or changes it.
+int TForm1::askTemplateWing()
+{
+    const int page = activePageNumber();
+    const int proposed = page >= 1 && page <= aircraft.WingCount ? page : std::max(1, solver.ReferenceWing);
+    if (chooseTemplateWing)
+        return chooseTemplateWing(proposed);
+    QStringList wings;
+    for (int w = 1; w <= aircraft.WingCount; ++w)
+        wings << qs(wingTabCaption(language(), w, shownWingName(texts.wing[w].name))).trimmed();
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(this, commands->ExportTemplate1->text().remove("..."), QString(),
+                                                 wings, proposed - 1, false, &ok);
+    return ok ? static_cast<int>(wings.indexOf(chosen)) + 1 : 0;
+}
+
+// The template of the chosen wing with the balance marks the top view shows; a problem (a wing
+// without area, one too large for the page limit) is said instead.
+std::optional<TemplateDocument> TForm1::templateOfChosenWing()
+{
+    if (!calculatedWithLattice())
+        return std::nullopt;
+    const int w = askTemplateWing();
+    if (w < 1)
+        return std::nullopt;
+    const TemplateRequest request{.wing = w,
+                                  .referenceWing = solver.ReferenceWing,
+                                  .automatic = aircraftViews->automaticStability(),
+                                  .wingNames = wingNames(texts),
+                                  .paper = localePaper()};
+    TemplateDocument document =
+        templateDocument(aircraft, aircraftViews->stabilityFigures(), request, language(), CurrentFileName);
+    if (!document.ok()) {
+        reportFileError(document.problem);
+        return std::nullopt;
+    }
+    return document;
+}
+
+void TForm1::ExportTemplate1Click()
+{
+    const std::optional<TemplateDocument> document = templateOfChosenWing();
+    if (!document)
+        return;
+    const std::string file =
+        askExportFileName(".pdf", "PDF (*.pdf)", "_wing" + std::to_string(document->planform.wing));
+    if (file.empty())
+        return;
+    const std::string failed = writePlanformTemplatePdf(file, *document);
+    if (!failed.empty())
+        reportFileError(failed);
+}
+
+// The template through the printer dialog: real printers print it without scaling.
+void TForm1::PrintTemplate1Click()
+{
+    const std::optional<TemplateDocument> document = templateOfChosenWing();
+    if (!document)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::string failed = printPlanformTemplate(printer, *document);
+    if (!failed.empty())
+        reportFileError(failed);
 }
 
 } // namespace ab

@@ -14,6 +14,7 @@
 
 #include "files/aircraft_reader.h"
 #include "files/aircraft_templates.h"
+#include "print/template_pdf.h"
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/aircraft_texts.h"
@@ -74,6 +75,7 @@ public:
     std::function<void(const QString&)> showError; // a file that could not be read or written
     std::function<bool(const QString&)> askToReplace; // the question before a file is replaced
     std::function<QString(const QString&)> chooseExportFile; // offered the suggested name; empty: cancelled
+    std::function<int(int)> chooseTemplateWing; // offered the wing proposed; 0: cancelled
 
     // The state the window keeps; tests and the later commands read it.
     const Aircraft& aircraftState() const { return aircraft; }
@@ -104,6 +106,8 @@ public:
     void ExportAvl1Click();
     void ExportCsv1Click();
     void LiftPlot1Click();
+    void ExportTemplate1Click();
+    void PrintTemplate1Click();
     enum class SaveChoice { CurrentFile, AskName }; // Save, Save as
     void Save1Click(SaveChoice choice);
     void Exit1Click();
@@ -171,7 +175,9 @@ private:
     void showOpenedAircraft(); // after a file was read at start or by Open
     void applyReading(const AircraftFileReading& reading, const std::string& fileName);
     bool calculatedWithLattice(); // results with their lattice, calculated again when only stored
-    std::string askExportFileName(std::string_view extension, const QString& filter);
+    std::string askExportFileName(std::string_view extension, const QString& filter, std::string_view suffix = {});
+    int askTemplateWing(); // 0: cancelled
+    std::optional<TemplateDocument> templateOfChosenWing();
     // The aircraft's own balance: rows typed, the measured centre of gravity and the figures.
     void buildBalanceTab();
     void balanceEdited(const std::vector<BalanceItemTexts>& items);

@@ -259,6 +259,8 @@ void TForm1::bindCommands()
         connect(action, &QAction::triggered, this, handler);
     connect(c.ExportAvl1, &QAction::triggered, this, [this] { ExportAvl1Click(); });
     connect(c.ExportCsv1, &QAction::triggered, this, [this] { ExportCsv1Click(); });
+    connect(c.ExportTemplate1, &QAction::triggered, this, [this] { ExportTemplate1Click(); });
+    connect(c.PrintTemplate1, &QAction::triggered, this, [this] { PrintTemplate1Click(); });
     connect(c.LiftPlot1, &QAction::triggered, this, [this] { LiftPlot1Click(); });
     connect(c.Save2, &QAction::triggered, this, [this] { Save1Click(SaveChoice::AskName); });
     connect(c.Save3, &QAction::triggered, this, [this] { Save1Click(SaveChoice::CurrentFile); });

@@ -4,6 +4,7 @@
 #include "cli/batch.h"
 #include "files/save_target.h"
 #include "ui/lift_plot_dialog.h"
+#include "ui/page_control.h"
 #include "window_test_support.h"
 
 #include <QComboBox>
@@ -63,6 +64,23 @@ TEST_F(WindowExports, EachExportOffersTheAircraftsNameAndWritesItsFile)
         EXPECT_FALSE(written.isEmpty());
         EXPECT_EQ(written, contentsOf(path("batch") + e.extension));
     }
+
+    // The template proposes the wing whose tab is shown and writes its pages as a PDF.
+    control<PageControl>(form, "PageControl1")->setActivePage(control(form, "TabSheet2"));
+    int proposed = 0;
+    form.chooseTemplateWing = [&](int wing) {
+        proposed = wing;
+        return wing;
+    };
+    QString offered;
+    form.chooseExportFile = [&](const QString& suggested) {
+        offered = suggested;
+        return QString::fromStdString(path("tail.pdf"));
+    };
+    trigger(form, "ExportTemplate1");
+    EXPECT_EQ(proposed, 2);
+    EXPECT_EQ(offered.toStdString(), exportNameOf(trainer, "_wing2.pdf"));
+    EXPECT_TRUE(contentsOf(path("tail.pdf")).startsWith("%PDF"));
 
     // A cancelled choice writes nothing and says nothing.
     form.chooseExportFile = [](const QString&) { return QString(); };

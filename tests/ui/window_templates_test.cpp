@@ -35,9 +35,10 @@ TEST_F(WindowTemplates, EachTemplateStartsANewUnnamedAircraftThatCanBeUndone)
         EXPECT_FALSE(form.textsState().wing[1].name.empty()); // the templates name their surfaces
         // The names stand on the tabs as long as every tab fits the bar; five named wings beside the
         // other three tabs leave no room for them at the window's first size.
-        if (form.textsState().wingCount <= 3)
+        if (form.textsState().wingCount <= 3) {
             EXPECT_EQ(tabCaptionOf(form, "TabSheet1").toStdString(),
                       wingTabCaption(Language::English, 1, form.textsState().wing[1].name));
+        }
         auto* pages = control<PageControl>(form, "PageControl1");
         EXPECT_LE(pages->tabBar()->sizeHint().width(), pages->width());
         trigger(form, "calculateAction");
