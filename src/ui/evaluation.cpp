@@ -9,6 +9,7 @@
 #include "model/recalculation.h"
 #include "draw/colours.h"
 #include "ui/image_view.h"
+#include "ui/lift_plot_dialog.h"
 #include "ui/page_control.h"
 #include "ui/widgets.h"
 
@@ -69,6 +70,8 @@ void TForm1::showWingNames()
 void TForm1::markResultsStale()
 {
     aircraftViews->showResultsCursor(false);
+    if (liftPlot)
+        liftPlot->hide(); // its distribution is no longer the aircraft's
     showNeutralPoints(false);
 }
 

@@ -8,6 +8,7 @@
 #include "model/wing_name.h"
 #include "draw/colours.h"
 #include "ui/balance_page.h"
+#include "ui/lift_plot_dialog.h"
 #include "ui/image_view.h"
 #include "ui/widgets.h"
 
@@ -42,6 +43,8 @@ void TForm1::applyLanguage(Language l)
     balancePage->setLanguage(l);
     updateUndoCommands();
     commands->setLanguage(l);
+    if (liftPlot && liftPlot->isVisible() && aircraft.ResultsValid && aircraft.SolverDataValid)
+        LiftPlot1Click();
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->setLanguage(l);
     showBalanceFigures();
