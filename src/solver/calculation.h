@@ -7,7 +7,8 @@
 //   KONFLIKT2    panel counts, heights -> wings too close in height moved apart, fields rewritten
 //   TRAWY2       station tables, counts -> lattice; TRAPEZ_TRIM (TRIM9M, FCN, SIMQ90) per trapezoid
 //   EINFLUSS     lattice -> influence matrix (INDU per horseshoe and control point, both halves)
-//   LOES         matrix -> circulations, by SIMQ902 (blocked elimination with partial pivoting)
+//   LOES         matrix -> circulations, by SIMQ902 (blocked elimination with partial pivoting in
+//                single precision, refined in double; in double when the refinement fails)
 //   WIRBEL_ERG   circulations -> pressures, wing and aircraft neutral points, reference wing
 //   STABIL       neutral point, reference chord -> centre-of-gravity figures (stability/)
 #pragma once

@@ -57,7 +57,8 @@ struct SolverData {
 
     // Scaled influence matrix of the used PanelCount x PanelCount block, column-major: entry
     // (i, j) at j * n + i is the downwash at control point i of horseshoe j (unit circulation, both
-    // wing halves) times 0.0795775. Factorised in place by the solve. Capacity is kept between runs.
+    // wing halves) times 0.0795775. Kept by the solve unless it falls back to the elimination in
+    // double, which factorises it in place. Capacity is kept between runs.
     std::vector<double> matrix;
     // The matrix in single precision, factorised by the solve, which refines its solution against
     // the matrix in double. Capacity is kept between runs.
