@@ -6,6 +6,7 @@
 #include "model/numbers.h"
 #include "stability/summary_rows.h"
 #include "views/stability_overlay.h"
+#include "views/segment_clip.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,26 +48,10 @@ struct SheetRect {
     bool meets(const SheetRect& o) const { return left <= o.right && o.left <= right && top <= o.bottom && o.top <= bottom; }
 };
 
-// Whether the segment a-b meets the rectangle (Liang-Barsky clipping).
+// Whether the segment a-b meets the rectangle.
 bool segmentMeets(SheetPoint a, SheetPoint b, const SheetRect& r)
 {
-    const double du = b.u - a.u, dv = b.v - a.v;
-    const double p[4] = {-du, du, -dv, dv};
-    const double q[4] = {a.u - r.left, r.right - a.u, a.v - r.top, r.bottom - a.v};
-    double t0 = 0, t1 = 1;
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    return t0 <= t1;
+    return clipSegment(a.u, a.v, b.u, b.v, r.left, r.top, r.right, r.bottom).has_value();
 }
 
 // Whether the closed polygon's edges or inside meet the rectangle.

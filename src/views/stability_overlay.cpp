@@ -1,5 +1,7 @@
 #include "views/stability_overlay.h"
 
+#include "views/segment_clip.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -7,26 +9,11 @@
 namespace ab {
 namespace {
 
-// The length of the segment a-b inside r (Liang-Barsky clipping).
+// The length of the segment a-b inside r.
 double lengthInside(Pixel a, Pixel b, const PixelRect& r)
 {
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {double(a.x - r.left), double(r.right - a.x), double(a.y - r.top), double(r.bottom - a.y)};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return 0;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    return t1 > t0 ? (t1 - t0) * std::hypot(dx, dy) : 0;
+    const std::optional<SegmentSpan> span = clipSegment(a.x, a.y, b.x, b.y, r.left, r.top, r.right, r.bottom);
+    return span && span->t1 > span->t0 ? (span->t1 - span->t0) * std::hypot(b.x - a.x, b.y - a.y) : 0;
 }
 
 // Whether (x, y) lies inside the polygon the polyline closes (even-odd rule).
