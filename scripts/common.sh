@@ -1,9 +1,15 @@
-# Shared by scripts/run and scripts/test: installs the Debian packages the build needs when any is
-# missing, and configures and builds one build folder.
+# Shared by the scripts: installs the Debian packages the build needs when any is missing, and
+# configures and builds one build folder (AB_BUILD_DIR, "build" unless set).
 
 AB_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation
              libgtest-dev libgmock-dev libbenchmark-dev libopenblas-dev liblapacke-dev
              nlohmann-json3-dev poppler-utils qt6-translations-l10n)
+# What the tests need besides: the checkers of the desktop entry and the AppStream description.
+AB_TEST_PACKAGES=(desktop-file-utils appstream)
+# A print server and a queue that prints to PDF files, for the printing test (only run as root).
+AB_PRINT_PACKAGES=(cups printer-driver-cups-pdf)
+
+AB_BUILD_DIR=${AB_BUILD_DIR:-build}
 
 ab_install_packages() {
   local missing=() p
@@ -18,11 +24,24 @@ ab_install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# ab_build DIR [cmake options...]: configure (Release unless told otherwise) and build DIR.
-ab_build() {
+# ab_configure DIR [cmake options...]: configure DIR, in Release unless told otherwise.
+ab_configure() {
   local dir=$1; shift
   cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-  cmake --build "$dir" -j "$(nproc)"
+}
+
+# ab_compile DIR [TARGET...]: build the targets named, or everything.
+ab_compile() {
+  local dir=$1; shift
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
+  cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
+}
+
+# ab_build DIR [cmake options...]: configure and build everything in DIR.
+ab_build() {
+  ab_configure "$@"
+  ab_compile "$1"
 }
 
 # Root shells have no runtime folder, and Qt warns without one.
