@@ -2,6 +2,7 @@
 #include "print/batch_pdf.h"
 #include "print/printer_dialog.h"
 #include "ui/image_view.h"
+#include "pdf_reading.h"
 #include "window_test_support.h"
 
 #include <QCheckBox>
@@ -14,61 +15,10 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 namespace ab {
 namespace {
-
-std::string bytesOf(const std::string& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// The text of a PDF as pdftotext reads it (poppler-utils, installed by the project's scripts).
-std::string pdfText(const std::string& pdf)
-{
-    std::string text;
-    if (FILE* p = popen(("pdftotext -layout '" + pdf + "' -").c_str(), "r")) {
-        char buffer[4096];
-        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, p))
-            text.append(buffer, n);
-        pclose(p);
-    }
-    // Blanks between words are the layout's, not the text's: one stands for any run.
-    std::string words;
-    for (char c : text)
-        if (!(c == ' ' && !words.empty() && words.back() == ' '))
-            words += c;
-    return words;
-}
-
-// Whether any pixel of the PDF's first page, rendered small by pdftoppm, has a colour other than grey.
-bool pdfHasColour(const std::string& pdf)
-{
-    const std::string png = pdf + "-page";
-    if (std::system(("pdftoppm -png -r 24 -singlefile '" + pdf + "' '" + png + "'").c_str()) != 0)
-        return false;
-    const QImage page(QString::fromStdString(png + ".png"));
-    EXPECT_FALSE(page.isNull());
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if (page.pixelColor(x, y).hsvSaturation() > 20)
-                return true;
-    return false;
-}
-
-int pdfPages(const std::string& pdf)
-{
-    const std::string bytes = bytesOf(pdf);
-    int pages = 0;
-    for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1))
-        pages += bytes.compare(at, 12, "/Type /Pages") != 0;
-    return pages;
-}
 
 TEST(Printing, AfterACalculationThePageGoesToAPdfFromThePrinterDialog)
 {

@@ -1,0 +1,148 @@
+// Printing through a real print queue. scripts/test, run as root, starts a CUPS server of its own with
+// a queue on the cups-pdf backend, names the queue in AEROBALANCE_TEST_QUEUE and the folder the queue
+// writes its PDF files to in AEROBALANCE_TEST_QUEUE_OUTPUT. Without them the test is skipped.
+#include "cli/batch.h"
+#include "pdf_reading.h"
+#include "print/printer_dialog.h"
+#include "window_test_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTableWidget>
+#include <nlohmann/json.hpp>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <thread>
+
+namespace ab {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TestQueue {
+    QString name;
+    fs::path output;
+};
+
+// The queue scripts/test set up, or why there is none.
+std::optional<TestQueue> testQueue(std::string& whyNot)
+{
+    const QString name = qEnvironmentVariable("AEROBALANCE_TEST_QUEUE");
+    const QString output = qEnvironmentVariable("AEROBALANCE_TEST_QUEUE_OUTPUT");
+    if (name.isEmpty() || output.isEmpty()) {
+        whyNot = "no print queue is set up for the tests (scripts/test sets one up with CUPS when run as root)";
+        return std::nullopt;
+    }
+    if (!QPrinterInfo::availablePrinterNames().contains(name)) {
+        whyNot = "the print queue " + name.toStdString() + " is not among the printers CUPS lists";
+        return std::nullopt;
+    }
+    return TestQueue{name, fs::path(output.toStdString())};
+}
+
+std::set<fs::path> pdfsIn(const fs::path& folder)
+{
+    std::set<fs::path> found;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec))
+        if (entry.path().extension() == ".pdf")
+            found.insert(entry.path());
+    return found;
+}
+
+// A complete PDF ends with "%%EOF" and perhaps a line end.
+bool complete(const fs::path& pdf)
+{
+    const std::string bytes = bytesOf(pdf.string());
+    const std::size_t end = bytes.find_last_not_of("\r\n");
+    return end != std::string::npos && end >= 4 && bytes.compare(end - 4, 5, "%%EOF") == 0;
+}
+
+// Waits for the queue to write a PDF that was not there before; empty when none comes in time.
+fs::path awaitNewPdf(const fs::path& folder, const std::set<fs::path>& before)
+{
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + seconds(90);
+    while (steady_clock::now() < deadline) {
+        for (const fs::path& pdf : pdfsIn(folder))
+            if (!before.count(pdf) && complete(pdf))
+                return pdf;
+        std::this_thread::sleep_for(milliseconds(200));
+    }
+    return {};
+}
+
+std::string neutralPointText(const std::string& file)
+{
+    std::ostringstream out, err;
+    EXPECT_EQ(runBatch({"--calc", file, "--json"}, out, err), 0) << err.str();
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f mm", nlohmann::json::parse(out.str())["neutral_point_x_mm"].get<double>());
+    return text;
+}
+
+// Opens the printer dialog on the queue, as a user picks it from the list.
+void chooseQueue(TForm3& dialog, const QString& queue)
+{
+    dialog.show();
+    const int index = dialog.ComboBox1->findText(queue);
+    ASSERT_GE(index, 0) << queue.toStdString();
+    dialog.ComboBox1->setCurrentIndex(index);
+}
+
+TEST(PrintQueue, TheSummaryPageGoesThroughACupsQueueInColourAndInGrey)
+{
+    std::string whyNot;
+    const std::optional<TestQueue> queue = testQueue(whyNot);
+    if (!queue)
+        GTEST_SKIP() << whyNot;
+
+    const std::string file = kExamples + "trainer.wk4";
+    TForm1 form(QStringList{QString::fromStdString(file)});
+    trigger(form, "calculateAction");
+    trigger(form, "Print1");
+    TForm3* dialog = form.printerDialog;
+    ASSERT_NE(dialog, nullptr);
+    std::vector<std::string> errors;
+    dialog->showError = [&](const QString& message) { errors.push_back(message.toStdString()); };
+
+    // The list names the queue as CUPS does, with the resolutions its driver offers, and colour.
+    chooseQueue(*dialog, queue->name);
+    const QList<int> resolutions = QPrinterInfo::printerInfo(queue->name).supportedResolutions();
+    ASSERT_FALSE(resolutions.isEmpty());
+    ASSERT_EQ(dialog->StringGrid2->rowCount(), resolutions.size());
+    for (int row = 0; row < resolutions.size(); ++row)
+        EXPECT_EQ(dialog->StringGrid2->item(row, 1)->text(), QString("%1x%1dpi²").arg(resolutions[row]));
+    EXPECT_TRUE(dialog->CheckBoxColor->isEnabled());
+
+    const std::string neutralPoint = neutralPointText(file);
+    for (const bool colour : {true, false}) {
+        SCOPED_TRACE(colour ? "in colour" : "in grey");
+        chooseQueue(*dialog, queue->name);
+        dialog->CheckBoxColor->setChecked(colour);
+        dialog->StringGrid2->selectRow(static_cast<int>(resolutions.size()) / 2);
+        const std::set<fs::path> before = pdfsIn(queue->output);
+        dialog->ButtonCloseClick();
+        EXPECT_TRUE(errors.empty()) << errors.front();
+        EXPECT_FALSE(dialog->isVisible());
+
+        const fs::path pdf = awaitNewPdf(queue->output, before);
+        ASSERT_FALSE(pdf.empty()) << "the queue wrote no PDF into " << queue->output;
+        EXPECT_EQ(pdfPages(pdf.string()), 1);
+        const std::string text = pdfText(pdf.string());
+        for (const std::string& expected : {std::string("AeroBalance4 V3.4"), std::string("trainer.wk4"),
+                                            std::string("aerodynamic center:"), neutralPoint})
+            EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+        EXPECT_EQ(pdfHasColour(pdf.string()), colour);
+        fs::remove(pdf);
+    }
+}
+
+} // namespace
+} // namespace ab
