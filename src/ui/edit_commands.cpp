@@ -22,7 +22,8 @@ void TForm1::buildHistory()
     connect(history, &EditHistory::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     connect(history, &EditHistory::changed, this, [this] { updateUndoCommands(); });
     // Keystrokes make one step while their field keeps the focus.
-    connect(qApp, &QApplication::focusChanged, this, [this] { ++focusSession; });
+    // The application outlives the window: its destructor ends this connection.
+    focusWatch = connect(qApp, &QApplication::focusChanged, this, [this] { ++focusSession; });
     connect(commands->Undo1, &QAction::triggered, this, [this] { history->undo(); });
     connect(commands->Redo1, &QAction::triggered, this, [this] { history->redo(); });
 }

@@ -245,6 +245,7 @@ private:
     EditHistory* history = nullptr;
     AircraftTexts recorded;        // the texts as the last step of the history left them
     int focusSession = 0;          // counts focus changes: typing steps merge within one
+    QMetaObject::Connection focusWatch;
     int recordingSuspended = 0;    // writes of one edit made of many
     bool applyingHistory = false;  // undo or redo is putting a state on the controls
     TForm2* infoDialog = nullptr;

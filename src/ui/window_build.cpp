@@ -230,7 +230,14 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
     Create1(arguments);
 }
 
-TForm1::~TForm1() = default;
+// The window is hidden while its parts and the aircraft they read still stand: hiding moves the
+// focus, which the undo history and the margin bar follow. The application outlives the window, so
+// its focus signal is let go of here.
+TForm1::~TForm1()
+{
+    hide();
+    disconnect(focusWatch);
+}
 
 void TForm1::buildTopStrip(QWidget* client)
 {
