@@ -54,9 +54,9 @@ std::string fieldWords(Role role, Language l)
     return s;
 }
 
-std::string flaggedFieldTip(std::string_view text, Language l)
+std::string flaggedFieldTip(Role role, std::string_view text, Language l)
 {
-    const FieldReading reading = readLengthField(text);
+    const FieldReading reading = readLengthField(text, role);
     if (!reading.flagged)
         return {};
     std::string s(kReadAs.in(l));
@@ -70,7 +70,7 @@ std::string flaggedFieldLine(int wing, Role role, std::string_view text, Languag
     std::string s(kFlaggedLine.in(l));
     fillIn(s, "{wing}", std::to_string(wing));
     fillIn(s, "{field}", fieldWords(role, l));
-    fillIn(s, "{value}", std::to_string(readLengthField(text).value));
+    fillIn(s, "{value}", std::to_string(readLengthField(text, role).value));
     fillIn(s, "{text}", quoted(text));
     return s;
 }
@@ -83,7 +83,7 @@ std::vector<std::string> flaggedFieldLines(const AircraftTexts& texts, Language 
         const WingTexts& wing = texts.wing[w];
         for (int r = 0; r < RoleCount; ++r) {
             const Role role = static_cast<Role>(r);
-            if (fieldShown(role, wing.trapezoidCount) && readLengthField(wing[role]).flagged)
+            if (fieldShown(role, wing.trapezoidCount) && readLengthField(wing[role], role).flagged)
                 lines.push_back(flaggedFieldLine(w, role, wing[role], l));
         }
     }

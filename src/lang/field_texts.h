@@ -16,8 +16,9 @@ namespace ab {
 // trapezoid 2", "x position" (German "Wurzeltiefe", Spanish "profundidad de raíz").
 std::string fieldWords(Role role, Language language);
 
-// The tool tip of a flagged field: "read as 22 mm"; empty for a clean text, which needs none.
-std::string flaggedFieldTip(std::string_view text, Language language);
+// The tool tip of a flagged field of the role: "read as 22 mm"; empty for a clean text, which needs
+// none.
+std::string flaggedFieldTip(Role role, std::string_view text, Language language);
 
 // One memo line: "Wing 1, root chord: read '22O' as 22 mm". A text longer than
 // FlaggedTextShown characters is quoted by its beginning and "...".

@@ -3,6 +3,7 @@
 #include "model/numbers.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace ab {
 namespace {
@@ -38,9 +39,21 @@ bool writesCleanly(std::string_view text, std::int32_t value)
 
 } // namespace
 
-FieldReading readLengthField(std::string_view text)
+bool takesMagnitude(Role role)
 {
-    const std::int32_t value = parseLenientInt(text);
+    if (role == Role::RootGap || role == Role::RootChord)
+        return true;
+    for (int k = 1; k <= MaxTrapezoids; ++k)
+        if (role == widthRole(k) || role == tipChordRole(k))
+            return true;
+    return false;
+}
+
+FieldReading readLengthField(std::string_view text, Role role)
+{
+    std::int32_t value = parseLenientInt(text);
+    if (takesMagnitude(role))
+        value = value == INT32_MIN ? INT32_MAX : std::abs(value);
     return {value, !writesCleanly(text, value)};
 }
 

@@ -1,5 +1,6 @@
 #include "model/planform.h"
 
+#include "model/field_reading.h"
 #include "model/mean_chord.h"
 #include "model/numbers.h"
 
@@ -7,8 +8,6 @@
 
 namespace ab {
 namespace {
-
-std::int32_t absMm(std::int32_t v) { return v == INT32_MIN ? INT32_MAX : std::abs(v); }
 
 // Minimum widths of the five labels of a wing: span, area, mac, r25, aspect ratio.
 struct LabelWidths {
@@ -51,18 +50,19 @@ PlanformFigures NTRAP_SPEZIAL(int w, int stationCount, const PerStation<double>&
 
 Wing readWing(const WingTexts& t)
 {
+    const auto read = [&t](Role role) { return readLengthField(t[role], role).value; };
     Wing wing;
-    wing.rootGap = absMm(parseLenientInt(t[Role::RootGap]));
-    wing.rootChord = absMm(parseLenientInt(t[Role::RootChord]));
+    wing.rootGap = read(Role::RootGap);
+    wing.rootChord = read(Role::RootChord);
     wing.trapezoidCount = t.trapezoidCount;
     for (int k = 1; k <= MaxTrapezoids; ++k) {
         Trapezoid& tr = wing.trapezoids[k];
-        tr.width = absMm(parseLenientInt(t[widthRole(k)]));
-        tr.tipChord = absMm(parseLenientInt(t[tipChordRole(k)]));
-        tr.tipOffset = parseLenientInt(t[tipOffsetRole(k)]);
+        tr.width = read(widthRole(k));
+        tr.tipChord = read(tipChordRole(k));
+        tr.tipOffset = read(tipOffsetRole(k));
     }
-    wing.posX = parseLenientInt(t[Role::PosX]);
-    wing.posZ = parseLenientInt(t[Role::PosZ]);
+    wing.posX = read(Role::PosX);
+    wing.posZ = read(Role::PosZ);
     return wing;
 }
 

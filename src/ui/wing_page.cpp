@@ -218,9 +218,9 @@ void WingPage::markReading(Role role)
 {
     QLineEdit* field = ui.field[static_cast<int>(role)];
     const std::string text = field->text().toStdString();
-    const bool flagged = readLengthField(text).flagged;
+    const bool flagged = readLengthField(text, role).flagged;
     field->setStyleSheet(flagged ? "QLineEdit { border: 2px solid red; }" : QString());
-    field->setToolTip(flagged ? qs(flaggedFieldTip(text, language)) : QString());
+    field->setToolTip(flagged ? qs(flaggedFieldTip(role, text, language)) : QString());
 }
 
 void WingPage::write(Role role, const std::string& text) { ui.field[static_cast<int>(role)]->setText(qs(text)); }

@@ -32,10 +32,12 @@ TEST(FlaggedFields, TipAndMemoLineSayWhatWasRead)
         {2, Role::PosX, "{value}", En, "read as 0 mm", "Wing 2, x position: read '{value}' as 0 mm"},
         {2, Role::PosZ, "abcdefghijklmnopqrstuvwxyzäöü", De, "gelesen als 0 mm",
          "Flügel 2, z-Position: 'abcdefghijklmnopqrstuvwx...' gelesen als 0 mm"},
-        {3, tipChordRole(4), "-80", De, "", nullptr}, // clean: no tip
+        {3, tipChordRole(4), "-80", De, "gelesen als 80 mm",
+         "Flügel 3, Außentiefe von Trapez 4: '-80' gelesen als 80 mm"}, // a chord is used as its magnitude
+        {3, tipOffsetRole(4), "-80", De, "", nullptr}, // clean: an offset keeps its sign
     };
     for (const Row& r : rows) {
-        EXPECT_EQ(flaggedFieldTip(r.text, r.language), r.tip) << r.text;
+        EXPECT_EQ(flaggedFieldTip(r.role, r.text, r.language), r.tip) << r.text;
         if (r.line) {
             EXPECT_EQ(flaggedFieldLine(r.wing, r.role, r.text, r.language), r.line);
         }

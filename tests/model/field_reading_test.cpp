@@ -1,5 +1,6 @@
 #include "model/field_reading.h"
 #include "model/numbers.h"
+#include "model/planform.h"
 
 #include <gtest/gtest.h>
 
@@ -40,10 +41,46 @@ TEST(FieldReading, FlagsEveryTextNotReadAsTyped)
         {"\t220", true, 0},       {"220\t", true, 220},     {"\xc2\xa0" "5", true, 0},
     };
     for (const FlagCase& c : cases) {
-        const FieldReading r = readLengthField(c.text);
+        const FieldReading r = readLengthField(c.text, Role::TipOffset1);
         EXPECT_EQ(r.flagged, c.flagged) << '"' << c.text << '"';
         EXPECT_EQ(r.value, c.value) << '"' << c.text << '"';
         EXPECT_EQ(r.value, parseLenientInt(c.text)) << '"' << c.text << '"';
+    }
+}
+
+// Root gap, chords and widths are used as magnitudes: a sign typed there is not read as typed, and
+// the value the field reports is the one the wing is evaluated with. Positions and offsets keep it.
+TEST(FieldReading, ASignIsFlaggedWhereTheMagnitudeIsUsed)
+{
+    struct Row {
+        Role role;
+        const char* text;
+        bool flagged;
+        std::int32_t value;
+    };
+    const Row rows[] = {
+        {widthRole(1), "-350", true, 350},       {Role::RootChord, "-80", true, 80},
+        {Role::RootGap, "-5", true, 5},          {tipChordRole(4), "-2147483648", true, INT32_MAX},
+        {widthRole(2), "-0", false, 0},          {Role::RootChord, "+80", false, 80},
+        {tipOffsetRole(3), "-131", false, -131}, {Role::PosX, "-400", false, -400},
+        {Role::PosZ, "-190", false, -190},
+    };
+    for (const Row& r : rows) {
+        const FieldReading reading = readLengthField(r.text, r.role);
+        EXPECT_EQ(reading.flagged, r.flagged) << r.text;
+        EXPECT_EQ(reading.value, r.value) << r.text;
+        AircraftTexts texts = defaultAircraftTexts();
+        texts.wing[1][r.role] = r.text;
+        const Wing wing = readWing(texts.wing[1]);
+        const std::int32_t used = r.role == Role::PosX    ? wing.posX
+                                  : r.role == Role::PosZ  ? wing.posZ
+                                  : r.role == Role::RootGap ? wing.rootGap
+                                  : r.role == Role::RootChord ? wing.rootChord
+                                  : r.role == widthRole(1) ? wing.trapezoids[1].width
+                                  : r.role == widthRole(2) ? wing.trapezoids[2].width
+                                  : r.role == tipChordRole(4) ? wing.trapezoids[4].tipChord
+                                                           : wing.trapezoids[3].tipOffset;
+        EXPECT_EQ(used, r.value) << r.text;
     }
 }
 
@@ -70,7 +107,7 @@ TEST(FieldReading, CleanExactlyWhenTheWrittenNumberIsTheValueRead)
                           trimmed.find_first_of("0123456789") != std::string::npos &&
                           written == static_cast<double>(parseLenientInt(text));
         }
-        EXPECT_EQ(readLengthField(text).flagged, !writesValue) << '"' << text << '"';
+        EXPECT_EQ(readLengthField(text, Role::PosX).flagged, !writesValue) << '"' << text << '"';
     }
 }
 
