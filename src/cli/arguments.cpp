@@ -1,21 +1,11 @@
 #include "cli/arguments.h"
 
-#include <charconv>
-#include <cmath>
+#include "model/balance_items.h"
+
 #include <optional>
 
 namespace ab {
 namespace {
-
-std::optional<double> strictNumber(const std::string& text)
-{
-    double v = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, v);
-    if (ec != std::errc() || ptr != end || !std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
 
 std::optional<Language> languageNamed(const std::string& name)
 {
@@ -106,11 +96,11 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& args)
             }
         } else if (name == "--margin") {
             if (auto v = takeValue()) {
-                if (auto m = strictNumber(*v)) {
-                    o.marginPercent = *m;
+                if (const MarginReading m = readMargin(*v); m.valid) {
+                    o.marginPercent = m.percent;
                     o.marginGiven = true;
                 } else {
-                    p.error = "--margin needs a number of percent such as 7.5, not \"" + *v + "\"";
+                    p.error = "--margin needs a margin from 0 to 50 percent such as 7.5, not \"" + *v + "\"";
                 }
             }
         } else if (name == "--lang") {
@@ -176,8 +166,8 @@ std::string usageText()
            "  --csv OUT.csv      also write the spanwise lift distribution, one row per\n"
            "                     strip of every wing: wing, y_mm, chord_mm, c_cl_over_cref,\n"
            "                     cl_over_CL, width_mm (per radian)\n"
-           "  --margin PERCENT   stability margin for the desired centre of gravity\n"
-           "                     (default: the margin stored in FILE, else 7.5)\n"
+           "  --margin PERCENT   stability margin for the desired centre of gravity,\n"
+           "                     0 to 50 (default: the margin stored in FILE, else 7.5)\n"
            "  --lang en|de|es    language of the summary and the messages (default en)\n"
            "  -h, --help         show this text and exit\n"
            "  --version          show the version and exit\n"

@@ -127,7 +127,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     // A margin on the command line overrides the one stored with the aircraft, and is saved with it.
     if (o.marginGiven)
         texts.margin = shortestNumberText(o.marginPercent);
-    const double margin = o.marginGiven ? o.marginPercent : marginOfFieldText(texts.margin);
+    const double margin = o.marginGiven ? o.marginPercent : storedMarginPercent(texts.margin);
     const StabilityFigures figures = stabilityFigures(aircraft, margin);
     const BalanceFigures balance = evaluateBalance(texts.balance, balanceReference(aircraft, figures, texts.stabilityMode == StabilityMode::Automatic));
 
@@ -174,15 +174,16 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         if (const std::string failed = saveLiftDistributionCsv(o.csv, liftDistribution(aircraft, solver), l); !failed.empty())
             return refuse(err, failed);
 
+    const std::vector<std::string> messages = batchMessages(run, texts.balance, l);
     errno = 0; // whatever fails from here on is the writing of the summary
     if (o.json) {
         // A file name that is not UTF-8 (an old 8-bit name) is shown with replacement characters.
-        out << jsonReport(o.file, aircraft, solver, figures, run, balance, wingNames(texts))
+        out << jsonReport(o.file, aircraft, solver, figures, run, balance, messages, wingNames(texts))
                    .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
             << '\n';
     } else {
-        if (run.memoVisible) {
-            for (const std::string& line : run.memo)
+        if (!messages.empty()) {
+            for (const std::string& line : messages)
                 out << line << '\n';
             out << '\n';
         }

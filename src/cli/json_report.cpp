@@ -1,6 +1,7 @@
 #include "cli/json_report.h"
 
 #include "cli/balance_report.h"
+#include "lang/entry_texts.h"
 
 #include <algorithm>
 #include <map>
@@ -9,7 +10,7 @@ namespace ab {
 
 nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& ac, const SolverData& sd,
                                   const StabilityFigures& f, const CalculationRun& run, const BalanceFigures& balance,
-                                  const WingNames& names)
+                                  const std::vector<std::string>& messages, const WingNames& names)
 {
     using json = nlohmann::ordered_json;
     // A position in % MAC, null without a reference chord.
@@ -43,10 +44,6 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& a
     json movedWings = json::array();
     for (const auto& [wing, z] : moved)
         movedWings.push_back({{"wing", wing}, {"z_mm", z}});
-    json messages = json::array();
-    if (run.memoVisible)
-        for (const std::string& line : run.memo)
-            messages.push_back(line);
 
     return {
         {"file", fileName},
@@ -73,9 +70,20 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& a
          }},
         {"wings", wings},
         {"moved_wings", movedWings},
-        {"messages", messages},
+        {"messages", json(messages)},
         {"balance", balanceJson(balance)},
     };
+}
+
+std::vector<std::string> batchMessages(const CalculationRun& run, const std::vector<BalanceItemTexts>& balance,
+                                       Language language)
+{
+    std::vector<std::string> messages;
+    if (run.memoVisible)
+        messages = run.memo;
+    for (std::string& line : flaggedBalanceLines(balance, language))
+        messages.push_back(std::move(line));
+    return messages;
 }
 
 } // namespace ab

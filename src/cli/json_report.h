@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
+#include <vector>
 
 namespace ab {
 
@@ -20,8 +21,15 @@ namespace ab {
 // 1..WingCount, each with its name after its number ("" for a wing without one). The mean aerodynamic chords (the reference one and each wing's) are placed by the
 // x of their leading edge from the aircraft's datum and their spanwise station; positions in % of
 // the reference chord from its leading edge are null without a reference chord.
+// `messages` are the lines the run reports besides its figures (see batchMessages).
 nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& aircraft, const SolverData& solver,
                                   const StabilityFigures& figures, const CalculationRun& run,
-                                  const BalanceFigures& balance, const WingNames& names = {});
+                                  const BalanceFigures& balance, const std::vector<std::string>& messages,
+                                  const WingNames& names = {});
+
+// What batch mode reports besides the figures, in order: the calculation's memo lines when it shows
+// them (fields not read as typed), then one line per balance cell that does not count.
+std::vector<std::string> batchMessages(const CalculationRun& run, const std::vector<BalanceItemTexts>& balance,
+                                       Language language);
 
 } // namespace ab

@@ -95,8 +95,8 @@ std::string_view withoutBlanks(std::string_view s)
     return s;
 }
 
-// The balance tags: rows beyond the limit are counted, not kept; a margin that is no number and a
-// mode that is neither "auto" nor "manual" are ignored.
+// The balance tags: rows beyond the limit are counted, not kept; a margin that is no margin a user
+// may choose and a mode that is neither "auto" nor "manual" are ignored.
 void readBalanceTag(const TaggedLine& t, AircraftFileExtras& extras)
 {
     if (t.tag == "balance_item") {
@@ -108,8 +108,8 @@ void readBalanceTag(const TaggedLine& t, AircraftFileExtras& extras)
         extras.balanceCut.namesShortened += limitBalanceItems(one).namesShortened;
         extras.balance.push_back(std::move(one.front()));
     } else if (t.tag == "margin") {
-        if (const DecimalReading m = readDecimal(t.value); m.problem == EntryProblem::None)
-            extras.margin = shortestNumberText(m.value);
+        if (const MarginReading m = readMargin(t.value); m.valid)
+            extras.margin = shortestNumberText(m.percent);
     } else if (t.tag == "stability_mode") {
         const std::string_view mode = withoutBlanks(t.value);
         if (mode == "auto")

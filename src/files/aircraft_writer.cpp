@@ -105,16 +105,15 @@ std::string balanceFieldText(std::string_view text)
     return out;
 }
 
-// "NAME;MASS_G;X_MM": a mass that reads as a number is written as that number with a decimal point,
-// an x as whole mm; a figure that does not read is written as typed, so the file keeps what the
-// table showed.
+// "NAME;MASS_G;X_MM": a figure that reads as a number is written as that number with a decimal
+// point; a figure that does not read is written as typed, so the file keeps what the table showed.
 std::string balanceLine(const BalanceItemTexts& item)
 {
     const DecimalReading mass = readMassGrams(item.mass);
     const DecimalReading x = readPositionMm(item.x);
     return commentForFile(balanceFieldText(item.name)) + ";" +
            (mass.problem == EntryProblem::None ? shortestNumberText(mass.value) : balanceFieldText(item.mass)) +
-           ";" + (x.problem == EntryProblem::None ? formatInt(RoundInt(x.value)) : balanceFieldText(item.x));
+           ";" + (x.problem == EntryProblem::None ? shortestNumberText(x.value) : balanceFieldText(item.x));
 }
 
 // The balance block after the results: the rows, the margin and the mode. An aircraft without rows,
@@ -123,7 +122,7 @@ void writeBalance(LineWriter& w, const AircraftTexts& texts)
 {
     std::vector<BalanceItemTexts> rows = texts.balance;
     limitBalanceItems(rows);
-    const double margin = readDecimal(texts.margin).value;
+    const double margin = storedMarginPercent(texts.margin);
     if (rows.empty() && margin == DefaultMarginPercent && texts.stabilityMode == StabilityMode::Automatic)
         return;
     for (const BalanceItemTexts& row : rows)

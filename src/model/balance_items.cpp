@@ -52,9 +52,16 @@ DecimalReading readDecimal(std::string_view text)
         const std::size_t first = j;
         for (; j < text.size() && isDigit(text[j]); ++j)
             exponent += text[j];
-        if (j > first)
+        if (j > first) {
             number += exponent;
+            i = j;
+        }
     }
+    // Only blanks may follow: "4x12", "8.0.5" or "12abc" is no number of grams or millimetres.
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    if (i != text.size())
+        return {0, EntryProblem::NotANumber};
     double v = 0;
     const std::from_chars_result read = std::from_chars(number.data(), number.data() + number.size(), v);
     if (read.ec != std::errc() || !std::isfinite(v) || std::fabs(v) > kMaxDecimal)
@@ -79,8 +86,21 @@ DecimalReading readPositionMm(std::string_view text)
         return r;
     if (std::fabs(r.value) >= kMaxPositionMm)
         return {0, EntryProblem::OutOfRange};
-    const double whole = Round(r.value);
-    return {whole == 0 ? 0.0 : whole, EntryProblem::None};
+    return r;
+}
+
+MarginReading readMargin(std::string_view text)
+{
+    const DecimalReading r = readDecimal(text);
+    if (r.problem != EntryProblem::None || r.value < MinMarginPercent || r.value > MaxMarginPercent)
+        return {};
+    return {r.value, true};
+}
+
+double storedMarginPercent(std::string_view text)
+{
+    const MarginReading r = readMargin(text);
+    return r.valid ? r.percent : DefaultMarginPercent;
 }
 
 std::string firstCharacters(std::string_view text, int n)

@@ -43,16 +43,33 @@ struct DecimalReading {
     EntryProblem problem = EntryProblem::None;
 };
 
-// Lenient decimal reading of a typed figure: leading blanks, a sign, digits with one "." (or one ","
-// when the text holds no ".", as German and Spanish users write it), an optional exponent; whatever
-// follows the number is ignored, as in every other number field ("12 g" is 12). A number beyond
-// +-1e9 is OutOfRange. Never reports Negative; the caller decides whether a sign is allowed.
+// Decimal reading of a typed figure: blanks, a sign, digits with one "." (or one "," when the text
+// holds no ".", as German and Spanish users write it), an optional exponent, blanks. Anything else
+// in the text ("4x12", "1O5", "8.0.5", "12 g") makes it NotANumber: a figure is used as typed or
+// not at all. A number beyond +-1e9 is OutOfRange. Never reports Negative; the caller decides
+// whether a sign is allowed.
 DecimalReading readDecimal(std::string_view text);
 
 // A mass in grams: negative counts as 0 and is flagged, and so is one above 10 t.
 DecimalReading readMassGrams(std::string_view text);
-// An x in whole mm (rounded, halves to even): a kilometre or more from the datum is flagged.
+// An x in mm as typed, fractions kept: a kilometre or more from the datum is flagged.
 DecimalReading readPositionMm(std::string_view text);
+
+// The margins a user may choose, in percent of the reference chord.
+inline constexpr double MinMarginPercent = 0;
+inline constexpr double MaxMarginPercent = 50;
+
+// The desired margin as typed into Edit_Mstab, stored in a file or given on the command line: a
+// decimal number as readDecimal reads it, from 0 to 50 %. Any other text, an empty one included, is
+// no margin: `valid` is false and the margin in use stays what it was.
+struct MarginReading {
+    double percent = 0;
+    bool valid = false;
+};
+MarginReading readMargin(std::string_view text);
+// The margin an aircraft's stored margin text stands for: its reading, or the default margin where
+// the text is no margin (the aircraft keeps only margins that read, so this is a safeguard).
+double storedMarginPercent(std::string_view text);
 
 // The first n characters of a UTF-8 text (a character never split); the text as it is when shorter.
 std::string firstCharacters(std::string_view text, int n);

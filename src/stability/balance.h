@@ -18,7 +18,7 @@ namespace ab {
 struct BalanceItem {
     std::string name;  // at most MaxBalanceNameLength characters
     double massG = 0;  // the mass the row counts with: 0 when flagged
-    double xMm = 0;    // whole mm; 0 when xProblem is set
+    double xMm = 0;    // mm as typed; 0 when xProblem is set
     EntryProblem massProblem = EntryProblem::None;
     EntryProblem xProblem = EntryProblem::None;
     bool flagged() const { return massProblem != EntryProblem::None || xProblem != EntryProblem::None; }

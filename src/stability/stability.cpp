@@ -118,12 +118,4 @@ std::string label21Text(const Aircraft& ac, const StabilityFigures& f, Language 
 
 std::string marginFieldText(int position) { return formatFixed(30 - position / 2.0, 1, 4); }
 
-double marginOfFieldText(std::string_view text)
-{
-    std::string point(text);
-    if (const std::size_t comma = point.find(','); comma != std::string::npos && point.find('.') == std::string::npos)
-        point[comma] = '.';
-    return parseLenientReal(point);
-}
-
 } // namespace ab

@@ -79,8 +79,4 @@ std::string label21Text(const Aircraft& aircraft, const StabilityFigures& figure
 // one decimal, right-aligned in 4 characters.
 std::string marginFieldText(int scrollPosition);
 
-// The desired margin in percent as typed into Edit_Mstab, read leniently as every number field is;
-// a decimal comma ("7,5", as German and Spanish users write it) counts as the decimal point.
-double marginOfFieldText(std::string_view text);
-
 } // namespace ab

@@ -3,6 +3,8 @@
 // core (views/); the functions of draw/ turn it into pixels, the same ones the printed page uses.
 #include "ui/aircraft_views.h"
 
+#include "lang/entry_texts.h"
+
 #include "draw/colours.h"
 #include "draw/three_d_drawing.h"
 #include "draw/top_view_drawing.h"
@@ -161,10 +163,7 @@ void AircraftViews::buildStabilityControls(QWidget* tab)
         if (on)
             chooseStabilityMode(false);
     });
-    connect(Edit_Mstab, &QLineEdit::textChanged, this, [this](const QString& text) {
-        STABIL();
-        emit marginEdited(text);
-    });
+    connect(Edit_Mstab, &QLineEdit::textChanged, this, [this](const QString& text) { marginTyped(text); });
     connect(ScrollBar3, &QScrollBar::valueChanged, this, [this] { ScrollBar3Change(); });
     connect(ScrollBar5, &QScrollBar::valueChanged, this, [this] { ScrollBar5Change(); });
     // The margin bar takes the focus when used, so that leaving it redraws the top view.
@@ -185,6 +184,27 @@ void AircraftViews::setLanguage(Language l, const std::string& direction)
     flightDirection = qs(direction);
     // Where the figures the top view shows are measured from.
     Image2->setToolTip(qs(texts::DatumSentence.in(l)));
+    markMarginField();
+}
+
+// A margin field whose text is no margin from 0 to 50 % gets a red frame and a tool tip naming the
+// margin still in use; the stability display and the aircraft keep that margin.
+void AircraftViews::marginTyped(const QString& text)
+{
+    const MarginReading reading = readMargin(text.toStdString());
+    if (reading.valid)
+        marginInUse = reading.percent;
+    markMarginField();
+    STABIL();
+    if (reading.valid)
+        emit marginEdited(text);
+}
+
+void AircraftViews::markMarginField()
+{
+    const bool valid = readMargin(Edit_Mstab->text().toStdString()).valid;
+    Edit_Mstab->setStyleSheet(valid ? QString() : QStringLiteral("QLineEdit { border: 2px solid red; }"));
+    Edit_Mstab->setToolTip(valid ? QString() : qs(marginFieldTip(marginInUse, language)));
 }
 
 void AircraftViews::clearTopView() { Image2->clear(clInfoBk, clGray); }
@@ -231,7 +251,7 @@ void AircraftViews::STABIL(TopViewScale scale)
     }
     if (scale == TopViewScale::Fit)
         layOutTopView(views, aircraft, std::as_const(*Image2).bitmap());
-    figures = ab::stabilityFigures(aircraft, marginOfFieldText(Edit_Mstab->text().toStdString()));
+    figures = ab::stabilityFigures(aircraft, marginInUse);
     const TopViewScene scene{
         aircraft, solver, topViewLayout(), flightDirection,
         // The reference wing and the lattice while the calculation's data are in memory; a file

@@ -7,6 +7,7 @@
 
 #include "lang/language.h"
 #include "model/aircraft.h"
+#include "model/balance_items.h"
 #include "solver/solver_data.h"
 #include "draw/top_view_scene.h"
 #include "stability/stability.h"
@@ -98,7 +99,7 @@ public:
 signals:
     void pressureToggled();
     void stabilityShown(); // the stability display (or its stale state) was shown
-    void marginEdited(const QString& text);
+    void marginEdited(const QString& text); // only a text that reads as a margin
     void stabilityModeChosen(bool automatic);
 
 protected:
@@ -108,6 +109,8 @@ private:
     TopViewLayout topViewLayout() const; // the top view as last laid out (and zoomed)
     StabilityMarks stabilityMarks() const;
     std::optional<int> pressureContrast() const;
+    void marginTyped(const QString& text);
+    void markMarginField();
     void topViewPressed(QMouseEvent* e);
     void topViewMoved(QMouseEvent* e);
     void topViewReleased(QMouseEvent* e);
@@ -122,6 +125,8 @@ private:
     ViewState views;
     ThreeDView threeD; // the point tables of the three-dimensional view, kept between drawings
     StabilityFigures figures; // of the last stability display
+    // The desired margin of the manual mode: the last text of Edit_Mstab that read as a margin.
+    double marginInUse = DefaultMarginPercent;
     std::optional<double> measuredCg;
     TopViewDrawn drawn; // where the last stability display put its texts
     // Drag state: the pointer at the last press or release, and whether no drag is under way.

@@ -3,6 +3,7 @@
 
 #include "draw/colours.h"
 #include "lang/captions.h"
+#include "lang/entry_texts.h"
 #include "ui/widgets.h"
 
 #include <QHeaderView>
@@ -22,7 +23,7 @@ QString cellText(const QTableWidget* table, int row, int column)
 }
 
 // Red behind a cell whose figure does not count, with what was wrong in its tool tip.
-void markCell(QTableWidget* table, int row, int column, EntryProblem problem)
+void markCell(QTableWidget* table, int row, int column, EntryProblem problem, Language language)
 {
     QTableWidgetItem* item = table->item(row, column);
     if (!item) {
@@ -31,7 +32,7 @@ void markCell(QTableWidget* table, int row, int column, EntryProblem problem)
     }
     const bool bad = problem != EntryProblem::None;
     item->setBackground(bad ? QBrush(QColor(255, 200, 200)) : QBrush());
-    item->setToolTip(bad ? QObject::tr("counts as 0 g") : QString());
+    item->setToolTip(qs(balanceCellTip(problem, language)));
 }
 
 } // namespace
@@ -125,8 +126,8 @@ void BalancePage::showFigures(const BalanceFigures& figures, Language language)
 {
     filling = true;
     for (int r = 0; r < table->rowCount() && r < static_cast<int>(figures.items.size()); ++r) {
-        markCell(table, r, 1, figures.items[r].massProblem);
-        markCell(table, r, 2, figures.items[r].xProblem);
+        markCell(table, r, 1, figures.items[r].massProblem, language);
+        markCell(table, r, 2, figures.items[r].xProblem, language);
     }
     filling = false;
     const BalanceLines lines = balanceLines(figures, language);

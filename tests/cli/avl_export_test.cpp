@@ -218,7 +218,7 @@ void calculateTexts(Calculated& c)
 {
     const CalculationRun run = calculate(c.aircraft, c.texts, c.solver, Language::English);
     ASSERT_FALSE(run.failed);
-    c.figures = stabilityFigures(c.aircraft, marginOfFieldText(c.texts.margin));
+    c.figures = stabilityFigures(c.aircraft, readMargin(c.texts.margin).percent);
 }
 
 void calculateExample(Calculated& c, const std::string& name)

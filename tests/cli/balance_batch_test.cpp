@@ -48,6 +48,8 @@ TEST(BatchBalance, AStoredMarginCountsUnlessTheCommandLineGivesOne)
     const std::string file = folder.file("ten.wk4");
     test::writeBytes(file, trainerWith("<margin>7.5</margin>", "<margin>10</margin>"));
     const std::string saved = folder.file("saved.wk4");
+    const std::string huge = folder.file("huge.wk4");
+    test::writeBytes(huge, trainerWith("<margin>7.5</margin>", "<margin>1e12</margin>"));
     struct Case {
         std::vector<std::string> args;
         double desired;
@@ -59,6 +61,7 @@ TEST(BatchBalance, AStoredMarginCountsUnlessTheCommandLineGivesOne)
         {{"--calc", file, "--json", "--margin=7.5"}, 7.5},
         {{"--calc", file, "--json", "--margin", "4", "--save", saved}, 4},
         {{"--calc", saved, "--json"}, 4}, // the margin used is the one saved
+        {{"--calc", huge, "--json"}, 7.5}, // a stored margin that is none is not used
     };
     for (const Case& c : cases) {
         const BatchOutput r = batch(c.args);
@@ -111,8 +114,14 @@ TEST(BatchBalance, NoMassGivesNullsAndAFileWithoutRowsAnEmptyBalance)
     for (const std::string& file : {noRows, std::string(AEROBALANCE_SOURCE_DIR "/examples/glider.wk4")}) {
         const BatchOutput r = batch({"--calc", file, "--json"});
         ASSERT_EQ(r.status, BatchDone) << r.err;
-        const Json b = Json::parse(r.out)["balance"];
+        const Json j = Json::parse(r.out);
+        const Json& b = j["balance"];
         EXPECT_EQ(b["mass_g"], 0.0);
+        // Every row that does not count is listed, in the JSON and before the text summary.
+        ASSERT_EQ(j["messages"].size(), file == noRows ? 8u : 0u);
+        if (file == noRows) {
+            EXPECT_EQ(j["messages"][0], "Balance row 1 (Motor with propeller), mass '': empty; the row counts as 0 g");
+        }
         for (const char* key : {"cg_x_mm", "cg_percent_mac", "static_margin_percent", "inside_recommended_band"})
             EXPECT_TRUE(b[key].is_null()) << key;
         for (const Json& item : b["items"])
@@ -122,6 +131,7 @@ TEST(BatchBalance, NoMassGivesNullsAndAFileWithoutRowsAnEmptyBalance)
         EXPECT_EQ(text.out.find("Balance:") != std::string::npos, file == noRows);
         EXPECT_EQ(text.out.find("Center of gravity: -") != std::string::npos, file == noRows);
         EXPECT_EQ(text.out.find("nan"), std::string::npos);
+        EXPECT_EQ(text.out.rfind("Balance row 1 (", 0) == 0, file == noRows); // the lines come first
     }
 }
 

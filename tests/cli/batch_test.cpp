@@ -49,12 +49,12 @@ std::set<std::string> keysOf(const nlohmann::json& object)
 TEST(BatchArguments, AcceptsTheDocumentedForms)
 {
     const ParsedArguments p =
-        parseBatchArguments({"--calc", "a.wk4", "--json", "--save=out", "--margin", "-2.5", "--lang=de"});
+        parseBatchArguments({"--calc", "a.wk4", "--json", "--save=out", "--margin", "12,5", "--lang=de"});
     ASSERT_TRUE(p.ok()) << p.error;
     EXPECT_EQ(p.options.file, "a.wk4");
     EXPECT_TRUE(p.options.json);
     EXPECT_EQ(p.options.saveAs, "out");
-    EXPECT_DOUBLE_EQ(p.options.marginPercent, -2.5);
+    EXPECT_DOUBLE_EQ(p.options.marginPercent, 12.5);
     EXPECT_EQ(p.options.language, Language::German);
     EXPECT_DOUBLE_EQ(parseBatchArguments({"--calc=x"}).options.marginPercent, 7.5);
     EXPECT_TRUE(parseBatchArguments({"--help"}).options.help);
@@ -69,9 +69,13 @@ TEST(BatchArguments, RefusesWhatItDoesNotUnderstand)
         {"--calc"},
         {"--calc", ""},
         {"--calc", "a", "--calc", "b"},
-        {"--calc", "a", "--margin", "7,5"},
         {"--calc", "a", "--margin", "nan"},
         {"--calc", "a", "--margin", "1e999"},
+        {"--calc", "a", "--margin", "1e300"}, // a margin is 0 to 50 %
+        {"--calc", "a", "--margin", "1e308"},
+        {"--calc", "a", "--margin", "-1"},
+        {"--calc", "a", "--margin", "50.5"},
+        {"--calc", "a", "--margin", "7.5%"},
         {"--calc", "a", "--lang", "fr"},
         {"--calc", "a", "--save"},
         {"--calc", "a", "--frobnicate"},

@@ -75,7 +75,7 @@ TEST_F(BalanceFileTest, RowsMarginAndModeStandBeforeTheRemarksAndComeBack)
     // Figures that read come back as numbers with a point, the others as typed; a name loses only the
     // characters a balance line cannot hold.
     const std::vector<BalanceItemTexts> rows = {
-        {"Motor", "185", "-95"},         {"Akku 3S", "182.5", "-40"},   {"Empfänger", "12", "30"},
+        {"Motor", "185", "-95"},         {"Akku 3S", "182.5", "-40.4"}, {"Empfänger", " 12 g", "30"},
         {"Servos, Höhe", "18", "410"},  {"Regler → 40 A", "35", "-60"}, {"Line break (b>", "abc", ""},
         {"", "", ""}};
     EXPECT_EQ(back.balance, rows);
@@ -97,7 +97,9 @@ TEST_F(BalanceFileTest, MarginAndModeComeBackAndTheStartingOnesAreNotWritten)
     const Case cases[] = {
         {" 7.5", StabilityMode::Automatic, false, "7.5"}, {"7,5", StabilityMode::Automatic, false, "7.5"},
         {"7.5", StabilityMode::Manual, true, "7.5"},      {"12,25", StabilityMode::Automatic, true, "12.25"},
-        {"-2.5", StabilityMode::Manual, true, "-2.5"},    {"abc", StabilityMode::Automatic, true, "0"},
+        {"50", StabilityMode::Manual, true, "50"},
+        // a text that is no margin was never in use: the margin in use (here the starting one) is saved
+        {"-2.5", StabilityMode::Manual, true, "7.5"},     {"abc", StabilityMode::Automatic, false, "7.5"},
     };
     for (const Case& c : cases) {
         AircraftTexts t = trainer();

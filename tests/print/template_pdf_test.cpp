@@ -42,7 +42,7 @@ Calculated calculated(const std::string& file)
     recalculate(c.aircraft, c.texts);
     EXPECT_TRUE(openAircraftFile(file, c.aircraft, c.texts, Language::English).ok());
     EXPECT_FALSE(calculate(c.aircraft, c.texts, c.solver, Language::English).failed);
-    c.figures = stabilityFigures(c.aircraft, marginOfFieldText(c.texts.margin));
+    c.figures = stabilityFigures(c.aircraft, readMargin(c.texts.margin).percent);
     return c;
 }
 

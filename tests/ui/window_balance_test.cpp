@@ -6,6 +6,7 @@
 #include "window_test_support.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -26,7 +27,7 @@ void expectLinesOfCore(const TForm1& form)
 {
     const Aircraft& ac = form.aircraftState();
     const bool automatic = control<QRadioButton>(form, "RadioButton15")->isChecked();
-    const StabilityFigures f = stabilityFigures(ac, marginOfFieldText(textOf(form, "Edit_Mstab")));
+    const StabilityFigures f = stabilityFigures(ac, storedMarginPercent(form.textsState().margin));
     const BalanceLines lines =
         balanceLines(evaluateBalance(form.textsState().balance, balanceReference(ac, f, automatic)), form.language());
     const std::pair<const char*, const std::string*> shown[] = {
@@ -56,10 +57,11 @@ TEST_F(WindowBalance, PartsGiveTheFiguresAMistakeCountsAsNothingAndTheChoicesCom
     EXPECT_EQ(control<QLabel>(form, "BalanceVerdict")->palette().color(QPalette::WindowText), QColor(0, 128, 0));
     const QImage withMeasured = topView(form);
 
-    // A mass typed wrong is marked red and the total loses that part.
-    table->item(0, 1)->setText("abc");
-    EXPECT_EQ(form.textsState().balance[0].mass, "abc");
+    // A mass typed wrong is marked red, says why, and the total loses that part.
+    table->item(0, 1)->setText("4x12");
+    EXPECT_EQ(form.textsState().balance[0].mass, "4x12");
     EXPECT_EQ(table->item(0, 1)->background().color(), QColor(255, 200, 200));
+    EXPECT_EQ(table->item(0, 1)->toolTip().toStdString(), "not a number: the row counts as 0 g");
     EXPECT_FALSE(textOf(form, "BalanceFlagged").empty());
     EXPECT_TRUE(form.isWindowModified());
     expectLinesOfCore(form);
@@ -69,12 +71,22 @@ TEST_F(WindowBalance, PartsGiveTheFiguresAMistakeCountsAsNothingAndTheChoicesCom
     control<QRadioButton>(form, "RadioButton16")->click();
     type(form, "Edit_Mstab", "10");
     expectLinesOfCore(form);
+    // A margin that is none keeps the last one in use, with a red frame saying so; the save keeps it.
+    auto* margin = control<QLineEdit>(form, "Edit_Mstab");
+    for (const char* wrong : {"abc", "", "1e12", "60"}) {
+        SCOPED_TRACE(wrong);
+        type(form, "Edit_Mstab", wrong);
+        EXPECT_EQ(form.textsState().margin, "10");
+        EXPECT_EQ(margin->grab().toImage().pixelColor(0, margin->height() / 2), QColor(Qt::red));
+        EXPECT_EQ(margin->toolTip().toStdString(), "not a margin from 0 to 50 %: 10 % stays in use");
+        expectLinesOfCore(form);
+    }
     form.chooseFileToSave = [this] { return QString::fromStdString(path("balanced.wk4")); };
     trigger(form, "Save2");
     TForm1 again;
     open(again, path("balanced.wk4"));
     EXPECT_EQ(again.textsState().balance, form.textsState().balance);
-    EXPECT_EQ(control<QTableWidget>(again, "BalanceTable")->item(0, 1)->text(), "abc");
+    EXPECT_EQ(control<QTableWidget>(again, "BalanceTable")->item(0, 1)->text(), "4x12");
     EXPECT_TRUE(control<QRadioButton>(again, "RadioButton16")->isChecked());
     EXPECT_EQ(textOf(again, "Edit_Mstab"), "10");
     EXPECT_FALSE(again.isWindowModified());

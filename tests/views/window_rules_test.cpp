@@ -60,7 +60,7 @@ TEST(WindowRules, MarginMarksStandWhereTheBarWritesTheirMargin)
     EXPECT_EQ(marginBarPosition(MarginMarkPercent[1]), 44);
     EXPECT_EQ(marginBarPosition(MarginMarkPercent[2]), 52);
     for (int position = 0; position <= 60; ++position)
-        EXPECT_EQ(marginBarPosition(marginOfFieldText(marginFieldText(position))), position);
+        EXPECT_EQ(marginBarPosition(readMargin(marginFieldText(position)).percent), position);
     EXPECT_EQ(marginBarPosition(99), 0);
     EXPECT_EQ(marginBarPosition(-5), 60);
     EXPECT_EQ(marginBarPosition(std::numeric_limits<double>::quiet_NaN()), 0);

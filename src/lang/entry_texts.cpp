@@ -1,0 +1,113 @@
+#include "lang/entry_texts.h"
+
+#include "model/numbers.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+
+namespace ab {
+namespace {
+
+const Text3 kEmpty{"empty", "leer", "vacío"};
+const Text3 kNotANumber{"not a number", "keine Zahl", "no es un número"};
+const Text3 kNegative{"a negative mass", "eine negative Masse", "una masa negativa"};
+const Text3 kOutOfRange{"beyond any model's size", "jenseits jeder Modellgröße", "fuera de toda medida de un modelo"};
+
+const Text3 kCellTip{"{problem}: the row counts as 0 g", "{problem}: die Zeile zählt mit 0 g",
+                     "{problem}: la fila cuenta como 0 g"};
+const Text3 kMassWord{"mass", "Masse", "masa"};
+const Text3 kRowLine{"Balance row {row} ({name}), {column} '{text}': {problem}; the row counts as 0 g",
+                     "Schwerpunkttabelle Zeile {row} ({name}), {column} '{text}': {problem}; die Zeile zählt mit 0 g",
+                     "Tabla de masas fila {row} ({name}), {column} '{text}': {problem}; la fila cuenta como 0 g"};
+const Text3 kMarginTip{"not a margin from 0 to 50 %: {value} % stays in use",
+                       "kein Stabilitätsmaß von 0 bis 50 %: {value} % bleibt in Gebrauch",
+                       "no es un margen de 0 a 50 %: se sigue usando {value} %"};
+
+constexpr int kTextShown = 24; // characters of a typed text a line quotes
+
+const Text3* problemWords(EntryProblem p)
+{
+    switch (p) {
+    case EntryProblem::None: return nullptr;
+    case EntryProblem::Empty: return &kEmpty;
+    case EntryProblem::NotANumber: return &kNotANumber;
+    case EntryProblem::Negative: return &kNegative;
+    case EntryProblem::OutOfRange: return &kOutOfRange;
+    }
+    return nullptr;
+}
+
+// The text with each placeholder replaced in one pass, so that braces in a typed value are never
+// taken for a placeholder.
+std::string filled(std::string_view text, std::initializer_list<std::pair<std::string_view, std::string_view>> values)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        bool replaced = false;
+        for (const auto& [key, value] : values)
+            if (text.substr(i, key.size()) == key) {
+                out += value;
+                i += key.size();
+                replaced = true;
+                break;
+            }
+        if (!replaced)
+            out += text[i++];
+    }
+    return out;
+}
+
+std::string quoted(std::string_view text)
+{
+    std::string shown = firstCharacters(text, kTextShown);
+    if (shown.size() < text.size())
+        shown += "...";
+    return shown;
+}
+
+} // namespace
+
+std::string balanceCellTip(EntryProblem problem, Language l)
+{
+    const Text3* words = problemWords(problem);
+    if (!words)
+        return {};
+    std::string s(kCellTip.in(l));
+    fillIn(s, "{problem}", words->in(l));
+    return s;
+}
+
+std::vector<std::string> flaggedBalanceLines(const std::vector<BalanceItemTexts>& rows, Language l)
+{
+    std::vector<std::string> lines;
+    const std::size_t used = std::min(rows.size(), static_cast<std::size_t>(MaxBalanceItems));
+    for (std::size_t r = 0; r < used; ++r) {
+        const BalanceItemTexts& row = rows[r];
+        const struct {
+            EntryProblem problem;
+            std::string_view column, text;
+        } cells[] = {{readMassGrams(row.mass).problem, kMassWord.in(l), row.mass},
+                     {readPositionMm(row.x).problem, "x", row.x}};
+        for (const auto& cell : cells) {
+            const Text3* words = problemWords(cell.problem);
+            if (!words)
+                continue;
+            lines.push_back(filled(kRowLine.in(l), {{"{row}", std::to_string(r + 1)},
+                                                    {"{column}", cell.column},
+                                                    {"{problem}", words->in(l)},
+                                                    {"{name}", quoted(row.name)},
+                                                    {"{text}", quoted(cell.text)}}));
+        }
+    }
+    return lines;
+}
+
+std::string marginFieldTip(double marginInUse, Language l)
+{
+    std::string s(kMarginTip.in(l));
+    fillIn(s, "{value}", shortestNumberText(marginInUse));
+    return s;
+}
+
+} // namespace ab
