@@ -139,7 +139,7 @@ void ThreeDBarStepWithPressure(benchmark::State& state)
 {
     ab::TForm1 form;
     calculateLargeAircraft(form, true);
-    QScrollBar* azimuth = form.ScrollBar2;
+    auto* azimuth = form.findChild<QScrollBar*>("ScrollBar2");
     const int start = azimuth->value();
     int i = 0;
     for (auto _ : state) {
@@ -155,8 +155,8 @@ void MarginKeystroke(benchmark::State& state)
 {
     ab::TForm1 form;
     calculateLargeAircraft(form, state.range(0) != 0);
-    form.RadioButton16->click();
-    QLineEdit* margin = form.Edit_Mstab;
+    form.findChild<QRadioButton*>("RadioButton16")->click();
+    auto* margin = form.findChild<QLineEdit*>("Edit_Mstab");
     int i = 0;
     for (auto _ : state) {
         margin->setText(++i % 2 ? "7.5" : "7.6");
