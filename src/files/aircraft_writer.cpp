@@ -137,6 +137,10 @@ void writeBalance(LineWriter& w, const AircraftTexts& texts)
 
 std::string applyExtensionRule(std::string name)
 {
+    // Only the file's own name is read and changed; the folders it lies in keep theirs.
+    const std::size_t slash = name.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
+    name.erase(0, folder.size());
     const auto overwriteEnd = [&name](char a, char b) {
         name[name.size() - 3] = a;
         name[name.size() - 2] = b;
@@ -147,7 +151,7 @@ std::string applyExtensionRule(std::string name)
         overwriteEnd('W', 'K');
     if (!holds(name, ".wk4") && !holds(name, ".WK4"))
         name += ".wk4";
-    return name;
+    return folder + name;
 }
 
 std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraft)

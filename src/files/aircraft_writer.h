@@ -10,8 +10,9 @@
 
 namespace ab {
 
-// The name a save writes to: ".da4" / ".DA4" anywhere in the name turn the third- and second-last
-// characters into "wk" / "WK", and a name still without ".wk4" or ".WK4" gets ".wk4" appended.
+// The name a save writes to: ".da4" / ".DA4" anywhere in the file's own name (the last part of the
+// path) turn its third- and second-last characters into "wk" / "WK", and a name still without ".wk4"
+// or ".WK4" gets ".wk4" appended. The folders on the path are left as they are.
 std::string applyExtensionRule(std::string fileName);
 
 // The bytes of the aircraft file, lines ended by CR LF. The geometry comes from the field texts
