@@ -179,10 +179,10 @@ std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraf
 }
 
 SaveOutcome saveAircraftFile(const std::string& fileName, const AircraftTexts& texts, const Aircraft& aircraft,
-                             Language language)
+                             Language language, const FileWriter& write)
 {
     SaveOutcome out;
-    const WriteOutcome written = writeFileAtomically(fileName, aircraftFileText(texts, aircraft));
+    const WriteOutcome written = write(fileName, aircraftFileText(texts, aircraft));
     if (!written.ok) {
         out.ok = false;
         out.message = saveFailureMessage(language, fileName, written);

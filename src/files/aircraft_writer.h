@@ -2,6 +2,7 @@
 // name into a ".wk4" name, and the save that writes it.
 #pragma once
 
+#include "files/text_file.h"
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/aircraft_texts.h"
@@ -30,8 +31,8 @@ struct SaveOutcome {
 };
 
 // Writes the aircraft file to fileName (the extension rule already applied) through a temporary
-// file, so a failed save leaves the old file as it was.
+// file, so a failed save leaves the old file as it was; `write` may stage it with other outputs.
 SaveOutcome saveAircraftFile(const std::string& fileName, const AircraftTexts& texts, const Aircraft& aircraft,
-                             Language language);
+                             Language language, const FileWriter& write = writeFileAtomically);
 
 } // namespace ab
