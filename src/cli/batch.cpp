@@ -9,6 +9,7 @@
 #include "files/file_messages.h"
 #include "files/lift_distribution_csv.h"
 #include "files/open_aircraft.h"
+#include "files/staged_files.h"
 #include "model/recalculation.h"
 #include "solver/calculation.h"
 #include "solver/lift_distribution.h"
@@ -131,11 +132,16 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     const StabilityFigures figures = stabilityFigures(aircraft, margin);
     const BalanceFigures balance = evaluateBalance(texts.balance, balanceReference(aircraft, figures, texts.stabilityMode == StabilityMode::Automatic));
 
+    // Every output is written to its temporary file first; the files are replaced only once all of
+    // them are written, so a run that fails on one output leaves every file as it was.
+    StagedFiles outputs;
+    const FileWriter stage = outputs.writer();
+
     // Saving after the calculation writes the results with the aircraft, as the window's save does.
     std::string shownName = o.file;
     if (!o.saveAs.empty()) {
         shownName = applyExtensionRule(o.saveAs);
-        const SaveOutcome saved = saveAircraftFile(shownName, texts, aircraft, l);
+        const SaveOutcome saved = saveAircraftFile(shownName, texts, aircraft, l, stage);
         if (!saved.ok)
             return refuse(err, saved.message);
     }
@@ -146,7 +152,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         const std::string failed = pdfWriter()(
             o.pdf, aircraft, solver, figures,
             SummaryPdfChoices{texts.stabilityMode == StabilityMode::Automatic, balance.cgXMm, wingNames(texts)},
-            shownName, l);
+            shownName, l, stage);
         if (!failed.empty())
             return refuse(err, failed);
     }
@@ -159,20 +165,24 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         const std::string failed = templateWriter()(
             o.pdf, aircraft, figures,
             TemplatePdfChoices{wing, solver.ReferenceWing, texts.stabilityMode == StabilityMode::Automatic, wingNames(texts)},
-            shownName, l);
+            shownName, l, stage);
         if (!failed.empty())
             return refuse(err, failed);
     }
 
     if (!o.avl.empty())
         if (const std::string failed = writeAvlFile(o.avl, aircraft, solver, figures.CgDesired, wingNames(texts),
-                                                    shownName, l);
+                                                    shownName, l, stage);
             !failed.empty())
             return refuse(err, failed);
 
     if (!o.csv.empty())
-        if (const std::string failed = saveLiftDistributionCsv(o.csv, liftDistribution(aircraft, solver), l); !failed.empty())
+        if (const std::string failed = saveLiftDistributionCsv(o.csv, liftDistribution(aircraft, solver), l, stage);
+            !failed.empty())
             return refuse(err, failed);
+
+    if (const StagedFiles::CommitOutcome committed = outputs.commit(); !committed.written.ok)
+        return refuse(err, saveFailureMessage(l, committed.path, committed.written));
 
     const std::vector<std::string> messages = batchMessages(run, texts.balance, l);
     errno = 0; // whatever fails from here on is the writing of the summary

@@ -2,6 +2,7 @@
 // "Calculate" in the window would, and prints the summary as text or JSON.
 #pragma once
 
+#include "files/text_file.h"
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/wing_name.h"
@@ -33,13 +34,15 @@ struct SummaryPdfChoices {
     WingNames wingNames{};
 };
 
-// Writes the one-page summary of a calculated aircraft as a PDF; returns the message naming the file
-// and the reason when it could not, or an empty string. Batch mode has no drawing of its own: the
-// program entry hands it the window library's writer.
+// Writes the one-page summary of a calculated aircraft as a PDF through `write` (which stages it with
+// the run's other outputs); returns the message naming the file and the reason when it could not, or
+// an empty string. Batch mode has no drawing of its own: the program entry hands it the window
+// library's writer.
 using SummaryPdfWriter = std::function<std::string(const std::string& pdfFile, const Aircraft& aircraft,
                                                    const SolverData& solver, const StabilityFigures& figures,
                                                    const SummaryPdfChoices& choices,
-                                                   const std::string& aircraftFile, Language language)>;
+                                                   const std::string& aircraftFile, Language language,
+                                                   const FileWriter& write)>;
 void setSummaryPdfWriter(SummaryPdfWriter writer);
 
 // What the planform template shows: the wing (1..5), the calculation's reference wing, the
@@ -52,11 +55,12 @@ struct TemplatePdfChoices {
 };
 
 // Writes the 1:1 planform template of a calculated aircraft's wing as a PDF (--template with
-// --pdf); returns the message naming the file or the wing and the reason, or an empty string. Handed
+// --pdf) through `write`; returns the message naming the file or the wing and the reason, or an empty string. Handed
 // to batch mode by the program entry, as the summary's writer is.
 using TemplatePdfWriter = std::function<std::string(const std::string& pdfFile, const Aircraft& aircraft,
                                                     const StabilityFigures& figures, const TemplatePdfChoices& choices,
-                                                    const std::string& aircraftFile, Language language)>;
+                                                    const std::string& aircraftFile, Language language,
+                                                    const FileWriter& write)>;
 void setTemplatePdfWriter(TemplatePdfWriter writer);
 
 // Runs batch mode on the arguments after the program name.

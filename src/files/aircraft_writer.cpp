@@ -136,6 +136,10 @@ void writeBalance(LineWriter& w, const AircraftTexts& texts)
 
 std::string applyExtensionRule(std::string name)
 {
+    // Only the file's own name is read and changed; the folders it lies in keep theirs.
+    const std::size_t slash = name.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
+    name.erase(0, folder.size());
     const auto overwriteEnd = [&name](char a, char b) {
         name[name.size() - 3] = a;
         name[name.size() - 2] = b;
@@ -146,7 +150,7 @@ std::string applyExtensionRule(std::string name)
         overwriteEnd('W', 'K');
     if (!holds(name, ".wk4") && !holds(name, ".WK4"))
         name += ".wk4";
-    return name;
+    return folder + name;
 }
 
 std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraft)
@@ -174,10 +178,10 @@ std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraf
 }
 
 SaveOutcome saveAircraftFile(const std::string& fileName, const AircraftTexts& texts, const Aircraft& aircraft,
-                             Language language)
+                             Language language, const FileWriter& write)
 {
     SaveOutcome out;
-    const WriteOutcome written = writeFileAtomically(fileName, aircraftFileText(texts, aircraft));
+    const WriteOutcome written = write(fileName, aircraftFileText(texts, aircraft));
     if (!written.ok) {
         out.ok = false;
         out.message = saveFailureMessage(language, fileName, written);

@@ -2,6 +2,7 @@
 // name into a ".wk4" name, and the save that writes it.
 #pragma once
 
+#include "files/text_file.h"
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/aircraft_texts.h"
@@ -10,8 +11,9 @@
 
 namespace ab {
 
-// The name a save writes to: ".da4" / ".DA4" anywhere in the name turn the third- and second-last
-// characters into "wk" / "WK", and a name still without ".wk4" or ".WK4" gets ".wk4" appended.
+// The name a save writes to: ".da4" / ".DA4" anywhere in the file's own name (the last part of the
+// path) turn its third- and second-last characters into "wk" / "WK", and a name still without ".wk4"
+// or ".WK4" gets ".wk4" appended. The folders on the path are left as they are.
 std::string applyExtensionRule(std::string fileName);
 
 // The bytes of the aircraft file, lines ended by CR LF. The geometry comes from the field texts
@@ -29,8 +31,8 @@ struct SaveOutcome {
 };
 
 // Writes the aircraft file to fileName (the extension rule already applied) through a temporary
-// file, so a failed save leaves the old file as it was.
+// file, so a failed save leaves the old file as it was; `write` may stage it with other outputs.
 SaveOutcome saveAircraftFile(const std::string& fileName, const AircraftTexts& texts, const Aircraft& aircraft,
-                             Language language);
+                             Language language, const FileWriter& write = writeFileAtomically);
 
 } // namespace ab

@@ -140,12 +140,13 @@ std::string avlTitleOf(const std::string& aircraftFile)
 }
 
 std::string writeAvlFile(const std::string& path, const Aircraft& aircraft, const SolverData& solver, double xRefMm,
-                         const WingNames& names, const std::string& aircraftFile, Language language)
+                         const WingNames& names, const std::string& aircraftFile, Language language,
+                         const FileWriter& write)
 {
     const std::optional<std::string> text = avlFileText(aircraft, solver, xRefMm, names, avlTitleOf(aircraftFile));
     if (!text)
         return fileMessage(language, texts::AvlNeedsCalculation, path);
-    const WriteOutcome written = writeFileAtomically(path, *text);
+    const WriteOutcome written = write(path, *text);
     return written.ok ? std::string() : saveFailureMessage(language, path, written);
 }
 

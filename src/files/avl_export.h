@@ -4,6 +4,7 @@
 // the spacing of our own lattice.
 #pragma once
 
+#include "files/text_file.h"
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/wing_name.h"
@@ -34,10 +35,10 @@ std::optional<std::string> avlFileText(const Aircraft& aircraft, const SolverDat
 std::string avlTitleOf(const std::string& aircraftFile);
 
 // Writes the AVL file of the aircraft to path through a temporary file, so a failed export leaves
-// whatever stood there before. aircraftFile gives the title (avlTitleOf). Returns an empty text, or
+// whatever stood there before (`write` may stage it with other outputs). aircraftFile gives the title (avlTitleOf). Returns an empty text, or
 // the message naming the file and the reason: no complete calculation, or the save failed.
 std::string writeAvlFile(const std::string& path, const Aircraft& aircraft, const SolverData& solver,
                          double xRefMm, const WingNames& names, const std::string& aircraftFile,
-                         Language language);
+                         Language language, const FileWriter& write = writeFileAtomically);
 
 } // namespace ab

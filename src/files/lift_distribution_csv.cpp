@@ -20,11 +20,12 @@ std::string liftDistributionCsv(const LiftDistribution& d)
     return csv;
 }
 
-std::string saveLiftDistributionCsv(const std::string& path, const LiftDistribution& d, Language l)
+std::string saveLiftDistributionCsv(const std::string& path, const LiftDistribution& d, Language l,
+                                    const FileWriter& write)
 {
     if (!d.available())
         return fileMessage(l, texts::FileCannotSave, path, {.reason = std::string(texts::LiftExportNoResults.in(l))});
-    const WriteOutcome saved = writeFileAtomically(path, liftDistributionCsv(d));
+    const WriteOutcome saved = write(path, liftDistributionCsv(d));
     return saved.ok ? std::string() : saveFailureMessage(l, path, saved);
 }
 

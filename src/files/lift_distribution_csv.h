@@ -3,6 +3,7 @@
 #pragma once
 
 #include "lang/language.h"
+#include "files/text_file.h"
 #include "solver/lift_distribution.h"
 
 #include <string>
@@ -17,9 +18,11 @@ inline constexpr const char* LiftCsvHeader = "wing,y_mm,chord_mm,c_cl_over_cref,
 // that read back as the same double.
 std::string liftDistributionCsv(const LiftDistribution& distribution);
 
-// Saves the file through a temporary file, so a failed save leaves what stood there before. Returns
+// Saves the file through a temporary file, so a failed save leaves what stood there before (`write`
+// may stage it with other outputs). Returns
 // the message naming the file and the reason, or an empty string. Without a distribution nothing is
 // written and the message says there are no results.
-std::string saveLiftDistributionCsv(const std::string& path, const LiftDistribution& distribution, Language language);
+std::string saveLiftDistributionCsv(const std::string& path, const LiftDistribution& distribution, Language language,
+                                    const FileWriter& write = writeFileAtomically);
 
 } // namespace ab

@@ -46,14 +46,21 @@ void checkText(TextFileContent& out)
     }
 }
 
-// A save through a symbolic link replaces the file the link leads to; the link stays a link.
+// A save through a symbolic link replaces the file the link leads to, or makes it when it does not
+// exist yet; the link stays a link. The links are followed one at a time, a relative one from the
+// folder it lies in, so a link to a file not yet made is written through as well. A loop of links
+// is left as a link, which the save then refuses.
 fs::path saveTarget(const std::string& path)
 {
+    constexpr int MaxLinks = 40; // as many as the system follows in one path
     std::error_code ec;
     fs::path target(path);
-    if (fs::is_symlink(target, ec))
-        if (fs::path real = fs::weakly_canonical(target, ec); !ec)
-            target = real;
+    for (int hops = 0; hops < MaxLinks && fs::is_symlink(target, ec); ++hops) {
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec)
+            break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
     return target;
 }
 
@@ -253,6 +260,21 @@ WriteOutcome targetProblem(const fs::path& target, bool& exists, struct stat& ol
     return {};
 }
 
+// Gives the temporary file the owner, group and permissions of the file it replaces. Only the
+// superuser may give a file away; another user's save keeps the group where the user belongs to it.
+// A group that cannot be kept is given no more than everybody else, and an owner or group that
+// cannot be kept takes no set-id bit along.
+void keepOwnerAndMode(int fd, const struct stat& old)
+{
+    mode_t mode = old.st_mode & 07777;
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        mode &= ~mode_t{S_ISUID | S_ISGID};
+        if (::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0)
+            mode = (mode & ~mode_t{S_IRWXG}) | ((mode & S_IRWXO) << 3);
+    }
+    (void)::fchmod(fd, mode);
+}
+
 // Makes a rename in the folder durable.
 void syncFolder(const fs::path& folder)
 {
@@ -301,9 +323,11 @@ WriteOutcome saveTargetProblem(const std::string& path)
     return targetProblem(saveTarget(path), exists, old);
 }
 
-WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes)
+WriteOutcome prepareSave(const std::string& path, std::string_view bytes, PreparedSave& save)
 {
     const fs::path target = saveTarget(path);
+    save = PreparedSave{};
+    save.target = target.string();
     bool exists = false;
     struct stat old {};
     if (WriteOutcome refused = targetProblem(target, exists, old); !refused.ok)
@@ -321,28 +345,47 @@ WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes
         const int error = errno;
         // A folder the user may not write can still hold a file the user may write. Only a refused
         // permission leads there: on a full disk the rewrite would fail too and lose the old file.
-        if (exists && (error == EACCES || error == EPERM))
-            return writeInPlace(target, bytes);
+        if (exists && (error == EACCES || error == EPERM)) {
+            save.inPlace = true;
+            save.inPlaceBytes = bytes;
+            return {};
+        }
         return failure(error);
     }
 
-    // A file that already exists keeps its permissions.
     if (exists)
-        (void)::fchmod(fd, old.st_mode & 07777);
+        keepOwnerAndMode(fd, old);
 
     int error = 0;
     if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
         error = errno;
     if (::close(fd) != 0 && error == 0)
         error = errno;
-    if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0)
-        error = errno;
     if (error != 0) {
         ::unlink(temp.c_str());
         return failure(error);
     }
-    syncFolder(folder);
+    save.temporary = temp;
     return {};
+}
+
+WriteOutcome commitSave(const PreparedSave& save)
+{
+    if (save.inPlace)
+        return writeInPlace(save.target, save.inPlaceBytes);
+    if (::rename(save.temporary.c_str(), save.target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(save.temporary.c_str());
+        return failure(error);
+    }
+    syncFolder(fs::path(save.target).parent_path());
+    return {};
+}
+
+void discardSave(const PreparedSave& save)
+{
+    if (!save.temporary.empty())
+        (void)::unlink(save.temporary.c_str());
 }
 
 #else
@@ -412,11 +455,13 @@ WriteOutcome saveTargetProblem(const std::string& path)
     return {};
 }
 
-WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes)
+WriteOutcome prepareSave(const std::string& path, std::string_view bytes, PreparedSave& save)
 {
+    save = PreparedSave{};
+    save.target = saveTarget(path).string();
     if (WriteOutcome refused = saveTargetProblem(path); !refused.ok)
         return refused;
-    const std::string temp = path + ".tmp";
+    const std::string temp = save.target + ".tmp";
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f)
         return failure(errno);
@@ -426,19 +471,41 @@ WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes
         error = errno ? errno : EIO;
     if (!written && error == 0)
         error = EIO;
-    std::error_code ec;
-    if (error == 0) {
-        fs::rename(temp, path, ec);
-        if (!ec)
-            return {};
-        const std::string reason = ec.message();
+    if (error != 0) {
+        std::error_code ec;
         fs::remove(temp, ec);
-        return {.ok = false, .notRegular = false, .reason = reason};
+        return failure(error);
     }
-    fs::remove(temp, ec);
-    return failure(error);
+    save.temporary = temp;
+    return {};
+}
+
+WriteOutcome commitSave(const PreparedSave& save)
+{
+    std::error_code ec;
+    fs::rename(save.temporary, save.target, ec);
+    if (!ec)
+        return {};
+    const std::string reason = ec.message();
+    fs::remove(save.temporary, ec);
+    return {.ok = false, .notRegular = false, .reason = reason};
+}
+
+void discardSave(const PreparedSave& save)
+{
+    std::error_code ec;
+    if (!save.temporary.empty())
+        fs::remove(save.temporary, ec);
 }
 
 #endif
+
+WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes)
+{
+    PreparedSave save;
+    if (WriteOutcome prepared = prepareSave(path, bytes, save); !prepared.ok)
+        return prepared;
+    return commitSave(save);
+}
 
 } // namespace ab

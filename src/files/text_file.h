@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -64,10 +65,37 @@ WriteOutcome saveTargetProblem(const std::string& path);
 
 // Writes bytes to a temporary file beside `path`, flushes it to the disk and renames it over `path`.
 // On any failure the temporary file is removed and whatever stood at `path` before is untouched; what
-// saveTargetProblem refuses is left alone. A symbolic link is saved through: its file is replaced and
-// the link kept. Where the folder takes no new file but the file itself may be written, the file is
-// rewritten in place instead. Temporary files of earlier saves of the same file whose process has
-// died are removed.
+// saveTargetProblem refuses is left alone. A symbolic link is saved through: the file it leads to is
+// replaced, or made when it does not exist yet, and the link kept. A file replaced keeps its owner,
+// group and permissions as far as the process may give them. Where the folder takes no new file but
+// the file itself may be written, the file is rewritten in place instead. Temporary files of earlier
+// saves of the same file whose process has died are removed. The same as prepareSave, then
+// commitSave.
 WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// How the writer of a file puts its bytes on the disk: writeFileAtomically for a file of its own, or
+// a stage of several files that are replaced together (StagedFiles).
+using FileWriter = std::function<WriteOutcome(const std::string& path, std::string_view bytes)>;
+
+// A save written in full beside its target and not yet put in its place.
+struct PreparedSave {
+    std::string target;       // the file to be replaced: the path, or the file its links lead to
+    std::string temporary;    // the temporary file holding the new bytes
+    bool inPlace = false;     // the folder takes no new file: the target is rewritten when committed
+    std::string inPlaceBytes; // the bytes of that rewrite
+};
+
+// The first half of writeFileAtomically: refuses what it refuses, and writes and flushes the
+// temporary file (with the old file's owner, group and permissions); the target is not touched.
+// On failure nothing is left behind.
+WriteOutcome prepareSave(const std::string& path, std::string_view bytes, PreparedSave& save);
+
+// The second half: renames the temporary file over the target (or rewrites the target in place).
+// On failure the temporary file is removed and the target is as it was, except after a rewrite in
+// place that failed midway.
+WriteOutcome commitSave(const PreparedSave& save);
+
+// Removes the temporary file of a save that is not to be committed.
+void discardSave(const PreparedSave& save);
 
 } // namespace ab

@@ -10,7 +10,7 @@ void useSummaryPdfWriter()
 {
     setSummaryPdfWriter([](const std::string& pdfFile, const Aircraft& aircraft, const SolverData& solver,
                            const StabilityFigures& figures, const SummaryPdfChoices& choices,
-                           const std::string& aircraftFile, Language language) {
+                           const std::string& aircraftFile, Language language, const FileWriter& write) {
         const SummaryPage page = summaryPage(PrintScene{.aircraft = aircraft,
                                                         .solver = solver,
                                                         .figures = figures,
@@ -20,7 +20,7 @@ void useSummaryPdfWriter()
                                                         .measuredCgX = choices.measuredCgX,
                                                         .wingNames = choices.wingNames},
                                              aircraftFile);
-        return writeSummaryPdf(pdfFile, page, language);
+        return writeSummaryPdf(pdfFile, page, language, write);
     });
     useTemplatePdfWriter();
 }
@@ -28,13 +28,14 @@ void useSummaryPdfWriter()
 void useTemplatePdfWriter()
 {
     setTemplatePdfWriter([](const std::string& pdfFile, const Aircraft& aircraft, const StabilityFigures& figures,
-                            const TemplatePdfChoices& choices, const std::string& aircraftFile, Language language) {
+                            const TemplatePdfChoices& choices, const std::string& aircraftFile, Language language,
+                            const FileWriter& write) {
         const TemplateRequest request{.wing = choices.wing,
                                       .referenceWing = choices.referenceWing,
                                       .automatic = choices.automatic,
                                       .wingNames = choices.wingNames,
                                       .paper = localePaper()};
-        return writePlanformTemplatePdf(pdfFile, aircraft, figures, request, language, aircraftFile);
+        return writePlanformTemplatePdf(pdfFile, aircraft, figures, request, language, aircraftFile, write);
     });
 }
 

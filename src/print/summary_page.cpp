@@ -144,7 +144,8 @@ void paintPrintedPage(QPainter& p, const SummaryPage& page, int dpi)
     p.restore();
 }
 
-std::string writeSummaryPdf(const std::string& fileName, const SummaryPage& page, Language language)
+std::string writeSummaryPdf(const std::string& fileName, const SummaryPage& page, Language language,
+                            const FileWriter& write)
 {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
@@ -158,7 +159,7 @@ std::string writeSummaryPdf(const std::string& fileName, const SummaryPage& page
         paintPrintedPage(p, page, 600);
     }
     const QByteArray& pdfBytes = bytes.data();
-    const WriteOutcome written = writeFileAtomically(
+    const WriteOutcome written = write(
         fileName, std::string_view(pdfBytes.constData(), static_cast<std::size_t>(pdfBytes.size())));
     return written.ok ? std::string() : saveFailureMessage(language, fileName, written);
 }

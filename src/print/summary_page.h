@@ -3,6 +3,7 @@
 // and in a PDF, so it is sharp at any resolution.
 #pragma once
 
+#include "files/text_file.h"
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "solver/solver_data.h"
@@ -64,7 +65,9 @@ QImage summaryPageImage(const SummaryPage& page);
 void paintPrintedPage(QPainter& painter, const SummaryPage& page, int dpi);
 
 // Writes the page into a one-page PDF at 600 dpi through a temporary file, so a failed write leaves
-// an old file as it was. Returns the message naming the file and the reason, or an empty string.
-std::string writeSummaryPdf(const std::string& fileName, const SummaryPage& page, Language language);
+// an old file as it was (`write` may stage it with other outputs). Returns the message naming the
+// file and the reason, or an empty string.
+std::string writeSummaryPdf(const std::string& fileName, const SummaryPage& page, Language language,
+                            const FileWriter& write = writeFileAtomically);
 
 } // namespace ab

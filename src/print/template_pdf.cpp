@@ -379,7 +379,7 @@ void paintTemplatePage(QPainter& painter, const TemplateDocument& document, int 
     PagePainter(painter, document, page, dotsPerInch).paint();
 }
 
-std::string writePlanformTemplatePdf(const std::string& pdfFile, const TemplateDocument& d)
+std::string writePlanformTemplatePdf(const std::string& pdfFile, const TemplateDocument& d, const FileWriter& write)
 {
     if (!d.ok())
         return d.problem;
@@ -395,16 +395,18 @@ std::string writePlanformTemplatePdf(const std::string& pdfFile, const TemplateD
         paintAllPages(pdf, painter, d);
     }
     const QByteArray& pdfBytes = bytes.data();
-    const WriteOutcome written = writeFileAtomically(
+    const WriteOutcome written = write(
         pdfFile, std::string_view(pdfBytes.constData(), static_cast<std::size_t>(pdfBytes.size())));
     return written.ok ? std::string() : saveFailureMessage(d.language, pdfFile, written);
 }
 
 std::string writePlanformTemplatePdf(const std::string& pdfFile, const Aircraft& aircraft,
                                      const StabilityFigures& figures, const TemplateRequest& request,
-                                     Language language, const std::string& aircraftFileName)
+                                     Language language, const std::string& aircraftFileName,
+                                     const FileWriter& write)
 {
-    return writePlanformTemplatePdf(pdfFile, templateDocument(aircraft, figures, request, language, aircraftFileName));
+    return writePlanformTemplatePdf(pdfFile, templateDocument(aircraft, figures, request, language, aircraftFileName),
+                                    write);
 }
 
 TemplateDocument onPaper(const TemplateDocument& document, Paper paper)

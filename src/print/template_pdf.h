@@ -3,6 +3,7 @@
 // a 100 mm check bar, onto a PDF or a printer set to print without scaling.
 #pragma once
 
+#include "files/text_file.h"
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/wing_name.h"
@@ -51,12 +52,14 @@ TemplateDocument templateDocument(const Aircraft& aircraft, const StabilityFigur
 void paintTemplatePage(QPainter& painter, const TemplateDocument& document, int page, double dotsPerInch);
 
 // Writes every page into a PDF of the tiling's paper and orientation, 1 mm = 72 / 25.4 pt, through a
-// temporary file so that a failed write leaves an old file as it was. Returns the message naming the
-// file (or the wing) and the reason, or an empty string.
-std::string writePlanformTemplatePdf(const std::string& pdfFile, const TemplateDocument& document);
+// temporary file so that a failed write leaves an old file as it was (`write` may stage it with other
+// outputs). Returns the message naming the file (or the wing) and the reason, or an empty string.
+std::string writePlanformTemplatePdf(const std::string& pdfFile, const TemplateDocument& document,
+                                     const FileWriter& write = writeFileAtomically);
 std::string writePlanformTemplatePdf(const std::string& pdfFile, const Aircraft& aircraft,
                                      const StabilityFigures& figures, const TemplateRequest& request,
-                                     Language language, const std::string& aircraftFileName);
+                                     Language language, const std::string& aircraftFileName,
+                                     const FileWriter& write = writeFileAtomically);
 
 // The same template laid out over pages of another paper.
 TemplateDocument onPaper(const TemplateDocument& document, Paper paper);

@@ -338,6 +338,30 @@ TEST(BatchMode, SaveWritesTheResultsUnderTheTaggedName)
     EXPECT_TRUE(failed.out.empty());
 }
 
+// The extension rule changes the file's own name only: a folder named like an aircraft file keeps
+// its name, and the file goes into it.
+TEST(BatchMode, SaveGivesTheExtensionToTheFileNameOnly)
+{
+    namespace fs = std::filesystem;
+    test::TempFolder folder;
+    const struct {
+        const char* given;
+        const char* saved;
+    } rows[] = {{"plans.da4/myplane", "plans.da4/myplane.wk4"}, {"v.wk4dir/myplane", "v.wk4dir/myplane.wk4"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.given);
+        fs::create_directory(fs::path(folder.file(r.given)).parent_path());
+        const BatchRun run = batch({"--calc", Examples + "trainer.wk4", "--save", folder.file(r.given)});
+        ASSERT_EQ(run.status, BatchDone) << run.err;
+        EXPECT_NE(run.out.find(folder.file(r.saved) + "\n"), std::string::npos) << run.out;
+        EXPECT_EQ(test::readBytes(folder.file(r.saved)).rfind("<aircraft>", 0), 0u);
+    }
+    int files = 0;
+    for (const auto& e : fs::recursive_directory_iterator(folder.path()))
+        files += e.is_regular_file();
+    EXPECT_EQ(files, 2); // nothing written under another name
+}
+
 TEST(BatchMode, RefusesAFifoAsInputOrOutputAndWritesNothing)
 {
     test::TempFolder folder;

@@ -116,6 +116,11 @@ TEST(ExtensionRule, GivesEveryNameTheTaggedExtension)
         {"PLANE.WK4", "PLANE.WK4"},
         {"old.da4.txt", "old.da4.wkt.wk4"}, // the overwrite hits the end, the name still lacks ".wk4"
         {"dir.da4/plane.da4", "dir.da4/plane.wk4"},
+        // Folders keep their names: only the file's own name is read and changed.
+        {"D/plans.da4/myplane", "D/plans.da4/myplane.wk4"},
+        {"D/v.wk4dir/myplane", "D/v.wk4dir/myplane.wk4"},
+        {"D.DA4/PLANE", "D.DA4/PLANE.wk4"},
+        {"D/model.da4.backup", "D/model.da4.bacwkp.wk4"},
         {"", ".wk4"},
     };
     for (const auto& [in, out] : cases)

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include <grp.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -114,6 +115,61 @@ TEST(AtomicSave, LeavesTheOldFileWhenTheSaveFails)
     for (const auto& e : std::filesystem::directory_iterator(folder.path()))
         files += e.is_regular_file();
     EXPECT_EQ(files, 1);
+}
+
+// Saved by the superuser, a file stays its owner's: the new file takes the old one's owner, group
+// and permissions instead of the saving user's.
+TEST(AtomicSave, KeepsTheOwnerGroupAndModeOfTheFileItReplaces)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser may give a file to another user";
+    const passwd* nobody = ::getpwnam("nobody");
+    const group* nogroup = ::getgrnam("nogroup");
+    if (!nobody || !nogroup)
+        GTEST_SKIP() << "the system has no user nobody or no group nogroup";
+    test::TempFolder folder;
+    const std::string path = folder.file("plane.wk4");
+    test::writeBytes(path, "old");
+    ASSERT_EQ(::chown(path.c_str(), nobody->pw_uid, nogroup->gr_gid), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_TRUE(writeFileAtomically(path, "new").ok);
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, nobody->pw_uid);
+    EXPECT_EQ(st.st_gid, nogroup->gr_gid);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(test::readBytes(path), "new");
+}
+
+// A link to a file not made yet is written through: the file appears where the link leads, a
+// relative link leading from its own folder and a chain of links followed to its end, and every
+// link stays. A loop of links is refused and left as it is.
+TEST(AtomicSave, WritesThroughALinkToAFileNotYetMade)
+{
+    namespace fs = std::filesystem;
+    test::TempFolder folder;
+    fs::create_directory(folder.file("models"));
+    fs::create_symlink("../glider.wk4", folder.file("models/relative.wk4"));
+    fs::create_symlink("second.wk4", folder.file("first.wk4"));
+    fs::create_symlink(folder.file("models/trainer.wk4"), folder.file("second.wk4"));
+    const struct {
+        const char* link;
+        const char* file;
+    } rows[] = {{"models/relative.wk4", "glider.wk4"}, {"first.wk4", "models/trainer.wk4"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.link);
+        ASSERT_TRUE(writeFileAtomically(folder.file(r.link), r.file).ok);
+        EXPECT_TRUE(fs::is_symlink(folder.file(r.link)));
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder.file(r.file))));
+        EXPECT_EQ(test::readBytes(folder.file(r.file)), r.file);
+    }
+    EXPECT_TRUE(fs::is_symlink(folder.file("second.wk4")));
+
+    fs::create_symlink("loop-b", folder.file("loop-a"));
+    fs::create_symlink("loop-a", folder.file("loop-b"));
+    EXPECT_FALSE(writeFileAtomically(folder.file("loop-a"), "new").ok);
+    EXPECT_TRUE(fs::is_symlink(folder.file("loop-a")));
+    EXPECT_TRUE(fs::is_symlink(folder.file("loop-b")));
 }
 
 // Something that is not a regular file, made at a path; make is false where the system does not let

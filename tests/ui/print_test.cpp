@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -15,6 +16,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 
 namespace ab {
@@ -91,6 +93,35 @@ TEST(Printing, BatchModeWritesTheSummaryPdf)
     const std::string unwritable = (folder.path() + "/no/such/folder/x.pdf").toStdString();
     EXPECT_EQ(runBatch({"--calc", file, "--pdf", unwritable}, out2, err2), BatchBadInput);
     EXPECT_NE(err2.str().find("x.pdf"), std::string::npos) << err2.str();
+}
+
+// A batch run replaces all its outputs or none: when the last one cannot be written, the files the
+// others would replace keep their contents, no temporary file is left, and the message names the
+// one that failed.
+TEST(Printing, BatchOutputsAreReplacedAllOrNone)
+{
+    useSummaryPdfWriter();
+    QTemporaryDir folder;
+    const auto in = [&](const char* name) { return (folder.path() + "/" + name).toStdString(); };
+    const char* const outputs[] = {"ok.wk4", "ok.pdf", "ok.avl"};
+    for (const char* name : outputs)
+        std::ofstream(in(name), std::ios::binary) << "old";
+    const std::string unwritable = in("no folder/x.csv");
+    std::vector<std::string> args{"--calc", kExamples + "trainer.wk4", "--save", in("ok.wk4"), "--pdf", in("ok.pdf"),
+                                  "--avl",  in("ok.avl"),             "--csv",  unwritable};
+    std::ostringstream out, err;
+    EXPECT_EQ(runBatch(args, out, err), BatchBadInput);
+    EXPECT_NE(err.str().find("\"" + unwritable + "\""), std::string::npos) << err.str();
+    for (const char* name : outputs)
+        EXPECT_EQ(bytesOf(in(name)), "old") << name;
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+
+    args.back() = in("x.csv");
+    std::ostringstream out2, err2;
+    ASSERT_EQ(runBatch(args, out2, err2), BatchDone) << err2.str();
+    for (const auto& [name, start] : {std::pair{"ok.wk4", "<aircraft>"}, std::pair{"ok.pdf", "%PDF-"},
+                                      std::pair{"ok.avl", "ok"}, std::pair{"x.csv", "wing,"}})
+        EXPECT_EQ(bytesOf(in(name)).rfind(start, 0), 0u) << name;
 }
 
 } // namespace

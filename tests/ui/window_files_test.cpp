@@ -281,6 +281,29 @@ TEST_F(WindowFiles, ReplacingAFileTheUserDidNotNameIsAskedFirst)
     EXPECT_EQ(questions.front(), "\"" + path("Existing.wk4") + "\" already exists. Replace it?");
 }
 
+// Save as gives the extension to the file's own name: a folder named like an aircraft file keeps its
+// name, and the file goes into it.
+TEST_F(WindowFiles, SaveAsGivesTheExtensionToTheFileNameOnly)
+{
+    const struct {
+        const char* folder;
+        const char* given;
+        const char* saved;
+    } rows[] = {{"plans.da4", "plans.da4/myplane", "plans.da4/myplane.wk4"},
+                {"v.wk4dir", "v.wk4dir/myplane", "v.wk4dir/myplane.wk4"}};
+    TForm1 form;
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.given);
+        ASSERT_TRUE(QDir(folder.path()).mkdir(r.folder));
+        form.chooseFileToSave = [&] { return QString::fromStdString(path(r.given)); };
+        trigger(form, "Save2");
+        EXPECT_EQ(form.currentFileName(), path(r.saved));
+        EXPECT_EQ(textOf(form, "Lab_FName"), path(r.saved));
+        EXPECT_EQ(bytesOf(path(r.saved)).rfind("<aircraft>", 0), 0u);
+        EXPECT_EQ(QDir(QString::fromStdString(path(r.folder))).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+}
+
 // Stored results that make no sense open as no results: nothing to print, no endless digits.
 TEST_F(WindowFiles, StoredResultsThatMakeNoSenseAreNotShown)
 {
