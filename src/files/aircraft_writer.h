@@ -19,8 +19,11 @@ std::string applyExtensionRule(std::string fileName);
 // two); the three results only while ResultsValid; the balance rows (at most 100, names cut to 60
 // characters), the margin and the stability mode when there are rows or the margin or mode differ
 // from 7.5 % automatic; the comment on as many lines as it has, in Windows-1252 when every character
-// has a byte there and in UTF-8 otherwise (a balance name and a wing's name likewise). A named wing
-// has the line <wing_name>NAME</wing_name> after its id, the name as storedWingName keeps it.
+// has a byte there and in UTF-8 otherwise (a balance row and a wing's name likewise). A named wing
+// has the line <wing_name>NAME</wing_name> after its id, the name as storedWingName keeps it. When a
+// text holds a character a line cannot hold as it is ('<', a CR, a control character in a name, ';'
+// in a balance field), the line <escaped_text>1</escaped_text> follows the wing count and every text
+// is written escaped (text_escapes.h); otherwise the texts stand as they are.
 std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraft);
 
 struct SaveOutcome {
@@ -29,7 +32,8 @@ struct SaveOutcome {
 };
 
 // Writes the aircraft file to fileName (the extension rule already applied) through a temporary
-// file, so a failed save leaves the old file as it was.
+// file, so a failed save leaves the old file as it was. A file larger than the program opens
+// (MaxTextFileBytes) is refused before anything is written.
 SaveOutcome saveAircraftFile(const std::string& fileName, const AircraftTexts& texts, const Aircraft& aircraft,
                              Language language);
 
