@@ -118,7 +118,12 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
                                    templateProblemText(problem, *o.templateWing, 0, l));
 
     SolverData solver;
-    const CalculationRun run = calculate(aircraft, texts, solver, l);
+    CalculationRun run = calculate(aircraft, texts, solver, l);
+    // What a damaged file lacks heads the memo, as in the window after opening it.
+    if (!opened.notes.empty()) {
+        run.memo.insert(run.memo.begin(), opened.notes.begin(), opened.notes.end());
+        run.memoVisible = true;
+    }
     if (run.failed) {
         err << "aerobalance: " << fileMessage(l, texts::FileNotCalculated, o.file) << '\n';
         for (const std::string& line : run.memo)

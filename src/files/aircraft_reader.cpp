@@ -1,7 +1,9 @@
 #include "files/aircraft_reader.h"
 
 #include "files/code_page.h"
+#include "files/damaged_file.h"
 #include "files/file_messages.h"
+#include "files/text_escapes.h"
 #include "files/text_file.h"
 #include "model/balance_items.h"
 #include "model/numbers.h"
@@ -21,6 +23,9 @@ struct TaggedLine {
     std::string_view tag;
     std::string_view after; // everything after the `>`
     std::string_view value; // up to the next `<` within RestLength characters
+    // A text's value runs up to the next `<` however long it is: the writer closes it on its line,
+    // and a cut could split a character.
+    std::string_view text() const { return after.substr(0, after.find('<')); }
 };
 
 TaggedLine splitTag(std::string_view line)
@@ -42,22 +47,31 @@ std::string_view beforeFirstTag(std::string_view s) { return s.substr(0, s.find(
 
 bool holdsCommentEnd(std::string_view s) { return s.find("</comment>") != std::string_view::npos; }
 
+// A text of the file as the program keeps it: taken as UTF-8 or as Windows-1252, then its escapes
+// undone when the file's texts are escaped.
+std::string textFromFile(std::string_view bytes, bool escaped)
+{
+    std::string text = commentFromFile(bytes);
+    return escaped ? unescapedText(text) : text;
+}
+
 // The remarks start after the comment tag and run up to the line that holds "</comment>", each line
 // cut before its first `<`. The first line is kept whole however long it is, so a saved comment
 // comes back unchanged. The whole comment is then taken as UTF-8 or as Windows-1252.
-std::string readComment(const TaggedLine& first, LineReader& lines)
+std::string readComment(const TaggedLine& first, LineReader& lines, int& lineNumber, bool escaped)
 {
     std::string comment(beforeFirstTag(first.after));
     if (holdsCommentEnd(first.after))
-        return commentFromFile(comment);
+        return textFromFile(comment, escaped);
     while (!lines.atEnd()) {
         const std::string_view line = lines.next();
+        ++lineNumber;
         comment += '\n';
         comment += beforeFirstTag(line);
         if (holdsCommentEnd(line))
             break;
     }
-    return commentFromFile(comment);
+    return textFromFile(comment, escaped);
 }
 
 // A section id names a trapezoid's outer end from 2 on: section s is trapezoid s - 1.
@@ -65,25 +79,32 @@ bool isTrapezoidSection(std::int32_t section) { return section >= 2 && section <
 
 // A balance line "NAME;MASS_G;X_MM". The figures are the last two fields, so a name written by hand
 // with a ';' in it keeps it; a line with fewer fields leaves the missing figures empty, and the
-// balance then flags them. The name's code page is taken as for the remarks.
-BalanceItemTexts balanceItemOf(std::string_view value)
+// balance then flags them. The line's code page is taken as for the remarks; in an escaped file a
+// ';' that ends a reference separates nothing.
+BalanceItemTexts balanceItemOf(std::string_view value, bool escaped)
 {
     constexpr std::size_t none = std::string_view::npos;
-    BalanceItemTexts item;
-    std::string_view name = value;
-    if (const std::size_t last = value.rfind(';'); last != none) {
-        const std::size_t before = last == 0 ? none : value.rfind(';', last - 1);
-        if (before == none) {
-            name = value.substr(0, last);
-            item.mass = value.substr(last + 1);
-        } else {
-            name = value.substr(0, before);
-            item.mass = value.substr(before + 1, last - before - 1);
-            item.x = value.substr(last + 1);
-        }
+    const std::string line = commentFromFile(value);
+    std::size_t before = none, last = none;
+    for (std::size_t at = 0;; ++at) {
+        at = escaped ? nextFieldSeparator(line, at) : line.find(';', at);
+        if (at == none)
+            break;
+        before = last;
+        last = at;
     }
-    item.name = commentFromFile(name);
-    return item;
+    const std::string_view all = line;
+    std::string_view name = all, mass, x;
+    if (last != none && before == none) {
+        name = all.substr(0, last);
+        mass = all.substr(last + 1);
+    } else if (last != none) {
+        name = all.substr(0, before);
+        mass = all.substr(before + 1, last - before - 1);
+        x = all.substr(last + 1);
+    }
+    const auto text = [escaped](std::string_view field) { return escaped ? unescapedText(field) : std::string(field); };
+    return {text(name), text(mass), text(x)};
 }
 
 std::string_view withoutBlanks(std::string_view s)
@@ -97,14 +118,14 @@ std::string_view withoutBlanks(std::string_view s)
 
 // The balance tags: rows beyond the limit are counted, not kept; a margin that is no margin a user
 // may choose and a mode that is neither "auto" nor "manual" are ignored.
-void readBalanceTag(const TaggedLine& t, AircraftFileExtras& extras)
+void readBalanceTag(const TaggedLine& t, bool escaped, AircraftFileExtras& extras)
 {
     if (t.tag == "balance_item") {
         if (extras.balance.size() >= static_cast<std::size_t>(MaxBalanceItems)) {
             ++extras.balanceCut.itemsLeftOut;
             return;
         }
-        std::vector<BalanceItemTexts> one{balanceItemOf(t.value)};
+        std::vector<BalanceItemTexts> one{balanceItemOf(t.text(), escaped)};
         extras.balanceCut.namesShortened += limitBalanceItems(one).namesShortened;
         extras.balance.push_back(std::move(one.front()));
     } else if (t.tag == "margin") {
@@ -139,6 +160,8 @@ void readAircraftBytes(std::string_view bytes, bool legacy, const std::string& n
         out.status = AircraftReadStatus::Refused;
         out.message = fileMessage(language, texts::FileBadWingCount, name,
                                   {.value = std::to_string(n), .line = std::to_string(out.extras.wingCountLine)});
+    } else {
+        out.notes = damagedFileNotes(out.extras, n, language);
     }
 }
 
@@ -150,7 +173,14 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
     std::int32_t wing = 0;
     std::int32_t section = 0;
     bool inPosition = false;
+    bool escaped = false; // the texts from here on are escaped
     int lineNumber = 0;
+    extras.wholeFile = false;
+    const auto finish = [&] {
+        extras.linesRead = lineNumber;
+        if (extras.wholeFile)
+            extras.unfinishedWing = 0;
+    };
     // A line is read before the first end test, so an empty text is one empty line.
     do {
         const TaggedLine t = splitTag(lines.next());
@@ -158,8 +188,27 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
         if (t.tag.empty())
             continue;
         if (t.tag == "comment") {
-            extras.comment = readComment(t, lines);
-            return; // nothing after the comment is interpreted
+            extras.comment = readComment(t, lines, lineNumber, escaped);
+            // Nothing after the comment is interpreted; only whether the file goes on to its end.
+            while (!lines.atEnd()) {
+                ++lineNumber;
+                if (splitTag(lines.next()).tag == "/aircraft")
+                    extras.wholeFile = true;
+            }
+            finish();
+            return;
+        }
+        if (t.tag == "/aircraft") {
+            extras.wholeFile = true;
+            continue;
+        }
+        if (t.tag == EscapedTextTag) {
+            escaped = parseLenientInt(t.value) != 0;
+            continue;
+        }
+        if (t.tag == "/wing") {
+            extras.unfinishedWing = 0;
+            continue;
         }
         if (t.tag == "wings_count") {
             record.wingCount() = parseLenientInt(t.value);
@@ -170,6 +219,10 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
         if (t.tag == "wing_id") {
             wing = parseLenientInt(t.value);
             section = 0;
+            const bool known = wing >= 1 && wing <= MaxWings;
+            if (known)
+                extras.wingRead[wing] = true;
+            extras.unfinishedWing = known ? wing : 0;
             continue;
         }
         if (t.tag == "wing_position") {
@@ -187,7 +240,7 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
             continue;
         }
         if (isBalanceTag(t.tag)) {
-            readBalanceTag(t, extras);
+            readBalanceTag(t, escaped, extras);
             continue;
         }
         if (wing < 1 || wing > MaxWings)
@@ -195,7 +248,7 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
         const int w = wing;
         if (t.tag == "wing_name") {
             // The name's code page is taken as for the remarks.
-            extras.wingName[w] = storedWingName(commentFromFile(t.value));
+            extras.wingName[w] = storedWingName(textFromFile(t.text(), escaped));
             continue;
         }
         const std::int32_t v = parseLenientInt(t.value);
@@ -223,14 +276,28 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
                 record.at(w, Record::TipChord1 + section - 2) = v;
         }
     } while (!lines.atEnd());
+    finish();
 }
 
 void readLegacyAircraft(std::string_view text, Record& record, AircraftFileExtras& extras)
 {
     LineReader lines(text);
     // Slots 0..52, one whole line each; lines missing at the end read as empty and give 0.
-    for (int s = 0; s <= 52; ++s)
+    constexpr int Slots = 53;
+    int present = 0;
+    for (int s = 0; s < Slots; ++s) {
+        present += !lines.atEnd();
         record.slot[static_cast<std::size_t>(s)] = parseLenientInt(lines.next());
+    }
+    // Wings 1..3 have their blocks in the file; the file may end among one of them.
+    extras.wholeFile = present == Slots;
+    extras.linesRead = present;
+    for (int w = 1; w <= 3; ++w) {
+        const int start = Record::blockStart(w);
+        extras.wingRead[w] = present > start;
+        if (present > start && present < start + Record::BlockSize)
+            extras.unfinishedWing = w;
+    }
     extras.wingCountRead = true;
     extras.wingCountLine = 1;
     std::string comment = " ";

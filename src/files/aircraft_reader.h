@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ab {
 
@@ -23,6 +24,7 @@ struct AircraftFileReading {
     std::string message; // names the file and the reason, for every status but Read and NoFileChosen
     AircraftFileRecord record;
     AircraftFileExtras extras;
+    std::vector<std::string> notes; // a file read that is damaged: what it lacks (damaged_file.h)
     bool ok() const { return status == AircraftReadStatus::Read; }
 };
 
@@ -31,15 +33,19 @@ struct AircraftFileReading {
 // "</comment>". A comment that is not valid UTF-8 is read as Windows-1252. The balance rows, the
 // margin, the stability mode and the wings' names go into the extras; a malformed balance line is
 // read as far as it goes and never stops the reading. A name belongs to the wing whose id came last
-// and is read as the remarks are, then kept as storedWingName keeps it.
+// and is read as the remarks are, then kept as storedWingName keeps it. After the line
+// <escaped_text>1</escaped_text> the texts' escapes are undone; a file without it is read as it
+// always was. The extras also say how far the file went: its wing blocks and its "</aircraft>".
 void readTaggedAircraft(std::string_view text, AircraftFileRecord& record, AircraftFileExtras& extras);
 
 // Legacy reading: slots 0..52 one per line, then a skipped line, the three results, a skipped line
-// and the comment up to the end of the text, its code page taken as in tagged reading.
+// and the comment up to the end of the text, its code page taken as in tagged reading. The extras
+// say whether the text held all 53 values.
 void readLegacyAircraft(std::string_view text, AircraftFileRecord& record, AircraftFileExtras& extras);
 
 // Reads the named file in the layout its name calls for: the reading half of the window's Load2,
-// which then applies the record. A record whose wing count is not 1..5 is refused.
+// which then applies the record. A record whose wing count is not 1..5 is refused; a file that ends
+// early or lacks a wing it counts is read as far as it goes, with notes saying so.
 AircraftFileReading readAircraftFile(const std::string& fileName, Language language);
 
 // Reads an aircraft held in memory (a template kept with the program) as readAircraftFile reads a

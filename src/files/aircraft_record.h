@@ -77,6 +77,11 @@ struct AircraftFileExtras {
     std::optional<std::string> margin;          // the stored margin as a number text ("7.5")
     std::optional<StabilityMode> stabilityMode; // the stored mode
     PerWing<std::string> wingName;              // the wings' names, empty where the file has none
+    // How far the file went, for the notes on a damaged file.
+    bool wholeFile = true;     // tagged: "</aircraft>" was read; legacy: all 53 values were there
+    int linesRead = 0;         // the lines the file holds
+    PerWing<bool> wingRead{};  // the file holds values of the wing (tagged: a wing_id block)
+    int unfinishedWing = 0;    // the wing among whose values the file ends, 0: none
 };
 
 // Everything applying a read record changes, in the order it is done.

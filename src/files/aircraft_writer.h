@@ -11,9 +11,9 @@
 
 namespace ab {
 
-// The name a save writes to: ".da4" / ".DA4" anywhere in the file's own name (the last part of the
-// path) turn its third- and second-last characters into "wk" / "WK", and a name still without ".wk4"
-// or ".WK4" gets ".wk4" appended. The folders on the path are left as they are.
+// The name a save writes to: a file's own name (the last part of the path) ending in ".da4" / ".DA4"
+// ends in ".wk4" / ".WK4" instead, and a name still without ".wk4" or ".WK4" gets ".wk4" appended
+// ("model.da4.backup" becomes "model.da4.backup.wk4"). The folders on the path are left as they are.
 std::string applyExtensionRule(std::string fileName);
 
 // The bytes of the aircraft file, lines ended by CR LF. The geometry comes from the field texts
@@ -21,8 +21,11 @@ std::string applyExtensionRule(std::string fileName);
 // two); the three results only while ResultsValid; the balance rows (at most 100, names cut to 60
 // characters), the margin and the stability mode when there are rows or the margin or mode differ
 // from 7.5 % automatic; the comment on as many lines as it has, in Windows-1252 when every character
-// has a byte there and in UTF-8 otherwise (a balance name and a wing's name likewise). A named wing
-// has the line <wing_name>NAME</wing_name> after its id, the name as storedWingName keeps it.
+// has a byte there and in UTF-8 otherwise (a balance row and a wing's name likewise). A named wing
+// has the line <wing_name>NAME</wing_name> after its id, the name as storedWingName keeps it. When a
+// text holds a character a line cannot hold as it is ('<', a CR, a control character in a name, ';'
+// in a balance field), the line <escaped_text>1</escaped_text> follows the wing count and every text
+// is written escaped (text_escapes.h); otherwise the texts stand as they are.
 std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraft);
 
 struct SaveOutcome {
@@ -31,7 +34,8 @@ struct SaveOutcome {
 };
 
 // Writes the aircraft file to fileName (the extension rule already applied) through a temporary
-// file, so a failed save leaves the old file as it was; `write` may stage it with other outputs.
+// file, so a failed save leaves the old file as it was; `write` may stage it with other outputs. A
+// file larger than the program opens (MaxTextFileBytes) is refused before anything is written.
 SaveOutcome saveAircraftFile(const std::string& fileName, const AircraftTexts& texts, const Aircraft& aircraft,
                              Language language, const FileWriter& write = writeFileAtomically);
 

@@ -37,6 +37,7 @@ OpenOutcome opened(AircraftFileReading& reading, const std::string& fileName, Ai
     applyWingNames(reading.extras, texts);
     applyBalance(reading.extras, texts);
     out.balanceCut = reading.extras.balanceCut;
+    out.notes = std::move(reading.notes);
 
     aircraft.WingCount = out.application.WingCount;
     aircraft.ActiveWingCount = aircraft.WingCount;

@@ -10,6 +10,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ab {
 
@@ -18,6 +19,7 @@ struct OpenOutcome {
     std::string message;           // names the file and the reason when it was not read
     RecordApplication application; // what changed, for the window to show on its controls
     BalanceCut balanceCut;         // balance rows and name characters the file held beyond the limits
+    std::vector<std::string> notes; // what a damaged file lacks, for the memo and batch messages
     bool ok() const { return status == AircraftReadStatus::Read; }
 };
 

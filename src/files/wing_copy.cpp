@@ -2,6 +2,7 @@
 
 #include "files/code_page.h"
 #include "files/file_messages.h"
+#include "files/text_escapes.h"
 #include "model/numbers.h"
 #include "model/planform.h"
 #include "model/wing_name.h"
@@ -35,8 +36,12 @@ std::string wingCopyText(const AircraftTexts& texts, const Aircraft& aircraft, i
     out += (valid ? formatFixed(aircraft.ReferenceArea, 1, 4) : "0") + "\r\n";
     out += (valid ? formatFixed(aircraft.ReferenceMac, 2, 4) : "0") + "\r\n";
     out += (valid ? formatFixed(aircraft.NeutralPointX, 2, 4) : "0") + "\r\n";
-    if (const std::string name = storedWingName(t.name); !name.empty())
-        out += "<wing_name>" + commentForFile(name) + "</wing_name>\r\n";
+    if (const std::string name = storedWingName(t.name); !name.empty()) {
+        const bool escaped = needsEscapes(name, TextPlace::Name);
+        if (escaped)
+            out += "<" + std::string(EscapedTextTag) + ">1</" + std::string(EscapedTextTag) + ">\r\n";
+        out += "<wing_name>" + commentForFile(escaped ? escapedText(name, TextPlace::Name) : name) + "</wing_name>\r\n";
+    }
     return out;
 }
 
@@ -68,9 +73,15 @@ WingCopyReading readWingCopy(const std::string& fileName, Language language)
     for (int skipped = 19; skipped <= 22; ++skipped)
         lines.next();
     constexpr std::string_view nameTag = "<wing_name>";
-    if (const std::string_view line = lines.next(); line.starts_with(nameTag)) {
+    const std::string escapedMark = "<" + std::string(EscapedTextTag) + ">1<";
+    std::string_view line = lines.next();
+    const bool escaped = line.starts_with(escapedMark);
+    if (escaped)
+        line = lines.next();
+    if (line.starts_with(nameTag)) {
         const std::string_view value = line.substr(nameTag.size());
-        out.name = storedWingName(commentFromFile(value.substr(0, value.find('<'))));
+        const std::string name = commentFromFile(value.substr(0, value.find('<')));
+        out.name = storedWingName(escaped ? unescapedText(name) : name);
     }
     return out;
 }

@@ -21,7 +21,7 @@ inline constexpr const char* CopyFileName = "wingcopy.fl4";
 // aligned in 4 characters, a blank line and the three results (or "0" each while they are stale).
 // All four trapezoids are written whatever the trapezoid count. A named wing adds a 23rd line,
 // <wing_name>NAME</wing_name>, written as the aircraft file writes it; readers of 18 lines never
-// see it.
+// see it. A name that needs escapes has the line <escaped_text>1</escaped_text> before it.
 std::string wingCopyText(const AircraftTexts& texts, const Aircraft& aircraft, int w);
 
 // Writes the copy of wing w through a temporary file; the message names the file on failure.
@@ -33,7 +33,7 @@ CopyOutcome saveWingCopy(const std::string& fileName, const AircraftTexts& texts
                          Language language);
 
 // The first 18 lines of a copy file as integers (missing lines give 0): line 1 is index 0; and the
-// name of line 23, when the copy carries one.
+// name of line 23 (24 after the escapes' mark), when the copy carries one.
 struct WingCopyReading {
     ReadProblem problem = ReadProblem::None;
     std::string message; // names the file and the reason when it was not read

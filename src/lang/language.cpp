@@ -119,9 +119,30 @@ const Text3 FileBadWingCount{
 const Text3 FileCannotSave{"Cannot save \"{file}\": {reason}. The file on the disk was left as it was.",
                            "Kann \"{file}\" nicht speichern: {reason}. Die Datei auf der Platte blieb unverändert.",
                            "No se puede guardar \"{file}\": {reason}. El archivo en el disco no se modificó."};
+const Text3 FileTooLargeToSave{
+    "Cannot save \"{file}\": it would be larger than 16 MiB, and the program opens no larger file. Shorten the "
+    "remarks. The file on the disk was left as it was.",
+    "Kann \"{file}\" nicht speichern: die Datei würde größer als 16 MiB, und größere Dateien öffnet das Programm "
+    "nicht. Bitte die Bemerkungen kürzen. Die Datei auf der Platte blieb unverändert.",
+    "No se puede guardar \"{file}\": ocuparía más de 16 MiB, y el programa no abre archivos mayores. Acorte los "
+    "comentarios. El archivo en el disco no se modificó."};
 
 const Text3 FileNotCalculated{"\"{file}\" could not be calculated:", "\"{file}\" konnte nicht berechnet werden:",
                               "\"{file}\" no se pudo calcular:"};
+
+const Text3 FileEndsBeforeWing{"The file ends before wing {value}: its values are defaults.",
+                               "Die Datei endet vor Flügel {value}: seine Werte sind Vorgabewerte.",
+                               "El archivo termina antes del ala {value}: sus valores son los predeterminados."};
+const Text3 FileEndsInsideWing{
+    "The file ends inside wing {value}: its values from there on are defaults.",
+    "Die Datei endet mitten in Flügel {value}: seine Werte ab dort sind Vorgabewerte.",
+    "El archivo termina dentro del ala {value}: sus valores desde ahí son los predeterminados."};
+const Text3 FileEndsEarly{"The file breaks off after line {line}: the values that would follow are defaults.",
+                          "Die Datei bricht nach Zeile {line} ab: die folgenden Werte sind Vorgabewerte.",
+                          "El archivo se corta tras la línea {line}: los valores que seguirían son los predeterminados."};
+const Text3 FileLacksWing{"The file holds no values for wing {value}: its values are defaults.",
+                          "Die Datei enthält keine Werte für Flügel {value}: seine Werte sind Vorgabewerte.",
+                          "El archivo no contiene valores para el ala {value}: sus valores son los predeterminados."};
 
 const Text3 AvlNeedsCalculation{
     "Cannot export \"{file}\": calculate the aircraft first. The AVL file takes the reference wing and the "

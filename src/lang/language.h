@@ -75,7 +75,13 @@ extern const Text3 NotRegularReason; // "{reason}" of a save refused onto a FIFO
 extern const Text3 FileNoWingCount;  // an aircraft file without the number of wings
 extern const Text3 FileBadWingCount; // an aircraft file with a number of wings outside 1..5
 extern const Text3 FileCannotSave;   // "Cannot save \"{file}\": {reason}. ..."
+extern const Text3 FileTooLargeToSave; // the file would be larger than the program opens
 extern const Text3 FileNotCalculated; // batch mode: the calculation's lines follow
+// Notes on a damaged aircraft file, "{value}" standing for a wing, "{line}" for the file's last line.
+extern const Text3 FileEndsBeforeWing; // "The file ends before wing 2: its values are defaults."
+extern const Text3 FileEndsInsideWing; // the file ends among a wing's values
+extern const Text3 FileEndsEarly;      // the file ends after its wings, before its last line
+extern const Text3 FileLacksWing;      // a whole file without the values of a wing it counts
 extern const Text3 AvlNeedsCalculation; // an AVL export without a complete calculation
 
 // Stability texts of the aircraft top view, each followed by a number and the unit shown.

@@ -25,18 +25,7 @@ WingNames wingNames(const AircraftTexts& texts)
     return names;
 }
 
-std::string storedWingName(std::string_view name)
-{
-    std::string out(name);
-    for (char& c : out) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F)
-            c = ' ';
-        else if (c == '<')
-            c = '(';
-    }
-    return firstCharacters(out, MaxWingNameLength);
-}
+std::string storedWingName(std::string_view name) { return firstCharacters(name, MaxWingNameLength); }
 
 std::string_view shownWingName(std::string_view name)
 {

@@ -16,9 +16,9 @@ WingNames wingNames(const AircraftTexts& texts);
 
 inline constexpr int MaxWingNameLength = 60; // characters, not bytes
 
-// The name as the aircraft keeps and stores it: a line break, a tab or another control character
-// becomes a blank (a name is one line of the file), '<' becomes '(' (it would end the value in the
-// file), and at most MaxWingNameLength characters stay. Text that is not UTF-8 is kept byte for byte.
+// The name as the aircraft keeps and stores it: at most MaxWingNameLength characters, every one of
+// them as typed (the files escape what a line cannot hold). Text that is not UTF-8 is kept byte for
+// byte.
 std::string storedWingName(std::string_view name);
 
 // The name as captions show it: without leading and trailing blanks. Empty: the wing has no name.

@@ -4,6 +4,7 @@
 #include "draw/colours.h"
 #include "lang/captions.h"
 #include "lang/entry_texts.h"
+#include "ui/character_limit.h"
 #include "ui/widgets.h"
 
 #include <QHeaderView>
@@ -41,6 +42,8 @@ BalancePage::BalancePage(QWidget* tab, QObject* parent) : QObject(parent)
 {
     table = place<QTableWidget>(tab, "BalanceTable", 24, 24, 561, 400);
     table->setColumnCount(kColumns);
+    // A name takes no more characters than the file keeps.
+    table->setItemDelegateForColumn(0, new CharacterLimitDelegate(MaxBalanceNameLength, table));
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table->setColumnWidth(1, 110);
     table->setColumnWidth(2, 110);

@@ -73,6 +73,7 @@ void EditHistory::clear()
 }
 
 void EditHistory::setClean() { stack->setClean(); }
+void EditHistory::keepUnsaved() { stack->resetClean(); }
 bool EditHistory::clean() const { return stack->isClean(); }
 bool EditHistory::canUndo() const { return stack->canUndo(); }
 bool EditHistory::canRedo() const { return stack->canRedo(); }

@@ -30,6 +30,7 @@ public:
     void redo();
     void clear();    // a file was opened: nothing to undo, and this is the saved state
     void setClean(); // this state was saved
+    void keepUnsaved(); // no state is the saved one until the next save (a damaged file was opened)
     bool clean() const;
     bool canUndo() const;
     bool canRedo() const;

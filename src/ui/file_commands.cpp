@@ -113,6 +113,17 @@ void TForm1::showOpenedAircraft()
     STABIL();
     aircraft.SolverDataValid = false;
     applyCommandStates();
+    noteDamagedFile();
+}
+
+// A file that ends early or lacks a wing opened with defaults in its gaps: the memo says where, and
+// the aircraft counts as unsaved, so that Save is offered before the file is left as it is.
+void TForm1::noteDamagedFile()
+{
+    if (openedFileNotes.empty())
+        return;
+    showMemo(openedFileNotes, true);
+    history->keepUnsaved();
 }
 
 // Reads fileName and carries the record out on the buttons and fields, each write running its
@@ -130,6 +141,7 @@ bool TForm1::Load2(const std::string& fileName)
     ++recordingSuspended; // an open is no edit: the history starts anew below
     applyReading(reading, fileName);
     --recordingSuspended;
+    openedFileNotes = reading.notes;
     CurrentFileName = fileName;
     fileOfAircraft = fileName;
     Lab_FName->setText(qs(CurrentFileName));

@@ -173,6 +173,7 @@ private:
     WindowState windowState() const;
     void applyCommandStates();
     void showOpenedAircraft(); // after a file was read at start or by Open
+    void noteDamagedFile();    // the notes of a damaged file in the memo, and the aircraft unsaved
     void applyReading(const AircraftFileReading& reading, const std::string& fileName);
     bool calculatedWithLattice(); // results with their lattice, calculated again when only stored
     std::string askExportFileName(std::string_view extension, const QString& filter, std::string_view suffix = {});
@@ -242,6 +243,7 @@ private:
     CopyCommands copyState;             // copy and insert as page changes and menu jumps left them
     bool starting = true; // the start-up state is being set
     BalanceCut balanceCutOnOpen; // what the opened file's balance held beyond the limits
+    std::vector<std::string> openedFileNotes; // what the file opened last lacks (damaged_file.h)
     EditHistory* history = nullptr;
     AircraftTexts recorded;        // the texts as the last step of the history left them
     int focusSession = 0;          // counts focus changes: typing steps merge within one

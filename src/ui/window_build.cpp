@@ -343,6 +343,7 @@ void TForm1::Create1(const QStringList& arguments)
     for (int w = 1; w <= MaxWings; ++w)
         d_w(w);
     markSaved(HistoryAfterSave::StartAnew);
+    noteDamagedFile(); // a damaged file named on the command line stays unsaved
     starting = false;
 }
 

@@ -10,6 +10,7 @@
 #include "lang/field_texts.h"
 #include "model/field_reading.h"
 #include "model/wing_name.h"
+#include "ui/character_limit.h"
 #include "ui/widgets.h"
 
 #include <QLabel>
@@ -174,7 +175,7 @@ void WingPage::buildTab()
     // The wing's name, under the gap question and above the figures.
     ui.nameCaption = autoLabel(tab, "Label_name" + index, 22, 312, ink);
     ui.name = place<QLineEdit>(tab, "Edit_name" + index, 90, 309, 180, 21);
-    ui.name->setMaxLength(MaxWingNameLength);
+    ui.name->setValidator(new CharacterLimit(MaxWingNameLength, ui.name));
     setInk(ui.name, ink);
     ui.name->setText(qs(texts.wing[w].name));
 

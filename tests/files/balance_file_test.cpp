@@ -72,11 +72,11 @@ TEST_F(BalanceFileTest, RowsMarginAndModeStandBeforeTheRemarksAndComeBack)
 
     AircraftTexts back;
     ASSERT_TRUE(open(golden, back).ok());
-    // Figures that read come back as numbers with a point, the others as typed; a name loses only the
-    // characters a balance line cannot hold.
+    // Figures that read come back as numbers with a point, the others as typed; a name comes back
+    // whole, the characters a balance line cannot hold escaped in the file.
     const std::vector<BalanceItemTexts> rows = {
         {"Motor", "185", "-95"},         {"Akku 3S", "182.5", "-40.4"}, {"Empfänger", " 12 g", "30"},
-        {"Servos, Höhe", "18", "410"},  {"Regler → 40 A", "35", "-60"}, {"Line break (b>", "abc", ""},
+        {"Servos; Höhe", "18", "410"},  {"Regler → 40 A", "35", "-60"}, {"Line\nbreak <b>", "abc", ""},
         {"", "", ""}};
     EXPECT_EQ(back.balance, rows);
     EXPECT_EQ(back.margin, "10");

@@ -181,7 +181,8 @@ TEST_F(CommentFileTest, EveryRemarkSurvivesSaveAndReopen)
         {"€ and ✓\nHöhe 40 mm", "€ and ✓\r\nHöhe 40 mm", "€ and ✓\nHöhe 40 mm"}, // UTF-8 in the file
         {"Ã¤ bleibt Ã¤", "Ã¤ bleibt Ã¤", "Ã¤ bleibt Ã¤"},
         {"Gr\xF6\xDF" "e \xC3", "Gr\xF6\xDF" "e \xC3", "Größe Ã"}, // not UTF-8: taken as Windows-1252
-        {std::string("before\0after", 12), "beforeafter", "beforeafter"}, // a NUL makes a file unreadable
+        // A NUL would make the file unreadable: it stands there as a reference.
+        {std::string("before\0after", 12), "before&#0;after", std::string("before\0after", 12)},
     };
     for (const auto& row : table) {
         texts.comment = row.typed;

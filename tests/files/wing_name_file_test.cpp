@@ -45,8 +45,8 @@ TEST(WingNameFile, NamesComeBackAsStoredInTheRemarksCodePage)
         {"Tailplane", "Tailplane", "  <wing_name>Tailplane</wing_name>\r\n"},
         {"Höhenleitwerk", "Höhenleitwerk", "  <wing_name>H\xF6henleitwerk</wing_name>\r\n"},
         {"Ente → vorn", "Ente → vorn", "  <wing_name>Ente \xE2\x86\x92 vorn</wing_name>\r\n"},
-        {"a<b>c", "a(b>c", "  <wing_name>a(b>c</wing_name>\r\n"},
-        {"two\r\nlines\tand tab", "two  lines and tab", "  <wing_name>two  lines and tab</wing_name>\r\n"},
+        {"a<b>c", "a<b>c", "  <wing_name>a&lt;b>c</wing_name>\r\n"},
+        {"two\r\nlines\tand tab", "two\r\nlines\tand tab", "  <wing_name>two&#13;&#10;lines&#9;and tab</wing_name>\r\n"},
         {"  padded  ", "  padded  ", "  <wing_name>  padded  </wing_name>\r\n"},
     };
     test::TempFolder folder;

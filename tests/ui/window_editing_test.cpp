@@ -2,7 +2,9 @@
 #include "ui/page_control.h"
 #include "window_test_support.h"
 
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 
 namespace ab {
@@ -143,3 +145,41 @@ TEST(WindowEditing, PagesAndMenuJumpsSetTheCopyCommands)
 } // namespace
 } // namespace ab
 
+
+namespace ab {
+namespace {
+
+// Types one character as a keyboard sends it: an emoji is one key event of two UTF-16 units.
+void typeCharacters(QWidget* field, const QString& character, int times)
+{
+    for (int i = 0; i < times; ++i)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, character, Qt::NoModifier);
+}
+
+// A name field takes exactly as many characters as the file keeps, an emoji counting one as the file
+// counts it, so the window never shows a name the file would cut.
+TEST(WindowEditing, NameFieldsTakeSixtyCharactersOfAnyKind)
+{
+    TForm1 form;
+    form.show();
+    const QString plane = QString::fromUtf8("🛩");
+    const QString sixty = plane.repeated(60);
+    typeCharacters(control<QLineEdit>(form, "Edit_name2"), plane, 70);
+    EXPECT_EQ(textOf(form, "Edit_name2"), sixty.toStdString());
+    EXPECT_EQ(form.textsState().wing[2].name, sixty.toStdString());
+
+    control<QPushButton>(form, "BalanceAdd")->click();
+    auto* table = control<QTableWidget>(form, "BalanceTable");
+    table->editItem(table->item(0, 0));
+    auto* editor = table->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    typeCharacters(editor, plane, 70);
+    EXPECT_EQ(editor->text(), sixty);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents(); // the table takes the editor's text after the key
+    ASSERT_EQ(form.textsState().balance.size(), 1u);
+    EXPECT_EQ(form.textsState().balance[0].name, sixty.toStdString());
+}
+
+} // namespace
+} // namespace ab

@@ -199,6 +199,26 @@ TEST_F(WindowFiles, AFileNamedOnTheCommandLineOpensAsGiven)
     EXPECT_FALSE(canard.isWindowModified());
 }
 
+// A file cut short opens with defaults in its gaps, says so in the memo and stays unsaved, whether it
+// is named at the start or opened later.
+TEST_F(WindowFiles, ADamagedFileSaysSoAndStaysUnsaved)
+{
+    writeFile(path("two.wk4"), "<aircraft>\r\n<wings_count>2</wings_count>\r\n");
+    const std::string note = "The file ends before wing 1: its values are defaults.";
+    TForm1 started({QString::fromStdString(path("two.wk4"))});
+    EXPECT_TRUE(started.isWindowModified());
+    EXPECT_EQ(control<QPlainTextEdit>(started, "Memo1")->toPlainText().toStdString(), note);
+
+    TForm1 form;
+    open(form, kExamples + "canard.wk4");
+    EXPECT_FALSE(form.isWindowModified());
+    EXPECT_TRUE(control<QPlainTextEdit>(form, "Memo1")->isHidden());
+    open(form, path("two.wk4"));
+    EXPECT_TRUE(form.isWindowModified());
+    EXPECT_FALSE(control<QPlainTextEdit>(form, "Memo1")->isHidden());
+    EXPECT_EQ(control<QPlainTextEdit>(form, "Memo1")->toPlainText().toStdString(), note);
+}
+
 // A refused or cancelled open leaves the aircraft's file as the target of the next Save: the trainer
 // takes the edit, the refused file keeps its bytes.
 TEST_F(WindowFiles, ARefusedOrCancelledOpenLeavesTheFileThatSaveWrites)
