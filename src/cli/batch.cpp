@@ -118,14 +118,11 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
                                    templateProblemText(problem, *o.templateWing, 0, l));
 
     SolverData solver;
-    CalculationRun run = calculate(aircraft, texts, solver, l);
-    // What a damaged file lacks heads the memo, as in the window after opening it.
-    if (!opened.notes.empty()) {
-        run.memo.insert(run.memo.begin(), opened.notes.begin(), opened.notes.end());
-        run.memoVisible = true;
-    }
+    const CalculationRun run = calculate(aircraft, texts, solver, l);
     if (run.failed) {
         err << "aerobalance: " << fileMessage(l, texts::FileNotCalculated, o.file) << '\n';
+        for (const std::string& line : opened.notes)
+            err << line << '\n';
         for (const std::string& line : run.memo)
             err << line << '\n';
         return BatchCalculationFailed;
@@ -189,7 +186,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     if (const StagedFiles::CommitOutcome committed = outputs.commit(); !committed.written.ok)
         return refuse(err, saveFailureMessage(l, committed.path, committed.written));
 
-    const std::vector<std::string> messages = batchMessages(run, texts.balance, l);
+    const std::vector<std::string> messages = batchMessages(opened.notes, run, texts.balance, l);
     errno = 0; // whatever fails from here on is the writing of the summary
     if (o.json) {
         // A file name that is not UTF-8 (an old 8-bit name) is shown with replacement characters.

@@ -75,12 +75,12 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& a
     };
 }
 
-std::vector<std::string> batchMessages(const CalculationRun& run, const std::vector<BalanceItemTexts>& balance,
-                                       Language language)
+std::vector<std::string> batchMessages(const std::vector<std::string>& fileNotes, const CalculationRun& run,
+                                       const std::vector<BalanceItemTexts>& balance, Language language)
 {
-    std::vector<std::string> messages;
+    std::vector<std::string> messages = fileNotes;
     if (run.memoVisible)
-        messages = run.memo;
+        messages.insert(messages.end(), run.memo.begin(), run.memo.end());
     for (std::string& line : flaggedBalanceLines(balance, language))
         messages.push_back(std::move(line));
     return messages;

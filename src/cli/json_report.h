@@ -27,9 +27,10 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& a
                                   const BalanceFigures& balance, const std::vector<std::string>& messages,
                                   const WingNames& names = {});
 
-// What batch mode reports besides the figures, in order: the calculation's memo lines when it shows
-// them (fields not read as typed), then one line per balance cell that does not count.
-std::vector<std::string> batchMessages(const CalculationRun& run, const std::vector<BalanceItemTexts>& balance,
-                                       Language language);
+// What batch mode reports besides the figures, in order: what a damaged file lacks (the notes of its
+// opening), the calculation's memo lines when it shows them (fields not read as typed), then one
+// line per balance cell that does not count.
+std::vector<std::string> batchMessages(const std::vector<std::string>& fileNotes, const CalculationRun& run,
+                                       const std::vector<BalanceItemTexts>& balance, Language language);
 
 } // namespace ab
