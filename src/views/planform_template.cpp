@@ -116,7 +116,6 @@ PlanformTemplateResult planformTemplate(const Aircraft& ac, const StabilityFigur
         const CgBand band = recommendedBand(ac, f, automatic);
         const StabilityLabels labels = stabilityLabels(ac, f, automatic, l);
         const int decimals = automatic ? 0 : 1;
-        const double cg = automatic ? (f.CgAtLow + f.CgAtHigh) / 2 : f.CgDesired;
         const auto mark = [&](TemplateMarkKind kind, double x, std::string tag) {
             x -= t.rootX;
             t.marks.push_back({kind, x, std::move(tag) + ": " + mmText(x)});
@@ -125,7 +124,7 @@ PlanformTemplateResult planformTemplate(const Aircraft& ac, const StabilityFigur
         const std::string cgWord(texts::CgSymbolLabel.in(l));
         mark(TemplateMarkKind::BandFront, band.frontX, cgWord + formatFixed(band.frontMargin, decimals) + "%");
         mark(TemplateMarkKind::BandRear, band.rearX, cgWord + formatFixed(band.rearMargin, decimals) + "%");
-        mark(TemplateMarkKind::CentreOfGravity, cg, labels.centreOfGravity);
+        mark(TemplateMarkKind::CentreOfGravity, centreOfGravityInUse(f, automatic).x, labels.centreOfGravity);
         mark(TemplateMarkKind::NeutralPoint, ac.NeutralPointX, labels.neutralPoint);
         t.bandLabel = labels.band;
     }
