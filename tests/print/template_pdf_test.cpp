@@ -185,6 +185,43 @@ TEST(TemplatePdf, TheRulerAndTheCheckBarMeasureTrue)
     EXPECT_NEAR(start, d.tiling.windowLeft * 10, 2);
 }
 
+// The canard's balance points, ahead of its reference wing, as a user finds them on the first page:
+// the ruler runs on from the root leading edge to them at true size, the neutral point's tag carries
+// its distance inside the drawing, and every foot says they are off the wing.
+TEST(TemplatePdf, TheCanardsMarksAheadOfTheWingStandOnTheRulersRunToThem)
+{
+    test::TempFolder folder;
+    const std::string file = Examples + "canard.wk4", pdf = folder.file("canard.pdf");
+    const Calculated c = calculated(file);
+    const TemplateDocument d = referenceDocument(c, file);
+    ASSERT_EQ(writePlanformTemplatePdf(pdf, d), "");
+    const std::vector<PdfPage> pages = pdfWords(pdf);
+    ASSERT_EQ(pages.size(), d.pages.size());
+    ASSERT_EQ(d.pages.front(), (TemplatePage{0, 0}));
+
+    const double windowBottom = (d.tiling.windowTop + d.tiling.windowHeight) * PointsPerMm;
+    const double rulerRight = d.tiling.pageX(d.sheet.u(d.planform.stations.front().y) - 5, 0) * PointsPerMm;
+    std::map<int, double> middle;
+    bool tag = false;
+    const std::vector<Word>& w = pages[0].words;
+    for (std::size_t k = 0; k < w.size(); ++k) {
+        if (std::regex_match(w[k].text, std::regex("-?[0-9]+")) && std::abs(w[k].xMax - rulerRight) < 1)
+            middle.emplace(std::stoi(w[k].text), (w[k].yMin + w[k].yMax) / 2);
+        tag = tag || (w[k].text == "AC:" && k + 1 < w.size() && w[k + 1].text == "-23.1" && w[k].yMax < windowBottom);
+    }
+    ASSERT_TRUE(middle.count(-50) && middle.count(0)) << "ruler numbers ahead of the wing not found";
+    EXPECT_NEAR(middle[0] - middle[-50], 50 * PointsPerMm, 0.1 * PointsPerMm);
+    EXPECT_TRUE(tag) << "the neutral point's tag with its distance";
+    for (const PdfPage& page : pages) {
+        std::string text;
+        for (const Word& word : page.words)
+            text += word.text + " ";
+        // ("off" comes back from the PDF as a ligature)
+        EXPECT_NE(text.find("ahead of the root leading edge,"), std::string::npos) << text;
+        EXPECT_NE(text.find("the wing (x below 0)."), std::string::npos) << text;
+    }
+}
+
 TEST(TemplatePdf, ThePrinterPathPrintsTheSamePagesUnscaled)
 {
     test::TempFolder folder;
@@ -243,6 +280,21 @@ TEST(TemplatePdf, AWingTooLargeForAHundredPagesIsRefusedAndNothingWritten)
     test::TempFolder folder;
     EXPECT_EQ(writePlanformTemplatePdf(folder.file("big.pdf"), d), d.problem);
     EXPECT_FALSE(std::filesystem::exists(folder.file("big.pdf")));
+
+    // A reference wing whose balance points lie too far ahead for the page limit keeps its own pages
+    // and names the points in the foot.
+    Calculated far;
+    far.texts = defaultAircraftTexts();
+    recalculate(far.aircraft, far.texts);
+    ASSERT_TRUE(openAircraftFile(Examples + "tandem.wk4", far.aircraft, far.texts, Language::English).ok());
+    far.texts.wing[2][Role::PosX] = "60000";
+    ASSERT_FALSE(calculate(far.aircraft, far.texts, far.solver, Language::English).failed);
+    far.figures = stabilityFigures(far.aircraft, 7.5);
+    const TemplateDocument kept = referenceDocument(far, "far.wk4");
+    ASSERT_TRUE(kept.ok()) << kept.problem;
+    EXPECT_LE(kept.pages.size(), 10u);
+    EXPECT_FALSE(kept.planform.marksTakenIn());
+    EXPECT_NE(kept.texts.offWing.find("ahead of the root leading edge"), std::string::npos) << kept.texts.offWing;
 }
 
 TEST(TemplateBatch, WritesTheTemplateOrNamesTheReason)
