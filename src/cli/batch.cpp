@@ -172,11 +172,12 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
             return refuse(err, failed);
     }
 
-    if (!o.avl.empty())
-        if (const std::string failed = writeAvlFile(o.avl, aircraft, solver, figures.CgDesired, wingNames(texts),
-                                                    shownName, l, stage);
+    if (!o.avl.empty()) {
+        const double xRef = centreOfGravityInUse(figures, texts.stabilityMode == StabilityMode::Automatic).x;
+        if (const std::string failed = writeAvlFile(o.avl, aircraft, solver, xRef, wingNames(texts), shownName, l, stage);
             !failed.empty())
             return refuse(err, failed);
+    }
 
     if (!o.csv.empty())
         if (const std::string failed = saveLiftDistributionCsv(o.csv, liftDistribution(aircraft, solver), l, stage);

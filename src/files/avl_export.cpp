@@ -53,13 +53,20 @@ std::string dataLine(std::string_view text, std::string_view fallback)
     return shown.empty() ? std::string(fallback) : std::string(shown);
 }
 
+// AVL's usual limit of chordwise strips over all surfaces and their mirror images (NSMAX).
+constexpr int AvlStripLimit = 400;
+
 struct Section {
     double x = 0, y = 0, z = 0, chord = 0; // mm
+    int station = 0;
+    int strips = 0; // of our lattice from this section to the next one
 };
 
 // The stations of wing w that shape its lattice: from the root of the first trapezoid with width to
-// the tip of the last one, without a station that repeats the one before.
-std::vector<Section> sectionsOf(const Aircraft& ac, int w)
+// the tip of the last one, without a station that repeats the one before. Each carries the strips
+// the lattice has up to the next section: those of the trapezoids between them, which are the
+// trapezoid's own, or none where two sections stand at one y.
+std::vector<Section> sectionsOf(const Aircraft& ac, const PanelCounts& counts, int w)
 {
     const int n = ac.StationCount[w];
     const auto y = [&](int s) { return ac.StationY[s][w]; };
@@ -70,7 +77,7 @@ std::vector<Section> sectionsOf(const Aircraft& ac, int w)
         --last;
     std::vector<Section> sections;
     for (int s = first; s <= last; ++s) {
-        const Section next{ac.StationLeX[s][w], y(s), static_cast<double>(ac.posZ[w]), ac.StationChord[s][w]};
+        const Section next{ac.StationLeX[s][w], y(s), static_cast<double>(ac.posZ[w]), ac.StationChord[s][w], s};
         if (!sections.empty()) {
             const Section& before = sections.back();
             if (before.x == next.x && before.y == next.y && before.chord == next.chord)
@@ -78,8 +85,14 @@ std::vector<Section> sectionsOf(const Aircraft& ac, int w)
         }
         sections.push_back(next);
     }
+    for (std::size_t k = 0; k + 1 < sections.size(); ++k)
+        for (int t = sections[k].station + 1; t <= sections[k + 1].station; ++t)
+            sections[k].strips += counts.TrapezoidStripCount[t][w];
     return sections;
 }
+
+// How far ahead of the neutral point x lies, in % of the reference chord.
+double marginOf(const Aircraft& ac, double x) { return (ac.NeutralPointX - x) / ac.ReferenceMac * 100; }
 
 bool calculated(const Aircraft& ac, const SolverData& sd, double xRefMm)
 {
@@ -103,10 +116,28 @@ std::optional<std::string> avlFileText(const Aircraft& ac, const SolverData& sd,
     t += "# AVL input file written by AeroBalance.\n"
          "# Lengths in metres: x rearward from the aircraft's datum (x = 0, where every wing position is\n"
          "# measured from), y to the right, z up. Every wing is flat at its height, without incidence,\n"
-         "# twist or camber, and mirrored at y = 0; its spacing is the one AeroBalance calculated with.\n"
-         "# Sref, Cref and Bref are the area, mean aerodynamic chord and span of the reference wing (" +
+         "# twist or camber, and mirrored at y = 0.\n"
+         "# The lattice is AeroBalance's own: Nchord panels along each strip, and between two sections\n"
+         "# the strips AeroBalance has in that trapezoid (Nspan on the SECTION line), spaced equally both\n"
+         "# ways (Cspace and Sspace 0). AeroBalance's strips keep one ratio of width to chord, so on a\n"
+         "# tapered trapezoid they narrow a little towards its tip.\n"
+         "# With its finite vortex core off AVL agrees with AeroBalance's neutral point on this lattice:\n"
+         "# LOAD this file, then OPER, O (options), C (core size) and 0, Enter back to OPER, X (execute),\n"
+         "# ST: Xnp is the neutral point.\n";
+    int mirroredStrips = 0;
+    for (int w = 1; w <= ac.ActiveWingCount; ++w)
+        if (sd.lattice[w].strips.size() >= 2)
+            mirroredStrips += 2 * (static_cast<int>(sd.lattice[w].strips.size()) - 1);
+    if (mirroredStrips > AvlStripLimit)
+        t += "# The surfaces and their mirror images have " + std::to_string(mirroredStrips) +
+             " strips, more than the " + std::to_string(AvlStripLimit) +
+             " an AVL built with its usual limits\n"
+             "# takes (NSMAX): such an AVL refuses the file; one built with a larger NSMAX reads it.\n";
+    t += "# Sref, Cref and Bref are the area, mean aerodynamic chord and span of the reference wing (" +
          wingM + "),\n"
-         "# its centre gap counted as filled; Xref is the desired centre of gravity.\n"
+         "# its centre gap counted as filled; Xref is the centre of gravity AeroBalance shows, " +
+         formatFixed(marginOf(ac, xRefMm), 1) + " % of\n"
+         "# Cref ahead of the neutral point.\n"
          "# The neutral point AeroBalance found: x = " + metres(ac.NeutralPointX) + " m.\n";
     t += "#Mach\n0.0\n";
     t += "#IYsym    IZsym     Zsym\n" + columns({"0", "0", "0.0"});
@@ -116,19 +147,17 @@ std::optional<std::string> avlFileText(const Aircraft& ac, const SolverData& sd,
 
     for (int w = 1; w <= ac.ActiveWingCount; ++w) {
         const std::string wingW = "Wing " + std::to_string(w);
-        const std::vector<Section> sections = sectionsOf(ac, w);
+        const std::vector<Section> sections = sectionsOf(ac, sd.counts, w);
         if (sd.lattice[w].strips.size() < 2 || sections.size() < 2) {
             t += "#\n# " + wingW + " has no span in the lattice and is left out.\n";
             continue;
         }
         t += "#\n#======== " + wingW + " ========\nSURFACE\n" + dataLine(names[w], wingW) + '\n';
-        t += "#Nchord   Cspace    Nspan     Sspace\n" +
-             columns({std::to_string(sd.counts.ChordwiseCount[w]), "1.0",
-                      std::to_string(static_cast<int>(sd.lattice[w].strips.size()) - 1), "1.0"});
+        t += "#Nchord   Cspace\n" + columns({std::to_string(sd.counts.ChordwiseCount[w]), "0.0"});
         t += "YDUPLICATE\n0.0\n";
         for (const Section& s : sections)
-            t += "SECTION\n#Xle      Yle       Zle       Chord     Ainc\n" +
-                 columns({metres(s.x), metres(s.y), metres(s.z), metres(s.chord), "0.0"});
+            t += "SECTION\n#Xle      Yle       Zle       Chord     Ainc      Nspan     Sspace\n" +
+                 columns({metres(s.x), metres(s.y), metres(s.z), metres(s.chord), "0.0", std::to_string(s.strips), "0.0"});
     }
     return t;
 }

@@ -19,6 +19,18 @@ const Text3 TemplateRootAt{"The root leading edge of this wing lies at x = {valu
                            "Die Nasenleiste an der Wurzel dieses Flügels liegt bei x = {value}.",
                            "El borde de ataque de la raíz de esta ala está en x = {value}."};
 const Text3 TemplateRootChord{"root chord {value}", "Wurzeltiefe {value}", "cuerda de raíz {value}"};
+const Text3 TemplateMarksAhead{"{marks}: ahead of the root leading edge, off the wing (x below 0).",
+                                "{marks}: vor der Nasenleiste an der Wurzel, außerhalb des Flügels (x unter 0).",
+                                "{marks}: por delante del borde de ataque de la raíz, fuera del ala (x bajo 0)."};
+const Text3 TemplateMarksBehind{"{marks}: behind the root trailing edge, off the wing.",
+                                 "{marks}: hinter der Endleiste an der Wurzel, außerhalb des Flügels.",
+                                 "{marks}: por detrás del borde de fuga de la raíz, fuera del ala."};
+const Text3 TemplateRulerRunsOn{"The ruler along the root chord runs on to them; mark them on the fuselage.",
+                                 "Das Lineal an der Wurzelrippe ist bis dorthin verlängert; auf dem Rumpf anzeichnen.",
+                                 "La regla de la cuerda de raíz se prolonga hasta ellos; márquelos en el fuselaje."};
+const Text3 TemplateMarksOnReference{"They are drawn on the template of wing {wing}, the reference wing.",
+                                      "Sie sind auf der Schablone von Flügel {wing}, dem Bezugsflügel, eingezeichnet.",
+                                      "Están dibujados en la plantilla del ala {wing}, el ala de referencia."};
 const Text3 TemplateCheckNote{
     "This bar is 100 mm long. If it is not, print again at actual size (no scaling, no fit to page).",
     "Dieser Balken ist 100 mm lang. Sonst erneut in Originalgröße drucken (nicht skalieren, nicht an Seite "

@@ -1,5 +1,5 @@
 // The texts of the 1:1 planform template: its title, the page label, the line of the balance marks
-// measured from the wing's root leading edge, the check bar, how the pages go together, and why a
+// measured from the wing's root leading edge and of those off the wing, the check bar, how the pages go together, and why a
 // template is refused, in the three languages. Numbers and names are filled into "{...}" fields.
 #pragma once
 
@@ -15,6 +15,10 @@ extern const Text3 TemplateReferenceMac; // the same for the reference chord the
 extern const Text3 TemplateNoResults;    // the marks wait for a calculation
 extern const Text3 TemplateRootAt;       // "The root leading edge of this wing lies at x = {value}."
 extern const Text3 TemplateRootChord;    // "root chord {value}"
+extern const Text3 TemplateMarksAhead;   // "{marks}: ahead of the root leading edge, off the wing (x below 0)."
+extern const Text3 TemplateMarksBehind;  // "{marks}: behind the root trailing edge, off the wing."
+extern const Text3 TemplateRulerRunsOn;  // the ruler along the root chord runs on to them
+extern const Text3 TemplateMarksOnReference; // "They are drawn on the template of wing {wing}, the reference wing."
 extern const Text3 TemplateCheckNote;    // what the 100 mm bar is for
 extern const Text3 TemplateAssembly;     // how the pages go together
 extern const Text3 TemplateNoSuchWing;   // "The aircraft has no wing {wing} in use."

@@ -35,6 +35,7 @@ const QColor kMac(0, 120, 60);
 
 // Point sizes of the texts.
 constexpr double kTagPoints = 7, kFootPoints = 7, kHeadingPoints = 8, kPageLabelPoints = 10, kNotePoints = 6;
+constexpr double kSmallestFootPoints = 5.5;
 // A tag's height on the sheet (mm) for stacking: 7 pt with its line gap.
 constexpr double kTagHeight = 3.2;
 
@@ -122,7 +123,7 @@ private:
             return;
         p.setPen(Qt::NoPen);
         p.setBrush(kBand);
-        p.drawRect(QRectF(onWing(w.marks[0].x, 0), onWing(w.marks[1].x, w.tipY + SheetMargin)).normalized());
+        p.drawRect(QRectF(onWing(w.marks[0].x, 0), onWing(w.marks[1].x, bandEnd(w))).normalized());
     }
 
     void paintGuides()
@@ -162,14 +163,18 @@ private:
     }
 
     // The root chord as a ruler from the root leading edge: a tick every 10 mm, a long one every
-    // 50 mm with its number, towards the centre line.
+    // 50 mm with its number, towards the centre line. Where it runs on to marks off the wing, the
+    // run beyond the root chord is a thin line.
     void paintRuler()
     {
-        const TemplateStation& root = d.planform.stations.front();
+        const PlanformTemplate& w = d.planform;
+        const TemplateStation& root = w.stations.front();
+        usePen(kOutline, 0.2);
+        p.drawLine(onWing(w.rulerFrom, root.y), onWing(w.rulerTo, root.y));
         usePen(kOutline, 0.5);
         p.drawLine(onWing(0, root.y), onWing(root.chord, root.y));
         const QFont font = textFont(kTagPoints);
-        for (int mm = 0; mm <= root.chord + 1e-9; mm += 10) {
+        for (int mm = static_cast<int>(std::lround(w.rulerFrom)); mm <= w.rulerTo + 1e-9; mm += 10) {
             const bool numbered = mm % 50 == 0;
             usePen(kOutline, 0.2);
             p.drawLine(onWing(mm, root.y), onWing(mm, root.y - (numbered ? 4 : 2)));
@@ -208,7 +213,7 @@ private:
             const bool edge = m.kind == TemplateMarkKind::BandFront || m.kind == TemplateMarkKind::BandRear;
             const QColor ink = np ? kNeutralPoint : kCentreOfGravity;
             usePen(ink, edge ? 0.25 : 0.45, edge ? Qt::DashLine : Qt::SolidLine);
-            p.drawLine(onWing(m.x, 0), onWing(m.x, w.tipY + SheetMargin));
+            p.drawLine(onWing(m.x, 0), onWing(m.x, markLineEnd(w, m)));
             if (!edge)
                 paintSymbol(onWing(m.x, 0), np, ink);
 
@@ -283,13 +288,25 @@ private:
         text(at(left, top + 8), QFontMetricsF(headingFont, p.device()).elidedText(qs(d.texts.heading), Qt::ElideMiddle, room),
              headingFont, kOutline);
 
-        std::string block = d.texts.marks + "\n" + d.texts.datum;
+        std::string block = d.texts.marks + "\n";
+        if (!d.texts.offWing.empty())
+            block += d.texts.offWing + "\n";
+        block += d.texts.datum;
         if (!d.texts.assembly.empty())
             block += "\n" + d.texts.assembly;
-        p.setFont(textFont(kFootPoints));
+        // Smaller type where the lines would run into the check bar (a long path, marks off the wing
+        // on a portrait page).
+        const QRectF blockRect(at(left, top + 9.5), at(left + width, top + 27));
+        const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+        QFont blockFont = textFont(kFootPoints);
+        for (double points = kFootPoints - 0.5; points >= kSmallestFootPoints; points -= 0.5) {
+            if (QFontMetricsF(blockFont, p.device()).boundingRect(blockRect, flags, qs(block)).height() <= blockRect.height())
+                break;
+            blockFont = textFont(points);
+        }
+        p.setFont(blockFont);
         p.setPen(kOutline);
-        p.drawText(QRectF(at(left, top + 9.5), at(left + width, top + 27)), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
-                   qs(block));
+        p.drawText(blockRect, flags, qs(block));
 
         // 100 mm from its left end to its right end, with ticks at both ends.
         const double barY = top + 30;
@@ -343,6 +360,39 @@ Paper localePaper()
     return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? Paper::Letter : Paper::A4;
 }
 
+namespace {
+
+// Lays the document's sheet over pages of the paper. A reference wing whose marks would take it past
+// the page limit gives up the ruler's run to them, as any other wing's marks; past the limit even so,
+// the document says why and has no pages.
+void layOutPages(TemplateDocument& d, Paper paper)
+{
+    // The pages of the sheet; a tiling too large to be looked at page by page counts all its pages.
+    const auto layOut = [&] {
+        d.sheet = templateSheet(d.planform);
+        TemplateLayout layout = layOutTemplate(d.planform, d.sheet, paper);
+        d.tiling = layout.tiling;
+        d.pages = std::move(layout.pages);
+        return d.pages.empty() ? double(d.tiling.rows) * d.tiling.columns : double(d.pages.size());
+    };
+    const auto fits = [&](double pages) { return !d.pages.empty() && pages <= MaxTemplatePages; };
+    double pages = layOut();
+    if (fits(pages))
+        return;
+    const PlanformTemplate plain = withoutMarksTakenIn(d.planform);
+    if (plain.rulerFrom != d.planform.rulerFrom || plain.rulerTo != d.planform.rulerTo) {
+        d.planform = plain;
+        pages = layOut();
+        if (fits(pages))
+            return;
+    }
+    d.pages.clear();
+    d.problem = templateProblemText(TemplateProblem::TooManyPages, d.planform.wing,
+                                    static_cast<int>(std::min(pages, 1e9)), d.language);
+}
+
+} // namespace
+
 TemplateDocument templateDocument(const Aircraft& aircraft, const StabilityFigures& figures, const TemplateRequest& r,
                                   Language language, const std::string& aircraftFileName)
 {
@@ -355,18 +405,9 @@ TemplateDocument templateDocument(const Aircraft& aircraft, const StabilityFigur
         return d;
     }
     d.planform = made.planform;
-    d.sheet = templateSheet(d.planform);
-    TemplateLayout layout = layOutTemplate(d.planform, d.sheet, r.paper);
-    d.tiling = layout.tiling;
-    d.pages = std::move(layout.pages);
-    // A tiling too large to be looked at page by page counts all its pages.
-    const double pages = d.pages.empty() ? double(d.tiling.rows) * d.tiling.columns : double(d.pages.size());
-    if (d.pages.empty() || pages > MaxTemplatePages) {
-        d.problem = templateProblemText(TemplateProblem::TooManyPages, r.wing, static_cast<int>(std::min(pages, 1e9)),
-                                        language);
-        d.pages.clear();
+    layOutPages(d, r.paper);
+    if (!d.ok())
         return d;
-    }
     const std::string name = r.wing >= 1 && r.wing <= MaxWings ? r.wingNames[r.wing] : std::string();
     d.texts = templateTexts(d.planform, language, aircraftFileName, name, int(d.pages.size()));
     return d;
@@ -414,16 +455,10 @@ TemplateDocument onPaper(const TemplateDocument& document, Paper paper)
     TemplateDocument d = document;
     if (!d.ok() || d.tiling.paper == paper)
         return d;
-    TemplateLayout layout = layOutTemplate(d.planform, d.sheet, paper);
-    d.tiling = layout.tiling;
-    d.pages = std::move(layout.pages);
-    const double pages = d.pages.empty() ? double(d.tiling.rows) * d.tiling.columns : double(d.pages.size());
-    if (d.pages.empty() || pages > MaxTemplatePages) {
-        d.problem = templateProblemText(TemplateProblem::TooManyPages, d.planform.wing,
-                                        static_cast<int>(std::min(pages, 1e9)), d.language);
-        d.pages.clear();
+    layOutPages(d, paper);
+    if (!d.ok())
         return d;
-    }
+    d.texts.offWing = offWingText(d.planform, d.language);
     d.texts.assembly = d.pages.size() > 1 ? std::string(texts::TemplateAssembly.in(d.language)) : std::string();
     return d;
 }

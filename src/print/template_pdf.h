@@ -32,7 +32,8 @@ struct TemplateRequest {
 };
 
 // Everything the pages show. problem names the wing and the reason when there is no template
-// (a wing not in use, one without area, one that would take more than MaxTemplatePages pages).
+// (a wing not in use, one without area, one that would take more than MaxTemplatePages pages). A
+// reference wing that would pass the limit only by the ruler's run to its marks is laid out without it.
 struct TemplateDocument {
     PlanformTemplate planform;
     TemplateSheet sheet;

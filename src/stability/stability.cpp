@@ -59,12 +59,19 @@ CgBand recommendedBand(const Aircraft& ac, const StabilityFigures& f, bool autom
     return b;
 }
 
+CgInUse centreOfGravityInUse(const StabilityFigures& f, bool automatic)
+{
+    if (!automatic)
+        return {f.StabilityDesired, f.CgDesired};
+    return {(f.StabilityLow + f.StabilityHigh) / 2, (f.CgAtLow + f.CgAtHigh) / 2};
+}
+
 StabilityLabels stabilityLabels(const Aircraft& ac, const StabilityFigures& f, bool automatic, Language l)
 {
     // The automatic margins are whole, the desired one has a decimal.
     const int decimals = automatic ? 0 : 1;
     const CgBand band = recommendedBand(ac, f, automatic);
-    const double cgMargin = automatic ? (f.StabilityLow + f.StabilityHigh) / 2 : f.StabilityDesired;
+    const double cgMargin = centreOfGravityInUse(f, automatic).marginPercent;
     StabilityLabels labels;
     labels.band = std::string(texts::BandLabel.in(l)) + formatFixed(band.rearMargin, decimals) + ".." +
                   formatFixed(band.frontMargin, decimals) + "%";

@@ -40,6 +40,15 @@ struct CgBand {
 };
 CgBand recommendedBand(const Aircraft& aircraft, const StabilityFigures& figures, bool automatic);
 
+// The one centre of gravity the outputs name for the stability mode: in the middle of the automatic
+// band (12 % for an aircraft of several wings), at the desired margin in manual mode. The top view's
+// CG symbol, the 1:1 template's CG line and the moment reference of the AVL file all take it.
+struct CgInUse {
+    double marginPercent = 0; // % of the reference chord ahead of the neutral point
+    double x = 0;             // mm in the aircraft's datum
+};
+CgInUse centreOfGravityInUse(const StabilityFigures& figures, bool automatic);
+
 // One text line of the aircraft top view, written at pixel column 9.
 enum class StabilityInk { Black, Blue, Red };
 struct StabilityRow {

@@ -9,6 +9,7 @@
 #include "lang/wing_captions.h"
 #include "print/template_pdf.h"
 #include "solver/lift_distribution.h"
+#include "stability/stability.h"
 #include "ui/lift_plot_dialog.h"
 #include "model/wing_name.h"
 #include "ui/widgets.h"
@@ -50,8 +51,9 @@ void TForm1::ExportAvl1Click()
     const std::string file = askExportFileName(".avl", "AVL (*.avl)");
     if (file.empty())
         return;
-    const std::string failed = writeAvlFile(file, aircraft, solver, aircraftViews->stabilityFigures().CgDesired,
-                                            wingNames(texts), fileOfAircraft, language());
+    const double xRef =
+        centreOfGravityInUse(aircraftViews->stabilityFigures(), aircraftViews->automaticStability()).x;
+    const std::string failed = writeAvlFile(file, aircraft, solver, xRef, wingNames(texts), fileOfAircraft, language());
     if (!failed.empty())
         reportFileError(failed);
 }

@@ -116,7 +116,6 @@ PlanformTemplateResult planformTemplate(const Aircraft& ac, const StabilityFigur
         const CgBand band = recommendedBand(ac, f, automatic);
         const StabilityLabels labels = stabilityLabels(ac, f, automatic, l);
         const int decimals = automatic ? 0 : 1;
-        const double cg = automatic ? (f.CgAtLow + f.CgAtHigh) / 2 : f.CgDesired;
         const auto mark = [&](TemplateMarkKind kind, double x, std::string tag) {
             x -= t.rootX;
             t.marks.push_back({kind, x, std::move(tag) + ": " + mmText(x)});
@@ -125,19 +124,61 @@ PlanformTemplateResult planformTemplate(const Aircraft& ac, const StabilityFigur
         const std::string cgWord(texts::CgSymbolLabel.in(l));
         mark(TemplateMarkKind::BandFront, band.frontX, cgWord + formatFixed(band.frontMargin, decimals) + "%");
         mark(TemplateMarkKind::BandRear, band.rearX, cgWord + formatFixed(band.rearMargin, decimals) + "%");
-        mark(TemplateMarkKind::CentreOfGravity, cg, labels.centreOfGravity);
+        mark(TemplateMarkKind::CentreOfGravity, centreOfGravityInUse(f, automatic).x, labels.centreOfGravity);
         mark(TemplateMarkKind::NeutralPoint, ac.NeutralPointX, labels.neutralPoint);
         t.bandLabel = labels.band;
     }
+
+    // The ruler is the root chord; on the reference wing it runs on to marks off the root chord, so
+    // that a canard's or a tandem's balance point is drawn at its distance ahead of the wing.
+    t.referenceWing = referenceWing;
+    t = withoutMarksTakenIn(std::move(t));
+    if (t.referenceMac)
+        for (const TemplateMark& m : t.marks)
+            if (std::isfinite(m.x)) {
+                t.rulerFrom = std::min(t.rulerFrom, std::floor(m.x / 10) * 10);
+                t.rulerTo = std::max(t.rulerTo, std::ceil(m.x / 10) * 10);
+            }
     return result;
+}
+
+bool PlanformTemplate::marksTakenIn() const
+{
+    return std::all_of(marks.begin(), marks.end(), [&](const TemplateMark& m) { return m.x >= rulerFrom && m.x <= rulerTo; });
+}
+
+PlanformTemplate withoutMarksTakenIn(PlanformTemplate t)
+{
+    t.rulerFrom = 0;
+    t.rulerTo = t.stations.empty() ? 0 : t.stations.front().chord;
+    return t;
+}
+
+MarkPlace markPlace(const PlanformTemplate& t, const TemplateMark& m)
+{
+    const double chord = t.stations.empty() ? 0 : t.stations.front().chord;
+    return m.x < 0 ? MarkPlace::Ahead : m.x > chord ? MarkPlace::Behind : MarkPlace::OnRootChord;
+}
+
+double markLineEnd(const PlanformTemplate& t, const TemplateMark& m)
+{
+    const double beyondTip = t.tipY + SheetMargin;
+    if (markPlace(t, m) == MarkPlace::OnRootChord || t.stations.empty())
+        return beyondTip;
+    return std::min(beyondTip, std::max(t.stations.front().y, 0.0) + OffWingMarkRun);
+}
+
+double bandEnd(const PlanformTemplate& t)
+{
+    return t.marks.size() < 2 ? 0 : std::max(markLineEnd(t, t.marks[0]), markLineEnd(t, t.marks[1]));
 }
 
 TemplateSheet templateSheet(const PlanformTemplate& t)
 {
     const double rootY = t.stations.empty() ? 0 : t.stations.front().y;
     const double left = std::min(-SheetMargin, rootY - SheetRulerRoom);
-    const double top = t.minX - SheetMargin;
-    return {t.tipY + SheetMargin - left, t.maxX + SheetMargin - top, -left, -top};
+    const double top = std::min(t.minX, t.rulerFrom) - SheetMargin;
+    return {t.tipY + SheetMargin - left, std::max(t.maxX, t.rulerTo) + SheetMargin - top, -left, -top};
 }
 
 PaperSize paperSize(Paper paper)
@@ -180,7 +221,7 @@ std::vector<TemplatePage> pagesWithDrawing(const TemplateTiling& tiling, const P
     for (const WingPointMm& p : t.outline)
         outline.push_back({sheet.u(p.y), sheet.v(p.x)});
     const TemplateStation& root = t.stations.front();
-    const SheetRect ruler{sheet.u(root.y) - SheetRulerRoom, sheet.v(0) - 2, sheet.u(root.y), sheet.v(root.chord) + 2};
+    const SheetRect ruler{sheet.u(root.y) - SheetRulerRoom, sheet.v(t.rulerFrom) - 2, sheet.u(root.y), sheet.v(t.rulerTo) + 2};
     for (int r = 0; r < tiling.rows; ++r)
         for (int c = 0; c < tiling.columns; ++c) {
             const SheetRect window{tiling.sheetLeft(c), tiling.sheetTop(r), tiling.sheetLeft(c) + tiling.windowWidth,
@@ -188,7 +229,7 @@ std::vector<TemplatePage> pagesWithDrawing(const TemplateTiling& tiling, const P
             bool shows = window.meets(ruler) || polygonMeets(outline, window);
             for (const TemplateMark& m : t.marks)
                 shows = shows || (markOnSheet(m, sheet) && segmentMeets({sheet.u(0), sheet.v(m.x)},
-                                                                          {sheet.u(t.tipY + SheetMargin), sheet.v(m.x)}, window));
+                                                                          {sheet.u(markLineEnd(t, m)), sheet.v(m.x)}, window));
             if (shows)
                 pages.push_back({r, c});
         }
@@ -286,6 +327,7 @@ TemplateTexts templateTexts(const PlanformTemplate& t, Language l, const std::st
     std::string root = text(texts::TemplateRootChord);
     fillIn(root, "{value}", mmText(t.stations.empty() ? 0 : t.stations.front().chord));
     x.marks += mac + "; " + root + ".";
+    x.offWing = offWingText(t, l);
 
     x.datum = text(texts::TemplateRootAt);
     fillIn(x.datum, "{value}", mmText(t.rootX));
@@ -295,6 +337,44 @@ TemplateTexts templateTexts(const PlanformTemplate& t, Language l, const std::st
     if (pageCount > 1)
         x.assembly = text(texts::TemplateAssembly);
     return x;
+}
+
+std::string offWingText(const PlanformTemplate& t, Language l)
+{
+    std::string line;
+    for (const auto& [place, text] : {std::pair(MarkPlace::Ahead, &texts::TemplateMarksAhead),
+                                      std::pair(MarkPlace::Behind, &texts::TemplateMarksBehind)}) {
+        // The neutral point, the centre of gravity, then the band whole or the edge that lies there.
+        using Kind = TemplateMarkKind;
+        const auto lies = [&](Kind kind) {
+            return std::any_of(t.marks.begin(), t.marks.end(),
+                               [&](const TemplateMark& m) { return m.kind == kind && markPlace(t, m) == place; });
+        };
+        const auto name = [&](Kind kind) {
+            const TemplateMark& m = *std::find_if(t.marks.begin(), t.marks.end(), [&](const TemplateMark& m) { return m.kind == kind; });
+            return m.tag.substr(0, m.tag.find(':'));
+        };
+        const bool wholeBand = lies(Kind::BandFront) && lies(Kind::BandRear);
+        std::string names;
+        for (Kind kind : {Kind::NeutralPoint, Kind::CentreOfGravity, Kind::BandFront, Kind::BandRear})
+            if (lies(kind) && !(wholeBand && kind == Kind::BandRear))
+                names += (names.empty() ? "" : ", ") + (wholeBand && kind == Kind::BandFront ? t.bandLabel : name(kind));
+        if (names.empty())
+            continue;
+        std::string sentence(text->in(l));
+        fillIn(sentence, "{marks}", names);
+        line += (line.empty() ? "" : " ") + sentence;
+    }
+    if (line.empty())
+        return line;
+    if (t.marksTakenIn()) {
+        line += " " + std::string(texts::TemplateRulerRunsOn.in(l));
+    } else if (t.referenceWing >= 1 && t.referenceWing != t.wing) {
+        std::string sentence(texts::TemplateMarksOnReference.in(l));
+        fillIn(sentence, "{wing}", std::to_string(t.referenceWing));
+        line += " " + sentence;
+    }
+    return line;
 }
 
 std::string pageText(const TemplatePage& page, int number, int count, Language l)

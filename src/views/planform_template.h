@@ -50,15 +50,36 @@ struct PlanformTemplate {
     bool results = false;
     std::vector<TemplateMark> marks;
     std::string bandLabel; // "CG range 8..16%"
+    int referenceWing = 0;  // the wing whose template takes in the marks (0: none)
+    // The root chord as a ruler, mm from the root leading edge. On the reference wing it runs on to
+    // the marks that lie ahead of the root leading edge or behind the trailing edge (on a canard or
+    // a tandem), in whole 10 mm, and the sheet takes them in; elsewhere it is the root chord.
+    double rulerFrom = 0, rulerTo = 0;
+    bool marksTakenIn() const;
 };
+
+// The same template with the ruler the root chord: the marks of the reference wing as on any other
+// wing, drawn where they lie on the sheet and otherwise only written in the foot.
+PlanformTemplate withoutMarksTakenIn(PlanformTemplate planform);
+
+// Where a mark lies against the root chord: on it, ahead of its leading edge or behind its trailing edge.
+enum class MarkPlace { OnRootChord, Ahead, Behind };
+MarkPlace markPlace(const PlanformTemplate& planform, const TemplateMark& mark);
+
+// Where a mark's line ends out from the centre line (y, mm): a little beyond the tip for a mark on
+// the root chord; OffWingMarkRun beyond the root for one off it, which is marked on the fuselage and
+// needs no pages beside the wing. The shaded band ends where the longer of its edges does.
+inline constexpr double OffWingMarkRun = 50;
+double markLineEnd(const PlanformTemplate& planform, const TemplateMark& mark);
+double bandEnd(const PlanformTemplate& planform);
 
 // Why a template cannot be made.
 enum class TemplateProblem { None, NoSuchWing, NoArea, TooManyPages };
 
 // The template of wing w (1..WingCount). referenceWing is the wing the calculation takes as
 // reference (0: none); the marks follow the top view: the recommended band by mode, the centre of
-// gravity in the middle of the automatic band or at the desired margin. Without valid results the
-// template has the planform alone. NoSuchWing for a wing the aircraft does not use, NoArea for one
+// gravity in use (centreOfGravityInUse). The reference wing's ruler and sheet reach its marks.
+// Without valid results the template has the planform alone. NoSuchWing for a wing the aircraft does not use, NoArea for one
 // without a finite positive area.
 struct PlanformTemplateResult {
     PlanformTemplate planform;
@@ -67,8 +88,8 @@ struct PlanformTemplateResult {
 PlanformTemplateResult planformTemplate(const Aircraft& aircraft, const StabilityFigures& figures, int w,
                                         int referenceWing, bool automatic, Language language);
 
-// The drawing on one large sheet before it is cut into pages: room around the outline (the ruler
-// numbers of the root chord on the left), and where the centre line's root leading edge lies.
+// The drawing on one large sheet before it is cut into pages: room around the outline and the ruler
+// (its numbers on the left of the root chord), and where the centre line's root leading edge lies.
 struct TemplateSheet {
     double width = 0, height = 0; // mm
     double originU = 0, originV = 0; // sheet point of (x = 0, y = 0)
@@ -128,7 +149,7 @@ struct TemplatePage {
 };
 
 // The pages that show any of the wing, row by row: its outline or what lies inside it, a mark's
-// line, or the ruler numbers beside the root chord. Pages beside a swept or tapered wing that would
+// line, or the ruler with its numbers beside the root chord. Pages beside a swept or tapered wing that would
 // show nothing but the centre line are left out. Empty for more than MaxTemplatePages * 1000 pages
 // in the tiling: no template is made of those.
 std::vector<TemplatePage> pagesWithDrawing(const TemplateTiling& tiling, const PlanformTemplate& planform,
@@ -164,6 +185,7 @@ std::vector<std::optional<double>> stackedTagTops(const PlanformTemplate& planfo
 struct TemplateTexts {
     std::string heading;  // "Wing 1 - Main wing  –  1:1 planform template  –  glider.wk4"
     std::string marks;    // "x from the root leading edge of this wing: AC 62.8 mm, ...", the MAC, the root chord
+    std::string offWing;  // the marks that lie off the wing's root chord and where they are drawn; empty for none
     std::string datum;    // where the root leading edge lies, and the datum sentence
     std::string checkBar; // "100 mm"
     std::string checkNote;
@@ -171,6 +193,11 @@ struct TemplateTexts {
 };
 TemplateTexts templateTexts(const PlanformTemplate& planform, Language language, const std::string& fileName,
                             const std::string& wingName, int pageCount);
+
+// The line of the foot that names the marks lying ahead of the root leading edge or behind the
+// trailing edge, and says where they are drawn: on the ruler's extension (marks taken in), or on the
+// reference wing's template. Empty when every mark lies on the root chord.
+std::string offWingText(const PlanformTemplate& planform, Language language);
 
 // "A1  (page 1 of 6)" in the language: the page's label, its number among the printed pages and their count.
 std::string pageText(const TemplatePage& page, int number, int count, Language language);

@@ -72,7 +72,7 @@ OverlayMarks overlayMarks(const Aircraft& ac, const StabilityFigures& f, bool au
     m.band = {std::max(m.centreColumn - halfSpan, 0), top, std::min(m.centreColumn + halfSpan + 1, width), bottom};
 
     m.neutralRow = row(ac.NeutralPointX);
-    m.cgRow = automatic ? row((f.CgAtLow + f.CgAtHigh) / 2) : row(f.CgDesired);
+    m.cgRow = row(centreOfGravityInUse(f, automatic).x);
     if (measuredCgX && std::isfinite(*measuredCgX))
         m.measuredRow = row(*measuredCgX);
 

@@ -8,10 +8,13 @@
 #include "files/open_aircraft.h"
 #include "solver/calculation.h"
 #include "stability/stability.h"
+#include "views/planform_template.h"
+#include "views/stability_overlay.h"
 #include "../files/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -33,6 +36,8 @@ const std::string GoldenTrainer = AEROBALANCE_SOURCE_DIR "/tests/data/trainer.av
 
 struct ReadSection {
     double x = 0, y = 0, z = 0, chord = 0, ainc = 0;
+    std::optional<int> nSpan; // strips up to the next section
+    double sSpace = 0;
 };
 struct ReadSurface {
     std::string name;
@@ -184,6 +189,11 @@ ReadAvl readAvl(const std::string& text)
                 v = values({5, 7});
                 if (!v || !reals(*v, {&c.x, &c.y, &c.z, &c.chord, &c.ainc}))
                     return fail("Xle Yle Zle Chord Ainc expected");
+                if (v->size() == 7) {
+                    if (!integer((*v)[5]) || !real((*v)[6]))
+                        return fail("Nspan Sspace expected");
+                    c.nSpan = *integer((*v)[5]), c.sSpace = *real((*v)[6]);
+                }
                 s.sections.push_back(c);
             }
         } else {
@@ -228,15 +238,36 @@ void calculateExample(Calculated& c, const std::string& name)
     calculateTexts(c);
 }
 
+CgInUse cgInUse(const Calculated& c)
+{
+    return centreOfGravityInUse(c.figures, c.texts.stabilityMode == StabilityMode::Automatic);
+}
+
 ReadAvl exported(const Calculated& c, std::string_view title = "test")
 {
-    const std::optional<std::string> text =
-        avlFileText(c.aircraft, c.solver, c.figures.CgDesired, wingNames(c.texts), title);
+    const std::optional<std::string> text = avlFileText(c.aircraft, c.solver, cgInUse(c).x, wingNames(c.texts), title);
     if (text)
         return readAvl(*text);
     ReadAvl none;
     none.error = "not exported";
     return none;
+}
+
+// Each section interval holds the strips our lattice has between its sections, spaced equally, and
+// together the wing's strips.
+void expectOurStrips(const ReadSurface& s, const SolverData& solver, int w)
+{
+    int sum = 0;
+    for (std::size_t k = 0; k + 1 < s.sections.size(); ++k) {
+        const double y0 = s.sections[k].y * 1e3, y1 = s.sections[k + 1].y * 1e3;
+        const auto& strips = solver.lattice[w].strips;
+        EXPECT_EQ(s.sections[k].nSpan.value_or(-1), std::count_if(strips.begin() + 1, strips.end(), [&](const Strip& j) {
+                      return j.ControlY > y0 && j.ControlY < y1;
+                  })) << "section " << k + 1;
+        EXPECT_EQ(s.sections[k].sSpace, 0.0);
+        sum += s.sections[k].nSpan.value_or(0);
+    }
+    EXPECT_EQ(sum, solver.counts.StripCount[w]);
 }
 
 // ---- Tests ------------------------------------------------------------------------------------------
@@ -257,7 +288,7 @@ TEST(AvlExport, EveryExampleReadsByAvlsRulesAndReproducesOurWings)
         EXPECT_NEAR(avl.sRef * 1e6, ac.ReferenceArea, 0.01);
         EXPECT_NEAR(avl.cRef * 1e3, ac.ReferenceMac, 1e-3);
         EXPECT_NEAR(avl.bRef * 1e3, ac.WingSpan[c.solver.ReferenceWing], 1e-3);
-        EXPECT_NEAR(avl.xRef * 1e3, c.figures.CgDesired, 1e-3);
+        EXPECT_NEAR(avl.xRef * 1e3, cgInUse(c).x, 1e-3);
         EXPECT_EQ(std::tie(avl.yRef, avl.zRef, avl.cdp), std::make_tuple(0.0, 0.0, 0.0));
 
         ASSERT_EQ(static_cast<int>(avl.surfaces.size()), ac.ActiveWingCount);
@@ -267,10 +298,11 @@ TEST(AvlExport, EveryExampleReadsByAvlsRulesAndReproducesOurWings)
             const std::string shown(shownWingName(c.texts.wing[w].name));
             EXPECT_EQ(s.name, shown.empty() ? "Wing " + std::to_string(w) : shown);
             EXPECT_EQ(s.nChord, c.solver.counts.ChordwiseCount[w]);
-            EXPECT_EQ(s.nSpan, c.solver.counts.StripCount[w]);
-            EXPECT_EQ(std::tie(s.cSpace, s.sSpace), std::make_tuple(1.0, 1.0));
+            EXPECT_EQ(s.cSpace, 0.0);
+            EXPECT_EQ(s.nSpan, 0); // given per section interval
             EXPECT_EQ(s.yDuplicate, 0.0);
             EXPECT_EQ(static_cast<int>(s.sections.size()), ac.StationCount[w]);
+            expectOurStrips(s, c.solver, w);
             EXPECT_NEAR(surfaceArea(s) * 1e6, ac.WingArea[w], 1e-6 * ac.WingArea[w]);
             for (std::size_t k = 0; k < s.sections.size(); ++k) {
                 EXPECT_NEAR(s.sections[k].x * 1e3, ac.StationLeX[k][w], 1e-3);
@@ -353,6 +385,72 @@ TEST(AvlExport, StationsThatAddNothingToTheLatticeAreLeftOut)
             y.push_back(std::round(s.y * 1e3));
         EXPECT_EQ(y, k.sectionY);
         EXPECT_NEAR(surfaceArea(avl.surfaces[0]) * 1e6, c.aircraft.WingArea[1], 1e-6 * c.aircraft.WingArea[1]);
+        expectOurStrips(avl.surfaces[0], c.solver, 1);
+    }
+}
+
+TEST(AvlExport, TheHeaderSaysWhenTheMirroredStripsPassAvlsUsualLimit)
+{
+    // A slender wing of 250 strips a side, 500 with its mirror image; the trainer's golden file has 98.
+    Calculated c;
+    c.texts.wingCount = c.aircraft.WingCount = c.aircraft.ActiveWingCount = 1;
+    WingTexts& w = c.texts.wing[1];
+    w.trapezoidCount = 1;
+    w[Role::RootGap] = w[tipOffsetRole(1)] = "0";
+    w[Role::RootChord] = w[tipChordRole(1)] = "20";
+    w[widthRole(1)] = "2500";
+    ASSERT_NO_FATAL_FAILURE(calculateTexts(c));
+    const std::optional<std::string> text = avlFileText(c.aircraft, c.solver, cgInUse(c).x, wingNames(c.texts), "t");
+    ASSERT_TRUE(text);
+    EXPECT_NE(text->find("have 500 strips, more than the 400"), std::string::npos) << *text;
+}
+
+// One centre of gravity for each mode: the AVL file batch mode writes, the reference wing's template
+// and the top view's symbol all put it the margin in use ahead of the neutral point.
+TEST(CentreOfGravityInUse, TheAvlFileTheTemplateAndTheTopViewAgreeInEachMode)
+{
+    struct Case {
+        const char *example, *mode, *margin; // the mode as the file stores it; --margin, or the file's 7.5 %
+        double percent;                      // expected ahead of the neutral point
+        const char* label;                   // the top view's symbol
+    };
+    const Case cases[] = {
+        {"trainer.wk4", "auto", nullptr, 12, "CG 12%"},  // mid-band of 8..16 %
+        {"trainer.wk4", "manual", "10", 10, "CG 10.0%"}, // the desired margin
+        {"flying_wing.wk4", "auto", nullptr, 6, "CG 6%"}, // mid-band of 4..8 % for one wing
+        {"canard.wk4", "manual", nullptr, 7.5, "CG 7.5%"},
+    };
+    test::TempFolder folder;
+    const std::string aircraftFile = folder.file("plane.wk4"), avlFile = folder.file("plane.avl");
+    for (const Case& k : cases) {
+        SCOPED_TRACE(::testing::Message() << k.example << " " << k.mode);
+        // The mode as a tag before the remark, where the window saves it.
+        std::string file = test::readBytes(Examples + k.example);
+        if (const std::size_t at = file.find(" <stability_mode>"); at != std::string::npos)
+            file.erase(at, file.find('\n', at) + 1 - at);
+        file.insert(file.find(" <comment>"), " <stability_mode>" + std::string(k.mode) + "</stability_mode>\n");
+        test::writeBytes(aircraftFile, file);
+        std::vector<std::string> args{"--calc", aircraftFile, "--avl", avlFile};
+        if (k.margin)
+            args.insert(args.end(), {"--margin", k.margin});
+        std::ostringstream out, err;
+        ASSERT_EQ(runBatch(args, out, err), BatchDone) << err.str();
+
+        Calculated c;
+        ASSERT_NO_FATAL_FAILURE(calculateExample(c, k.example));
+        c.figures = stabilityFigures(c.aircraft, k.margin ? std::stod(k.margin) : 7.5);
+        const Aircraft& ac = c.aircraft;
+        const bool automatic = std::string(k.mode) == "auto";
+        const double expected = ac.NeutralPointX - ac.ReferenceMac * k.percent / 100;
+        EXPECT_NEAR(readAvl(test::readBytes(avlFile)).xRef * 1e3, expected, 1e-3);
+        const int ref = c.solver.ReferenceWing;
+        const PlanformTemplate t = planformTemplate(ac, c.figures, ref, ref, automatic, Language::English).planform;
+        ASSERT_EQ(t.marks.size(), 4u);
+        EXPECT_NEAR(t.marks[2].x + t.rootX, expected, 1e-9);
+        const TopViewLayout layout = topViewLayout(ac, ac.WingCount, 760, 420);
+        EXPECT_EQ(overlayMarks(ac, c.figures, automatic, std::nullopt, layout, 760).cgRow,
+                  roundPixel(expected * layout.scale + layout.offsetY));
+        EXPECT_EQ(stabilityLabels(ac, c.figures, automatic, Language::English).centreOfGravity, k.label);
     }
 }
 

@@ -149,24 +149,37 @@ TEST(TemplatePdf, PagesArePaperSizeAndTheWingIsTrueSizeAcrossThem)
 TEST(TemplatePdf, TheRulerAndTheCheckBarMeasureTrue)
 {
     test::TempFolder folder;
-    const std::string file = Examples + "glider.wk4", pdf = folder.file("glider.pdf");
-    const Calculated c = calculated(file);
-    const TemplateDocument d = referenceDocument(c, file);
-    ASSERT_EQ(writePlanformTemplatePdf(pdf, d), "");
+    // The ruler's numbers on the first page: along the glider's root chord, and on the canard's run
+    // ahead of its reference wing to the balance points, which carry their distance.
+    struct Case {
+        const char* example;
+        int from, to; // two numbers of the ruler on the first page
+    };
+    TemplateDocument d;
+    std::string pdf;
+    for (const Case& k : {Case{"canard.wk4", -50, 0}, Case{"glider.wk4", 0, 200}}) {
+        SCOPED_TRACE(k.example);
+        const std::string file = Examples + k.example;
+        pdf = folder.file("template.pdf");
+        d = referenceDocument(calculated(file), file);
+        ASSERT_EQ(writePlanformTemplatePdf(pdf, d), "");
+        const std::vector<PdfPage> pages = pdfWords(pdf);
+        ASSERT_FALSE(pages.empty());
+        ASSERT_EQ(d.pages.front(), (TemplatePage{0, 0}));
+        const double rulerRight = d.tiling.pageX(d.sheet.u(d.planform.stations.front().y) - 5, 0) * PointsPerMm;
+        const double windowBottom = (d.tiling.windowTop + d.tiling.windowHeight) * PointsPerMm;
+        std::map<std::string, double> middle; // word of the drawing -> its middle, points down the page
+        for (const Word& w : pages[0].words)
+            if (w.yMax < windowBottom && (std::abs(w.xMax - rulerRight) < 1 || w.text == "-23.1"))
+                middle.emplace(w.text, (w.yMin + w.yMax) / 2);
+        const std::string from = std::to_string(k.from), to = std::to_string(k.to);
+        ASSERT_TRUE(middle.count(from) && middle.count(to)) << "ruler numbers not found";
+        EXPECT_NEAR(middle[to] - middle[from], (k.to - k.from) * PointsPerMm, 0.1 * PointsPerMm);
+        if (k.from < 0) // the neutral point's tag, 23.1 mm ahead of the root leading edge
+            EXPECT_NEAR(middle["-23.1"], middle["0"] - 23.1 * PointsPerMm, 3 * PointsPerMm);
+    }
 
-    // The ruler's numbers along the root chord of the first page: 50 mm apart.
-    const std::vector<PdfPage> pages = pdfWords(pdf);
-    ASSERT_FALSE(pages.empty());
-    ASSERT_EQ(d.pages.front(), (TemplatePage{0, 0}));
-    const double rulerRight = d.tiling.pageX(d.sheet.u(d.planform.stations.front().y) - 5, 0) * PointsPerMm;
-    std::map<int, double> middle; // number -> its middle, points down the page
-    for (const Word& w : pages[0].words)
-        if (std::regex_match(w.text, std::regex("[0-9]+")) && std::abs(w.xMax - rulerRight) < 1)
-            middle.emplace(std::stoi(w.text), (w.yMin + w.yMax) / 2);
-    ASSERT_TRUE(middle.count(0) && middle.count(200)) << "ruler numbers not found";
-    EXPECT_NEAR(middle[200] - middle[0], 200 * PointsPerMm, 0.1 * PointsPerMm);
-
-    // The check bar, rendered at 254 dpi (10 pixels a millimetre): its longest row of dark pixels in
+    // The glider's check bar, rendered at 254 dpi (10 pixels a millimetre): its longest row of dark pixels in
     // the foot is 100 mm from the window's left edge.
     ASSERT_EQ(std::system(("pdftoppm -png -r 254 -f 1 -l 1 -singlefile '" + pdf + "' '" + folder.file("page") + "'").c_str()), 0);
     const QImage page(QString::fromStdString(folder.file("page.png")));
@@ -243,6 +256,7 @@ TEST(TemplatePdf, AWingTooLargeForAHundredPagesIsRefusedAndNothingWritten)
     test::TempFolder folder;
     EXPECT_EQ(writePlanformTemplatePdf(folder.file("big.pdf"), d), d.problem);
     EXPECT_FALSE(std::filesystem::exists(folder.file("big.pdf")));
+
 }
 
 TEST(TemplateBatch, WritesTheTemplateOrNamesTheReason)

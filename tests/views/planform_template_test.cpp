@@ -156,6 +156,45 @@ TEST(PlanformTemplate, MarksAreTheTopViewsMeasuredFromEachWingsRoot)
     EXPECT_TRUE(std::none_of(tops.begin(), tops.end(), [](const auto& top) { return top.has_value(); }));
 }
 
+// A canard's and a tandem's balance points lie ahead of the reference wing: its ruler and sheet run
+// on to them and the foot says they are off the wing. The trainer's tailplane points to wing 1.
+TEST(PlanformTemplate, MarksOffTheReferenceWingAreTakenInAndNamed)
+{
+    struct Case {
+        const char* example;
+        int wing;
+        double neutralPoint, rulerFrom; // mm from the root leading edge
+        const char* where;              // the note's last sentence says where they are drawn
+    };
+    const Case cases[] = {{"canard.wk4", 1, -23.1, -60, "ruler"},
+                          {"tandem.wk4", 2, -205.7, -240, "ruler"},
+                          {"trainer.wk4", 2, -588.7, 0, "template of wing 1, the reference wing"}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(::testing::Message() << k.example << " wing " << k.wing);
+        const Calculated c = calculatedExample(k.example);
+        for (Language l : {Language::English, Language::German, Language::Spanish}) {
+            const PlanformTemplate t = planformTemplate(c.aircraft, c.figures, k.wing, c.solver.ReferenceWing, true, l).planform;
+            ASSERT_EQ(t.marks.size(), 4u);
+            EXPECT_NE(t.marks[3].tag.find(formatFixed(k.neutralPoint, 1) + " mm"), std::string::npos) << t.marks[3].tag;
+            EXPECT_EQ(t.rulerFrom, k.rulerFrom);
+            for (const TemplateMark& m : t.marks)
+                EXPECT_EQ(markOnSheet(m, templateSheet(t)), k.rulerFrom < 0) << m.tag;
+            const std::string note = templateTexts(t, l, "x.wk4", "", 2).offWing;
+            EXPECT_FALSE(note.empty());
+            EXPECT_EQ(note.find('{'), std::string::npos) << note;
+            if (l == Language::English) {
+                EXPECT_EQ(note.rfind("AC, CG 12%, CG range 8..16%: ahead of the root leading edge, off the wing", 0), 0u) << note;
+                EXPECT_NE(note.find(k.where), std::string::npos) << note;
+            }
+        }
+    }
+    // Marks on the root chord need no word and no longer ruler.
+    const Calculated trainer = calculatedExample("trainer.wk4");
+    const PlanformTemplate main = planformTemplate(trainer.aircraft, trainer.figures, 1, 1, true, Language::English).planform;
+    EXPECT_EQ(std::pair(main.rulerFrom, main.rulerTo), std::pair(0.0, main.stations.front().chord));
+    EXPECT_EQ(templateTexts(main, Language::English, "x.wk4", "", 2).offWing, "");
+}
+
 TEST(TemplateTiling, PageCountsAtTheEdgesOfAPage)
 {
     // Windows: A4 portrait 190 x 243 (step 180 x 233), landscape 277 x 156; Letter portrait
