@@ -4,14 +4,12 @@
 #include "cli/balance_report.h"
 #include "cli/json_report.h"
 #include "cli/summary_text.h"
+#include "document/aircraft_document.h"
 #include "files/aircraft_writer.h"
 #include "files/avl_export.h"
 #include "files/file_messages.h"
 #include "files/lift_distribution_csv.h"
-#include "files/open_aircraft.h"
 #include "files/staged_files.h"
-#include "model/recalculation.h"
-#include "solver/calculation.h"
 #include "solver/lift_distribution.h"
 #include "stability/stability.h"
 #include "views/planform_template.h"
@@ -96,12 +94,8 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
 {
     const Language l = o.language;
     // The aircraft the window starts with, then the file opened over it.
-    Aircraft aircraft;
-    AircraftTexts texts = defaultAircraftTexts();
-    texts.comment = messageTexts(l).RemarksPrompt;
-    recalculate(aircraft, texts);
-
-    const OpenOutcome opened = openAircraftFile(o.file, aircraft, texts, l);
+    AircraftDocument doc(l);
+    const OpenOutcome opened = doc.open(o.file, l);
     if (opened.status == AircraftReadStatus::NoFileChosen)
         return refuse(err, fileMessage(l, texts::FileCannotOpen, o.file, {.reason = std::generic_category().message(ENOENT)}));
     if (!opened.ok())
@@ -112,13 +106,12 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         return refuse(err, refused);
     // A wing the template cannot show is refused before anything is written.
     if (o.templateWing && *o.templateWing > 0)
-        if (const TemplateProblem problem = planformTemplate(aircraft, {}, *o.templateWing, 0, true, l).problem;
+        if (const TemplateProblem problem = planformTemplate(doc.aircraft, {}, *o.templateWing, 0, true, l).problem;
             problem != TemplateProblem::None)
             return refuse(err, "--template " + std::to_string(*o.templateWing) + ": " +
                                    templateProblemText(problem, *o.templateWing, 0, l));
 
-    SolverData solver;
-    const CalculationRun run = calculate(aircraft, texts, solver, l);
+    const CalculationRun run = doc.calculate(l);
     if (run.failed) {
         err << "aerobalance: " << fileMessage(l, texts::FileNotCalculated, o.file) << '\n';
         for (const std::string& line : opened.notes)
@@ -129,10 +122,12 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     }
     // A margin on the command line overrides the one stored with the aircraft, and is saved with it.
     if (o.marginGiven)
-        texts.margin = shortestNumberText(o.marginPercent);
-    const double margin = o.marginGiven ? o.marginPercent : storedMarginPercent(texts.margin);
-    const StabilityFigures figures = stabilityFigures(aircraft, margin);
-    const BalanceFigures balance = evaluateBalance(texts.balance, balanceReference(aircraft, figures, texts.stabilityMode == StabilityMode::Automatic));
+        doc.setMargin(shortestNumberText(o.marginPercent));
+    const StabilityFigures figures = doc.stabilityFigures();
+    const BalanceFigures balance = doc.balance();
+    const Aircraft& aircraft = doc.aircraft;
+    const SolverData& solver = doc.solver;
+    const WingNames names = wingNames(doc.texts);
 
     // Every output is written to its temporary file first; the files are replaced only once all of
     // them are written, so a run that fails on one output leaves every file as it was.
@@ -143,7 +138,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     std::string shownName = o.file;
     if (!o.saveAs.empty()) {
         shownName = applyExtensionRule(o.saveAs);
-        const SaveOutcome saved = saveAircraftFile(shownName, texts, aircraft, l, stage);
+        const SaveOutcome saved = doc.save(shownName, l, stage);
         if (!saved.ok)
             return refuse(err, saved.message);
     }
@@ -151,10 +146,9 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     if (!o.pdf.empty() && !o.templateWing) {
         if (!pdfWriter())
             return refuse(err, "this program was built without the summary page; --pdf is not available");
-        const std::string failed = pdfWriter()(
-            o.pdf, aircraft, solver, figures,
-            SummaryPdfChoices{texts.stabilityMode == StabilityMode::Automatic, balance.cgXMm, wingNames(texts)},
-            shownName, l, stage);
+        const std::string failed = pdfWriter()(o.pdf, aircraft, solver, figures,
+                                               SummaryPdfChoices{doc.automaticStability(), balance.cgXMm, names},
+                                               shownName, l, stage);
         if (!failed.empty())
             return refuse(err, failed);
     }
@@ -165,19 +159,17 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         if (wing == 0)
             return refuse(err, "--template ref: the calculation found no reference wing");
         const std::string failed = templateWriter()(
-            o.pdf, aircraft, figures,
-            TemplatePdfChoices{wing, solver.ReferenceWing, texts.stabilityMode == StabilityMode::Automatic, wingNames(texts)},
+            o.pdf, aircraft, figures, TemplatePdfChoices{wing, solver.ReferenceWing, doc.automaticStability(), names},
             shownName, l, stage);
         if (!failed.empty())
             return refuse(err, failed);
     }
 
-    if (!o.avl.empty()) {
-        const double xRef = centreOfGravityInUse(figures, texts.stabilityMode == StabilityMode::Automatic).x;
-        if (const std::string failed = writeAvlFile(o.avl, aircraft, solver, xRef, wingNames(texts), shownName, l, stage);
+    if (!o.avl.empty())
+        if (const std::string failed =
+                writeAvlFile(o.avl, aircraft, solver, doc.centreOfGravity().x, names, shownName, l, stage);
             !failed.empty())
             return refuse(err, failed);
-    }
 
     if (!o.csv.empty())
         if (const std::string failed = saveLiftDistributionCsv(o.csv, liftDistribution(aircraft, solver), l, stage);
@@ -187,12 +179,11 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     if (const StagedFiles::CommitOutcome committed = outputs.commit(); !committed.written.ok)
         return refuse(err, saveFailureMessage(l, committed.path, committed.written));
 
-    const std::vector<std::string> messages = batchMessages(opened.notes, run, texts.balance, l);
+    const std::vector<std::string> messages = batchMessages(opened.notes, run, doc.texts.balance, l);
     errno = 0; // whatever fails from here on is the writing of the summary
     if (o.json) {
         // A file name that is not UTF-8 (an old 8-bit name) is shown with replacement characters.
-        out << jsonReport(o.file, aircraft, solver, figures, run, balance, messages, wingNames(texts))
-                   .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+        out << jsonReport(o.file, doc, run, messages).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
             << '\n';
     } else {
         if (!messages.empty()) {
@@ -200,7 +191,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
                 out << line << '\n';
             out << '\n';
         }
-        out << summaryText(aircraft, figures, shownName, l, wingNames(texts)) << balanceSummaryText(balance, l);
+        out << summaryText(aircraft, figures, shownName, l, names) << balanceSummaryText(balance, l);
     }
     return finished(out, err, BatchDone);
 }

@@ -8,11 +8,15 @@
 
 namespace ab {
 
-nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& ac, const SolverData& sd,
-                                  const StabilityFigures& f, const CalculationRun& run, const BalanceFigures& balance,
-                                  const std::vector<std::string>& messages, const WingNames& names)
+nlohmann::ordered_json jsonReport(const std::string& fileName, const AircraftDocument& doc, const CalculationRun& run,
+                                  const std::vector<std::string>& messages)
 {
     using json = nlohmann::ordered_json;
+    const Aircraft& ac = doc.aircraft;
+    const SolverData& sd = doc.solver;
+    const StabilityFigures f = doc.stabilityFigures();
+    const CgBand band = doc.band();
+    const WingNames names = wingNames(doc.texts);
     // A position in % MAC, null without a reference chord.
     const auto orNull = [](std::optional<double> percent) { return percent ? json(*percent) : json(nullptr); };
     json wings = json::array();
@@ -67,11 +71,16 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& a
              {"cg_at_low_percent_mac", orNull(f.CgAtLowPercentMac)},
              {"cg_at_high_percent_mac", orNull(f.CgAtHighPercentMac)},
              {"cg_desired_percent_mac", orNull(f.CgDesiredPercentMac)},
+             // The band the verdict and the top view use: the automatic range, or the desired
+             // margin with DesiredBandPercent either side.
+             {"mode", doc.automaticStability() ? "auto" : "manual"},
+             {"band_low_percent", band.rearMargin},
+             {"band_high_percent", band.frontMargin},
          }},
         {"wings", wings},
         {"moved_wings", movedWings},
         {"messages", json(messages)},
-        {"balance", balanceJson(balance)},
+        {"balance", balanceJson(doc.balance())},
     };
 }
 

@@ -3,12 +3,9 @@
 // aircraft's own balance.
 #pragma once
 
-#include "model/aircraft.h"
+#include "document/aircraft_document.h"
 #include "model/wing_name.h"
 #include "solver/calculation.h"
-#include "solver/solver_data.h"
-#include "stability/balance.h"
-#include "stability/stability.h"
 
 #include <nlohmann/json.hpp>
 
@@ -22,10 +19,8 @@ namespace ab {
 // x of their leading edge from the aircraft's datum and their spanwise station; positions in % of
 // the reference chord from its leading edge are null without a reference chord.
 // `messages` are the lines the run reports besides its figures (see batchMessages).
-nlohmann::ordered_json jsonReport(const std::string& fileName, const Aircraft& aircraft, const SolverData& solver,
-                                  const StabilityFigures& figures, const CalculationRun& run,
-                                  const BalanceFigures& balance, const std::vector<std::string>& messages,
-                                  const WingNames& names = {});
+nlohmann::ordered_json jsonReport(const std::string& fileName, const AircraftDocument& document,
+                                  const CalculationRun& run, const std::vector<std::string>& messages);
 
 // What batch mode reports besides the figures, in order: what a damaged file lacks (the notes of its
 // opening), the calculation's memo lines when it shows them (fields not read as typed), then one

@@ -46,7 +46,7 @@ void TForm1::buildAircraftTab(QWidget* tab, const PerWing<QWidget*>& wingTabs)
         });
     }
 
-    aircraftViews = new AircraftViews(aircraft, solver, this);
+    aircraftViews = new AircraftViews(document, this);
     aircraftViews->buildViews(tab);
     connect(aircraftViews, &AircraftViews::pressureToggled, this, [this] { CheckBoxAClick(); });
 

@@ -88,8 +88,8 @@ int thumbRow(const QScrollBar* bar, int value)
 
 } // namespace
 
-AircraftViews::AircraftViews(const Aircraft& aircraft, const SolverData& solver, QObject* parent)
-    : QObject(parent), aircraft(aircraft), solver(solver)
+AircraftViews::AircraftViews(const AircraftDocument& document, QObject* parent)
+    : QObject(parent), document(document), aircraft(document.aircraft), solver(document.solver)
 {
 }
 
@@ -191,20 +191,18 @@ void AircraftViews::setLanguage(Language l, const std::string& direction)
 // margin still in use; the stability display and the aircraft keep that margin.
 void AircraftViews::marginTyped(const QString& text)
 {
-    const MarginReading reading = readMargin(text.toStdString());
-    if (reading.valid)
-        marginInUse = reading.percent;
+    // The document takes a margin that reads; the display then shows the margin in use.
+    if (readMargin(text.toStdString()).valid)
+        emit marginEdited(text);
     markMarginField();
     STABIL();
-    if (reading.valid)
-        emit marginEdited(text);
 }
 
 void AircraftViews::markMarginField()
 {
     const bool valid = readMargin(Edit_Mstab->text().toStdString()).valid;
     Edit_Mstab->setStyleSheet(valid ? QString() : QStringLiteral("QLineEdit { border: 2px solid red; }"));
-    Edit_Mstab->setToolTip(valid ? QString() : qs(marginFieldTip(marginInUse, language)));
+    Edit_Mstab->setToolTip(valid ? QString() : qs(marginFieldTip(document.marginPercent(), language)));
 }
 
 void AircraftViews::clearTopView() { Image2->clear(clInfoBk, clGray); }
@@ -240,8 +238,6 @@ void AircraftViews::DrawGrid()
     drawLattice(c, aircraft, solver, topViewLayout(), contrast);
 }
 
-bool AircraftViews::automaticStability() const { return RadioButton15->isChecked(); }
-
 void AircraftViews::STABIL(TopViewScale scale)
 {
     if (!aircraft.ResultsValid) {
@@ -251,16 +247,16 @@ void AircraftViews::STABIL(TopViewScale scale)
     }
     if (scale == TopViewScale::Fit)
         layOutTopView(views, aircraft, std::as_const(*Image2).bitmap());
-    figures = ab::stabilityFigures(aircraft, marginInUse);
+    const StabilityFigures figures = document.stabilityFigures();
     const TopViewScene scene{
         aircraft, solver, topViewLayout(), flightDirection,
         // The reference wing and the lattice while the calculation's data are in memory; a file
         // just opened brings the figures only.
         aircraft.SolverDataValid, pressureContrast(),
         // The texts and marks with the band, the symbols and the reference chord over them.
-        stabilityDisplay(aircraft, figures, language, automaticStability(), topViewLayout(),
+        stabilityDisplay(aircraft, figures, language, document.automaticStability(), topViewLayout(),
                          std::as_const(*Image2).bitmap().width()),
-        measuredCg};
+        document.balance().cgXMm};
     {
         // The ground with the lattice stays in the image's kept layer: typing a margin redraws only
         // the wings, texts and marks over it.
@@ -275,7 +271,7 @@ void AircraftViews::showStaleMarginCaption() { setLabelText(Label21, "%"); }
 
 StabilityMarks AircraftViews::stabilityMarks() const
 {
-    return ab::stabilityMarks(aircraft, figures, views.ViewScale, views.ViewOffsetY,
+    return ab::stabilityMarks(aircraft, document.stabilityFigures(), views.ViewScale, views.ViewOffsetY,
                               std::as_const(*Image2).bitmap().width());
 }
 
@@ -289,8 +285,8 @@ void AircraftViews::Zeiger()
 std::vector<PointerLine> AircraftViews::pointerLinesShown() const
 {
     if (drawn.stabilityTexts)
-        return pointerLines(stabilityMarks(), automaticStability(), *drawn.stabilityTexts, drawn.lineHeight);
-    return pointerLines(stabilityMarks(), automaticStability());
+        return pointerLines(stabilityMarks(), document.automaticStability(), *drawn.stabilityTexts, drawn.lineHeight);
+    return pointerLines(stabilityMarks(), document.automaticStability());
 }
 
 // With valid results the stability display, which lays the lattice under it when it is in memory.
@@ -377,8 +373,9 @@ void AircraftViews::chooseStabilityMode(bool automatic)
     Label28->setVisible(shown.mark16);
     Label29->setVisible(shown.mark8);
     Label30->setVisible(shown.mark4);
-    STABIL();
+    // The document takes the mode first; the display then shows it.
     emit stabilityModeChosen(automatic);
+    STABIL();
 }
 
 void AircraftViews::showStabilityChoice(bool automatic, const std::string& margin)

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "lang/language.h"
+#include "document/aircraft_document.h"
 #include "model/aircraft.h"
-#include "model/balance_items.h"
 #include "solver/solver_data.h"
 #include "draw/top_view_scene.h"
 #include "stability/stability.h"
@@ -33,7 +33,7 @@ class ImageView;
 class AircraftViews : public QObject {
     Q_OBJECT
 public:
-    AircraftViews(const Aircraft& aircraft, const SolverData& solver, QObject* parent);
+    explicit AircraftViews(const AircraftDocument& document, QObject* parent);
 
     // The controls are made in two steps so that the calculation button made between them keeps its
     // place in the tab order: the views with their bars, then the stability controls.
@@ -60,7 +60,6 @@ public:
     int placeStabilityControls(int top, QSize page);
 
     void chooseStabilityMode(bool automatic);
-    bool automaticStability() const;
     void uncheckPressure(); // runs the pressure box's change when it was checked
     bool pressureChecked() const;
     void showContrastBar(); // with the pressure box
@@ -70,9 +69,6 @@ public:
 
     // The stored choice of an opened aircraft: mode and margin text.
     void showStabilityChoice(bool automatic, const std::string& margin);
-    // The aircraft's own centre of gravity from its balance table, drawn in the top view; none
-    // without masses.
-    void setMeasuredCg(std::optional<double> x) { measuredCg = x; }
 
     void ScrollBar3Change();
     void ScrollBar4Change();
@@ -80,9 +76,7 @@ public:
     void ScrollBar5Exit();
 
     const ViewState& state() const { return views; }
-    const StabilityFigures& stabilityFigures() const { return figures; }
     ThreeDInput threeDInput() const; // the three-dimensional view as the bars set it
-    std::optional<double> measuredCentreOfGravity() const { return measuredCg; }
     std::vector<PointerLine> pointerLinesShown() const; // Zeiger's lines from the texts to the marks
     int sizeBarPosition() const;
 
@@ -118,16 +112,13 @@ private:
     void threeDMoved(QMouseEvent* e);
     void threeDReleased(QMouseEvent* e);
 
+    const AircraftDocument& document; // every figure the views show comes from it
     const Aircraft& aircraft;
     const SolverData& solver;
     Language language = Language::English;
     QString flightDirection;
     ViewState views;
     ThreeDView threeD; // the point tables of the three-dimensional view, kept between drawings
-    StabilityFigures figures; // of the last stability display
-    // The desired margin of the manual mode: the last text of Edit_Mstab that read as a margin.
-    double marginInUse = DefaultMarginPercent;
-    std::optional<double> measuredCg;
     TopViewDrawn drawn; // where the last stability display put its texts
     // Drag state: the pointer at the last press or release, and whether no drag is under way.
     Pixel dragAnchor;

@@ -9,12 +9,6 @@
 
 namespace ab {
 
-BalanceFigures TForm1::balanceOfAircraft() const
-{
-    return evaluateBalance(texts.balance, balanceReference(aircraft, aircraftViews->stabilityFigures(),
-                                                                   aircraftViews->automaticStability()));
-}
-
 void TForm1::buildBalanceTab()
 {
     balancePage = new BalancePage(TabSheet8, this);
@@ -22,9 +16,8 @@ void TForm1::buildBalanceTab()
             [this](const std::vector<BalanceItemTexts>& items) { balanceEdited(items); });
     connect(aircraftViews, &AircraftViews::stabilityShown, this, [this] { showBalanceFigures(); });
     connect(aircraftViews, &AircraftViews::marginEdited, this, [this](const QString& text) {
-        if (text.toStdString() == texts.margin)
+        if (text.toStdString() == texts.margin || !document.setMargin(text.toStdString()))
             return;
-        texts.margin = text.toStdString();
         recordEdit({.kind = EditKind::Margin}, MarginTypingKey);
     });
     connect(aircraftViews, &AircraftViews::stabilityModeChosen, this, [this](bool automatic) {
@@ -45,10 +38,9 @@ void TForm1::balanceEdited(const std::vector<BalanceItemTexts>& items)
 }
 
 // The measured centre of gravity in the top view (drawn again while it shows results) and the
-// figures under the table.
+// figures under the table, both from the document.
 void TForm1::showBalance()
 {
-    aircraftViews->setMeasuredCg(balanceOfAircraft().cgXMm);
     if (aircraft.ResultsValid)
         STABIL(); // shows the figures too
     else
@@ -57,7 +49,7 @@ void TForm1::showBalance()
 
 void TForm1::showBalanceFigures()
 {
-    BalanceFigures figures = balanceOfAircraft();
+    BalanceFigures figures = document.balance();
     figures.cut.itemsLeftOut += balanceCutOnOpen.itemsLeftOut;
     figures.cut.namesShortened += balanceCutOnOpen.namesShortened;
     balancePage->showFigures(figures, language());
@@ -69,7 +61,6 @@ void TForm1::showStoredBalance(const BalanceCut& cut)
     balanceCutOnOpen = cut;
     balancePage->showItems(texts.balance);
     aircraftViews->showStabilityChoice(texts.stabilityMode == StabilityMode::Automatic, texts.margin);
-    aircraftViews->setMeasuredCg(balanceOfAircraft().cgXMm);
 }
 
 } // namespace ab

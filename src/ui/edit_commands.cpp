@@ -55,9 +55,11 @@ void TForm1::markSaved(HistoryAfterSave after)
 }
 
 // A state of the history on the controls: counts, fields, balance, stability choice and remarks,
-// then the pass over the aircraft, whose results go stale as after any edit.
+// then the pass over the aircraft. Its results go stale as after any edit when the state has another
+// geometry; a state that differs only in names, remarks, balance, margin or mode keeps them.
 void TForm1::showTexts(const AircraftTexts& t)
 {
+    const ResultsAfterPass results = sameGeometry(t, texts) ? ResultsAfterPass::Kept : ResultsAfterPass::GoStale;
     applyingHistory = true;
     wingCountButton[t.wingCount]->setChecked(true);
     for (int w = 1; w <= MaxWings; ++w) {
@@ -73,7 +75,7 @@ void TForm1::showTexts(const AircraftTexts& t)
     texts = recorded = t;
     showWingNames();
     aircraft.WingCount = aircraft.ActiveWingCount = t.wingCount;
-    Calc();
+    Calc(results);
     Space1();
     showBalance();
     applyingHistory = false;

@@ -51,9 +51,8 @@ void TForm1::ExportAvl1Click()
     const std::string file = askExportFileName(".avl", "AVL (*.avl)");
     if (file.empty())
         return;
-    const double xRef =
-        centreOfGravityInUse(aircraftViews->stabilityFigures(), aircraftViews->automaticStability()).x;
-    const std::string failed = writeAvlFile(file, aircraft, solver, xRef, wingNames(texts), fileOfAircraft, language());
+    const std::string failed = writeAvlFile(file, aircraft, solver, document.centreOfGravity().x, wingNames(texts),
+                                            fileOfAircraft, language());
     if (!failed.empty())
         reportFileError(failed);
 }
@@ -107,28 +106,28 @@ std::optional<TemplateDocument> TForm1::templateOfChosenWing()
         return std::nullopt;
     const TemplateRequest request{.wing = w,
                                   .referenceWing = solver.ReferenceWing,
-                                  .automatic = aircraftViews->automaticStability(),
+                                  .automatic = document.automaticStability(),
                                   .wingNames = wingNames(texts),
                                   .paper = localePaper()};
-    TemplateDocument document =
-        templateDocument(aircraft, aircraftViews->stabilityFigures(), request, language(), CurrentFileName);
-    if (!document.ok()) {
-        reportFileError(document.problem);
+    TemplateDocument pages =
+        templateDocument(aircraft, document.stabilityFigures(), request, language(), CurrentFileName);
+    if (!pages.ok()) {
+        reportFileError(pages.problem);
         return std::nullopt;
     }
-    return document;
+    return pages;
 }
 
 void TForm1::ExportTemplate1Click()
 {
-    const std::optional<TemplateDocument> document = templateOfChosenWing();
-    if (!document)
+    const std::optional<TemplateDocument> pages = templateOfChosenWing();
+    if (!pages)
         return;
     const std::string file =
-        askExportFileName(".pdf", "PDF (*.pdf)", "_wing" + std::to_string(document->planform.wing));
+        askExportFileName(".pdf", "PDF (*.pdf)", "_wing" + std::to_string(pages->planform.wing));
     if (file.empty())
         return;
-    const std::string failed = writePlanformTemplatePdf(file, *document);
+    const std::string failed = writePlanformTemplatePdf(file, *pages);
     if (!failed.empty())
         reportFileError(failed);
 }
@@ -136,14 +135,14 @@ void TForm1::ExportTemplate1Click()
 // The template through the printer dialog: real printers print it without scaling.
 void TForm1::PrintTemplate1Click()
 {
-    const std::optional<TemplateDocument> document = templateOfChosenWing();
-    if (!document)
+    const std::optional<TemplateDocument> pages = templateOfChosenWing();
+    if (!pages)
         return;
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const std::string failed = printPlanformTemplate(printer, *document);
+    const std::string failed = printPlanformTemplate(printer, *pages);
     if (!failed.empty())
         reportFileError(failed);
 }

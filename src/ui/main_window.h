@@ -1,17 +1,19 @@
-// The main window TForm1: the aircraft tab, five wing tabs and the remarks tab, made of parts that
-// own their controls: a wing page per wing (wing_page.*), the aircraft views with the stability
-// controls (aircraft_views.*) and the commands with their menus and tool buttons (commands.*). The
-// window keeps the aircraft as typed (AircraftTexts) and as evaluated (Aircraft); every change a
-// part reports writes its text into the texts and runs the core's evaluation, and the parts show
-// what the core returns.
+// The main window TForm1: the aircraft tab, five wing tabs, the remarks and balance tabs, made of
+// parts that own their controls: a wing page per wing (wing_page.*), the aircraft views with the
+// stability controls (aircraft_views.*), the balance tab (balance_page.*) and the commands with their
+// menus and tool buttons (commands.*). The window works on one AircraftDocument: every change a part
+// reports writes its text into the document's texts and runs the core's evaluation, and the parts
+// show the figures the document gives; the window computes none of its own.
 //
 // The window's own files: building and the start (window_build.cpp, aircraft_tab.cpp), evaluation
 // on field changes (evaluation.cpp), configuration editing (configuration_commands.cpp), languages
 // (language_switch.cpp), layout (form_resize.cpp), the calculation (calculation_command.cpp), files,
 // settings and closing (file_commands.cpp), wing copies (wing_copy_commands.cpp), printing
-// (print_command.cpp) and the drawing entry points (views.cpp).
+// (print_command.cpp), exports (export_commands.cpp), the balance (balance_commands.cpp), undo and
+// redo (edit_commands.cpp) and the drawing entry points (views.cpp).
 #pragma once
 
+#include "document/aircraft_document.h"
 #include "files/aircraft_reader.h"
 #include "files/aircraft_templates.h"
 #include "print/template_pdf.h"
@@ -183,7 +185,6 @@ private:
     void buildBalanceTab();
     void balanceEdited(const std::vector<BalanceItemTexts>& items);
     void showBalance();
-    BalanceFigures balanceOfAircraft() const;
     void showBalanceFigures();
     void showStoredBalance(const BalanceCut& cut);
 
@@ -222,9 +223,11 @@ public:
     WindowCommands* commands = nullptr; // menus, actions and tool buttons
 
 private:
-    Aircraft aircraft;
-    AircraftTexts texts;
-    SolverData solver;
+    // The aircraft the window works on; the names below are its parts, as the handlers know them.
+    AircraftDocument document;
+    Aircraft& aircraft = document.aircraft;
+    AircraftTexts& texts = document.texts;
+    SolverData& solver = document.solver;
     LanguageFlags languageFlags;
     MessageTexts messages; // empty until a language is chosen
     QtTranslations qtTexts; // Qt's own dialogs and buttons in the chosen language
@@ -234,7 +237,7 @@ private:
     std::string CurrentFileName = "Unknown.wk4";
     // The file the aircraft was last opened from or saved to; empty until there is one. A plain Save
     // writes without asking only to this file.
-    std::string fileOfAircraft;
+    std::string& fileOfAircraft = document.fileName;
     int ExchangePair = 1;
     bool building = true; // controls are being made: field events change nothing yet
     bool calculating = false;

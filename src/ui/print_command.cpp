@@ -34,13 +34,13 @@ void TForm1::Button6Click()
 
     PrintScene scene{aircraft,
                      solver,
-                     aircraftViews->stabilityFigures(),
+                     document.stabilityFigures(),
                      language(),
-                     aircraftViews->automaticStability(),
+                     document.automaticStability(),
                      aircraftViews->threeDInput(),
                      aircraftViews->sizeBarPosition(),
                      true,
-                     aircraftViews->measuredCentreOfGravity(),
+                     document.balance().cgXMm,
                      wingNames(texts)};
     const SummaryPage page = summaryPage(scene, CurrentFileName);
     Image4->bitmap() = page.topView;

@@ -103,6 +103,33 @@ TEST(BatchBalance, JsonFiguresAgreeWithTheRowsAndTheStability)
         << de.out;
 }
 
+// The band the verdict is made with is the band the report names: the automatic range, or in manual
+// mode the desired margin with 2 % either side.
+TEST(BatchBalance, TheVerdictAndTheReportUseOneBand)
+{
+    test::TempFolder folder;
+    const std::string manual = folder.file("manual.wk4");
+    test::writeBytes(manual, trainerWith("<margin>7.5</margin>\r\n <stability_mode>auto",
+                                         "<margin>10</margin>\r\n <stability_mode>manual"));
+    const struct {
+        std::string file;
+        const char* mode;
+        double low, high;
+    } cases[] = {{Trainer, "auto", 8, 16}, {manual, "manual", 8, 12}};
+    for (const auto& c : cases) {
+        const BatchOutput r = batch({"--calc", c.file, "--json"});
+        ASSERT_EQ(r.status, BatchDone) << r.err;
+        const Json j = Json::parse(r.out);
+        const Json& s = j["stability"];
+        EXPECT_EQ(s["mode"], c.mode);
+        EXPECT_EQ(s["band_low_percent"].get<double>(), c.low);
+        EXPECT_EQ(s["band_high_percent"].get<double>(), c.high);
+        const double np = j["neutral_point_x_mm"], mac = j["reference_mac_mm"], cg = j["balance"]["cg_x_mm"];
+        const bool inside = cg >= np - c.high / 100 * mac && cg <= np - c.low / 100 * mac;
+        EXPECT_EQ(j["balance"]["inside_recommended_band"].get<bool>(), inside) << c.mode;
+    }
+}
+
 TEST(BatchBalance, NoMassGivesNullsAndAFileWithoutRowsAnEmptyBalance)
 {
     test::TempFolder folder;

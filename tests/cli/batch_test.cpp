@@ -170,7 +170,7 @@ TEST(BatchMode, JsonCarriesExactlyTheDocumentedKeys)
     EXPECT_EQ(keysOf(j["stability"]),
               (std::set<std::string>{"low_percent", "high_percent", "cg_at_low_mm", "cg_at_high_mm", "desired_percent",
                                      "cg_desired_mm", "cg_at_low_percent_mac", "cg_at_high_percent_mac",
-                                     "cg_desired_percent_mac"}));
+                                     "cg_desired_percent_mac", "mode", "band_low_percent", "band_high_percent"}));
     EXPECT_EQ(j["file"], Examples + "default.wk4");
     EXPECT_EQ(j["wing_count"], 5);
     ASSERT_EQ(j["wings"].size(), 5u);

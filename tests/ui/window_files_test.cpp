@@ -144,6 +144,21 @@ TEST_F(WindowFiles, UnsavedChangesAreOfferedForSavingBeforeTheyAreLost)
     EXPECT_EQ(bytesOf(path("Default.pa4")).substr(0, 3), "e\r\n");
 }
 
+TEST_F(WindowFiles, AnEditAfterASaveIsUnsavedAgainAndClosingAsks)
+{
+    TForm1 form;
+    form.show();
+    form.chooseFileToSave = [this] { return QString::fromStdString(path("saved.wk4")); };
+    trigger(form, "Save2");
+    EXPECT_FALSE(form.isWindowModified());
+    type(form, "Edit4", "300");
+    EXPECT_TRUE(form.isWindowModified());
+    int asked = 0;
+    form.askToSaveChanges = [&] { ++asked; return TForm1::SaveAnswer::Cancel; };
+    EXPECT_FALSE(form.close());
+    EXPECT_EQ(asked, 1);
+}
+
 TEST_F(WindowFiles, SettingsBringBackLanguageAndWindow)
 {
     writeFile(SettingsFileName, "e\r\n900\r\n800\r\n50\r\n40\r\n");

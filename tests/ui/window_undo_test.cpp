@@ -4,6 +4,10 @@
 #include "lang/edit_names.h"
 #include "window_test_support.h"
 
+#include "stability/stability.h"
+
+#include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
@@ -134,6 +138,57 @@ TEST(WindowUndo, KeystrokesInOneFieldAreOneStepNamedInTheMenu)
     EXPECT_EQ(form.textsState(), TForm1().textsState());
     EXPECT_EQ(textOf(form, "Undo1"), undoMenuText("", Language::English));
     EXPECT_FALSE(form.isWindowModified());
+}
+
+// Undoing an edit that leaves the geometry as it was (a part's mass, the stability mode, a margin, a
+// wing's name) keeps the calculated results; undoing one that changed the geometry does not. The
+// margin field takes a decimal comma.
+TEST(WindowUndo, OnlyAnotherGeometryMakesTheResultsStale)
+{
+    TForm1 form;
+    form.show();
+    trigger(form, "calculateAction");
+    ASSERT_TRUE(form.aircraftState().ResultsValid);
+    control<QPushButton>(form, "BalanceAdd")->click();
+    control<QTableWidget>(form, "BalanceTable")->item(0, 1)->setText("120");
+    control<QRadioButton>(form, "RadioButton16")->click();
+    type(form, "Edit_Mstab", "7,5");
+    EXPECT_EQ(form.textsState().margin, "7,5");
+    EXPECT_EQ(textOf(form, "Label21"),
+              label21Text(form.aircraftState(), stabilityFigures(form.aircraftState(), 7.5), Language::English));
+    type(form, "Edit_name1", "Main wing");
+    for (int step = 0; step < 5; ++step) {
+        trigger(form, "Undo1");
+        EXPECT_TRUE(form.aircraftState().ResultsValid) << "undo " << step;
+    }
+    EXPECT_TRUE(form.textsState().balance.empty());
+
+    type(form, std::string(fieldName(1, Role::RootChord)), "300");
+    trigger(form, "calculateAction");
+    ASSERT_TRUE(form.aircraftState().ResultsValid);
+    trigger(form, "Undo1"); // the calculation's step (heights kept) merges into nothing; the chord goes back
+    EXPECT_FALSE(form.aircraftState().ResultsValid);
+}
+
+// Typing into a field, leaving it and coming back starts a new step.
+TEST(WindowUndo, TypingAfterLeavingAFieldIsANewStep)
+{
+    TForm1 form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    auto* rootChord = control<QLineEdit>(form, std::string(fieldName(1, Role::RootChord)));
+    auto* tipChord = control<QLineEdit>(form, std::string(fieldName(1, tipChordRole(1))));
+    const std::string before = form.textsState().wing[1][Role::RootChord];
+    rootChord->setFocus();
+    rootChord->setText("3");
+    rootChord->setText("30");
+    tipChord->setFocus();
+    rootChord->setFocus();
+    rootChord->setText("300");
+    trigger(form, "Undo1");
+    EXPECT_EQ(form.textsState().wing[1][Role::RootChord], "30");
+    trigger(form, "Undo1");
+    EXPECT_EQ(form.textsState().wing[1][Role::RootChord], before);
 }
 
 } // namespace

@@ -1,0 +1,73 @@
+#include "document/aircraft_document.h"
+
+#include "model/balance_items.h"
+#include "model/configuration.h"
+#include "model/recalculation.h"
+
+#include <algorithm>
+
+namespace ab {
+
+AircraftDocument::AircraftDocument(Language language) : texts(defaultAircraftTexts())
+{
+    texts.comment = messageTexts(language).RemarksPrompt;
+    recalculate(aircraft, texts);
+}
+
+OpenOutcome AircraftDocument::open(const std::string& file, Language language)
+{
+    OpenOutcome outcome = openAircraftFile(file, aircraft, texts, language);
+    if (outcome.ok())
+        fileName = file;
+    return outcome;
+}
+
+CalculationRun AircraftDocument::calculate(Language language, const CalculationCallbacks& callbacks)
+{
+    return ab::calculate(aircraft, texts, solver, language, callbacks);
+}
+
+SaveOutcome AircraftDocument::save(const std::string& file, Language language, const FileWriter& write)
+{
+    SaveOutcome outcome = saveAircraftFile(file, texts, aircraft, language, write);
+    if (outcome.ok)
+        fileName = file;
+    return outcome;
+}
+
+bool AircraftDocument::setMargin(const std::string& text)
+{
+    if (!readMargin(text).valid)
+        return false;
+    texts.margin = text;
+    return true;
+}
+
+double AircraftDocument::marginPercent() const { return storedMarginPercent(texts.margin); }
+
+StabilityFigures AircraftDocument::stabilityFigures() const { return ab::stabilityFigures(aircraft, marginPercent()); }
+
+CgBand AircraftDocument::band() const { return recommendedBand(aircraft, stabilityFigures(), automaticStability()); }
+
+CgInUse AircraftDocument::centreOfGravity() const
+{
+    return centreOfGravityInUse(stabilityFigures(), automaticStability());
+}
+
+BalanceFigures AircraftDocument::balance() const
+{
+    return evaluateBalance(texts.balance, balanceReference(aircraft, stabilityFigures(), automaticStability()));
+}
+
+bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b)
+{
+    if (a.wingCount != b.wingCount)
+        return false;
+    const int wings = std::clamp(a.wingCount, 1, MaxWings);
+    for (int w = 1; w <= wings; ++w)
+        if (a.wing[w].trapezoidCount != b.wing[w].trapezoidCount || a.wing[w].field != b.wing[w].field)
+            return false;
+    return true;
+}
+
+} // namespace ab

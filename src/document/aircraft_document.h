@@ -1,0 +1,57 @@
+// The aircraft as a user works on it: the texts as typed, the aircraft evaluated from them, the
+// calculation's lattice and results, the file it belongs to, and every figure an output needs. The
+// window is this document with views and controls, batch mode is it with outputs; the figures are
+// worked out here once, and everything that shows one asks the document for it.
+#pragma once
+
+#include "files/aircraft_writer.h"
+#include "files/open_aircraft.h"
+#include "files/text_file.h"
+#include "lang/language.h"
+#include "model/aircraft.h"
+#include "model/aircraft_texts.h"
+#include "solver/calculation.h"
+#include "solver/solver_data.h"
+#include "stability/balance.h"
+#include "stability/stability.h"
+
+#include <string>
+
+namespace ab {
+
+struct AircraftDocument {
+    AircraftTexts texts;
+    Aircraft aircraft;
+    SolverData solver;
+    std::string fileName; // the file the aircraft was last opened from or saved to; empty for none
+
+    // The starting aircraft (the five-wing default) with the remarks' prompt in `language`, evaluated.
+    explicit AircraftDocument(Language language = Language::English);
+
+    // The user's operations.
+    // Opens fileName over the aircraft: on success the file's texts, evaluated, with the results it
+    // stored (without their lattice); on failure nothing changes.
+    OpenOutcome open(const std::string& file, Language language);
+    // A whole calculation without stopping between its stages (the window runs the stages itself).
+    CalculationRun calculate(Language language, const CalculationCallbacks& callbacks = {});
+    // Writes the aircraft with its results to `file` (the extension rule already applied); the
+    // document belongs to that file afterwards.
+    SaveOutcome save(const std::string& file, Language language, const FileWriter& write = writeFileAtomically);
+    // A margin text that reads as a margin becomes the desired one; any other leaves it as it was.
+    bool setMargin(const std::string& text);
+
+    // The figures every output takes.
+    bool automaticStability() const { return texts.stabilityMode == StabilityMode::Automatic; }
+    double marginPercent() const; // the desired margin in use
+    StabilityFigures stabilityFigures() const;
+    CgBand band() const;        // the band the verdict, the top view and the reports use
+    CgInUse centreOfGravity() const; // the centre of gravity the mode names (mid-band or desired)
+    BalanceFigures balance() const;
+};
+
+// Whether two states of the texts describe the same geometry: wing count, trapezoid counts and the
+// field texts of every wing in use. Names, remarks, balance, margin and mode are no geometry, so a
+// change of only those keeps the calculated results.
+bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b);
+
+} // namespace ab
