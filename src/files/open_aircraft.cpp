@@ -45,7 +45,7 @@ OpenOutcome opened(AircraftFileReading& reading, const std::string& fileName, Ai
 
     recalculate(aircraft, texts);
     // The stored results come back, the lattice and the distributions do not.
-    if (aircraft.ReferenceArea > 0)
+    if (storedResultsValid(aircraft))
         aircraft.ResultsValid = true;
     aircraft.SolverDataValid = false;
     return out;

@@ -28,6 +28,10 @@ struct OpenOutcome {
 // a kilometre (a damaged or hand-made file) count as no results.
 void applyStoredResults(const AircraftFileExtras& extras, Aircraft& aircraft);
 
+// Whether the results applyStoredResults left stand for a calculation: a positive reference area.
+// Opening a file, in the window and in batch mode, makes the results valid by this one rule.
+inline bool storedResultsValid(const Aircraft& aircraft) { return aircraft.ReferenceArea > 0; }
+
 // On success the texts take the file's wing count, trapezoid counts, field texts, wing names, comment
 // and balance (rows, margin and mode, or the starting ones where the file has none); the aircraft takes
 // the wing count and the stored results (a missing reference area counts as 0); a recalculation pass

@@ -60,7 +60,4 @@ inline bool pressureBoxOffered(const Aircraft& aircraft) { return aircraft.Solve
 // tab of wing 1 (the copy file itself), 2 or 3 since.
 bool insertOffered(bool copyAvailable, const PerWing<bool>& copySourceFlags);
 
-// An opened file's stored results count when it brought a positive reference area.
-inline bool storedResultsValid(const Aircraft& aircraft) { return aircraft.ReferenceArea > 0; }
-
 } // namespace ab
