@@ -1,7 +1,6 @@
 #include "views/window_rules.h"
 
 #include "files/open_aircraft.h"
-
 #include "stability/stability.h"
 
 #include <gtest/gtest.h>
