@@ -153,7 +153,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
             return refuse(err, "this program was built without the summary page; --pdf is not available");
         const std::string failed = pdfWriter()(
             o.pdf, aircraft, solver, figures,
-            SummaryPdfChoices{texts.stabilityMode == StabilityMode::Automatic, balance.cgXMm, wingNames(texts)},
+            SummaryPdfChoices{texts.stabilityMode == StabilityMode::Automatic, balance, wingNames(texts)},
             shownName, l, stage);
         if (!failed.empty())
             return refuse(err, failed);

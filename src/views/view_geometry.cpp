@@ -213,9 +213,10 @@ std::optional<Rgb> pressureColour(double p, int contrastPosition)
     return p >= 0 ? Rgb{255, g, g} : Rgb{g, g, 255};
 }
 
-PrintRectangle printRectangle(int dpi, int activeWingCount)
+PrintRectangle printRectangle(int dpi, int activeWingCount, int textFoot)
 {
-    const double scale = dpi / 600.0 * (activeWingCount > 3 ? 3.9 : 4.9);
+    const bool larger = activeWingCount <= 3 && textFoot <= LargerPrintFoot;
+    const double scale = dpi / 600.0 * (larger ? 4.9 : 3.9);
     return {roundPixel(100 * scale), roundPixel(100 * scale), roundPixel(900 * scale), roundPixel(1800 * scale)};
 }
 

@@ -142,10 +142,14 @@ std::optional<Rgb> pressureColour(double pressure, int contrastPosition);
 // Where the summary page (806 x 1620 pixels) goes on a printer of the given dots per inch: units of
 // dpi / 600 x 4.9 device pixels for one to three wings, x 3.9 for more, from (100, 100) to (900, 1800)
 // units, rounded halves to even. At 600 dpi a four-wing page runs from (390, 390) to (3510, 7020).
+// The larger scale is for a page whose lower part is empty: an A4 sheet holds its rows down to
+// LargerPrintFoot only, so a page whose texts end below (textFoot, the page row under the lowest
+// one) is printed as a page of more wings is.
+inline constexpr int LargerPrintFoot = 1269;
 struct PrintRectangle {
     int left = 0, top = 0, right = 0, bottom = 0;
     bool operator==(const PrintRectangle&) const = default;
 };
-PrintRectangle printRectangle(int dpi, int activeWingCount);
+PrintRectangle printRectangle(int dpi, int activeWingCount, int textFoot = 0);
 
 } // namespace ab
