@@ -122,6 +122,13 @@ struct PointerLine {
 };
 std::vector<PointerLine> pointerLines(const StabilityMarks& marks, bool automatic);
 
+// Where the stubs stand: from `column`, `outward` pixels long (negative: to the left), at the text
+// rows 266, 282 and 298 moved down by rowShift, each line running on to endColumn at its mark's row.
+struct PointerStubs {
+    int column = 0, outward = 0, endColumn = 0, rowShift = 0;
+};
+std::vector<PointerLine> pointerLines(const StabilityMarks& marks, bool automatic, const PointerStubs& stubs);
+
 // One panel of the lattice of a right wing half in the top view, with its pressure difference.
 struct LatticeCell {
     std::array<Pixel, 4> corner; // inner front, outer front, outer rear, inner rear
