@@ -3,6 +3,8 @@
 #include "model/balance_items.h"
 
 #include <optional>
+#include <string_view>
+#include <utility>
 
 namespace ab {
 namespace {
@@ -16,6 +18,19 @@ std::optional<Language> languageNamed(const std::string& name)
     if (name == "es")
         return Language::Spanish;
     return std::nullopt;
+}
+
+// The options that name an output file, and where each keeps the name.
+constexpr std::pair<std::string_view, std::string BatchOptions::*> OutputFileOptions[] = {
+    {"--save", &BatchOptions::saveAs}, {"--pdf", &BatchOptions::pdf}, {"--avl", &BatchOptions::avl},
+    {"--csv", &BatchOptions::csv}};
+
+std::string BatchOptions::* outputFileOption(std::string_view name)
+{
+    for (const auto& [option, member] : OutputFileOptions)
+        if (option == name)
+            return member;
+    return nullptr;
 }
 
 } // namespace
@@ -61,17 +76,11 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& args)
                 o.file = *v;
                 haveCalc = true;
             }
-        } else if (name == "--save") {
+        } else if (std::string BatchOptions::* output = outputFileOption(name)) {
             if (auto v = takeValue()) {
                 if (v->empty())
-                    p.error = "--save needs a file name";
-                o.saveAs = *v;
-            }
-        } else if (name == "--pdf") {
-            if (auto v = takeValue()) {
-                if (v->empty())
-                    p.error = "--pdf needs a file name";
-                o.pdf = *v;
+                    p.error = name + " needs a file name";
+                o.*output = *v;
             }
         } else if (name == "--template") {
             if (auto v = takeValue()) {
@@ -81,18 +90,6 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& args)
                     o.templateWing = (*v)[0] - '0';
                 else
                     p.error = "--template is a wing 1 to 5 or ref, not \"" + *v + "\"";
-            }
-        } else if (name == "--avl") {
-            if (auto v = takeValue()) {
-                if (v->empty())
-                    p.error = "--avl needs a file name";
-                o.avl = *v;
-            }
-        } else if (name == "--csv") {
-            if (auto v = takeValue()) {
-                if (v->empty())
-                    p.error = "--csv needs a file name";
-                o.csv = *v;
             }
         } else if (name == "--margin") {
             if (auto v = takeValue()) {

@@ -147,7 +147,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         if (!pdfWriter())
             return refuse(err, "this program was built without the summary page; --pdf is not available");
         const std::string failed = pdfWriter()(o.pdf, aircraft, solver, figures,
-                                               SummaryPdfChoices{doc.automaticStability(), balance.cgXMm, names},
+                                               SummaryPdfChoices{doc.automaticStability(), balance, names},
                                                shownName, l, stage);
         if (!failed.empty())
             return refuse(err, failed);

@@ -7,6 +7,7 @@
 #include "model/aircraft.h"
 #include "model/wing_name.h"
 #include "solver/solver_data.h"
+#include "stability/balance.h"
 #include "stability/stability.h"
 
 #include <functional>
@@ -30,7 +31,7 @@ enum BatchExit : int {
 // names.
 struct SummaryPdfChoices {
     bool automatic = true;
-    std::optional<double> measuredCgX; // the centre of gravity of the weighed parts
+    BalanceFigures balance; // the weighed parts: their centre of gravity and figures
     WingNames wingNames{};
 };
 

@@ -55,7 +55,20 @@ StabilityDisplay stabilityDisplay(const Aircraft& ac, const StabilityFigures& f,
 {
     return {stabilityRows(ac, f, l, automatic), stabilityMarks(ac, f, layout.scale, layout.offsetY, width), automatic,
             StabilityOverlay{overlayMarks(ac, f, automatic, std::nullopt, layout, width),
-                             stabilityLabels(ac, f, automatic, l)}};
+                             stabilityLabels(ac, f, automatic, l)},
+            l};
+}
+
+StabilityOverlay overlayOfScene(const TopViewScene& scene, int width)
+{
+    const StabilityDisplay& display = *scene.stability;
+    StabilityOverlay overlay = *display.overlay;
+    if (scene.measuredCgX && std::isfinite(*scene.measuredCgX)) {
+        const double x = *scene.measuredCgX;
+        overlay.marks.measuredRow = topViewPoint(x, 0, scene.layout.scale, scene.layout.offsetY, width).y;
+        overlay.labels.measured = measuredCgLabel(scene.aircraft, x, display.language);
+    }
+    return overlay;
 }
 
 TopViewDrawn drawTopViewScene(Canvas& c, const TopViewScene& scene, CachedLayer* ground)
@@ -87,10 +100,7 @@ TopViewDrawn drawTopViewScene(Canvas& c, const TopViewScene& scene, CachedLayer*
     bool onReferenceColour = ac.SolverDataValid;
     if (display.overlay) {
         // Over the lattice and the wings, and the texts then clear of the wings and of all it drew.
-        StabilityOverlay overlay = *display.overlay;
-        if (scene.measuredCgX && std::isfinite(*scene.measuredCgX))
-            overlay.marks.measuredRow = topViewPoint(*scene.measuredCgX, 0, scene.layout.scale, scene.layout.offsetY, c.width()).y;
-        std::vector<PixelRect> taken = drawStabilityOverlay(c, overlay);
+        std::vector<PixelRect> taken = drawStabilityOverlay(c, overlayOfScene(scene, c.width()));
         for (const PixelRect& r : axisTexts(c, scene))
             taken.push_back(r);
         texts.block = placeTextBlock(texts.block.width, texts.block.height, c.width(), c.height(),

@@ -26,6 +26,7 @@ struct StabilityDisplay {
     StabilityMarks marks;
     bool automatic = true; // the range of two margins, not the one desired margin
     std::optional<StabilityOverlay> overlay = std::nullopt;
+    Language language = Language::English; // of the texts, and of the measured centre of gravity's label
 };
 
 // The whole stability display, overlay included, for a top view of the given width.
@@ -40,9 +41,14 @@ struct TopViewScene {
     bool solverData = false;                   // the reference wing and the lattice are drawn
     std::optional<int> pressureContrast;       // lattice panels coloured by pressure at this contrast
     std::optional<StabilityDisplay> stability; // drawn over the wings after a calculation
-    // The centre of gravity the weighed parts give (mm from the datum), drawn with the overlay.
+    // The centre of gravity the weighed parts give (mm from the datum), drawn with the overlay and
+    // labelled with its place.
     std::optional<double> measuredCgX = std::nullopt;
 };
+
+// The overlay as the scene draws it: with the measured centre of gravity, when the scene has one,
+// its symbol's row and its label with its place ("CG measured 94.4mm (36.8% MAC)").
+StabilityOverlay overlayOfScene(const TopViewScene& scene, int width);
 
 // Where the drawing put what its caller draws more onto: the stability texts' block and the height of
 // their rows, for the pointer lines (pointerLines(marks, automatic, block, lineHeight)).

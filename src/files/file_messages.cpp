@@ -37,6 +37,17 @@ std::string readProblemMessage(Language language, const std::string& file, const
     return {};
 }
 
+std::optional<std::string> readOrRefuse(const std::string& fileName, Language language, ReadRefusal& refusal)
+{
+    TextFileContent content = readTextFile(fileName);
+    if (!content.ok()) {
+        refusal.problem = content.problem;
+        refusal.message = readProblemMessage(language, fileName, content);
+        return std::nullopt;
+    }
+    return std::move(content.bytes);
+}
+
 std::string saveFailureMessage(Language language, const std::string& file, const WriteOutcome& outcome)
 {
     const std::string reason(outcome.notRegular ? texts::NotRegularReason.in(language) : outcome.reason);

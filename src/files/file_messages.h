@@ -5,6 +5,7 @@
 #include "files/text_file.h"
 #include "lang/language.h"
 
+#include <optional>
 #include <string>
 
 namespace ab {
@@ -22,6 +23,17 @@ std::string fileMessage(Language language, const Text3& text, const std::string&
 
 // Why a file read was refused; empty when it was not.
 std::string readProblemMessage(Language language, const std::string& file, const TextFileContent& content);
+
+// The outcome of reading one of the program's small files, as far as it was read at all.
+struct ReadRefusal {
+    ReadProblem problem = ReadProblem::None;
+    std::string message; // names the file and the reason when it was not read
+    bool ok() const { return problem == ReadProblem::None; }
+};
+
+// The whole text of a small file; nothing when it was refused, with the problem and the message
+// naming the file set in `refusal`.
+std::optional<std::string> readOrRefuse(const std::string& fileName, Language language, ReadRefusal& refusal);
 
 // Why a save failed.
 std::string saveFailureMessage(Language language, const std::string& file, const WriteOutcome& outcome);

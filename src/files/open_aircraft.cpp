@@ -9,14 +9,15 @@ namespace ab {
 namespace {
 
 // No model comes near a kilometre of chord or a neutral point a kilometre away; stored figures
-// beyond these came from a damaged or hand-made file and would only print as endless digits.
+// beyond these came from a damaged or hand-made file and would only print as endless digits. A
+// reference wing needs an area and a chord: every margin in % MAC divides by the chord.
 constexpr double kMaxStoredLengthMm = 1e6;
 constexpr double kMaxStoredAreaMm2 = kMaxStoredLengthMm * kMaxStoredLengthMm;
 
 bool plausibleResults(const Aircraft& a)
 {
     return std::isfinite(a.ReferenceArea) && a.ReferenceArea > 0 && a.ReferenceArea <= kMaxStoredAreaMm2 &&
-           std::isfinite(a.ReferenceMac) && a.ReferenceMac >= 0 && a.ReferenceMac <= kMaxStoredLengthMm &&
+           std::isfinite(a.ReferenceMac) && a.ReferenceMac > 0 && a.ReferenceMac <= kMaxStoredLengthMm &&
            std::isfinite(a.NeutralPointX) && std::abs(a.NeutralPointX) <= kMaxStoredLengthMm;
 }
 

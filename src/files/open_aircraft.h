@@ -25,7 +25,8 @@ struct OpenOutcome {
 
 // The three results a file stored: a missing reference area counts as 0 (no results), a missing
 // reference chord or neutral point keeps the value held. Figures that are not finite or lie beyond
-// a kilometre (a damaged or hand-made file) count as no results.
+// a kilometre, and a reference area or chord of 0 or below (a damaged or hand-made file), count as
+// no results.
 void applyStoredResults(const AircraftFileExtras& extras, Aircraft& aircraft);
 
 // Whether the results applyStoredResults left stand for a calculation: a positive reference area.

@@ -8,13 +8,10 @@ namespace ab {
 SettingsReading readSettingsFile(const std::string& fileName, Language language)
 {
     SettingsReading out;
-    const TextFileContent content = readTextFile(fileName);
-    if (!content.ok()) {
-        out.problem = content.problem;
-        out.message = readProblemMessage(language, fileName, content);
+    const std::optional<std::string> text = readOrRefuse(fileName, language, out);
+    if (!text)
         return out;
-    }
-    LineReader lines(content.bytes);
+    LineReader lines(*text);
     Settings& s = out.settings;
     const std::string_view first = lines.next();
     if (!first.empty())

@@ -2,7 +2,7 @@
 // and top edge, kept from one run to the next.
 #pragma once
 
-#include "files/text_file.h"
+#include "files/file_messages.h"
 #include "lang/language.h"
 
 #include <optional>
@@ -19,11 +19,8 @@ struct Settings {
     std::optional<int> left, top;         // 0 <= value < 1000, any other value puts the edge at 0
 };
 
-struct SettingsReading {
-    ReadProblem problem = ReadProblem::None;
-    std::string message; // names the file and the reason when it was not read
+struct SettingsReading : ReadRefusal {
     Settings settings;
-    bool ok() const { return problem == ReadProblem::None; }
 };
 
 // Reads the lines present; lines 2..5 are each optional.

@@ -60,13 +60,10 @@ CopyOutcome saveWingCopy(const std::string& fileName, const AircraftTexts& texts
 WingCopyReading readWingCopy(const std::string& fileName, Language language)
 {
     WingCopyReading out;
-    const TextFileContent content = readTextFile(fileName);
-    if (!content.ok()) {
-        out.problem = content.problem;
-        out.message = readProblemMessage(language, fileName, content);
+    const std::optional<std::string> text = readOrRefuse(fileName, language, out);
+    if (!text)
         return out;
-    }
-    LineReader lines(content.bytes);
+    LineReader lines(*text);
     for (std::int32_t& value : out.line)
         value = parseLenientInt(lines.next());
     // Lines 19 to 22 are the blank line and the results; line 23 may name the wing.

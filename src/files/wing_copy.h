@@ -3,7 +3,7 @@
 #pragma once
 
 #include "files/aircraft_record.h"
-#include "files/text_file.h"
+#include "files/file_messages.h"
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/aircraft_texts.h"
@@ -34,12 +34,9 @@ CopyOutcome saveWingCopy(const std::string& fileName, const AircraftTexts& texts
 
 // The first 18 lines of a copy file as integers (missing lines give 0): line 1 is index 0; and the
 // name of line 23 (24 after the escapes' mark), when the copy carries one.
-struct WingCopyReading {
-    ReadProblem problem = ReadProblem::None;
-    std::string message; // names the file and the reason when it was not read
+struct WingCopyReading : ReadRefusal {
     std::array<std::int32_t, 18> line{};
     std::optional<std::string> name;
-    bool ok() const { return problem == ReadProblem::None; }
 };
 WingCopyReading readWingCopy(const std::string& fileName, Language language);
 

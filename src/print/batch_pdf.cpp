@@ -17,7 +17,7 @@ void useSummaryPdfWriter()
                                                         .language = language,
                                                         .automatic = choices.automatic,
                                                         .stabilityOverlay = true,
-                                                        .measuredCgX = choices.measuredCgX,
+                                                        .balance = choices.balance,
                                                         .wingNames = choices.wingNames},
                                              aircraftFile);
         return writeSummaryPdf(pdfFile, page, language, write);

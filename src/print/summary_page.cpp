@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 namespace ab {
 namespace {
 
@@ -52,6 +54,15 @@ QFont pageFont(const std::vector<PageRow>& rows)
     return font;
 }
 
+// The page row under the lowest text.
+int textFoot(const std::vector<PageRow>& rows)
+{
+    int foot = 0;
+    for (const PageRow& row : rows)
+        foot = std::max(foot, row.y + 20);
+    return foot;
+}
+
 } // namespace
 
 SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
@@ -77,7 +88,7 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
                            ac.ResultsValid && ac.SolverDataValid,
                            scene.threeD.showPressure ? std::optional<int>(scene.threeD.needlePosition) : std::nullopt,
                            std::move(stability),
-                           scene.measuredCgX};
+                           scene.balance ? scene.balance->cgXMm : std::nullopt};
     page.topView = QImage(kTopViewSize, QImage::Format_RGB32);
     CanvasState topState;
     {
@@ -101,7 +112,8 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
     const QFontMetrics full(pageFont({}));
     const auto columns = static_cast<std::size_t>((SummaryPageWidth - full.horizontalAdvance(' ')) /
                                                   std::max(full.horizontalAdvance('M'), 1));
-    page.rows = summaryRows(ac, scene.figures, pathInColumns(fileName, columns), scene.language, scene.wingNames);
+    page.rows = summaryRows(ac, scene.figures, pathInColumns(fileName, columns), scene.language, scene.wingNames,
+                            scene.balance);
     return page;
 }
 
@@ -136,7 +148,7 @@ QImage summaryPageImage(const SummaryPage& page)
 
 void paintPrintedPage(QPainter& p, const SummaryPage& page, int dpi)
 {
-    const PrintRectangle r = printRectangle(dpi, page.activeWingCount);
+    const PrintRectangle r = printRectangle(dpi, page.activeWingCount, textFoot(page.rows));
     p.save();
     p.translate(r.left, r.top);
     p.scale(double(r.right - r.left) / SummaryPageWidth, double(r.bottom - r.top) / SummaryPageHeight);

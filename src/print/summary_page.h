@@ -20,9 +20,6 @@ class QPainter;
 
 namespace ab {
 
-inline constexpr int SummaryPageWidth = 806;
-inline constexpr int SummaryPageHeight = 1620;
-
 struct SummaryPage {
     QImage topView;    // 593 x 330, stretched into (0, 42)-(616, 354)
     QImage threeDView; // 630 x 200, stretched into (0, 357)-(616, 548)
@@ -41,9 +38,11 @@ struct PrintScene {
     ThreeDInput threeD{};     // bars, pressure switch; its scale comes from the print-size top view
     int view3DPosition = 75;  // the size bar of the three-dimensional view
     // The recommended band, the symbols and the reference chord in the top view, the texts clear of
-    // the wings (as the window shows them once it shows them too), and the measured centre of gravity.
+    // the wings (as the window shows them once it shows them too).
     bool stabilityOverlay = false;
-    std::optional<double> measuredCgX = std::nullopt;
+    // The aircraft's own balance: its centre of gravity marked in the top view, its figures below the
+    // wing blocks when it has parts.
+    std::optional<BalanceFigures> balance = std::nullopt;
     WingNames wingNames{}; // the names that head the wing blocks, empty for none
 };
 

@@ -82,6 +82,12 @@ StabilityLabels stabilityLabels(const Aircraft& ac, const StabilityFigures& f, b
     return labels;
 }
 
+std::string measuredCgLabel(const Aircraft& ac, double x, Language l)
+{
+    return std::string(texts::MeasuredCgLabel.in(l)) + " " + formatFixed(x, 1) + "mm" +
+           percentMacText(percentOfMac(ac, x), l);
+}
+
 std::string percentMacText(std::optional<double> percent, Language l)
 {
     if (!percent)

@@ -77,6 +77,10 @@ struct StabilityLabels {
 StabilityLabels stabilityLabels(const Aircraft& aircraft, const StabilityFigures& figures, bool automatic,
                                 Language language);
 
+// The measured centre of gravity's label with its place, as the top view's texts give places:
+// "CG measured 94.4mm (36.8% MAC)"; without a reference chord the millimetres only.
+std::string measuredCgLabel(const Aircraft& aircraft, double x, Language language);
+
 // " (52.8% MAC)" in the language's words for the reference chord; empty for no figure.
 std::string percentMacText(std::optional<double> percent, Language language);
 

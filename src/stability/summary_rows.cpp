@@ -94,7 +94,7 @@ std::string pathInColumns(const std::string& path, std::size_t columns)
 }
 
 std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, const std::string& fileName,
-                                 Language l, const WingNames& names)
+                                 Language l, const WingNames& names, const std::optional<BalanceFigures>& balance)
 {
     const auto text = [l](const Text3& t) { return std::string(t.in(l)); };
     std::vector<PageRow> rows;
@@ -148,12 +148,37 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
         }
     }
 
-    // Below the blocks, where x is measured from.
+    // Below the blocks the balance, then where x is measured from; each group of rows only where it
+    // stands whole on the page.
     int y = 683 + 180 * (std::max(wings, 1) - 1) + 170;
-    for (const std::string& line : wrappedLines(text(texts::DatumSentence), SummaryFootColumns)) {
-        rows.push_back({0, y, line});
-        y += 20;
+    const auto fits = [](int top, std::size_t count) { return top + 20 * static_cast<int>(count) <= SummaryPageHeight; };
+    const auto lines = [&rows, &y, &fits](const std::vector<std::string>& texts) {
+        if (!fits(y, texts.size()))
+            return;
+        for (const std::string& t : texts) {
+            rows.push_back({0, y, t});
+            y += 20;
+        }
+    };
+    if (balance && !balance->items.empty()) {
+        const BalanceLines b = balanceLines(*balance, l);
+        // Mass and margin at the aircraft rows' value column. Below five wings the page holds two
+        // rows: the heading gives way and the verdict shares its row.
+        if (fits(y, 3)) {
+            aircraftRow(y, text(texts::BalanceHeading), b.mass);
+            aircraftRow(y + 20, b.centreOfGravity, b.staticMargin);
+            rows.push_back({0, y + 40, b.verdict});
+            y += 60;
+        } else {
+            aircraftRow(y, b.centreOfGravity, b.mass);
+            aircraftRow(y + 20, b.verdict, b.staticMargin);
+            y += 40;
+        }
+        if (!b.flagged.empty())
+            lines(wrappedLines(b.flagged, SummaryFootColumns));
+        y += 10;
     }
+    lines(wrappedLines(text(texts::DatumSentence), SummaryFootColumns));
     return rows;
 }
 

@@ -1,18 +1,24 @@
 // The texts of the one-page summary that printing composes after a calculation: title and file
-// name, the aircraft's neutral point with the recommended centres of gravity, and a block per wing
-// with its station table and planform figures. The printed page, the PDF and batch mode's text
-// summary all lay out these rows.
+// name, the aircraft's neutral point with the recommended centres of gravity, a block per wing with
+// its station table and planform figures, and the aircraft's own balance. The printed page, the PDF
+// and batch mode's text summary all lay out these rows.
 #pragma once
 
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/wing_name.h"
+#include "stability/balance.h"
 #include "stability/stability.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace ab {
+
+// The page's frame in pixels; its rows lie 20 pixels apart.
+inline constexpr int SummaryPageWidth = 806;
+inline constexpr int SummaryPageHeight = 1620;
 
 // One text of the one-page summary at its pixel position on the 806 x 1620 page: left x, top y.
 struct PageRow {
@@ -21,10 +27,14 @@ struct PageRow {
     std::string text;
 };
 
-// The sentence that says where x is measured from follows the last wing's block, 30 pixels below its
-// last row (a blank line in the text summary), in lines of at most SummaryFootColumns characters:
-// what the page's width holds in its font. A printer puts a page of one to three wings on a larger
-// scale and leaves its foot off the paper, so the lines stand right below the blocks.
+// The foot follows the last wing's block, 30 pixels below its last row (a blank line in the text
+// summary), in lines of at most SummaryFootColumns characters: what the page's width holds in its
+// font. With parts weighed it begins with the balance, total mass and static margin at x 520: rows
+// "Balance:" with the mass, the centre of gravity in mm and % MAC with the margin, and the verdict;
+// where the page holds only two rows (below five wings), the centre of gravity with the mass and the
+// verdict with the margin. The count of rows taken as 0 g follows when there are such rows, then,
+// 30 pixels below, the sentence that says where x is measured from. What would not stand whole on
+// the page gives way: the sentence first, then the count of rows.
 inline constexpr std::size_t SummaryFootColumns = 80;
 
 // Every text of the summary page in drawing order: the program title "AeroBalance4  V3.4 " at (0, 0),
@@ -32,12 +42,13 @@ inline constexpr std::size_t SummaryFootColumns = 80;
 // position also in % of the reference chord) with the leading edge of the reference chord and its
 // spanwise station at 663, one block per wing 1..ActiveWingCount at T = 683 + 180 (k - 1): title
 // and station lines at x 0, right labels at x 320 and their values at x 580; and the datum sentence
-// at x 0 from T + 170 of the last wing (of wing 1 when none is in use) in rows 20 pixels apart.
-// Station fields beyond the wing's stations are empty strings with their separating blanks kept.
-// A block's title carries the wing's name when it has one ("Wing2: Tailplane"). Labels follow the
-// language.
+// at x 0 from T + 170 of the last wing (of wing 1 when none is in use) in rows 20 pixels apart, the
+// balance before it when `balance` holds parts. Station fields beyond the wing's stations are empty
+// strings with their separating blanks kept. A block's title carries the wing's name when it has one
+// ("Wing2: Tailplane"). Labels follow the language.
 std::vector<PageRow> summaryRows(const Aircraft& aircraft, const StabilityFigures& figures,
-                                 const std::string& fileName, Language language, const WingNames& names = {});
+                                 const std::string& fileName, Language language, const WingNames& names = {},
+                                 const std::optional<BalanceFigures>& balance = std::nullopt);
 
 // A path shortened to at most `columns` characters (UTF-8 counted by character) for a line that
 // cannot grow: the middle of the folder part gives way to "...", the file name stays whole (also

@@ -40,7 +40,7 @@ void TForm1::Button6Click()
                      aircraftViews->threeDInput(),
                      aircraftViews->sizeBarPosition(),
                      true,
-                     document.balance().cgXMm,
+                     document.balance(),
                      wingNames(texts)};
     const SummaryPage page = summaryPage(scene, CurrentFileName);
     Image4->bitmap() = page.topView;

@@ -174,19 +174,10 @@ std::vector<PointerLine> pointerLines(const StabilityMarks& m, bool automatic, c
 {
     const PixelRect r = block.rect();
     const bool leftOfCentre = (r.left + r.right) / 2 < m.centreColumn;
-    const int side = leftOfCentre ? r.right + 2 : r.left - 2;
-    const int outward = leftOfCentre ? 14 : -14;
-    const int end = leftOfCentre ? m.centreColumn - 7 : m.centreColumn + 7;
-    auto line = [&](int textRow, int markRow, bool neutral) {
-        const int stubRow = textRow + block.dy() + lineHeight / 2;
-        return PointerLine{neutral, {side, stubRow}, {side + outward, stubRow}, {end, markRow}};
-    };
-    std::vector<PointerLine> lines;
-    if (automatic)
-        lines.push_back(line(266, m.highRow, false));
-    lines.push_back(line(282, automatic ? m.lowRow : m.desiredRow, false));
-    lines.push_back(line(298, m.neutralRow, true));
-    return lines;
+    return pointerLines(m, automatic,
+                        PointerStubs{leftOfCentre ? r.right + 2 : r.left - 2, leftOfCentre ? 14 : -14,
+                                     leftOfCentre ? m.centreColumn - 7 : m.centreColumn + 7,
+                                     block.dy() + lineHeight / 2});
 }
 
 } // namespace ab

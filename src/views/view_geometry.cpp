@@ -170,15 +170,21 @@ StabilityMarks stabilityMarks(const Aircraft& ac, const StabilityFigures& f, dou
 
 std::vector<PointerLine> pointerLines(const StabilityMarks& m, bool automatic)
 {
-    const int end = m.centreColumn - 7;
-    auto line = [&](int stubRow, int markRow, bool neutral) {
-        return PointerLine{neutral, {162, stubRow}, {176, stubRow}, {end, markRow}};
+    return pointerLines(m, automatic, PointerStubs{162, 14, m.centreColumn - 7, 8});
+}
+
+std::vector<PointerLine> pointerLines(const StabilityMarks& m, bool automatic, const PointerStubs& stubs)
+{
+    auto line = [&](int textRow, int markRow, bool neutral) {
+        const int stubRow = textRow + stubs.rowShift;
+        return PointerLine{neutral, {stubs.column, stubRow}, {stubs.column + stubs.outward, stubRow},
+                           {stubs.endColumn, markRow}};
     };
     std::vector<PointerLine> lines;
     if (automatic)
-        lines.push_back(line(274, m.highRow, false));
-    lines.push_back(line(290, automatic ? m.lowRow : m.desiredRow, false));
-    lines.push_back(line(306, m.neutralRow, true));
+        lines.push_back(line(266, m.highRow, false));
+    lines.push_back(line(282, automatic ? m.lowRow : m.desiredRow, false));
+    lines.push_back(line(298, m.neutralRow, true));
     return lines;
 }
 
@@ -213,9 +219,10 @@ std::optional<Rgb> pressureColour(double p, int contrastPosition)
     return p >= 0 ? Rgb{255, g, g} : Rgb{g, g, 255};
 }
 
-PrintRectangle printRectangle(int dpi, int activeWingCount)
+PrintRectangle printRectangle(int dpi, int activeWingCount, int textFoot)
 {
-    const double scale = dpi / 600.0 * (activeWingCount > 3 ? 3.9 : 4.9);
+    const bool larger = activeWingCount <= 3 && textFoot <= LargerPrintFoot;
+    const double scale = dpi / 600.0 * (larger ? 4.9 : 3.9);
     return {roundPixel(100 * scale), roundPixel(100 * scale), roundPixel(900 * scale), roundPixel(1800 * scale)};
 }
 

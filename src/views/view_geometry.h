@@ -122,6 +122,13 @@ struct PointerLine {
 };
 std::vector<PointerLine> pointerLines(const StabilityMarks& marks, bool automatic);
 
+// Where the stubs stand: from `column`, `outward` pixels long (negative: to the left), at the text
+// rows 266, 282 and 298 moved down by rowShift, each line running on to endColumn at its mark's row.
+struct PointerStubs {
+    int column = 0, outward = 0, endColumn = 0, rowShift = 0;
+};
+std::vector<PointerLine> pointerLines(const StabilityMarks& marks, bool automatic, const PointerStubs& stubs);
+
 // One panel of the lattice of a right wing half in the top view, with its pressure difference.
 struct LatticeCell {
     std::array<Pixel, 4> corner; // inner front, outer front, outer rear, inner rear
@@ -142,10 +149,14 @@ std::optional<Rgb> pressureColour(double pressure, int contrastPosition);
 // Where the summary page (806 x 1620 pixels) goes on a printer of the given dots per inch: units of
 // dpi / 600 x 4.9 device pixels for one to three wings, x 3.9 for more, from (100, 100) to (900, 1800)
 // units, rounded halves to even. At 600 dpi a four-wing page runs from (390, 390) to (3510, 7020).
+// The larger scale is for a page whose lower part is empty: an A4 sheet holds its rows down to
+// LargerPrintFoot only, so a page whose texts end below (textFoot, the page row under the lowest
+// one) is printed as a page of more wings is.
+inline constexpr int LargerPrintFoot = 1269;
 struct PrintRectangle {
     int left = 0, top = 0, right = 0, bottom = 0;
     bool operator==(const PrintRectangle&) const = default;
 };
-PrintRectangle printRectangle(int dpi, int activeWingCount);
+PrintRectangle printRectangle(int dpi, int activeWingCount, int textFoot = 0);
 
 } // namespace ab

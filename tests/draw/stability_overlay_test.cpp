@@ -1,6 +1,6 @@
 // What the stability display adds to the top view, read off the pixels: the band lies over the
 // pressure colours (they show through it, nothing covers it), the texts move off the canard's
-// reference wing, and the measured centre of gravity has its own quartered circle.
+// reference wing, and the measured centre of gravity has its own quartered circle and its place.
 #include "draw/top_view_drawing.h"
 #include "draw/top_view_scene.h"
 #include "files/open_aircraft.h"
@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace ab {
 namespace {
@@ -163,6 +166,20 @@ TEST(StabilityOverlay, TheMeasuredCentreOfGravityHasItsOwnSymbol)
     EXPECT_EQ(d.image.pixelColor(at.x - 3, at.y + 3), MeasuredCgColour);
     EXPECT_EQ(d.image.pixelColor(at.x - 3, at.y - 3), QColor(Qt::white));
     EXPECT_EQ(d.image.pixelColor(at.x + 3, at.y + 3), QColor(Qt::white));
+    // Its label carries its place: green ink runs on from "CG measured" to the end of the number.
+    const QString label = QString::fromStdString(measuredCgLabel(c.aircraft, *v.measuredCgX, Language::English));
+    ASSERT_TRUE(label.startsWith("CG measured ") && label.endsWith("% MAC)")) << label.toStdString();
+    const QFontMetrics metrics(CanvasState{}.font);
+    const int labelX = at.x + SymbolRadius + 8;
+    int inkEnd = 0;
+    for (int y = std::max(at.y - metrics.height(), 0); y < std::min(at.y + metrics.height(), v.height); ++y)
+        for (int x = labelX; x < v.width; ++x) {
+            const QColor p = d.image.pixelColor(x, y);
+            if (p.green() > 100 && p.red() < 100 && p.blue() < 100)
+                inkEnd = std::max(inkEnd, x);
+        }
+    EXPECT_GT(inkEnd, labelX + metrics.horizontalAdvance(label) - metrics.horizontalAdvance("0% MAC)"));
+    EXPECT_LE(inkEnd, labelX + metrics.horizontalAdvance(label));
     // Without one, nothing is drawn there.
     v.measuredCgX.reset();
     EXPECT_NE(draw(sceneOf(c, v), v).image.pixelColor(at.x + 3, at.y - 3), MeasuredCgColour);

@@ -123,21 +123,31 @@ TEST_F(OpenAircraftTest, RestoresStoredResultsWithoutACalculation)
     EXPECT_FALSE(aircraft.ResultsValid);
 }
 
-// Stored results that would show as endless digits or infinities count as none.
+// Stored results that would show as endless digits or infinities, or a reference wing without area
+// or chord, count as none; the same file with sensible figures opens with them.
 TEST_F(OpenAircraftTest, StoredResultsThatMakeNoSenseAreNotRestored)
 {
+    // The figures stand where the writer puts them: after the wings, before the comment.
+    const auto fileWith = [](const std::string& sb, const std::string& lmue, const std::string& xnp) {
+        const std::string file = aircraftFileText(defaultAircraftTexts(), Aircraft{});
+        const std::size_t comment = file.find(" <comment>");
+        return file.substr(0, comment) + " <sb>" + sb + "</sb>\r\n <lmue>" + lmue + "</lmue>\r\n <xnp>" + xnp +
+               "</xnp>\r\n \r\n" + file.substr(comment);
+    };
+    ASSERT_TRUE(open(write("sound.wk4", fileWith("273456.8", "231.5", "-81.2"))).ok());
+    EXPECT_TRUE(aircraft.ResultsValid);
+    EXPECT_DOUBLE_EQ(aircraft.ReferenceMac, 231.5);
+    EXPECT_DOUBLE_EQ(aircraft.NeutralPointX, -81.2);
+
     const char* cases[][3] = {
         // sb, lmue, xnp
         {"1e308", "231.5", "81.2"}, {"273456.8", "1e308", "81.2"}, {"273456.8", "231.5", "-1e308"},
-        {"273456.8", "-5", "81.2"},
+        {"-273456.8", "231.5", "81.2"}, {"273456.8", "-5", "81.2"}, {"273456.8", "0", "81.2"},
         {"1e13", "231.5", "81.2"}, {"273456.8", "2e6", "81.2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c[0]) + " " + c[1] + " " + c[2]);
-        const std::string file = aircraftFileText(defaultAircraftTexts(), Aircraft{});
-        const std::string tail = std::string(" <sb>") + c[0] + "</sb>\r\n <lmue>" + c[1] + "</lmue>\r\n <xnp>" + c[2] +
-                                 "</xnp>\r\n</aircraft>\r\n";
-        ASSERT_TRUE(open(write("odd.wk4", file.substr(0, file.rfind("</aircraft>")) + tail)).ok());
+        ASSERT_TRUE(open(write("odd.wk4", fileWith(c[0], c[1], c[2]))).ok());
         EXPECT_FALSE(aircraft.ResultsValid);
         EXPECT_EQ(aircraft.ReferenceArea, 0);
     }

@@ -64,6 +64,13 @@ TEST(Stability, TextsOfTheTopViewAndLabel21)
     stale.ResultsValid = false;
     EXPECT_EQ(label21Text(stale, f, Language::English), "%");
 
+    // The measured centre of gravity's label gives its place; without a chord the millimetres only.
+    EXPECT_EQ(measuredCgLabel(ac, 94.44, Language::English), "CG measured 94.4mm (47.2% MAC)");
+    EXPECT_EQ(measuredCgLabel(ac, -12.36, Language::German), "SP gewogen -12.4mm (-6.2% lm)");
+    Aircraft noChord = ac;
+    noChord.ReferenceMac = 0;
+    EXPECT_EQ(measuredCgLabel(noChord, 94.44, Language::Spanish), "CG medido 94.4mm");
+
     EXPECT_EQ(marginFieldText(45), " 7.5");
     EXPECT_EQ(marginFieldText(0), "30.0");
     EXPECT_EQ(marginFieldText(60), " 0.0");

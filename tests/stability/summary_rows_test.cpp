@@ -9,6 +9,7 @@
 #include "model/numbers.h"
 #include "model/recalculation.h"
 #include "solver/calculation.h"
+#include "views/view_geometry.h"
 #include "../files/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -118,6 +119,79 @@ TEST(SummaryRows, OneBlockPerWingInsideThePage)
     const std::vector<PageRow> rows = summaryRows(five, stabilityFigures(five, 7.5), "", Language::English);
     EXPECT_EQ(rows[rows.size() - 3].y, 1543);
     EXPECT_EQ(rows.back().y, 1593);
+}
+
+// With parts weighed the balance stands below the last wing: heading and mass, centre of gravity and
+// margin, verdict, and the count of rows taken as 0 g; then the datum sentence. Below five wings the
+// page holds two rows: the figures without the heading. Nothing leaves the page or its columns, and
+// a page of up to three wings whose foot reaches past what the larger print keeps is the one that
+// goes to the smaller print.
+TEST(SummaryRows, TheBalanceStandsBelowTheLastWingWhereThePageHoldsIt)
+{
+    // 1000 g at 45 mm against a neutral point at 100 mm and a chord of 200 mm from x = 0.
+    const std::vector<BalanceItemTexts> parts = {{"Motor", "200", "-100"}, {"Battery", "300", "50"}, {"Wing", "500", "100"}};
+    std::vector<BalanceItemTexts> withFlagged = parts;
+    withFlagged.push_back({"Servo", "9", "no place"});
+    const std::set<int> columns = {0, 320, 520, 580};
+    for (int wings = 1; wings <= MaxWings; ++wings)
+        for (const auto& items : {parts, withFlagged})
+            for (Language l : {Language::English, Language::German, Language::Spanish}) {
+                SCOPED_TRACE(::testing::Message() << wings << " wings, " << items.size() << " parts, language "
+                                                  << static_cast<int>(l));
+                const Aircraft ac = plainAircraft(wings);
+                const StabilityFigures f = stabilityFigures(ac, 7.5);
+                const BalanceFigures balance = evaluateBalance(items, balanceReference(ac, f, true));
+                const BalanceLines lines = balanceLines(balance, l);
+                const std::vector<PageRow> rows = summaryRows(ac, f, "a.wk4", l, {}, balance);
+                for (const PageRow& row : rows) {
+                    EXPECT_TRUE(columns.count(row.x)) << row.x << " " << row.text;
+                    EXPECT_LE(row.y + 20, SummaryPageHeight) << row.text;
+                    EXPECT_LE(row.text.size(), 90u) << row.text;
+                }
+                // Every row of the page without the balance stands as it stood, but for the sentence.
+                const std::vector<PageRow> plain = summaryRows(ac, f, "a.wk4", l);
+                for (std::size_t i = 0; i + 2 < plain.size(); ++i)
+                    EXPECT_EQ(textAt(rows, plain[i].x, plain[i].y), plain[i].text);
+
+                const int foot = 683 + 180 * (wings - 1) + 170;
+                int next = foot + 60;
+                if (wings < 5) {
+                    EXPECT_EQ(textAt(rows, 0, foot), texts::BalanceHeading.in(l));
+                    EXPECT_EQ(textAt(rows, 520, foot), lines.mass);
+                    EXPECT_EQ(textAt(rows, 0, foot + 20), lines.centreOfGravity);
+                    EXPECT_EQ(textAt(rows, 520, foot + 20), lines.staticMargin);
+                    EXPECT_EQ(textAt(rows, 0, foot + 40), lines.verdict);
+                } else {
+                    EXPECT_EQ(textAt(rows, 0, foot), lines.centreOfGravity);
+                    EXPECT_EQ(textAt(rows, 520, foot), lines.mass);
+                    EXPECT_EQ(textAt(rows, 0, foot + 20), lines.verdict);
+                    EXPECT_EQ(textAt(rows, 520, foot + 20), lines.staticMargin);
+                    next = foot + 40;
+                }
+                if (items.size() > parts.size() && wings < 5) {
+                    EXPECT_EQ(textAt(rows, 0, next), lines.flagged);
+                    next += 20;
+                }
+                // The sentence 30 below where the page holds it, which five wings' page does not.
+                if (wings < 5)
+                    EXPECT_EQ(textAt(rows, 0, next + 10) + " " + textAt(rows, 0, next + 30), texts::DatumSentence.in(l));
+                else
+                    EXPECT_EQ(rows.size(), plain.size() - 2 + 4);
+                const bool larger = printRectangle(600, wings, rows.back().y + 20) == printRectangle(600, 1);
+                EXPECT_EQ(larger, wings < 3);
+            }
+
+    // The figures as the balance tab gives them; no parts, no block.
+    const Aircraft ac = plainAircraft(2);
+    const StabilityFigures f = stabilityFigures(ac, 7.5);
+    const BalanceFigures balance = evaluateBalance(parts, balanceReference(ac, f, true));
+    const std::vector<PageRow> rows = summaryRows(ac, f, "", Language::English, {}, balance);
+    EXPECT_EQ(textAt(rows, 520, 1033), "Total mass: 1000.0g");
+    EXPECT_EQ(textAt(rows, 0, 1053), "Center of gravity: 45.0mm (22.5% MAC)");
+    EXPECT_EQ(textAt(rows, 520, 1053), "Static margin: 27.5%");
+    EXPECT_EQ(textAt(rows, 0, 1073), "outside the recommended range: move it 23.0mm rearward");
+    EXPECT_EQ(listing(summaryRows(ac, f, "", Language::English, {}, evaluateBalance({}, balanceReference(ac, f, true)))),
+              listing(summaryRows(ac, f, "", Language::English)));
 }
 
 // Names head their wings' blocks; every other row stays as it is, and the longest name still ends

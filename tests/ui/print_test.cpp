@@ -69,8 +69,8 @@ TEST(Printing, AfterACalculationThePageGoesToAPdfFromThePrinterDialog)
     EXPECT_FALSE(pdfHasColour(pdf + "-grey.pdf"));
 }
 
-// Batch mode writes the same page without a window: its text holds the title, the file name and
-// the neutral point the JSON report gives.
+// Batch mode writes the same page without a window: its text holds the title, the file name, and
+// the neutral point and the balance the JSON report gives.
 TEST(Printing, BatchModeWritesTheSummaryPdf)
 {
     useSummaryPdfWriter();
@@ -82,10 +82,14 @@ TEST(Printing, BatchModeWritesTheSummaryPdf)
     const nlohmann::json report = nlohmann::json::parse(out.str());
     EXPECT_EQ(pdfPages(pdf), 1);
     const std::string text = pdfText(pdf);
-    char neutralPoint[32];
+    char neutralPoint[32], centreOfGravity[64];
     std::snprintf(neutralPoint, sizeof neutralPoint, "%.1f mm", report["neutral_point_x_mm"].get<double>());
+    // The trainer's weighed parts below its wings, with the figures of the JSON report.
+    std::snprintf(centreOfGravity, sizeof centreOfGravity, "Center of gravity: %.1fmm (%.1f%% MAC)",
+                  report["balance"]["cg_x_mm"].get<double>(), report["balance"]["cg_percent_mac"].get<double>());
     for (const std::string& expected : {std::string("AeroBalance4 V3.4"), file, std::string("aerodynamic center:"),
-                                        std::string(neutralPoint)})
+                                        std::string(neutralPoint), std::string("Balance: Total mass: 1203.0g"),
+                                        std::string(centreOfGravity), std::string("inside the recommended range")})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
 
     // A PDF that cannot be written ends with status 2 and a line naming it.

@@ -190,6 +190,12 @@ TEST(PrintedPage, RectangleOnThePrinterByResolutionAndWingCount)
     EXPECT_EQ(printRectangle(300, 2), (PrintRectangle{245, 245, 2205, 4410}));
     EXPECT_EQ(printRectangle(600, 3), (PrintRectangle{490, 490, 4410, 8820}));
     EXPECT_EQ(printRectangle(96, 5).right, 562); // 900 x 0.624 = 561.6
+    // A page of three wings whose texts reach below what an A4 sheet keeps at the larger scale.
+    EXPECT_EQ(printRectangle(600, 3, LargerPrintFoot), (PrintRectangle{490, 490, 4410, 8820}));
+    EXPECT_EQ(printRectangle(600, 3, LargerPrintFoot + 1), (PrintRectangle{390, 390, 3510, 7020}));
+    // At the larger scale that row is the last one on the 7016 rows of an A4 sheet at 600 dpi.
+    const PrintRectangle r = printRectangle(600, 1);
+    EXPECT_LE(r.top + (r.bottom - r.top) * LargerPrintFoot / 1620, 7016);
 }
 
 } // namespace
