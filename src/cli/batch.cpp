@@ -10,7 +10,6 @@
 #include "files/file_messages.h"
 #include "files/lift_distribution_csv.h"
 #include "files/staged_files.h"
-#include "solver/lift_distribution.h"
 #include "stability/stability.h"
 #include "views/planform_template.h"
 
@@ -172,7 +171,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
             return refuse(err, failed);
 
     if (!o.csv.empty())
-        if (const std::string failed = saveLiftDistributionCsv(o.csv, liftDistribution(aircraft, solver), l, stage);
+        if (const std::string failed = saveLiftDistributionCsv(o.csv, doc.liftDistribution(), l, stage);
             !failed.empty())
             return refuse(err, failed);
 

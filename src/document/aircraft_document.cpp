@@ -59,6 +59,8 @@ BalanceFigures AircraftDocument::balance() const
     return evaluateBalance(texts.balance, balanceReference(aircraft, stabilityFigures(), automaticStability()));
 }
 
+LiftDistribution AircraftDocument::liftDistribution() const { return ab::liftDistribution(aircraft, solver); }
+
 bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b)
 {
     if (a.wingCount != b.wingCount)

@@ -11,6 +11,7 @@
 #include "model/aircraft.h"
 #include "model/aircraft_texts.h"
 #include "solver/calculation.h"
+#include "solver/lift_distribution.h"
 #include "solver/solver_data.h"
 #include "stability/balance.h"
 #include "stability/stability.h"
@@ -47,6 +48,7 @@ struct AircraftDocument {
     CgBand band() const;        // the band the verdict, the top view and the reports use
     CgInUse centreOfGravity() const; // the centre of gravity the mode names (mid-band or desired)
     BalanceFigures balance() const;
+    LiftDistribution liftDistribution() const; // of the calculated lattice; none without one
 };
 
 // Whether two states of the texts describe the same geometry: wing count, trapezoid counts and the

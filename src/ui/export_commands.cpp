@@ -8,7 +8,6 @@
 #include "files/save_target.h"
 #include "lang/wing_captions.h"
 #include "print/template_pdf.h"
-#include "solver/lift_distribution.h"
 #include "stability/stability.h"
 #include "ui/lift_plot_dialog.h"
 #include "model/wing_name.h"
@@ -64,7 +63,7 @@ void TForm1::ExportCsv1Click()
     const std::string file = askExportFileName(".csv", "CSV (*.csv)");
     if (file.empty())
         return;
-    const std::string failed = saveLiftDistributionCsv(file, liftDistribution(aircraft, solver), language());
+    const std::string failed = saveLiftDistributionCsv(file, document.liftDistribution(), language());
     if (!failed.empty())
         reportFileError(failed);
 }
@@ -75,7 +74,7 @@ void TForm1::LiftPlot1Click()
         return;
     if (!liftPlot)
         liftPlot = new LiftPlotDialog(this);
-    liftPlot->show(liftDistribution(aircraft, solver), wingNames(texts), language());
+    liftPlot->show(document.liftDistribution(), wingNames(texts), language());
 }
 
 // The wing a template is made of: the one whose tab is shown, else the reference wing, as the user
