@@ -1,5 +1,6 @@
 #include "lang/entry_texts.h"
 
+#include "lang/field_texts.h"
 #include "model/numbers.h"
 
 #include <algorithm>
@@ -23,8 +24,6 @@ const Text3 kRowLine{"Balance row {row} ({name}), {column} '{text}': {problem}; 
 const Text3 kMarginTip{"not a margin from 0 to 50 %: {value} % stays in use",
                        "kein Stabilitätsmaß von 0 bis 50 %: {value} % bleibt in Gebrauch",
                        "no es un margen de 0 a 50 %: se sigue usando {value} %"};
-
-constexpr int kTextShown = 24; // characters of a typed text a line quotes
 
 const Text3* problemWords(EntryProblem p)
 {
@@ -58,14 +57,6 @@ std::string filled(std::string_view text, std::initializer_list<std::pair<std::s
     return out;
 }
 
-std::string quoted(std::string_view text)
-{
-    std::string shown = firstCharacters(text, kTextShown);
-    if (shown.size() < text.size())
-        shown += "...";
-    return shown;
-}
-
 } // namespace
 
 std::string balanceCellTip(EntryProblem problem, Language l)
@@ -96,8 +87,8 @@ std::vector<std::string> flaggedBalanceLines(const std::vector<BalanceItemTexts>
             lines.push_back(filled(kRowLine.in(l), {{"{row}", std::to_string(r + 1)},
                                                     {"{column}", cell.column},
                                                     {"{problem}", words->in(l)},
-                                                    {"{name}", quoted(row.name)},
-                                                    {"{text}", quoted(cell.text)}}));
+                                                    {"{name}", quotedText(row.name)},
+                                                    {"{text}", quotedText(cell.text)}}));
         }
     }
     return lines;

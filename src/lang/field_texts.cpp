@@ -36,16 +36,15 @@ const Text3& wordsOf(Role role)
     }
 }
 
-// A typed text as the line quotes it: long ones (a paste gone wrong) by their beginning.
-std::string quoted(std::string_view text)
+} // namespace
+
+std::string quotedText(std::string_view text)
 {
     std::string shown = firstCharacters(text, FlaggedTextShown);
     if (shown.size() < text.size())
         shown += "...";
     return shown;
 }
-
-} // namespace
 
 std::string fieldWords(Role role, Language l)
 {
@@ -71,7 +70,7 @@ std::string flaggedFieldLine(int wing, Role role, std::string_view text, Languag
     fillIn(s, "{wing}", std::to_string(wing));
     fillIn(s, "{field}", fieldWords(role, l));
     fillIn(s, "{value}", std::to_string(readLengthField(text, role).value));
-    fillIn(s, "{text}", quoted(text));
+    fillIn(s, "{text}", quotedText(text));
     return s;
 }
 

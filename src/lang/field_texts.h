@@ -25,6 +25,10 @@ std::string flaggedFieldTip(Role role, std::string_view text, Language language)
 std::string flaggedFieldLine(int wing, Role role, std::string_view text, Language language);
 inline constexpr int FlaggedTextShown = 24;
 
+// A typed text as a memo line quotes it: one longer than FlaggedTextShown characters (a paste gone
+// wrong) by its beginning and "...".
+std::string quotedText(std::string_view text);
+
 // The lines of every flagged field of the wings in use (1..wingCount), wing by wing in role order,
 // counting only the fields the wing's trapezoid count shows: the hidden ones take no part in the
 // calculation. Empty when every field reads cleanly.
