@@ -9,6 +9,9 @@
 
 namespace ab {
 
+// Appends the character c (at most U+10FFFF) to out in UTF-8.
+void appendUtf8(std::string& out, char32_t c);
+
 // True when the bytes are well-formed UTF-8: no overlong forms, no surrogates (U+D800..U+DFFF),
 // nothing above U+10FFFF, no stray or missing continuation bytes.
 bool isValidUtf8(std::string_view bytes);
