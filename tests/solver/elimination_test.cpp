@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <functional>
 #include <iostream>
+#include <limits>
 #include <numeric>
 #include <random>
 #include <sstream>
@@ -43,6 +44,10 @@ double relativeResidual(const std::vector<double>& a, int n, const std::vector<d
     }
     return res / (normA * normX + normB);
 }
+
+// The backward error a solve in double reaches, whatever kernel and thread count the matrix products
+// run with: n units of rounding. A solve left at single precision misses it by about nine orders.
+double doubleResidual(int n) { return std::max(n, 16) * std::numeric_limits<double>::epsilon(); }
 
 // The scaled influence matrix of an aircraft's lattice.
 std::vector<double> latticeMatrix(const AircraftTexts& texts, int& n)
@@ -379,7 +384,7 @@ TEST(RefinedSolve, AgreesWithTheEliminationInDouble)
             EXPECT_TRUE(mixed.trace.singleFactorised);
             EXPECT_FALSE(mixed.trace.fellBack);
             EXPECT_LT(relativeDifference(mixed.x, doubleSolve(s.a, n, s.b, panel)), 1e-12);
-            EXPECT_LT(relativeResidual(s.a, n, mixed.x, s.b), 1e-14);
+            EXPECT_LT(relativeResidual(s.a, n, mixed.x, s.b), doubleResidual(n));
         }
 }
 
@@ -396,7 +401,7 @@ TEST(RefinedSolve, LargeAircraftAgreesWithTheEliminationInDouble)
     const Matrix a = sd.matrix;
     ASSERT_TRUE(LOES(sd));
     EXPECT_LT(relativeDifference(sd.Circulation, doubleSolve(a, n, std::vector<double>(n, -1.0))), 1e-12);
-    EXPECT_LT(relativeResidual(a, n, sd.Circulation, std::vector<double>(n, -1.0)), 1e-14);
+    EXPECT_LT(relativeResidual(a, n, sd.Circulation, std::vector<double>(n, -1.0)), doubleResidual(n));
 }
 
 // Right-hand sides far outside the range of single precision, and zero: the solution scales with
