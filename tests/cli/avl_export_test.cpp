@@ -275,7 +275,7 @@ void expectOurStrips(const ReadSurface& s, const SolverData& solver, int w)
 TEST(AvlExport, EveryExampleReadsByAvlsRulesAndReproducesOurWings)
 {
     for (const char* name : {"trainer.wk4", "default.wk4", "glider.wk4", "flying_wing.wk4", "canard.wk4",
-                             "tandem.wk4", "biplane.da4"}) {
+                             "tandem.wk4", "biplane.da4", "fuselage_gap.wk4"}) {
         SCOPED_TRACE(name);
         Calculated c;
         ASSERT_NO_FATAL_FAILURE(calculateExample(c, name));

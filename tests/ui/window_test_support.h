@@ -71,7 +71,7 @@ namespace ab {
 
 inline const std::string kExamples = AEROBALANCE_SOURCE_DIR "/examples/";
 inline constexpr const char* kExampleNames[] = {"default.wk4", "trainer.wk4", "canard.wk4",
-                                                "flying_wing.wk4", "glider.wk4", "biplane.da4"};
+                                                "flying_wing.wk4", "glider.wk4", "biplane.da4", "fuselage_gap.wk4"};
 
 // An example as the core opens it over the start aircraft, as batch mode does.
 struct CoreOpened {
