@@ -1,8 +1,9 @@
 // The aircraft's views on the aircraft tab: the top view with the lattice and the stability display,
 // the three-dimensional view, their bars (elevation, azimuth, size, zoom, pressure contrast), the
-// pressure box and the stability controls (mode, margin bar, field and marks). It draws from the
-// aircraft and the solver data the window keeps, handles the mouse on both views, and tells the
-// window when the pressure box changes; the window decides what a change sets off.
+// pressure box and the stability controls (mode, margin bar, field and marks). It draws what the
+// aircraft document gives (the aircraft, its lattice, the stability figures and the balance), handles
+// the mouse on both views, and tells the window when the pressure box, the margin or the mode
+// changes; the window puts the change into the document and decides what it sets off.
 #pragma once
 
 #include "lang/language.h"
