@@ -21,6 +21,7 @@ struct Trapezoid {
     std::int32_t width = 0;     // spanwise width, taken as absolute value
     std::int32_t tipChord = 0;  // chord at the outer end, taken as absolute value
     std::int32_t tipOffset = 0; // leading-edge x at the outer end from the root leading edge, signed
+    double dihedral = 0;        // degrees, -60..60, positive when the tip is higher than the root
 };
 
 // One wing as read from its fields (mm). Trapezoids 1..4 are always present; only the first
@@ -51,6 +52,13 @@ struct Aircraft {
     PerStation<double> StationLeX{};   // absolute leading-edge x: posX + x_s (mm)
     PerStation<double> StationChord{}; // c_s (mm)
     PerWing<int> StationCount{};       // trapezoidCount + 1
+    // The wing as built: trapezoid k (stations 1..4) is tilted about its root station by
+    // StationDihedral[k] degrees, its width measured along the panel. Seen from above, station s lies
+    // at StationProjectedY; it stands StationRise above the wing's root (posZ). With every angle 0 the
+    // projected stations are StationY exactly and every rise is 0.
+    PerStation<double> StationDihedral{};   // degrees, index k = trapezoid k (1..4), index 0 unused
+    PerStation<double> StationProjectedY{}; // mm
+    PerStation<double> StationRise{};       // mm
 
     // Planform figures of each wing; the vortex results later overwrite span, area, mac and
     // aspect ratio with their strip-based values.
@@ -59,6 +67,10 @@ struct Aircraft {
     PerWing<double> WingMac{};         // mean aerodynamic chord, mm
     PerWing<double> WingR25{};         // geometric neutral point from the root leading edge, mm
     PerWing<double> WingAspectRatio{};
+    // The wing seen from above: span and area of the tilted trapezoids' projection (equal to the
+    // typed planform's when no trapezoid of the wing is tilted).
+    PerWing<double> WingProjectedSpan{}; // mm, both halves
+    PerWing<double> WingProjectedArea{}; // mm^2, both halves
     // The mean aerodynamic chord placed on the aircraft: the x of its leading edge in the aircraft's
     // datum (where every wing position is measured from, x = 0) and its spanwise station on the right
     // half, the centroid of the half wing's area. Its quarter point is WingR25 from the root.
@@ -85,6 +97,15 @@ struct Aircraft {
     bool CalcFailed = false;      // a calculation step failed
     bool WingsMoved = false;      // the vertical separation changed a height
 };
+
+// Whether any trapezoid in use of wing w (1..5) is tilted.
+inline bool hasDihedral(const Aircraft& aircraft, int w)
+{
+    for (int k = 1; k < aircraft.StationCount[w]; ++k)
+        if (aircraft.StationDihedral[k][w] != 0)
+            return true;
+    return false;
+}
 
 // Whether an evaluation of the wings leaves the results as they were: a redraw (a resize, a print)
 // keeps them, every change of the aircraft makes them stale.

@@ -34,6 +34,8 @@ struct WingTexts {
     std::array<std::string, RoleCount> field;
     int trapezoidCount = 1; // the checked trapezoid-count button, 1..4
     std::string name;       // the user's name for the wing ("Tailplane"), empty for none; see wing_name.h
+    // The dihedral angle of trapezoids 1..4 in degrees as typed (index 0 unused); empty reads as 0.
+    std::array<std::string, MaxTrapezoids + 1> dihedral{};
 
     std::string& operator[](Role r) { return field[static_cast<int>(r)]; }
     const std::string& operator[](Role r) const { return field[static_cast<int>(r)]; }

@@ -1,8 +1,10 @@
 #include "model/field_reading.h"
 
+#include "model/balance_items.h"
 #include "model/numbers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace ab {
@@ -55,6 +57,22 @@ FieldReading readLengthField(std::string_view text, Role role)
     if (takesMagnitude(role))
         value = value == INT32_MIN ? INT32_MAX : std::abs(value);
     return {value, !writesCleanly(text, value)};
+}
+
+AngleReading readDihedralField(std::string_view text)
+{
+    const DecimalReading d = readDecimal(text);
+    switch (d.problem) {
+    case EntryProblem::None:
+        break;
+    case EntryProblem::Empty:
+        return {0, false};
+    default:
+        return {0, true};
+    }
+    if (std::abs(d.value) > MaxDihedralDegrees)
+        return {std::copysign(MaxDihedralDegrees, d.value), true};
+    return {d.value, false};
 }
 
 } // namespace ab

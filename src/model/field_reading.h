@@ -37,4 +37,18 @@ bool takesMagnitude(Role role);
 // Blanks are the space character only, as for the reading itself.
 FieldReading readLengthField(std::string_view text, Role role);
 
+// The dihedral angles a trapezoid may have, in degrees.
+inline constexpr double MaxDihedralDegrees = 60;
+
+// What a dihedral field gives and whether that is what it says.
+struct AngleReading {
+    double degrees = 0; // what the evaluation uses
+    bool flagged = false;
+};
+
+// A dihedral angle in degrees as typed: a decimal number with "." or "," as readDecimal reads it, or
+// nothing but blanks for a flat trapezoid (0, not flagged). A text that is no number is read as 0 and
+// flagged; an angle beyond +-60 degrees is held at 60 with its sign and flagged.
+AngleReading readDihedralField(std::string_view text);
+
 } // namespace ab

@@ -4,7 +4,9 @@
 #include "model/mean_chord.h"
 #include "model/numbers.h"
 
+#include <cmath>
 #include <cstdlib>
+#include <numbers>
 
 namespace ab {
 namespace {
@@ -60,11 +62,44 @@ Wing readWing(const WingTexts& t)
         tr.width = read(widthRole(k));
         tr.tipChord = read(tipChordRole(k));
         tr.tipOffset = read(tipOffsetRole(k));
+        tr.dihedral = readDihedralField(t.dihedral[k]).degrees;
     }
     wing.posX = read(Role::PosX);
     wing.posZ = read(Role::PosZ);
     return wing;
 }
+
+namespace {
+
+// Tilts each trapezoid about its root station: its width runs along the panel, so its tip lies
+// width * cos(angle) further out and width * sin(angle) higher than its root.
+void foldStations(Aircraft& ac, const Wing& wing, int w)
+{
+    ac.StationProjectedY[0][w] = ac.rootGap[w];
+    ac.StationRise[0][w] = 0;
+    ac.StationDihedral[0][w] = 0;
+    for (int k = 1; k <= MaxTrapezoids; ++k) {
+        const double angle = wing.trapezoids[k].dihedral;
+        const double width = ac.StationY[k][w] - ac.StationY[k - 1][w];
+        const double radians = angle * std::numbers::pi / 180;
+        ac.StationDihedral[k][w] = angle;
+        ac.StationProjectedY[k][w] = ac.StationProjectedY[k - 1][w] + (angle == 0 ? width : width * std::cos(radians));
+        ac.StationRise[k][w] = ac.StationRise[k - 1][w] + (angle == 0 ? 0 : width * std::sin(radians));
+    }
+}
+
+// Both halves' area as seen from above: each trapezoid's area shrinks with the cosine of its angle.
+double projectedArea(const Aircraft& ac, int w)
+{
+    double area = 0;
+    for (int k = 1; k < ac.StationCount[w]; ++k) {
+        const double width = ac.StationProjectedY[k][w] - ac.StationProjectedY[k - 1][w];
+        area += width * (ac.StationChord[k - 1][w] + ac.StationChord[k][w]) / 2;
+    }
+    return 2 * area;
+}
+
+} // namespace
 
 WingLabels evaluateWing(Aircraft& ac, const WingTexts& texts, int w, ResultsAfterPass results)
 {
@@ -98,6 +133,8 @@ WingLabels evaluateWing(Aircraft& ac, const WingTexts& texts, int w, ResultsAfte
         labels.stations[s] = formatInt(static_cast<std::int64_t>(ys));
     }
 
+    foldStations(ac, wing, w);
+
     PlanformFigures f = NTRAP_SPEZIAL(w, ac.StationCount[w], ac.StationLeX, ac.StationY, ac.StationChord);
     f.r25 -= ac.posX[w];
     ac.WingSpan[w] = f.span;
@@ -105,6 +142,8 @@ WingLabels evaluateWing(Aircraft& ac, const WingTexts& texts, int w, ResultsAfte
     ac.WingMac[w] = f.mac;
     ac.WingAspectRatio[w] = f.aspectRatio;
     ac.WingR25[w] = f.r25;
+    ac.WingProjectedSpan[w] = 2 * ac.StationProjectedY[ac.StationCount[w] - 1][w];
+    ac.WingProjectedArea[w] = projectedArea(ac, w);
 
     labels.macLeading = f.r25 - f.mac / 4;
     labels.macTrailing = labels.macLeading + f.mac;

@@ -111,5 +111,25 @@ TEST(FieldReading, CleanExactlyWhenTheWrittenNumberIsTheValueRead)
     }
 }
 
+
+TEST(FieldReading, DihedralAnglesAreDecimalsHeldWithinSixtyDegrees)
+{
+    struct Case {
+        const char* text;
+        double degrees;
+        bool flagged;
+    };
+    const Case cases[] = {
+        {"", 0, false},      {"  ", 0, false},   {"40", 40, false},     {"-7.5", -7.5, false},
+        {"2,5", 2.5, false}, {"60", 60, false},  {"75", 60, true},      {"-90", -60, true},
+        {"4O", 0, true},     {"5 deg", 0, true}, {"1e400", 0, true},
+    };
+    for (const Case& c : cases) {
+        const AngleReading r = readDihedralField(c.text);
+        EXPECT_EQ(r.degrees, c.degrees) << c.text;
+        EXPECT_EQ(r.flagged, c.flagged) << c.text;
+    }
+}
+
 } // namespace
 } // namespace ab

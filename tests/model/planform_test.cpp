@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <set>
 #include <string_view>
 
@@ -78,6 +79,27 @@ TEST(WingEvaluation, RectangularWing)
     EXPECT_EQ(l.aspectRatio, " 5.0");
     EXPECT_DOUBLE_EQ(l.macLeading, 0);
     EXPECT_DOUBLE_EQ(l.macTrailing, 200);
+}
+
+TEST(WingEvaluation, ATiltedTrapezoidKeepsItsTypedFiguresAndFoldsItsStations)
+{
+    Aircraft ac;
+    WingTexts v = rectangularWing();
+    v.dihedral[1] = "40";
+    const WingLabels flat = evaluateWing(ac, rectangularWing(), 1);
+    EXPECT_FALSE(hasDihedral(ac, 1));
+    EXPECT_EQ(ac.StationProjectedY[1][1], ac.StationY[1][1]);
+    EXPECT_EQ(ac.WingProjectedArea[1], ac.WingArea[1]);
+    const WingLabels tilted = evaluateWing(ac, v, 1);
+    EXPECT_TRUE(hasDihedral(ac, 1));
+    EXPECT_EQ(tilted.span, flat.span);
+    EXPECT_EQ(tilted.area, flat.area);
+    EXPECT_EQ(tilted.r25, flat.r25);
+    const double c = std::cos(40 * std::numbers::pi / 180), s = std::sin(40 * std::numbers::pi / 180);
+    EXPECT_NEAR(ac.StationProjectedY[1][1], 500 * c, 1e-9);
+    EXPECT_NEAR(ac.StationRise[1][1], 500 * s, 1e-9);
+    EXPECT_NEAR(ac.WingProjectedSpan[1], 1000 * c, 1e-9);
+    EXPECT_NEAR(ac.WingProjectedArea[1], 200000 * c, 1e-6);
 }
 
 TEST(WingEvaluation, SignsAndMalformedTexts)
