@@ -180,8 +180,12 @@ void TRAWY2(Aircraft& ac, SolverData& sd, Language l, std::vector<std::string>& 
             s.PanelPressure.assign(nc + 1, 0.0);
         }
     }
-    for (int w = 1; w <= MaxWings; ++w)
-        sd.lattice[w].WingZ = ac.posZ[w];
+    for (int w = 1; w <= MaxWings; ++w) {
+        WingLattice& wl = sd.lattice[w];
+        wl.WingZ = ac.posZ[w];
+        for (Strip& s : wl.strips)
+            s.ZLeft = s.ZRight = s.ControlZ = wl.WingZ;
+    }
 }
 
 } // namespace ab

@@ -32,6 +32,12 @@ struct PanelCounts {
 struct Strip {
     double YLeft = 0, YRight = 0;       // y of the inner and outer edge
     double ControlY = 0;                // y of the strip centre line
+    // The strip lies in the plane of its trapezoid, which its dihedral tilts about the trapezoid's
+    // root: the ys above are as seen from above, these are the heights (absolute z) of its inner and
+    // outer edge and of its centre line, and the unit normal of its plane (y and z parts; 0 and 1 on
+    // a flat trapezoid, pointing up).
+    double ZLeft = 0, ZRight = 0, ControlZ = 0;
+    double NormalY = 0, NormalZ = 1;
     double Chord = 0;                   // chord on the centre line
     std::vector<double> PanelEdgeXLeft;  // q = 0..nc: panel borders along the inner edge
     std::vector<double> PanelEdgeXRight; // q = 0..nc: along the outer edge
@@ -41,7 +47,8 @@ struct Strip {
     std::vector<double> PanelPressure;   // q = 1..nc: 2 * circulation / panel length, per radian
 };
 
-// The lattice of one wing: strips J = 1..StripCount (index 0 unused) in the plane z = WingZ.
+// The lattice of one wing: strips J = 1..StripCount (index 0 unused); WingZ is the height of its
+// root, where a flat wing lies entirely.
 struct WingLattice {
     std::vector<Strip> strips;
     double WingZ = 0;
