@@ -59,7 +59,26 @@ BalanceFigures AircraftDocument::balance() const
     return evaluateBalance(texts.balance, balanceReference(aircraft, stabilityFigures(), automaticStability()));
 }
 
+void AircraftDocument::adopt(CalculatedCopy&& copy)
+{
+    texts = std::move(copy.texts);
+    aircraft = copy.aircraft;
+    std::swap(solver, copy.solver);
+}
+
 LiftDistribution AircraftDocument::liftDistribution() const { return ab::liftDistribution(aircraft, solver); }
+
+CalculatedCopy copyForCalculation(const AircraftDocument& document, SolverData&& lattice)
+{
+    return {document.texts, document.aircraft, std::move(lattice), {}};
+}
+
+void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel)
+{
+    CalculationCallbacks callbacks;
+    callbacks.cancel = cancel;
+    copy.run = ab::calculate(copy.aircraft, copy.texts, copy.solver, language, callbacks);
+}
 
 bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b)
 {
@@ -67,7 +86,8 @@ bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b)
         return false;
     const int wings = std::clamp(a.wingCount, 1, MaxWings);
     for (int w = 1; w <= wings; ++w)
-        if (a.wing[w].trapezoidCount != b.wing[w].trapezoidCount || a.wing[w].field != b.wing[w].field)
+        if (a.wing[w].trapezoidCount != b.wing[w].trapezoidCount || a.wing[w].field != b.wing[w].field ||
+            a.wing[w].dihedral != b.wing[w].dihedral)
             return false;
     return true;
 }

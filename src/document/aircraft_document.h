@@ -16,9 +16,12 @@
 #include "stability/balance.h"
 #include "stability/stability.h"
 
+#include <atomic>
 #include <string>
 
 namespace ab {
+
+struct CalculatedCopy;
 
 struct AircraftDocument {
     AircraftTexts texts;
@@ -38,6 +41,9 @@ struct AircraftDocument {
     // Writes the aircraft with its results to `file` (the extension rule already applied); the
     // document belongs to that file afterwards.
     SaveOutcome save(const std::string& file, Language language, const FileWriter& write = writeFileAtomically);
+    // Takes the texts, aircraft and lattice of a calculation made on a copy of this document; the
+    // copy gets the lattice the document had, so that its storage serves the next copy.
+    void adopt(CalculatedCopy&& copy);
     // A margin text that reads as a margin becomes the desired one; any other leaves it as it was.
     bool setMargin(const std::string& text);
 
@@ -50,6 +56,23 @@ struct AircraftDocument {
     BalanceFigures balance() const;
     LiftDistribution liftDistribution() const; // of the calculated lattice; none without one
 };
+
+// A whole calculation made on copies of a document's texts and aircraft, with a lattice of its own:
+// what a calculation in the background hands back. Its texts differ from the document's only where
+// the calculation moved wings apart (run.movedHeights).
+struct CalculatedCopy {
+    AircraftTexts texts;
+    Aircraft aircraft;
+    SolverData solver;
+    CalculationRun run;
+};
+
+// The document's texts and aircraft to calculate apart from it, with `lattice` as the copy's lattice
+// (a lattice handed back by adopt keeps its storage for the next run).
+CalculatedCopy copyForCalculation(const AircraftDocument& document, SolverData&& lattice = {});
+// Calculates the copy in place; it shares nothing with the document, so it may run on another
+// thread while the document changes. `cancel` ends it early (run.cancelled).
+void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel = nullptr);
 
 // Whether two states of the texts describe the same geometry: wing count, trapezoid counts and the
 // field texts of every wing in use. Names, remarks, balance, margin and mode are no geometry, so a

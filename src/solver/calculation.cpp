@@ -30,11 +30,33 @@ void Calculation::prepare()
     recalculate(aircraft, texts);
 }
 
-void Calculation::planPanels() { GRID(aircraft, solver.counts, language, failures); }
+namespace {
+
+// Unwinds the solve from inside the elimination when the run is cancelled.
+struct Cancelled {};
+
+} // namespace
+
+bool Calculation::checkCancel()
+{
+    if (!wasCancelled && callbacks.cancel && callbacks.cancel->load(std::memory_order_relaxed)) {
+        wasCancelled = true;
+        aircraft.CalcFailed = true;
+    }
+    return wasCancelled;
+}
+
+void Calculation::planPanels()
+{
+    if (!checkCancel())
+        GRID(aircraft, solver.counts, language, failures);
+}
 
 void Calculation::separateWings()
 {
     aircraft.WingsMoved = false;
+    if (checkCancel())
+        return;
     KONFLIKT2(aircraft, texts, solver.counts, [&](int wing, const std::string& zText) {
         movedHeights.emplace_back(wing, static_cast<double>(parseLenientInt(zText)));
         if (callbacks.heightChanged)
@@ -44,20 +66,35 @@ void Calculation::separateWings()
 
 void Calculation::layOutLattice()
 {
-    if (!aircraft.CalcFailed)
+    if (!checkCancel() && !aircraft.CalcFailed)
         TRAWY2(aircraft, solver, language, failures);
 }
 
 void Calculation::solve()
 {
-    if (aircraft.CalcFailed)
+    if (checkCancel() || aircraft.CalcFailed)
         return;
     // Influence matrix, circulations and results; a failure leaves its line and ends the run.
     const Text3* failure = nullptr;
-    if (!EINFLUSS(aircraft, solver))
+    if (!EINFLUSS(aircraft, solver)) {
         failure = &texts::InconsistentLattice;
-    else if (!LOES(solver, callbacks.countdown) || !WIRBEL_ERG(aircraft, solver))
-        failure = &texts::SingularSystem;
+    } else if (checkCancel()) {
+        return;
+    } else {
+        // A cancelled run leaves the elimination at its next pivot step.
+        const std::function<void(int)> countdown = [this](int remaining) {
+            if (checkCancel())
+                throw Cancelled{};
+            if (callbacks.countdown)
+                callbacks.countdown(remaining);
+        };
+        try {
+            if (!LOES(solver, callbacks.cancel ? countdown : callbacks.countdown) || !WIRBEL_ERG(aircraft, solver))
+                failure = &texts::SingularSystem;
+        } catch (const Cancelled&) {
+            return;
+        }
+    }
     if (failure) {
         failures.emplace_back(failure->in(language));
         aircraft.CalcFailed = true;
@@ -86,6 +123,7 @@ CalculationRun Calculation::finish()
     run.memo = memo();
     run.memoVisible = memoVisible();
     run.failed = aircraft.CalcFailed;
+    run.cancelled = wasCancelled;
     run.wingsMoved = aircraft.WingsMoved;
     run.movedHeights = movedHeights;
     aircraft.ActiveWingCount = aircraft.WingCount;

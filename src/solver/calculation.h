@@ -18,6 +18,7 @@
 #include "model/aircraft_texts.h"
 #include "solver/solver_data.h"
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <utility>
@@ -28,6 +29,9 @@ namespace ab {
 struct CalculationCallbacks {
     std::function<void(int remaining)> countdown;   // pivot steps still to do (throttle is the caller's)
     std::function<void(int wing, const std::string& zText)> heightChanged; // Edit_z<wing> gets zText
+    // Set from another thread when the run's result is no longer wanted: the run looks at it between
+    // its stages and at every pivot step of the solve, and then ends without results.
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 struct CalculationRun {
@@ -35,6 +39,7 @@ struct CalculationRun {
     bool wingsMoved = false;       // WingsMoved
     std::vector<std::string> memo; // the lines Memo1 holds at the end, in order
     bool memoVisible = false;
+    bool cancelled = false;        // ended early through the cancel flag; failed is set too
     std::vector<std::pair<int, double>> movedHeights; // (wing, height the field now shows) per write
 };
 
@@ -58,6 +63,7 @@ public:
     CalculationRun finish();
 
     bool failed() const { return aircraft.CalcFailed; }
+    bool cancelled() const { return wasCancelled; }
     // Memo1 as the stages so far leave it: first a line per flagged field (what its text was read
     // as), then the moved-wings heading and line, or the error title the recalculation pass writes
     // (left out after flagged lines when nothing failed); then every failure line. It shows when a
@@ -74,6 +80,9 @@ private:
     std::vector<std::string> flagged; // the flagged fields' lines, as the run started
     std::vector<std::string> failures;
     std::vector<std::pair<int, double>> movedHeights;
+    bool wasCancelled = false;
+    // True, and the run failed, once the cancel flag is set.
+    bool checkCancel();
 };
 
 // Runs every stage of one calculation in order. Heights moved by KONFLIKT2 are written into `texts`

@@ -117,25 +117,31 @@ std::vector<FieldChange> dragWrites(const Aircraft& ac, int w, int corner, doubl
 
 BarSteps threeDDragSteps(Pixel& anchor, Pixel p, bool left, bool right)
 {
+    // The anchor moves by the pixels the steps use: the rest of a move counts with the next one,
+    // so that a slow drag of one or two pixels per move turns as far as a fast one.
+    auto used = [](int& from, int to) {
+        const int steps = (to - from) / 3;
+        from += 3 * steps;
+        return steps;
+    };
     BarSteps steps;
     if (left) {
-        steps.elevation += (anchor.y - p.y) / 3;
-        steps.azimuth += (p.x - anchor.x) / 3;
-        anchor = p;
+        steps.elevation -= used(anchor.y, p.y);
+        steps.azimuth += used(anchor.x, p.x);
     }
     if (right) {
-        steps.size += (anchor.y - p.y) / 3;
-        steps.azimuth += (p.x - anchor.x) / 3;
-        anchor = p;
+        steps.size -= used(anchor.y, p.y);
+        steps.azimuth += used(anchor.x, p.x);
     }
     return steps;
 }
 
 int topViewZoomStep(Pixel& anchor, Pixel p)
 {
-    const int step = (anchor.y - p.y) / 3;
-    anchor = p;
-    return step;
+    const int steps = (p.y - anchor.y) / 3;
+    anchor.y += 3 * steps;
+    anchor.x = p.x;
+    return -steps;
 }
 
 } // namespace ab

@@ -46,14 +46,16 @@ std::vector<FieldChange> dragWrites(const Aircraft& aircraft, int w, int corner,
 
 // One acted-on move of a drag in the three-dimensional view: the left button turns (elevation bar
 // up with upward moves, azimuth bar right with rightward ones), then the right button sizes and
-// turns; one bar step per 3 pixels, truncated towards zero. The anchor follows the pointer at each
-// step, so holding both buttons changes nothing in the second step.
+// turns; one bar step per 3 pixels, truncated towards zero. The anchor moves by the pixels its steps
+// used, so the rest of a move counts with the next one (a slow drag goes as far as a fast one), and
+// holding both buttons changes nothing in the second step.
 struct BarSteps {
     int elevation = 0, azimuth = 0, size = 0;
 };
 BarSteps threeDDragSteps(Pixel& anchor, Pixel pointer, bool leftButton, bool rightButton);
 
-// One move of a left-button drag in the top view: the zoom bar steps up with upward moves.
+// One move of a left-button drag in the top view: the zoom bar steps up with upward moves, one step
+// per 3 pixels, the rest carried over to the next move.
 int topViewZoomStep(Pixel& anchor, Pixel pointer);
 
 } // namespace ab

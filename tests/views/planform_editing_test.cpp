@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace ab {
 namespace {
 
@@ -108,7 +110,7 @@ TEST(PlanformEditing, CursorsAndHighlightedFields)
     EXPECT_TRUE(fieldsOfCorner(0, true).empty());
 }
 
-TEST(MouseNavigation, OneBarStepPerThreePixelsAndTheAnchorFollows)
+TEST(MouseNavigation, OneBarStepPerThreePixelsAndTheRestCarriesOver)
 {
     Pixel anchor{10, 10};
     BarSteps s = threeDDragSteps(anchor, {16, 1}, true, true);
@@ -116,12 +118,41 @@ TEST(MouseNavigation, OneBarStepPerThreePixelsAndTheAnchorFollows)
     EXPECT_EQ(s.azimuth, 2);
     EXPECT_EQ(s.size, 0);      // the right-button step sees the moved anchor
     EXPECT_EQ(anchor, (Pixel{16, 1}));
-    s = threeDDragSteps(anchor, {14, 6}, false, true); // down 5, left 2: truncated towards zero
+    s = threeDDragSteps(anchor, {14, 6}, false, true); // down 5, left 2: one step, 2 and 2 pixels left over
     EXPECT_EQ(s.size, -1);
     EXPECT_EQ(s.azimuth, 0);
+    EXPECT_EQ(anchor, (Pixel{16, 4}));
     s = threeDDragSteps(anchor, {100, 100}, false, false);
-    EXPECT_EQ(anchor, (Pixel{14, 6})); // no button: nothing moves
-    EXPECT_EQ(topViewZoomStep(anchor, {14, 0}), 2);
+    EXPECT_EQ(anchor, (Pixel{16, 4})); // no button: nothing moves
+}
+
+// A slow drag turns and zooms as far as a fast one over the same way: 30 moves of one pixel make
+// the 10 steps one move of 30 pixels makes, in every direction and with either button.
+TEST(MouseNavigation, SlowDragsGoAsFarAsFastOnes)
+{
+    const Pixel directions[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}, {1, -1}};
+    for (const Pixel d : directions) {
+        for (const bool left : {true, false}) {
+            Pixel fastAnchor{50, 50}, slowAnchor{50, 50};
+            const BarSteps fast = threeDDragSteps(fastAnchor, {50 + 30 * d.x, 50 + 30 * d.y}, left, !left);
+            BarSteps slow;
+            for (int i = 1; i <= 30; ++i) {
+                const BarSteps s = threeDDragSteps(slowAnchor, {50 + i * d.x, 50 + i * d.y}, left, !left);
+                slow.elevation += s.elevation;
+                slow.azimuth += s.azimuth;
+                slow.size += s.size;
+            }
+            EXPECT_EQ(slow.elevation, fast.elevation);
+            EXPECT_EQ(slow.azimuth, fast.azimuth);
+            EXPECT_EQ(slow.size, fast.size);
+            EXPECT_EQ(std::abs(fast.elevation) + std::abs(fast.azimuth) + std::abs(fast.size), 10 * (std::abs(d.x) + std::abs(d.y)));
+        }
+        Pixel fastAnchor{50, 50}, slowAnchor{50, 50};
+        int slowZoom = 0;
+        for (int i = 1; i <= 30; ++i)
+            slowZoom += topViewZoomStep(slowAnchor, {50 + i * d.x, 50 + i * d.y});
+        EXPECT_EQ(slowZoom, topViewZoomStep(fastAnchor, {50 + 30 * d.x, 50 + 30 * d.y}));
+    }
 }
 
 } // namespace
