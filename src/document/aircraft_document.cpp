@@ -59,11 +59,13 @@ BalanceFigures AircraftDocument::balance() const
     return evaluateBalance(texts.balance, balanceReference(aircraft, stabilityFigures(), automaticStability()));
 }
 
-void AircraftDocument::adopt(CalculatedCopy&& copy)
+bool AircraftDocument::adopt(CalculatedCopy& copy)
 {
-    texts = std::move(copy.texts);
+    if (!sameGeometry(copy.texts, texts))
+        return false;
     aircraft = copy.aircraft;
     std::swap(solver, copy.solver);
+    return true;
 }
 
 LiftDistribution AircraftDocument::liftDistribution() const { return ab::liftDistribution(aircraft, solver); }

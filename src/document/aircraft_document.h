@@ -41,9 +41,10 @@ struct AircraftDocument {
     // Writes the aircraft with its results to `file` (the extension rule already applied); the
     // document belongs to that file afterwards.
     SaveOutcome save(const std::string& file, Language language, const FileWriter& write = writeFileAtomically);
-    // Takes the texts, aircraft and lattice of a calculation made on a copy of this document; the
+    // Takes the aircraft and lattice of a calculation made on a copy of this document, when the
+    // copy's geometry is the document's (heights the calculation moved apart written first); the
     // copy gets the lattice the document had, so that its storage serves the next copy.
-    void adopt(CalculatedCopy&& copy);
+    bool adopt(CalculatedCopy& copy);
     // A margin text that reads as a margin becomes the desired one; any other leaves it as it was.
     bool setMargin(const std::string& text);
 

@@ -1,5 +1,7 @@
 #include "draw/planform_drawing.h"
 
+#include <QPainter>
+
 #include "draw/colours.h"
 
 namespace ab {
@@ -134,6 +136,19 @@ void drawPlanformView(Canvas& c, const Aircraft& ac, int w, const ViewMapping& m
 
     c.textOut(ox + 5, H - 20, "x");
     c.textOut(W - 18, oy - 17, "y");
+}
+
+void drawDragOutline(QImage& image, const Aircraft& ac, int w, const ViewMapping& m)
+{
+    QPainter p(&image);
+    QPen pen(wingColour(w), 1, Qt::DashLine);
+    p.setPen(pen);
+    for (const Polyline& line : wingOutline(ac, w, m)) {
+        QPolygon polygon;
+        for (const auto& point : line)
+            polygon << QPoint(point.x, point.y);
+        p.drawPolyline(polygon);
+    }
 }
 
 } // namespace ab

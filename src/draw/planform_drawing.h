@@ -6,6 +6,7 @@
 #include "draw/canvas.h"
 #include "views/view_geometry.h"
 
+#include <QImage>
 #include <QString>
 
 namespace ab {
@@ -21,5 +22,9 @@ void drawViewAxes(Canvas& canvas, int ox, int oy);
 // with valid results the wing's neutral point and centre of lift.
 void drawPlanformView(Canvas& canvas, const Aircraft& aircraft, int w, const ViewMapping& mapping,
                       bool resultsValid);
+
+// The rubber band of a corner drag: the outline of wing w as the release would give it, dashed in
+// the wing's colour over what the view shows.
+void drawDragOutline(QImage& image, const Aircraft& aircraft, int w, const ViewMapping& mapping);
 
 } // namespace ab

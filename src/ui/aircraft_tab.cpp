@@ -41,9 +41,9 @@ void TForm1::buildAircraftTab(QWidget* tab, const PerWing<QWidget*>& wingTabs)
         connect(page, &WingPage::trapezoidCountChosen, this, [this, w](int n) { chooseTrapezoidCount(w, n); });
         connect(page, &WingPage::copyClicked, this, [this] { Save_Wing(); });
         connect(page, &WingPage::insertClicked, this, [this] { Load_Wing(); });
-        connect(page, &WingPage::dragged, this, [this, w](const std::vector<FieldChange>& writes) {
-            asOneEdit({.kind = EditKind::Drag, .wing = w}, [&] { applyWrites(writes); });
-        });
+        connect(page, &WingPage::dragPreviewed, this,
+                [this, w](const std::vector<FieldChange>& writes) { previewDrag(w, writes); });
+        connect(page, &WingPage::dragged, this, [this, w](const std::vector<FieldChange>& writes) { endDrag(w, writes); });
     }
 
     aircraftViews = new AircraftViews(document, this);
@@ -59,6 +59,9 @@ void TForm1::buildAircraftTab(QWidget* tab, const PerWing<QWidget*>& wingTabs)
     Label24 = autoLabel(tab, "Label24", 172, 483, clBlack);
     Label24->hide();
     setCaptionRoom(Button4, 205 - Button4->x()); // the left column ends at the 3-D view's bar
+    // Calculation while editing, under the button; the stability controls follow it.
+    CheckBoxLive = place<QCheckBox>(tab, "CheckBoxLive", 3, bottomOf(Button4) + 2, 196, 18);
+    setCaptionRoom(CheckBoxLive, 205 - CheckBoxLive->x());
     aircraftViews->buildStabilityControls(tab);
 
     Memo1 = place<QPlainTextEdit>(tab, "Memo1", 25, 587, 175, 84);

@@ -61,8 +61,6 @@ constexpr int kDesignTabWidth = 817;
 // Controls that end near the page's lower edge keep this gap to it.
 constexpr int kBottomGap = 2;
 
-int bottomOf(const QWidget* w) { return w->y() + w->height(); }
-
 // A stability mode takes its caption's lines: one line in the design height, each further line a
 // line spacing more.
 void fitLines(QAbstractButton* button, int designHeight)
@@ -183,7 +181,7 @@ void AircraftViews::setLanguage(Language l, const std::string& direction)
     language = l;
     flightDirection = qs(direction);
     // Where the figures the top view shows are measured from.
-    Image2->setToolTip(qs(texts::DatumSentence.in(l)));
+    Image2->setToolTip(topViewTip());
     markMarginField();
 }
 
@@ -204,6 +202,8 @@ void AircraftViews::markMarginField()
     Edit_Mstab->setStyleSheet(valid ? QString() : QStringLiteral("QLineEdit { border: 2px solid red; }"));
     Edit_Mstab->setToolTip(valid ? QString() : qs(marginFieldTip(document.marginPercent(), language)));
 }
+
+QString AircraftViews::topViewTip() const { return qs(texts::DatumSentence.in(language)); }
 
 void AircraftViews::clearTopView() { Image2->clear(clInfoBk, clGray); }
 

@@ -67,6 +67,7 @@ public:
     void showResultsCursor(bool valid); // the top view's drag cursor while the results are valid
     void resetZoom();
     void showStaleMarginCaption(); // "%" behind the margin field instead of the distance
+    QString topViewTip() const;    // what the top view's tool tip says: where lengths are measured from
 
     // The stored choice of an opened aircraft: mode and margin text.
     void showStabilityChoice(bool automatic, const std::string& margin);

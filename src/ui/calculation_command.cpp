@@ -6,6 +6,7 @@
 
 #include "solver/calculation.h"
 #include "ui/image_view.h"
+#include "ui/live_calculation.h"
 #include "ui/page_control.h"
 #include "ui/widgets.h"
 
@@ -30,6 +31,10 @@ void TForm1::showMemo(const std::vector<std::string>& lines, bool visible)
 
 void TForm1::Button4Click()
 {
+    // The explicit run takes over from a calculation in the background.
+    live->cancel();
+    showPreviousResults(false);
+    ++liveSuspended;
     if (PageControl1->activePage() != TabSheet5)
         PageControl1->setActivePage(TabSheet5);
     aircraft.CalcFailed = false;
@@ -78,26 +83,43 @@ void TForm1::Button4Click()
         showProgress();
         run.solve();
         Label24->hide();
-        for (int w = 1; w <= MaxWings; ++w) {
-            const WingResultLabels labels = wingResultLabels(aircraft, w);
-            wingPage[w]->showNeutralPoint(labels.neutralPoint, labels.liftCentre);
-        }
     }
     const CalculationRun result = run.finish();
     --recordingSuspended;
     recordEdit({.kind = EditKind::HeightSeparation});
-    showMemo(result.memo, result.memoVisible);
-    if (!result.failed) {
+    Label_w->hide();
+    Button4->show();
+    calculating = false;
+    showCalculationResults(result, MemoOfRun::All);
+    --liveSuspended;
+    QApplication::beep();
+}
+
+void TForm1::showCalculationResults(const CalculationRun& run, MemoOfRun memo)
+{
+    if (run.failed) {
+        if (memo == MemoOfRun::FailureOnly) {
+            // The wings as they stand, without results, under the run's lines.
+            Calc(ResultsAfterPass::Kept);
+            showNeutralPoints(ResultsShown::None);
+        }
+        showMemo(run.memo, run.memoVisible);
+    } else {
+        for (int w = 1; w <= MaxWings; ++w) {
+            const WingResultLabels labels = wingResultLabels(aircraft, w);
+            wingPage[w]->showNeutralPoint(labels.neutralPoint, labels.liftCentre);
+        }
+        if (memo == MemoOfRun::All)
+            showMemo(run.memo, run.memoVisible);
+        else
+            Memo1->hide();
         aircraftViews->showResultsCursor(true);
         STABIL();
         FormResize();
-        showNeutralPoints(true);
+        showNeutralPoints(ResultsShown::Current);
     }
-    Label_w->hide();
-    Button4->show();
-    calculating = editedSinceCalculation = false;
+    editedSinceCalculation = false;
     applyCommandStates();
-    QApplication::beep();
 }
 
 } // namespace ab

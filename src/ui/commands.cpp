@@ -118,6 +118,8 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window)
 
     View1 = menu("View1");
     LiftPlot1 = item(View1, "LiftPlot1", false, {});
+    LiveCalculation1 = item(View1, "LiveCalculation1", true, {});
+    LiveCalculation1->setCheckable(true);
 
     Langu1 = menu("Langu1");
     german1 = item(Langu1, "german1", true, {});

@@ -38,7 +38,7 @@ public:
     // Menus and actions, named as their objectName.
     QMenu *Open1 = nullptr, *EEdit1 = nullptr, *Langu1 = nullptr, *New1 = nullptr, *View1 = nullptr;
     QAction *ExportTemplate1 = nullptr, *PrintTemplate1 = nullptr, *ExportAvl1 = nullptr, *ExportCsv1 = nullptr,
-            *LiftPlot1 = nullptr;
+            *LiftPlot1 = nullptr, *LiveCalculation1 = nullptr;
     // The templates of File > New, in the order of aircraftTemplates().
     std::vector<QAction*> newFromTemplate;
     QAction* newShortcut = nullptr; // Ctrl+N opens the New submenu

@@ -9,6 +9,7 @@
 #include "model/recalculation.h"
 #include "draw/colours.h"
 #include "ui/image_view.h"
+#include "ui/live_calculation.h"
 #include "ui/lift_plot_dialog.h"
 #include "ui/page_control.h"
 #include "ui/widgets.h"
@@ -66,17 +67,22 @@ void TForm1::showWingNames()
 }
 
 // The results no longer match the aircraft: grey neutral-point captions, hidden values, the top
-// view's arrow cursor. All five wings are treated, whichever changed.
+// view's arrow cursor. All five wings are treated, whichever changed. While calculating as the user
+// edits, the figures of the last calculation stay, greyed, until those of the change come.
 void TForm1::markResultsStale()
 {
     aircraftViews->showResultsCursor(false);
     if (liftPlot)
         liftPlot->hide(); // its distribution is no longer the aircraft's
-    showNeutralPoints(false);
+    if (liveFollows()) {
+        live->geometryChanged();
+        showPreviousResults(true);
+        return;
+    }
+    showNeutralPoints(ResultsShown::None);
 }
 
-// The neutral-point captions are greyed and their values hidden while the results are stale.
-void TForm1::showNeutralPoints(bool shown)
+void TForm1::showNeutralPoints(ResultsShown shown)
 {
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->showNeutralPointLabels(shown);
@@ -109,11 +115,14 @@ void TForm1::Space1()
 void TForm1::Calc(ResultsAfterPass results)
 {
     aircraftViews->uncheckPressure(); // runs its click handling when it was checked
+    // Calculating as the user edits, the top view keeps the last results, veiled, until the next.
+    const bool keepTopView = results == ResultsAfterPass::GoStale && liveFollows();
     if (results == ResultsAfterPass::GoStale) {
         aircraftViews->resetZoom();
         editedSinceCalculation = true;
         markResultsStale();
-        aircraftViews->showStaleMarginCaption();
+        if (!keepTopView)
+            aircraftViews->showStaleMarginCaption();
         showBalanceFigures();
     }
     const PerWing<WingLabels> labels = recalculate(aircraft, texts, results);
@@ -121,8 +130,10 @@ void TForm1::Calc(ResultsAfterPass results)
         wingPage[w]->drawPlanform();
         wingPage[w]->showLabels(labels[w]);
     }
-    aircraftViews->clearTopView();
-    d_1d();
+    if (!keepTopView) {
+        aircraftViews->clearTopView();
+        d_1d();
+    }
     d_3d();
     drawThumbnailTitles();
     Memo1->setPlainText(qs(messages.ErrorTitle));

@@ -6,7 +6,9 @@
 #include "ui/main_window.h"
 
 #include "ui/page_control.h"
+#include "ui/widgets.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,8 +22,6 @@ constexpr int kTabControlMarginX = 5;
 constexpr int kTabControlMarginY = 27;
 // Controls that end near the page's lower edge keep this gap to it.
 constexpr int kBottomGap = 2;
-
-int bottomOf(const QWidget* w) { return w->y() + w->height(); }
 
 } // namespace
 
@@ -52,14 +52,15 @@ void TForm1::FormResize()
     showWingNames(); // as long as the tab bar's width lets them be
 }
 
-// Under the calculation button the stability controls follow one another, each as high as its
+// Under the calculation button and the box of the calculation while editing the stability controls follow one another, each as high as its
 // caption's lines; the message memo stands under the margin field, right of the margin bar. The
 // memo keeps its design height where the page has the room and ends above its lower edge where it
 // has not.
 void TForm1::placeCaptionedControls()
 {
     const QSize page = PageControl1->pageSize();
-    const int memoTop = aircraftViews->placeStabilityControls(bottomOf(Button4) + 1, page) + 11;
+    CheckBoxLive->move(CheckBoxLive->x(), bottomOf(Button4) + 2);
+    const int memoTop = aircraftViews->placeStabilityControls(bottomOf(CheckBoxLive) + 1, page) + 11;
     Memo1->setGeometry(Memo1->x(), memoTop, Memo1->width(), std::min(84, page.height() - kBottomGap - memoTop));
     // The countdown follows the running label on its row.
     Label24->move(Label_w->x() + Label_w->width() + 4, Label_w->y());

@@ -48,6 +48,16 @@ void ImageView::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(rect(), palette().window());
     p.drawImage(0, 0, image);
+    if (veil)
+        p.fillRect(QRect(0, 0, image.width(), image.height()), QColor(160, 160, 160, 110));
+}
+
+void ImageView::setVeiled(bool veiled)
+{
+    if (veil == veiled)
+        return;
+    veil = veiled;
+    update();
 }
 
 } // namespace ab

@@ -45,6 +45,10 @@ public:
     // Text with its top-left corner at (x, y) in the ink given, on a background of the brush colour.
     void textOut(int x, int y, const QString& text, const QColor& ink, const QColor& brush);
 
+    // A veil over the picture: what it shows is not current. The bitmap stays as it is.
+    void setVeiled(bool veiled);
+    bool veiled() const { return veil; }
+
 signals:
     void mousePressed(QMouseEvent* event);
     void mouseMoved(QMouseEvent* event);
@@ -61,6 +65,7 @@ private:
     CanvasState state;
     std::uint64_t tag = 0;
     CachedLayer layer;
+    bool veil = false;
 };
 
 } // namespace ab

@@ -4,6 +4,8 @@
 #include "ui/main_window.h"
 
 #include "lang/captions.h"
+#include "lang/live_texts.h"
+#include "ui/live_calculation.h"
 #include "lang/wing_captions.h"
 #include "model/wing_name.h"
 #include "draw/colours.h"
@@ -12,6 +14,7 @@
 #include "ui/image_view.h"
 #include "ui/widgets.h"
 
+#include <QCheckBox>
 #include <QToolButton>
 
 namespace ab {
@@ -40,6 +43,8 @@ void TForm1::applyLanguage(Language l)
     // that these come in the new language at once (and are there at start-up).
     messages = messageTexts(l);
     aircraftViews->setLanguage(l, messages.FlightDirectionText);
+    live->setLanguage(l);
+    CheckBoxLive->setToolTip(qs(texts::LiveCalculationTip.in(l)));
     balancePage->setLanguage(l);
     updateUndoCommands();
     commands->setLanguage(l);

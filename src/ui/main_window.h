@@ -38,6 +38,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -61,6 +62,7 @@ class TForm3;
 class BalancePage;
 class EditHistory;
 class LiftPlotDialog;
+class LiveCalculation;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -102,6 +104,12 @@ public:
     void german1Click();
     void FormResize();
     void Button4Click(); // "Calculate Aerodynamic Center"
+    // Calculation while editing (the check box beside Calculate, View menu): on, every change of the
+    // geometry is calculated in the background after a short pause.
+    void setLiveCalculation(bool on);
+    bool liveCalculation() const;
+    bool liveCalculationBusy() const; // a calculation runs or waits for the pause to end
+    LiveCalculation* liveWorker() const { return live; }
     void Load1Click();
     bool Load2(const std::string& fileName); // true when the file was read and applied
     void newFromTemplate(const AircraftTemplate& from); // File > New
@@ -166,7 +174,17 @@ private:
 
     // Result label states shared by the wing evaluation, the pass and the calculation.
     void markResultsStale();
-    void showNeutralPoints(bool shown);
+    void showNeutralPoints(ResultsShown shown);
+    // After a complete run (explicit or in the background): the neutral points, the memo (all its
+    // lines, or those of a failure only), the stability display and every view.
+    enum class MemoOfRun { All, FailureOnly };
+    void showCalculationResults(const CalculationRun& run, MemoOfRun memo);
+    void buildLiveCalculation();
+    bool liveFollows() const; // geometry changes start a calculation in the background
+    void showPreviousResults(bool shown);
+    void adoptLiveResults(CalculatedCopy&& copy);
+    void previewDrag(int w, const std::vector<FieldChange>& writes);
+    void endDrag(int w, const std::vector<FieldChange>& writes);
     void showMemo(const std::vector<std::string>& lines, bool visible);
     void setCopyCommands(CopyCommands commands);
     CopyCommands copyCommands() const { return copyState; }
@@ -219,6 +237,7 @@ public:
     QLabel *Label23 = nullptr, *Label_w = nullptr, *Label24 = nullptr;
     ImageView *Image_P = nullptr, *Image4 = nullptr, *Image7 = nullptr, *Image6 = nullptr;
     QPushButton* Button4 = nullptr;
+    QCheckBox* CheckBoxLive = nullptr; // calculation while editing
     QPlainTextEdit* Memo1 = nullptr;
     WindowCommands* commands = nullptr; // menus, actions and tool buttons
 
@@ -254,6 +273,9 @@ private:
     int recordingSuspended = 0;    // writes of one edit made of many
     bool applyingHistory = false;  // undo or redo is putting a state on the controls
     TForm2* infoDialog = nullptr;
+    LiveCalculation* live = nullptr;
+    int liveSuspended = 0; // an explicit calculation, or heights a calculation moved being written
+    std::optional<WingTexts> textsBeforeDrag; // the dragged wing's texts while a drag is previewed
 
 public:
     TForm3* printerDialog = nullptr; // made at the first print

@@ -58,6 +58,9 @@ inline void setLabelText(QLabel* label, const QString& text)
 // Controls whose caption must not run into a neighbour carry the room they have and their usual
 // font size; a caption too wide for the room in some language is set in a smaller font (down to
 // 9 pixels) instead of being cut, and the next caption starts again from the usual size.
+// The row just under a control.
+inline int bottomOf(const QWidget* w) { return w->y() + w->height(); }
+
 inline void setCaptionRoom(QWidget* control, int width)
 {
     control->setProperty("captionRoom", width);

@@ -3,6 +3,7 @@
 #include "ui/main_window.h"
 
 #include "files/settings_file.h"
+#include "ui/live_calculation.h"
 #include "files/wing_copy.h"
 #include "lang/captions.h"
 #include "draw/colours.h"
@@ -218,6 +219,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
 
     buildBalanceTab();
     buildHistory();
+    buildLiveCalculation();
     applyDesignCaptions();
     connect(PageControl1, &PageControl::changed, this, [this] { PageControl1Change(); });
     connect(PageControl1, &PageControl::pageShown, this, [this](QWidget* page) {
@@ -235,6 +237,8 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
 // its focus signal is let go of here.
 TForm1::~TForm1()
 {
+    delete live; // a calculation still running leaves at its next step, before the document goes
+    live = nullptr;
     hide();
     disconnect(focusWatch);
 }

@@ -342,12 +342,16 @@ void WingPage::showNeutralPoint(const std::string& neutralPoint, const std::stri
     setLabelText(ui.liftCentre, qs(liftCentre));
 }
 
-void WingPage::showNeutralPointLabels(bool shown)
+void WingPage::showNeutralPointLabels(ResultsShown shown, const QString& previousTip)
 {
-    ui.neutralPointCaption->setEnabled(shown);
-    ui.liftCentreCaption->setEnabled(shown);
-    ui.neutralPoint->setVisible(shown);
-    ui.liftCentre->setVisible(shown);
+    const bool current = shown == ResultsShown::Current;
+    const QString tip = shown == ResultsShown::Previous ? previousTip : QString();
+    for (QLabel* label : {ui.neutralPointCaption, ui.liftCentreCaption, ui.neutralPoint, ui.liftCentre}) {
+        label->setEnabled(current);
+        label->setToolTip(tip);
+    }
+    ui.neutralPoint->setVisible(shown != ResultsShown::None);
+    ui.liftCentre->setVisible(shown != ResultsShown::None);
 }
 
 // The question stands in large red letters left of the planform view; lines too long for that room

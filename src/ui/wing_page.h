@@ -11,9 +11,11 @@
 #include "model/planform.h"
 #include "views/view_geometry.h"
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,10 @@ struct WingControls {
     QLineEdit* name = nullptr;     // Edit_name<w>: the user's name for the wing
 };
 
+// How the neutral-point labels show the calculated results: current ones, those of the geometry
+// before the last change (greyed, while a calculation of the new one runs), or none.
+enum class ResultsShown { Current, Previous, None };
+
 class WingPage : public QObject {
     Q_OBJECT
 public:
@@ -83,7 +89,9 @@ public:
 
     void showLabels(const WingLabels& labels);
     void showNeutralPoint(const std::string& neutralPoint, const std::string& liftCentre);
-    void showNeutralPointLabels(bool shown); // greyed captions and hidden values while stale
+    // Stale results grey the captions and hide the values, previous ones grey both and say why in
+    // the tool tip.
+    void showNeutralPointLabels(ResultsShown shown, const QString& previousTip = {});
     void showGapQuestion(bool ask, const std::string& line1, const std::string& line2);
     void placeResultColumns(); // figures right of the longest caption in the current language
     // A field whose text is not read whole gets a red frame and says in its tool tip what was read;
@@ -97,6 +105,9 @@ signals:
     void copyClicked();
     void insertClicked();
     void dragged(const std::vector<FieldChange>& writes); // a corner drag's field writes, one edit
+    // While a corner is dragged: the writes a release here would make. The window evaluates them
+    // without writing the fields; the page then draws the outline they give over the planform.
+    void dragPreviewed(const std::vector<FieldChange>& writes);
 
 private:
     void buildTab();
@@ -121,6 +132,16 @@ private:
     int grabbedCorner = 0;
     int hoverCorner = 0;
     Pixel anchor;
+    // What a drag starts from: the wing as it was at the press (the preview changes the aircraft),
+    // the scale of the view and its picture, which the rubber band is drawn over.
+    struct DragStart {
+        Aircraft aircraft;
+        std::string rootGapText;
+        double scale = 0;
+        QImage picture;
+    };
+    std::optional<DragStart> dragStart;
+    std::vector<FieldChange> dragWritesAt(const QMouseEvent* e) const;
 };
 
 } // namespace ab

@@ -3,6 +3,7 @@
 #include "ui/wing_page.h"
 
 #include "draw/colours.h"
+#include "draw/planform_drawing.h"
 #include "ui/image_view.h"
 #include "ui/widgets.h"
 #include "views/planform_editing.h"
@@ -88,10 +89,37 @@ void WingPage::mousePressed(QMouseEvent* e)
     const Pixel p = pointerOf(e);
     grabbedCorner = hitCorner(aircraft, w, planformViewMapping(), p.x, p.y);
     anchor = p;
+    dragStart.reset();
+    if (grabbedCorner != 0)
+        dragStart = DragStart{aircraft, texts.wing[w][Role::RootGap], scale, std::as_const(*ui.planform).bitmap()};
+}
+
+// The writes of the drag from the press to the pointer, from the wing and the scale of the press.
+std::vector<FieldChange> WingPage::dragWritesAt(const QMouseEvent* e) const
+{
+    if (!dragStart)
+        return {};
+    const Pixel p = pointerOf(e);
+    const bool shift = e->modifiers() == Qt::ShiftModifier;
+    return dragWrites(dragStart->aircraft, w, grabbedCorner, dragStart->scale, p.x - anchor.x, p.y - anchor.y, shift,
+                      dragStart->rootGapText);
 }
 
 void WingPage::mouseMoved(QMouseEvent* e)
 {
+    if (dragStart && (e->buttons() & Qt::LeftButton)) {
+        // The rubber band: the window evaluates the wing the release would give (its figures show
+        // it), and its outline goes over the picture of the press, at the press's scale.
+        const std::vector<FieldChange> writes = dragWritesAt(e);
+        if (writes.empty())
+            return;
+        emit dragPreviewed(writes);
+        QImage& picture = ui.planform->bitmap();
+        picture = dragStart->picture;
+        drawDragOutline(picture, aircraft, w, planformMapping(picture.width(), picture.height(), dragStart->scale));
+        ui.planform->update();
+        return;
+    }
     const Pixel p = pointerOf(e);
     hoverCorner = hitCorner(aircraft, w, planformViewMapping(), p.x, p.y);
     ui.planform->setCursor(cursorShape(cornerCursor(hoverCorner)));
@@ -100,15 +128,12 @@ void WingPage::mouseMoved(QMouseEvent* e)
 
 void WingPage::mouseReleased(QMouseEvent* e)
 {
-    const Pixel p = pointerOf(e);
-    // The scale is taken once: every write below redraws the view and stores it again.
-    const double dragScale = scale;
-    const bool shift = e->modifiers() == Qt::ShiftModifier;
-    const std::vector<FieldChange> writes = dragWrites(aircraft, w, grabbedCorner, dragScale, p.x - anchor.x,
-                                                       p.y - anchor.y, shift, texts.wing[w][Role::RootGap]);
-    anchor = p;
-    if (!writes.empty())
-        emit dragged(writes);
+    // The wing and the scale are those of the press: the previews and every write below redraw
+    // the view and change the wing.
+    const std::vector<FieldChange> writes = dragWritesAt(e);
+    anchor = pointerOf(e);
+    dragStart.reset();
+    emit dragged(writes);
 }
 
 } // namespace ab
