@@ -4,12 +4,22 @@
 AB_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation
              libgtest-dev libgmock-dev libbenchmark-dev libopenblas-dev liblapacke-dev
              nlohmann-json3-dev poppler-utils qt6-translations-l10n)
-# What the tests need besides: the checkers of the desktop entry and the AppStream description.
-AB_TEST_PACKAGES=(desktop-file-utils appstream)
+# What the tests need besides: the checkers of the desktop entry, the AppStream description and the
+# Debian package.
+AB_TEST_PACKAGES=(desktop-file-utils appstream lintian)
 # A print server and a queue that prints to PDF files, for the printing test (only run as root).
 AB_PRINT_PACKAGES=(cups printer-driver-cups-pdf)
 
 AB_BUILD_DIR=${AB_BUILD_DIR:-build}
+
+# apt-get, through sudo when not root, that waits up to ten minutes for another package manager (an
+# update running in the background, a software centre) to let go of the dpkg lock instead of giving
+# up at once.
+ab_apt_get() {
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 "$@"
+}
 
 ab_install_packages() {
   local missing=() p
@@ -18,10 +28,8 @@ ab_install_packages() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing missing packages: ${missing[*]}"
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  ab_apt_get update -qq
+  ab_apt_get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 # ab_configure DIR [cmake options...]: configure DIR, in Release unless told otherwise.

@@ -132,6 +132,16 @@ bool wantsBatchMode(int argc, const char* const* argv)
     return false;
 }
 
+std::string versionText()
+{
+    return "AeroBalance " AEROBALANCE_VERSION "\n"
+           "Copyright (C) " AEROBALANCE_RELEASE_YEAR " The AeroBalance developers\n"
+           "License GPL-3.0-or-later: the GNU General Public License, version 3 or later,\n"
+           "<https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+           "This is free software: you are free to change and redistribute it.\n"
+           "There is NO WARRANTY, to the extent permitted by law.\n";
+}
+
 std::string usageText()
 {
     return "Usage: aerobalance [FILE]\n"

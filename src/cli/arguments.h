@@ -42,4 +42,7 @@ bool wantsBatchMode(int argc, const char* const* argv);
 // The usage text of --help.
 std::string usageText();
 
+// The text of --version: the version, the copyright and the licence the program may be shared under.
+std::string versionText();
+
 } // namespace ab

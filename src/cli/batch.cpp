@@ -208,7 +208,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const BatchOptions& o = parsed.options;
     if (o.help || o.version) {
         errno = 0;
-        out << (o.help ? usageText() : "AeroBalance " AEROBALANCE_VERSION "\n");
+        out << (o.help ? usageText() : versionText());
         return finished(out, err, BatchDone);
     }
     try {

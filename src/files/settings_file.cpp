@@ -1,6 +1,7 @@
 #include "files/settings_file.h"
 
 #include "files/file_messages.h"
+#include "files/user_files.h"
 #include "model/numbers.h"
 
 namespace ab {
@@ -58,7 +59,9 @@ SettingsSaveOutcome saveSettingsFile(const std::string& fileName, char letter, i
                                      int top, Language language)
 {
     SettingsSaveOutcome out;
-    const WriteOutcome written = writeFileAtomically(fileName, settingsText(letter, width, height, left, top));
+    WriteOutcome written = makeFolderOf(fileName);
+    if (written.ok)
+        written = writeFileAtomically(fileName, settingsText(letter, width, height, left, top));
     if (!written.ok) {
         out.ok = false;
         out.message = saveFailureMessage(language, fileName, written);

@@ -1,5 +1,5 @@
 // The settings file "Default.pa4": the language letter and the main window's width, height, left
-// and top edge, kept from one run to the next.
+// and top edge, kept from one run to the next in the user's configuration folder (user_files.h).
 #pragma once
 
 #include "files/file_messages.h"
@@ -35,7 +35,8 @@ char letterOf(Language language);
 // The five lines: the letter, then width, height, left and top as plain decimal integers.
 std::string settingsText(char letter, int width, int height, int left, int top);
 
-// Writes the five lines through a temporary file; the message names the file on failure.
+// Writes the five lines through a temporary file, making the file's folder when it is missing; the
+// message names the file and the reason on failure.
 struct SettingsSaveOutcome {
     bool ok = true;
     std::string message;

@@ -3,6 +3,7 @@
 #include "files/code_page.h"
 #include "files/file_messages.h"
 #include "files/text_escapes.h"
+#include "files/user_files.h"
 #include "model/numbers.h"
 #include "model/planform.h"
 #include "model/wing_name.h"
@@ -49,7 +50,9 @@ CopyOutcome saveWingCopy(const std::string& fileName, const AircraftTexts& texts
                          Language language)
 {
     CopyOutcome out;
-    const WriteOutcome written = writeFileAtomically(fileName, wingCopyText(texts, aircraft, w));
+    WriteOutcome written = makeFolderOf(fileName);
+    if (written.ok)
+        written = writeFileAtomically(fileName, wingCopyText(texts, aircraft, w));
     if (!written.ok) {
         out.ok = false;
         out.message = saveFailureMessage(language, fileName, written);

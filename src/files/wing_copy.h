@@ -24,7 +24,8 @@ inline constexpr const char* CopyFileName = "wingcopy.fl4";
 // see it. A name that needs escapes has the line <escaped_text>1</escaped_text> before it.
 std::string wingCopyText(const AircraftTexts& texts, const Aircraft& aircraft, int w);
 
-// Writes the copy of wing w through a temporary file; the message names the file on failure.
+// Writes the copy of wing w through a temporary file, making the file's folder when it is missing;
+// the message names the file on failure.
 struct CopyOutcome {
     bool ok = true;
     std::string message;

@@ -92,7 +92,7 @@ void TForm1::Load1Click()
     const QString chosen = askOpenFileName();
     if (chosen.isEmpty() || !Load2(chosen.toStdString()))
         return;
-    CopyAvailable = copyAvailable(CopyFileName);
+    CopyAvailable = copyAvailable(fileToRead(CopyFileName));
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->offerInsert(CopyAvailable);
     aircraftViews->uncheckPressure();
@@ -260,12 +260,16 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// The language and the window's size and place for the next start; a settings file that cannot
-// be written is let go, since nothing of the aircraft is in it.
+// The language and the window's size and place for the next start. A settings file that cannot be
+// written is said, naming the file and the reason; the window closes all the same, since nothing of
+// the aircraft is in it.
 void TForm1::FormClose()
 {
     const QRect frame = frameGeometry();
-    (void)saveSettingsFile(SettingsFileName, letterOf(language()), width(), height(), frame.x(), frame.y(), language());
+    const SettingsSaveOutcome saved = saveSettingsFile(settingsFile.path, letterOf(language()), width(), height(),
+                                                       frame.x(), frame.y(), language());
+    if (!saved.ok)
+        reportFileError(saved.message);
 }
 
 } // namespace ab

@@ -16,6 +16,7 @@
 #include "document/aircraft_document.h"
 #include "files/aircraft_reader.h"
 #include "files/aircraft_templates.h"
+#include "files/user_files.h"
 #include "print/template_pdf.h"
 #include "lang/language.h"
 #include "model/aircraft.h"
@@ -250,7 +251,10 @@ private:
     LanguageFlags languageFlags;
     MessageTexts messages; // empty until a language is chosen
     QtTranslations qtTexts; // Qt's own dialogs and buttons in the chosen language
-    std::string CopyFileName = "wingcopy.fl4";
+    // The wing copy in the user's data folder and the settings in the configuration folder, each
+    // read from the working folder while it has not been made in its place (set by Create1).
+    UserFile CopyFileName;
+    UserFile settingsFile;
     bool CopyAvailable = false;
     PerWing<bool> CopySourceFlags{}; // flag 1 is CopyAvailable itself; 2..5: copied on that wing's tab
     std::string CurrentFileName = "Unknown.wk4";

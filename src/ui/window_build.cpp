@@ -22,6 +22,7 @@
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTabBar>
@@ -313,17 +314,25 @@ void TForm1::setCaptionOf(const char* objectName, const QString& text)
         action->setText(text);
 }
 
+// A file of the program's own in the desktop's folder for it ($XDG_CONFIG_HOME or $XDG_DATA_HOME,
+// ~/.config or ~/.local/share when unset).
+static UserFile userFileIn(QStandardPaths::StandardLocation location, const char* name)
+{
+    return userFile(QStandardPaths::writableLocation(location).toStdString(), name);
+}
+
 void TForm1::Create1(const QStringList& arguments)
 {
     languageFlags = flagsFor(Language::English);
-    CopyFileName = ab::CopyFileName;
-    CopyAvailable = copyAvailable(CopyFileName);
+    CopyFileName = userFileIn(QStandardPaths::GenericDataLocation, ab::CopyFileName);
+    settingsFile = userFileIn(QStandardPaths::GenericConfigLocation, SettingsFileName);
+    CopyAvailable = copyAvailable(fileToRead(CopyFileName));
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->offerInsert(CopyAvailable);
 
     // The window as it was left: size and place first, then the language. A missing or unreadable
     // settings file leaves the designed window in English.
-    const Settings settings = readSettingsFile(SettingsFileName, Language::English).settings;
+    const Settings settings = readSettingsFile(fileToRead(settingsFile), Language::English).settings;
     resize(settings.width.value_or(width()), settings.height.value_or(height()));
     if (settings.left || settings.top)
         move(settings.left.value_or(0), settings.top.value_or(0));

@@ -19,7 +19,7 @@ void TForm1::Save_Wing()
     const int w = activePageNumber();
     if (w < 1 || w > MaxWings)
         return;
-    const CopyOutcome outcome = saveWingCopy(CopyFileName, texts, aircraft, w, language());
+    const CopyOutcome outcome = saveWingCopy(CopyFileName.path, texts, aircraft, w, language());
     if (!outcome.ok) {
         QMessageBox::warning(this, windowTitle(), qs(outcome.message));
         return;
@@ -36,7 +36,7 @@ void TForm1::Load_Wing()
     const int w = activePageNumber();
     if (w < 1 || w > MaxWings)
         return;
-    const WingCopyReading copy = readWingCopy(CopyFileName, language());
+    const WingCopyReading copy = readWingCopy(fileToRead(CopyFileName), language());
     if (!copy.ok()) {
         QMessageBox::warning(this, windowTitle(), qs(copy.message));
         return;

@@ -103,7 +103,10 @@ TEST(BatchMode, ExitStatusesAndErrorLines)
     const BatchRun help = batch({"--help"});
     EXPECT_EQ(help.status, BatchDone);
     EXPECT_NE(help.out.find("--calc FILE"), std::string::npos);
-    EXPECT_EQ(batch({"--version"}).out, "AeroBalance 3.4\n");
+    // The version first, as scripts read it, then who may share the program and how.
+    const std::string version = batch({"--version"}).out;
+    EXPECT_EQ(version.substr(0, version.find('\n') + 1), "AeroBalance 3.4\n");
+    EXPECT_NE(version.find("License GPL-3.0-or-later"), std::string::npos) << version;
 
     const BatchRun bad = batch({"--calc", Examples + "default.wk4", "--lang", "fr"});
     EXPECT_EQ(bad.status, BatchBadInput);

@@ -1,10 +1,14 @@
 // The files that install the program on a desktop agree with each other and with the program: the
 // desktop entry, the file types and the AppStream description name the same types; the file types
 // recognise every aircraft file the program writes, also among the other types of the system; the
-// manual page documents exactly the options of --help.
+// manual page documents exactly the options of --help; the licence stands wherever a user or a
+// package tool looks for it; the release's version and date come from one file; the README lists
+// every package the scripts install.
 #include "cli/arguments.h"
 
 #include <QMimeDatabase>
+#include <algorithm>
+#include <chrono>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -76,8 +80,104 @@ TEST(DesktopEntry, NamesTheTypesTheIconAndTheProgramThePackageInstalls)
     // The window opens one file given on its command line.
     EXPECT_EQ(entry.at("Exec"), "aerobalance %f");
     EXPECT_TRUE(fs::exists(kPackaging / (entry.at("Icon") + ".svg")));
-    for (const char* category : {"Education", "Science", "Engineering"})
-        EXPECT_TRUE(listOf(entry.at("Categories")).count(category)) << category;
+}
+
+// Menus list a program under each of its main categories: one, with its additional ones, and the
+// AppStream description names the same.
+TEST(DesktopEntry, HasOneMainCategory)
+{
+    const std::set<std::string> mainCategories = {"AudioVideo", "Audio", "Video", "Development", "Education",
+                                                  "Game", "Graphics", "Network", "Office", "Science",
+                                                  "Settings", "System", "Utility"};
+    const std::set<std::string> categories = listOf(desktopEntry().at("Categories"));
+    std::set<std::string> main;
+    for (const std::string& c : categories)
+        if (mainCategories.count(c))
+            main.insert(c);
+    EXPECT_EQ(main, std::set<std::string>{"Science"});
+    EXPECT_TRUE(categories.count("Engineering"));
+    EXPECT_EQ(capturesOf(textOf(kPackaging / "aerobalance.metainfo.xml.in"), "<category>([^<]+)</category>"),
+              categories);
+}
+
+TEST(Licence, StandsInTheSourcesThePackageTheDescriptionAndTheReadme)
+{
+    const std::string licence = textOf(kSource / "LICENSE");
+    EXPECT_EQ(licence.rfind("                    GNU GENERAL PUBLIC LICENSE\n                       Version 3, 29 June 2007", 0), 0u);
+    EXPECT_NE(licence.find("END OF TERMS AND CONDITIONS"), std::string::npos);
+    EXPECT_GT(licence.size(), 30000u);
+    // The package's copyright file in the machine-readable format, with Debian's name of the licence.
+    const std::string copyright = textOf(kPackaging / "copyright");
+    EXPECT_EQ(copyright.rfind("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n", 0), 0u);
+    EXPECT_EQ(capturesOf(copyright, "\nLicense: ([^\n]+)"), std::set<std::string>{"GPL-3+"});
+    EXPECT_NE(copyright.find("/usr/share/common-licenses/GPL-3"), std::string::npos);
+    EXPECT_EQ(capturesOf(textOf(kPackaging / "aerobalance.metainfo.xml.in"), "<project_license>([^<]+)<"),
+              std::set<std::string>{"GPL-3.0-or-later"});
+    EXPECT_NE(textOf(kSource / "README.md").find("GPL-3.0-or-later"), std::string::npos);
+}
+
+// The version and date of the release are written once, in release.cmake; the change log, the manual
+// page and the AppStream description carry them as the build wrote them in, each in its own format.
+TEST(Release, VersionAndDateComeFromOneFile)
+{
+    const std::string release = textOf(kSource / "release.cmake");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(release, m, std::regex(R"(AEROBALANCE_RELEASE_DATE (\d{4})-(\d\d)-(\d\d))")));
+    const std::chrono::year_month_day date{std::chrono::year(std::stoi(m[1])),
+                                           std::chrono::month(unsigned(std::stoi(m[2]))),
+                                           std::chrono::day(unsigned(std::stoi(m[3])))};
+    ASSERT_TRUE(date.ok());
+    const std::string iso = m[1].str() + "-" + m[2].str() + "-" + m[3].str();
+    const char* const days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    const char* const months[] = {"January", "February", "March", "April", "May", "June", "July", "August",
+                                  "September", "October", "November", "December"};
+    const std::string month = months[unsigned(date.month()) - 1];
+    const std::string rfc = std::string(days[std::chrono::weekday(std::chrono::sys_days(date)).c_encoding()]) +
+                            ", " + m[3].str() + " " + month.substr(0, 3) + " " + m[1].str() + " 12:00:00 +0000";
+
+    for (const char* in : {"changelog.in", "aerobalance.1.in", "aerobalance.metainfo.xml.in"})
+        EXPECT_FALSE(std::regex_search(textOf(kPackaging / in), std::regex(R"(\b20\d\d\b)"))) << in << " has a date of its own";
+    const fs::path built = fs::path(AEROBALANCE_BINARY_DIR) / "packaging";
+    const std::string changelog = textOf(built / "changelog");
+    EXPECT_NE(changelog.find("aerobalance (" AEROBALANCE_VERSION ") unstable;"), std::string::npos) << changelog;
+    EXPECT_NE(changelog.find(">  " + rfc + "\n"), std::string::npos) << changelog;
+    EXPECT_NE(textOf(built / "aerobalance.1").find(".TH AEROBALANCE 1 \"" + month + " " + m[1].str() +
+                                                  "\" \"AeroBalance " AEROBALANCE_VERSION "\""),
+              std::string::npos);
+    EXPECT_NE(textOf(built / "io.github.aerobalance.aerobalance.metainfo.xml")
+                  .find("<release version=\"" AEROBALANCE_VERSION "\" date=\"" + iso + "\"/>"),
+              std::string::npos);
+}
+
+// The README opens with the two commands, keeps its lines wrapped and names every package the
+// scripts install.
+TEST(Readme, OpensWithTheQuickStartAndListsThePackages)
+{
+    const std::string readme = textOf(kSource / "README.md");
+    const std::size_t quickStart = readme.find("## Quick start");
+    ASSERT_NE(quickStart, std::string::npos);
+    EXPECT_EQ(readme.find("## "), quickStart) << "the quick start is the first section";
+    const std::size_t nextSection = readme.find("\n## ", quickStart + 1);
+    const std::string start = readme.substr(quickStart, nextSection - quickStart);
+    EXPECT_NE(start.find("bash scripts/run"), std::string::npos);
+    EXPECT_NE(start.find("bash scripts/test"), std::string::npos);
+
+    std::istringstream lines(readme);
+    for (std::string line; std::getline(lines, line);) {
+        const auto characters = std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; });
+        EXPECT_LE(characters, 100) << line;
+    }
+
+    const std::string common = textOf(kSource / "scripts/common.sh");
+    int packages = 0;
+    for (const std::string list : {"AB_PACKAGES", "AB_TEST_PACKAGES", "AB_PRINT_PACKAGES"}) {
+        std::smatch m;
+        ASSERT_TRUE(std::regex_search(common, m, std::regex(list + R"(=\(([^)]*)\))"))) << list;
+        std::istringstream names(m[1].str());
+        for (std::string name; names >> name; ++packages)
+            EXPECT_NE(readme.find("`" + name + "`"), std::string::npos) << name << " is not in the README";
+    }
+    EXPECT_GE(packages, 15);
 }
 
 TEST(DesktopEntry, SpeaksTheProgramsThreeLanguages)

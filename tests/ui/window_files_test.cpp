@@ -141,7 +141,7 @@ TEST_F(WindowFiles, UnsavedChangesAreOfferedForSavingBeforeTheyAreLost)
     EXPECT_FALSE(QFile::exists("Unknown.wk4"));
     EXPECT_NE(bytesOf(path("kept.wk4")).find("<chord>300</chord>"), std::string::npos);
     // Closing wrote the settings for the next start.
-    EXPECT_EQ(bytesOf(path("Default.pa4")).substr(0, 3), "e\r\n");
+    EXPECT_EQ(bytesOf(settingsPath()).substr(0, 3), "e\r\n");
 }
 
 TEST_F(WindowFiles, AnEditAfterASaveIsUnsavedAgainAndClosingAsks)
@@ -161,7 +161,8 @@ TEST_F(WindowFiles, AnEditAfterASaveIsUnsavedAgainAndClosingAsks)
 
 TEST_F(WindowFiles, SettingsBringBackLanguageAndWindow)
 {
-    writeFile(SettingsFileName, "e\r\n900\r\n800\r\n50\r\n40\r\n");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path("config/aerobalance"))));
+    writeFile(settingsPath(), "e\r\n900\r\n800\r\n50\r\n40\r\n");
     {
         TForm1 form;
         EXPECT_EQ(form.size(), QSize(900, 800));
@@ -170,12 +171,61 @@ TEST_F(WindowFiles, SettingsBringBackLanguageAndWindow)
         form.move(50, 40);
         form.FormClose();
     }
-    EXPECT_EQ(bytesOf(SettingsFileName), "e\r\n900\r\n800\r\n50\r\n40\r\n"); // the same five lines back
-    writeFile(SettingsFileName, "d\r\n3000\r\n");
+    EXPECT_EQ(bytesOf(settingsPath()), "e\r\n900\r\n800\r\n50\r\n40\r\n"); // the same five lines back
+    writeFile(settingsPath(), "d\r\n3000\r\n");
     TForm1 german;
     EXPECT_EQ(german.language(), Language::German);
     EXPECT_LT(german.width(), 3000);
     EXPECT_FALSE(control(german, "SpeedButtonG")->isHidden());
+}
+
+// Started from the menu or in a folder the user may not write, the settings and the wing copy go to
+// the desktop's folders; the settings an earlier version left in the working folder come back once.
+// As root the folder stays writable, so the test also checks that nothing is written into it.
+TEST_F(WindowFiles, SettingsAndTheWingCopySurviveAReadOnlyStartFolder)
+{
+    const QString start = folder.path() + "/start";
+    ASSERT_TRUE(QDir().mkpath(start));
+    writeFile((start + "/Default.pa4").toStdString(), "d\r\n900\r\n800\r\n50\r\n40\r\n");
+    QFile(start).setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+    QDir::setCurrent(start);
+    const auto startFolderFiles = [&] { return QDir(start).entryList(QDir::Files | QDir::Hidden); };
+    {
+        TForm1 form;
+        form.showError = [](const QString& m) { ADD_FAILURE() << m.toStdString(); };
+        form.show();
+        EXPECT_EQ(form.language(), Language::German);
+        EXPECT_EQ(form.size(), QSize(900, 800));
+        trigger(form, "english1");
+        trigger(form, "wing21");
+        control<QPushButton>(form, "Button_C2")->click();
+        EXPECT_TRUE(form.close());
+    }
+    EXPECT_EQ(startFolderFiles(), QStringList{"Default.pa4"});
+    EXPECT_EQ(bytesOf(settingsPath()).substr(0, 3), "e\r\n");
+    EXPECT_EQ(bytesOf(copyPath()).substr(0, 6), "   0\r\n");
+    // The desktop's folders are the user's alone.
+    EXPECT_EQ(QFile(QString::fromStdString(path("config/aerobalance"))).permissions() & 0x0077, 0);
+
+    TForm1 again;
+    EXPECT_EQ(again.language(), Language::English); // no longer the working folder's German
+    EXPECT_TRUE(control(again, "Button_P1")->isEnabled());
+    QFile(start).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Settings that cannot be written are said at close, naming the file and the reason; the window
+// closes all the same.
+TEST_F(WindowFiles, SettingsThatCannotBeWrittenAreSaid)
+{
+    writeFile(path("config"), "a file where the configuration folder belongs");
+    TForm1 form;
+    std::vector<std::string> messages;
+    form.showError = [&](const QString& m) { messages.push_back(m.toStdString()); };
+    form.show();
+    EXPECT_TRUE(form.close());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find(settingsPath()), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find("Not a directory"), std::string::npos) << messages[0];
 }
 
 TEST_F(WindowFiles, AWingCopyMovesThePlanformAndKeepsThePlace)

@@ -100,8 +100,9 @@ inline QColor neutralPointMarkColour(const TForm1& form)
 
 namespace ab {
 
-// A window test that runs in a folder of its own: the window reads and writes its settings and
-// copy files in the working folder.
+// A window test that runs in a folder of its own, which is also the working folder, with the
+// desktop's configuration and data folders inside it ("config", "data"), so that the settings and
+// the wing copy of one test are not seen by another.
 class InOwnFolder : public ::testing::Test {
 protected:
     void SetUp() override
@@ -109,12 +110,24 @@ protected:
         ASSERT_TRUE(folder.isValid());
         previous = QDir::currentPath();
         QDir::setCurrent(folder.path());
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+            previousFolders.push_back(qgetenv(name));
+        qputenv("XDG_CONFIG_HOME", (folder.path() + "/config").toLocal8Bit());
+        qputenv("XDG_DATA_HOME", (folder.path() + "/data").toLocal8Bit());
     }
-    void TearDown() override { QDir::setCurrent(previous); }
+    void TearDown() override
+    {
+        QDir::setCurrent(previous);
+        qputenv("XDG_CONFIG_HOME", previousFolders.at(0));
+        qputenv("XDG_DATA_HOME", previousFolders.at(1));
+    }
     std::string path(const char* name) const { return (folder.path() + "/" + name).toStdString(); }
+    std::string settingsPath() const { return path("config/aerobalance/Default.pa4"); }
+    std::string copyPath() const { return path("data/aerobalance/wingcopy.fl4"); }
 
     QTemporaryDir folder;
     QString previous;
+    QList<QByteArray> previousFolders;
 };
 
 } // namespace ab

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where the program keeps its own files between runs: the settings in a folder "aerobalance" under
+// the user's configuration folder, the wing copy in one under the user's data folder. Earlier
+// versions kept both in the folder the program was started in; while a file has not been made in its
+// own place, the one of the working folder is read, so earlier settings and copies come back once.
+#pragma once
+
+#include "files/text_file.h"
+
+#include <string>
+
+namespace ab {
+
+inline constexpr const char* UserFolderName = "aerobalance";
+
+struct UserFile {
+    std::string path;     // where the file is written, and read from once it stands there
+    std::string fallback; // the same name in the working folder, read while nothing stands at path
+};
+
+// The file `name` in `base`/aerobalance, base being the desktop's configuration or data folder
+// ($XDG_CONFIG_HOME, $XDG_DATA_HOME). Without a base (no home folder) the working folder alone.
+UserFile userFile(const std::string& base, const std::string& name);
+
+// The file to read: path when anything stands there (also something that is no file, which its
+// reader then refuses with a message), else the fallback.
+std::string fileToRead(const UserFile& file);
+
+// Makes the folder of `path` and the folders above it that are missing, readable by the user alone
+// as the desktop's own folders are; ok false with the system's reason when one cannot be made.
+WriteOutcome makeFolderOf(const std::string& path);
+
+} // namespace ab
