@@ -7,6 +7,9 @@
 #include "bench_aircraft.h"
 #include "solver/calculation.h"
 #include "ui/main_window.h"
+#include "ui/page_control.h"
+#include "views/planform_editing.h"
+#include "views/view_geometry.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,7 +18,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -164,6 +169,66 @@ void MarginKeystroke(benchmark::State& state)
     }
 }
 BENCHMARK(MarginKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Calculating while editing: one keystroke in the tailplane's x field of the large aircraft until the
+// new neutral point is on screen (the typing pause of 150 ms included), and the longest stretch the
+// event loop was blocked meanwhile, measured by a 1 ms timer that checks its own lateness: while the
+// worker calculates (blocked_calc_ms) and as the results are shown (blocked_show_ms).
+void LiveKeystrokeToNeutralPoint(benchmark::State& state)
+{
+    ab::TForm1 form;
+    form.show();
+    (void)QTest::qWaitForWindowExposed(&form);
+    typeLargeAircraft(form);
+    form.setLiveCalculation(true);
+    auto* tailX = form.findChild<QLineEdit*>(QString::fromUtf8(ab::fieldName(2, ab::Role::PosX).data()));
+    const QString base = tailX->text();
+    double blockedCalc = 0, blockedShow = 0;
+    QElapsedTimer sinceTick;
+    QTimer ticker;
+    ticker.setInterval(1);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        double& worst = form.liveCalculationBusy() ? blockedCalc : blockedShow;
+        worst = std::max(worst, sinceTick.nsecsElapsed() / 1e6);
+        sinceTick.start();
+    });
+    int i = 0;
+    for (auto _ : state) {
+        tailX->setText(base + (++i % 2 ? "1" : "2"));
+        sinceTick.start();
+        ticker.start();
+        while (form.liveCalculationBusy() || !form.aircraftState().ResultsValid)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        ticker.stop();
+    }
+    state.counters["blocked_calc_ms"] = blockedCalc;
+    state.counters["blocked_show_ms"] = blockedShow;
+}
+BENCHMARK(LiveKeystrokeToNeutralPoint)->Unit(benchmark::kMillisecond)->Iterations(6);
+
+// One mouse move of a corner drag on the large aircraft's main wing: the rubber band and the
+// previewed figures, until repainted.
+void RubberBandMove(benchmark::State& state)
+{
+    ab::TForm1 form;
+    form.show();
+    (void)QTest::qWaitForWindowExposed(&form);
+    typeLargeAircraft(form);
+    form.PageControl1->setActivePage(form.wingPage[1]->tab());
+    QApplication::processEvents();
+    auto* view = form.findChild<QWidget*>("Image1");
+    const ab::ViewMapping m = ab::planformMapping(form.aircraftState(), 1, view->width(), view->height());
+    const ab::CornerOffset c = ab::cornerOffsets(form.aircraftState(), 1, m.scale)[5];
+    const QPoint corner(m.originX + static_cast<int>(c.dx), m.originY + static_cast<int>(c.dy));
+    sendMouse(view, QEvent::MouseButtonPress, corner, Qt::LeftButton);
+    int i = 0;
+    for (auto _ : state) {
+        sendMouse(view, QEvent::MouseMove, corner + QPoint(++i % 20, 0), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    sendMouse(view, QEvent::MouseButtonRelease, corner, Qt::NoButton);
+}
+BENCHMARK(RubberBandMove)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -17,7 +17,7 @@ SettingsReading readSettingsFile(const std::string& fileName, Language language)
     const std::string_view first = lines.next();
     if (!first.empty())
         s.letter = first[0];
-    // Each of the four numbers is optional; the reading stops at the end of the file.
+    // Each of the numbers is optional; the reading stops at the end of the file.
     const auto number = [&lines]() -> std::optional<int> {
         if (lines.atEnd())
             return std::nullopt;
@@ -31,6 +31,9 @@ SettingsReading readSettingsFile(const std::string& fileName, Language language)
         s.left = *v >= 0 && *v < 1000 ? *v : 0;
     if (auto v = number())
         s.top = *v >= 0 && *v < 1000 ? *v : 0;
+    // Added after the five described lines: whether the window calculates while editing.
+    if (auto v = number())
+        s.live = *v == 1;
     return out;
 }
 
@@ -46,22 +49,24 @@ char letterOf(Language language)
     return language == Language::English ? 'e' : language == Language::German ? 'd' : 's';
 }
 
-std::string settingsText(char letter, int width, int height, int left, int top)
+std::string settingsText(char letter, int width, int height, int left, int top, std::optional<bool> live)
 {
     std::string out(1, letter);
     out += "\r\n";
     for (int v : {width, height, left, top})
         out += std::to_string(v) + "\r\n";
+    if (live)
+        out += *live ? "1\r\n" : "0\r\n";
     return out;
 }
 
 SettingsSaveOutcome saveSettingsFile(const std::string& fileName, char letter, int width, int height, int left,
-                                     int top, Language language)
+                                     int top, Language language, std::optional<bool> live)
 {
     SettingsSaveOutcome out;
     WriteOutcome written = makeFolderOf(fileName);
     if (written.ok)
-        written = writeFileAtomically(fileName, settingsText(letter, width, height, left, top));
+        written = writeFileAtomically(fileName, settingsText(letter, width, height, left, top, live));
     if (!written.ok) {
         out.ok = false;
         out.message = saveFailureMessage(language, fileName, written);

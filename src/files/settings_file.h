@@ -17,6 +17,7 @@ struct Settings {
     std::optional<char> letter;           // first character of line 1
     std::optional<int> width, height;     // only values inside 0 < width < 3000, 0 < height < 2000
     std::optional<int> left, top;         // 0 <= value < 1000, any other value puts the edge at 0
+    std::optional<bool> live;             // line 6: calculation while editing, "1" on
 };
 
 struct SettingsReading : ReadRefusal {
@@ -33,7 +34,8 @@ Language languageOfLetter(std::optional<char> letter);
 char letterOf(Language language);
 
 // The five lines: the letter, then width, height, left and top as plain decimal integers.
-std::string settingsText(char letter, int width, int height, int left, int top);
+// A sixth line follows when `live` is given: "1" when the window calculates while editing, else "0".
+std::string settingsText(char letter, int width, int height, int left, int top, std::optional<bool> live = {});
 
 // Writes the five lines through a temporary file, making the file's folder when it is missing; the
 // message names the file and the reason on failure.
@@ -42,6 +44,6 @@ struct SettingsSaveOutcome {
     std::string message;
 };
 SettingsSaveOutcome saveSettingsFile(const std::string& fileName, char letter, int width, int height, int left,
-                                     int top, Language language);
+                                     int top, Language language, std::optional<bool> live = {});
 
 } // namespace ab

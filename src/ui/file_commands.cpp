@@ -267,7 +267,7 @@ void TForm1::FormClose()
 {
     const QRect frame = frameGeometry();
     const SettingsSaveOutcome saved = saveSettingsFile(settingsFile.path, letterOf(language()), width(), height(),
-                                                       frame.x(), frame.y(), language());
+                                                       frame.x(), frame.y(), language(), liveCalculation());
     if (!saved.ok)
         reportFileError(saved.message);
 }

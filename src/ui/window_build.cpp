@@ -337,6 +337,7 @@ void TForm1::Create1(const QStringList& arguments)
     if (settings.left || settings.top)
         move(settings.left.value_or(0), settings.top.value_or(0));
     selectLanguage(languageOfLetter(settings.letter));
+    setLiveCalculation(settings.live.value_or(false));
 
     Memo2->setPlainText(qs(messages.RemarksPrompt));
     aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = MaxWings;

@@ -29,6 +29,13 @@ TEST_F(SettingsFileTest, ReadsAndWritesTheFiveLines)
     EXPECT_EQ(s.top, 40);
     ASSERT_TRUE(saveSettingsFile(path, 'e', 900, 800, 50, 40, Language::English).ok);
     EXPECT_EQ(test::readBytes(path), test::crlf({"e", "900", "800", "50", "40"}));
+    EXPECT_FALSE(s.live);
+    // The window adds whether it calculates while editing, after the five lines.
+    for (const bool live : {true, false}) {
+        ASSERT_TRUE(saveSettingsFile(path, 'd', 900, 800, 50, 40, Language::English, live).ok);
+        EXPECT_EQ(test::readBytes(path), test::crlf({"d", "900", "800", "50", "40", live ? "1" : "0"}));
+        EXPECT_EQ(read(test::readBytes(path)).live, live);
+    }
 }
 
 TEST_F(SettingsFileTest, AppliesOnlyValuesInsideTheirRanges)

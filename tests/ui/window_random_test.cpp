@@ -3,10 +3,12 @@
 // pressure check box, and a calculation now and then). After each action the
 // window must show what the core computes from the texts it holds, and never "nan" or "inf".
 #include "model/planform.h"
+#include "ui/live_calculation.h"
 #include "ui/page_control.h"
 #include "window_test_support.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QScrollBar>
 #include <random>
 
@@ -27,7 +29,7 @@ bool looksNumeric(const std::string& s)
     return true;
 }
 
-void checkWindowMatchesCore(const TForm1& form, int step)
+void checkWindowMatchesCore(const TForm1& form, int step, bool live)
 {
     const AircraftTexts& texts = form.textsState();
     for (int w = 1; w <= MaxWings; ++w) {
@@ -48,23 +50,30 @@ void checkWindowMatchesCore(const TForm1& form, int step)
         ASSERT_EQ(textOf(form, "Label_lam" + n), expected.aspectRatio);
         ASSERT_EQ(textOf(form, "L_" + n + "_5"), expected.stations[4]);
         ASSERT_TRUE(looksNumeric(textOf(form, "Label_r25" + n)));
-        // Neutral points show exactly while the results are valid, and are numbers.
-        ASSERT_EQ(control(form, "Label_anp" + n)->isHidden(), !form.aircraftState().ResultsValid);
+        // Neutral points show exactly while the results are valid (calculating while editing, those
+        // of the last calculation stay, greyed), and are numbers.
+        if (live)
+            ASSERT_EQ(control(form, "Label_anp" + n)->isEnabled(), form.aircraftState().ResultsValid);
+        else
+            ASSERT_EQ(control(form, "Label_anp" + n)->isHidden(), !form.aircraftState().ResultsValid);
         ASSERT_TRUE(looksNumeric(textOf(form, "Label_anp" + n)));
     }
     ASSERT_TRUE(looksNumeric(textOf(form, "Label21")));
 }
 
-TEST(WindowRandomUser, EveryActionLeavesTheWindowConsistentWithTheCore)
+// live: the window calculates while editing, and the user now and then waits for it.
+void actRandomly(int steps, bool live)
 {
     TForm1 form;
+    form.setLiveCalculation(live);
+    if (live)
+        form.liveWorker()->setPause(0);
     std::mt19937 rng(20261207);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     auto* pages = control<PageControl>(form, "PageControl1");
     const char* menuItems[] = {"chng1", "chng2", "chng3", "chng4", "chng5", "wing11", "wing21", "wing31",
                                "aircraft1", "german1", "english1", "spain1"};
     const char* bars[] = {"ScrollBar1", "ScrollBar2", "ScrollBar3", "ScrollBar4", "ScrollBar5", "ScrollBar6"};
-    const int steps = 3000;
     int calculated = 0;
     for (int step = 0; step < steps; ++step) {
         const int w = pick(1, MaxWings);
@@ -110,12 +119,30 @@ TEST(WindowRandomUser, EveryActionLeavesTheWindowConsistentWithTheCore)
             trigger(form, "calculateAction");
             calculated += form.aircraftState().ResultsValid;
         }
-        checkWindowMatchesCore(form, step);
+        if (live && step % 300 == 1) { // the default aircraft, just typed, is calculated in the background
+            QElapsedTimer waited;
+            waited.start();
+            while (form.liveCalculationBusy() && waited.elapsed() < 60000)
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+            calculated += form.aircraftState().ResultsValid;
+        } else if (live && pick(0, 9) == 0) {
+            QElapsedTimer waited;
+            waited.start();
+            while (waited.elapsed() < pick(0, 400))
+                QApplication::processEvents(QEventLoop::AllEvents, 10);
+            calculated += form.aircraftState().ResultsValid;
+        }
+        checkWindowMatchesCore(form, step, live);
         if (testing::Test::HasFatalFailure())
             return;
     }
     EXPECT_GT(calculated, 0); // some of the random aircraft do calculate
 }
+
+TEST(WindowRandomUser, EveryActionLeavesTheWindowConsistentWithTheCore) { actRandomly(3000, false); }
+
+// Calculations in the background start, are cancelled and come back between the actions.
+TEST(WindowRandomUser, CalculatingWhileEditingLeavesTheWindowConsistentWithTheCore) { actRandomly(1200, true); }
 
 } // namespace
 } // namespace ab
