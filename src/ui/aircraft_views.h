@@ -77,6 +77,7 @@ public:
     void ScrollBar5Exit();
 
     const ViewState& state() const { return views; }
+    const TopViewDrawn& topViewDrawn() const { return drawn; } // where the last stability display stood
     ThreeDInput threeDInput() const; // the three-dimensional view as the bars set it
     std::vector<PointerLine> pointerLinesShown() const; // Zeiger's lines from the texts to the marks
     int sizeBarPosition() const;
@@ -86,7 +87,7 @@ public:
     QScrollBar *ScrollBar1 = nullptr, *ScrollBar2 = nullptr, *ScrollBar3 = nullptr, *ScrollBar4 = nullptr,
                *ScrollBar5 = nullptr, *ScrollBar6 = nullptr;
     QCheckBox* CheckBoxA = nullptr;
-    QLabel *Label_Press = nullptr, *Label21 = nullptr, *Label22 = nullptr, *Label28 = nullptr, *Label29 = nullptr,
+    QLabel *Label_Press = nullptr, *Label_Contrast = nullptr, *Label21 = nullptr, *Label22 = nullptr, *Label28 = nullptr, *Label29 = nullptr,
            *Label30 = nullptr;
     QRadioButton *RadioButton15 = nullptr, *RadioButton16 = nullptr;
     QLineEdit* Edit_Mstab = nullptr;
@@ -104,6 +105,7 @@ private:
     TopViewLayout topViewLayout() const; // the top view as last laid out (and zoomed)
     StabilityMarks stabilityMarks() const;
     std::optional<int> pressureContrast() const;
+    std::uint64_t sceneTag() const;
     void marginTyped(const QString& text);
     void markMarginField();
     void topViewPressed(QMouseEvent* e);

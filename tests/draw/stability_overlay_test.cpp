@@ -101,7 +101,7 @@ TEST(StabilityOverlay, TheBandLiesOverThePressureColours)
         std::vector<PixelRect> covered;
         {
             Canvas sc(scratch, state);
-            covered = drawStabilityOverlay(sc, *with.stability->overlay);
+            covered = drawStabilityOverlay(sc, *with.stability->overlay).covered;
             covered.push_back(measureStabilityTexts(sc, with.stability->rows).block.rect());
         }
         covered.push_back(over.placed.stabilityTexts->rect());
