@@ -400,7 +400,7 @@ int AircraftViews::placeStabilityControls(int top, QSize page)
                              Label_Press->height());
     Label_Contrast->adjustSize();
     Label_Contrast->move(ScrollBar6->x() + ScrollBar6->width() - Label_Contrast->width(), between + 2);
-    return bottomOf(Edit_Mstab);
+    return Edit_Mstab->isHidden() ? bottomOf(RadioButton16) : bottomOf(Edit_Mstab);
 }
 
 // Automatic or manual choice of the margin: the controls the mode shows, then the display anew.

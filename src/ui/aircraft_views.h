@@ -57,7 +57,7 @@ public:
     // The images take the page's room; the bars follow them.
     void resizeTo(QSize page);
     // Places the stability controls from row `top` down in a page of that size; returns the row
-    // under the margin field.
+    // under the margin field (under the manual mode's button while the field is hidden).
     int placeStabilityControls(int top, QSize page);
 
     void chooseStabilityMode(bool automatic);

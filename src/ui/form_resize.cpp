@@ -5,6 +5,7 @@
 // legend over the top view.
 #include "ui/main_window.h"
 
+#include "ui/misread_line.h"
 #include "ui/page_control.h"
 
 #include <QLabel>
@@ -53,14 +54,15 @@ void TForm1::FormResize()
 }
 
 // Under the calculation button the stability controls follow one another, each as high as its
-// caption's lines; the message memo stands under the margin field, right of the margin bar. The
-// memo keeps its design height where the page has the room and ends above its lower edge where it
-// has not.
+// caption's lines; under the last one the mode shows (the margin field, right of the margin bar)
+// the line of the misread fields and the message memo, which takes the room down to the page's
+// lower edge.
 void TForm1::placeCaptionedControls()
 {
     const QSize page = PageControl1->pageSize();
-    const int memoTop = aircraftViews->placeStabilityControls(bottomOf(Button4) + 1, page) + 11;
-    Memo1->setGeometry(Memo1->x(), memoTop, Memo1->width(), std::min(84, page.height() - kBottomGap - memoTop));
+    const int lineTop = aircraftViews->placeStabilityControls(bottomOf(Button4) + 1, page) + 11;
+    const int memoTop = misreadLine->placeAt(lineTop);
+    Memo1->setGeometry(Memo1->x(), memoTop, Memo1->width(), page.height() - kBottomGap - memoTop);
     // The countdown follows the running label on its row.
     Label24->move(Label_w->x() + Label_w->width() + 4, Label_w->y());
 }

@@ -61,6 +61,7 @@ class TForm3;
 class BalancePage;
 class EditHistory;
 class LiftPlotDialog;
+class MisreadLine;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -220,6 +221,7 @@ public:
     ImageView *Image_P = nullptr, *Image4 = nullptr, *Image7 = nullptr, *Image6 = nullptr;
     QPushButton* Button4 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
+    MisreadLine* misreadLine = nullptr; // the misread fields on a line of their own above the memo
     WindowCommands* commands = nullptr; // menus, actions and tool buttons
 
 private:
@@ -238,6 +240,7 @@ private:
     // The file the aircraft was last opened from or saved to; empty until there is one. A plain Save
     // writes without asking only to this file.
     std::string& fileOfAircraft = document.fileName;
+    std::string designName; // the template a new aircraft started from, as Save as offers it ("glider.wk4")
     int ExchangePair = 1;
     bool building = true; // controls are being made: field events change nothing yet
     bool calculating = false;
