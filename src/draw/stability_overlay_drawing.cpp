@@ -120,6 +120,8 @@ OverlayDrawn drawStabilityOverlay(Canvas& c, const StabilityOverlay& o)
         const int middle = (r.top + r.bottom) / 2;
         c.setPen(labels[i].ink);
         line(c, x + SymbolRadius + 3, labels[i].anchorRow, r.left - 2, middle);
+        covered.push_back({x + SymbolRadius + 2, std::min(labels[i].anchorRow, middle) - 1, r.left - 1,
+                           std::max(labels[i].anchorRow, middle) + 2});
         c.setFontColour(labels[i].ink);
         c.textOut(r.left, r.top, QString::fromStdString(labels[i].text));
         covered.push_back(r);

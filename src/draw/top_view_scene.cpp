@@ -100,9 +100,7 @@ TopViewDrawn drawTopViewScene(Canvas& c, const TopViewScene& scene, CachedLayer*
     bool onReferenceColour = ac.SolverDataValid;
     std::vector<PixelRect> markLabels;
     if (display.overlay) {
-        // The strokes on the centre line under the symbols, then the overlay over the lattice and the
-        // wings, and the texts clear of the wings and of all it drew.
-        drawStabilityMarks(c, display.marks, display.automatic);
+        // Over the lattice and the wings, and the texts then clear of the wings and of all it drew.
         OverlayDrawn overlay = drawStabilityOverlay(c, overlayOfScene(scene, c.width()));
         std::vector<PixelRect>& taken = overlay.covered;
         for (const PixelRect& r : axisTexts(c, scene))
@@ -114,8 +112,7 @@ TopViewDrawn drawTopViewScene(Canvas& c, const TopViewScene& scene, CachedLayer*
         markLabels = std::move(overlay.labels);
     }
     drawStabilityTexts(c, display.rows, texts.block, onReferenceColour);
-    if (!display.overlay)
-        drawStabilityMarks(c, display.marks, display.automatic);
+    drawStabilityMarks(c, display.marks, display.automatic);
     return {texts.block, texts.lineHeight, std::move(markLabels)};
 }
 

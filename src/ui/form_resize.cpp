@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
+#include <algorithm>
+
 namespace ab {
 namespace {
 
@@ -61,7 +63,12 @@ void TForm1::placeCaptionedControls()
 {
     const QSize page = PageControl1->pageSize();
     const int lineTop = aircraftViews->placeStabilityControls(bottomOf(Button4) + 1, page) + 11;
-    const int memoTop = misreadLine->placeAt(lineTop);
+    // The line keeps clear of the margin marks beside the margin bar.
+    int clear = 0;
+    for (const QLabel* mark : {aircraftViews->Label28, aircraftViews->Label29, aircraftViews->Label30})
+        if (!mark->isHidden() && mark->y() + mark->height() > lineTop)
+            clear = std::max(clear, mark->x() + mark->width() + 3);
+    const int memoTop = misreadLine->placeAt(lineTop, clear);
     Memo1->setGeometry(Memo1->x(), memoTop, Memo1->width(), page.height() - kBottomGap - memoTop);
     // The countdown follows the running label on its row.
     Label24->move(Label_w->x() + Label_w->width() + 4, Label_w->y());

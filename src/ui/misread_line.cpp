@@ -4,6 +4,8 @@
 #include "ui/widgets.h"
 
 #include <QEvent>
+
+#include <algorithm>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -28,9 +30,10 @@ void MisreadLine::setText(const QString& line)
     follow();
 }
 
-int MisreadLine::placeAt(int top)
+int MisreadLine::placeAt(int top, int left)
 {
-    label->setGeometry(memo->x(), top, memo->width(), label->heightForWidth(memo->width()));
+    const int x = std::max(memo->x(), left), width = memo->x() + memo->width() - x;
+    label->setGeometry(x, top, width, label->heightForWidth(width));
     return label->isHidden() ? top : top + label->height() + 2;
 }
 

@@ -18,9 +18,10 @@ public:
 
     // The fields' line as the memo is filled: empty when every field read cleanly.
     void setText(const QString& line);
-    // Places the line at `top` as wide as the memo, as high as its wrapped text; returns the row
-    // under it (top itself when the line is hidden).
-    int placeAt(int top);
+    // Places the line at `top` from the memo's left edge, or from column `left` where that lies further
+    // right, to the memo's right edge, as high as its wrapped text; returns the row under it (top
+    // itself when the line is hidden).
+    int placeAt(int top, int left = 0);
 
     QLabel* label = nullptr;
 
