@@ -1,6 +1,7 @@
 #include "draw/stability_overlay_drawing.h"
 
 #include "draw/colours.h"
+#include "views/mark_labels.h"
 
 #include <QFontMetrics>
 
@@ -48,12 +49,13 @@ struct Label {
 
 } // namespace
 
-std::vector<PixelRect> drawStabilityOverlay(Canvas& c, const StabilityOverlay& o)
+OverlayDrawn drawStabilityOverlay(Canvas& c, const StabilityOverlay& o)
 {
     const CanvasState before = c.state();
     const OverlayMarks& m = o.marks;
     const int x = m.centreColumn;
-    std::vector<PixelRect> covered;
+    OverlayDrawn drawn;
+    std::vector<PixelRect>& covered = drawn.covered;
 
     // The band across the aircraft, the ground showing through it, its edges drawn solid.
     const PixelRect& b = m.band;
@@ -95,39 +97,42 @@ std::vector<PixelRect> drawStabilityOverlay(Canvas& c, const StabilityOverlay& o
         rows.push_back(*m.measuredRow);
     }
     quarteredCircle(c, x, m.cgRow, clBlack);
-    const auto [top, bottom] = std::minmax_element(rows.begin(), rows.end());
-    covered.push_back({x - SymbolRadius - 2, *top - SymbolRadius - 2, x + SymbolRadius + 3, *bottom + SymbolRadius + 3});
+    std::vector<PixelRect> symbols;
+    for (int row : rows)
+        symbols.push_back({x - SymbolRadius - 2, row - SymbolRadius - 2, x + SymbolRadius + 3, row + SymbolRadius + 3});
+    covered.insert(covered.end(), symbols.begin(), symbols.end());
 
-    // The labels right of the symbols, each as near its mark as the others leave room for, with a
-    // leader line to the mark where it had to move.
+    // The labels in a column right of the symbols, each as near its mark as the others leave room
+    // for, on the note colour so that they read over the pressure colours, with a leader line from
+    // the symbol to a label that had to move.
     std::vector<Label> labels{{o.labels.band, BandEdge, b.top},
                               {o.labels.centreOfGravity, clBlack, m.cgRow},
                               {o.labels.neutralPoint, clRed, m.neutralRow}};
     if (m.measuredRow)
         labels.push_back({o.labels.measured, MeasuredCgColour, *m.measuredRow});
-    std::vector<int> wanted;
+    std::vector<MarkLabel> boxes;
     for (const Label& l : labels)
-        wanted.push_back(l.anchorRow);
-    const std::vector<int> tops = stackedLabelTops(wanted, textHeight, 1, 0, c.height());
-    const int labelX = x + SymbolRadius + 8;
+        boxes.push_back({l.anchorRow, metrics.horizontalAdvance(QString::fromStdString(l.text)), textHeight});
+    const std::vector<PixelRect> placed = placeMarkLabels(boxes, symbols, c.width(), c.height());
     c.setBrush(clInfoBk);
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        const QString text = QString::fromStdString(labels[i].text);
-        const int middle = tops[i] + textHeight / 2;
-        if (std::abs(middle - labels[i].anchorRow) > 2) {
-            c.setPen(labels[i].ink);
-            line(c, x + SymbolRadius + 1, labels[i].anchorRow, labelX - 2, middle);
-        }
+        const PixelRect& r = placed[i];
+        const int middle = (r.top + r.bottom) / 2;
+        c.setPen(labels[i].ink);
+        line(c, x + SymbolRadius + 3, labels[i].anchorRow, r.left - 2, middle);
+        covered.push_back({x + SymbolRadius + 2, std::min(labels[i].anchorRow, middle) - 1, r.left - 1,
+                           std::max(labels[i].anchorRow, middle) + 2});
         c.setFontColour(labels[i].ink);
-        c.textOut(labelX, tops[i], text);
-        covered.push_back({labelX, tops[i], labelX + metrics.horizontalAdvance(text), tops[i] + textHeight});
+        c.textOut(r.left, r.top, QString::fromStdString(labels[i].text));
+        covered.push_back(r);
+        drawn.labels.push_back(r);
     }
 
     c.setPen(before.penColour);
     c.setPenWidth(before.penWidth);
     c.setBrush(before.brushColour);
     c.setFontColour(before.fontColour);
-    return covered;
+    return drawn;
 }
 
 } // namespace ab

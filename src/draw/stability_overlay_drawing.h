@@ -26,9 +26,15 @@ inline const QColor MeasuredCgColour{0, 150, 0};
 // The symbols' half size in pixels: the quartered circles are 2 * SymbolRadius + 1 across.
 inline constexpr int SymbolRadius = 6;
 
-// Draws the band, the reference chord, the symbols and their labels, in that order, and returns the
-// rectangles they cover: the stability texts keep clear of them. Pen, brush and font colour are left
-// as the canvas had them.
-std::vector<PixelRect> drawStabilityOverlay(Canvas& canvas, const StabilityOverlay& overlay);
+// What the overlay covers (the stability texts keep clear of it) and where the labels of the band,
+// the centre of gravity, the neutral point and the measured centre of gravity stand, in that order.
+struct OverlayDrawn {
+    std::vector<PixelRect> covered;
+    std::vector<PixelRect> labels;
+};
+
+// Draws the band, the reference chord, the symbols and their labels, in that order. Pen, brush and
+// font colour are left as the canvas had them.
+OverlayDrawn drawStabilityOverlay(Canvas& canvas, const StabilityOverlay& overlay);
 
 } // namespace ab

@@ -98,19 +98,22 @@ TopViewDrawn drawTopViewScene(Canvas& c, const TopViewScene& scene, CachedLayer*
     const StabilityDisplay& display = *scene.stability;
     StabilityTextsSize texts = measureStabilityTexts(c, display.rows);
     bool onReferenceColour = ac.SolverDataValid;
+    std::vector<PixelRect> markLabels;
     if (display.overlay) {
         // Over the lattice and the wings, and the texts then clear of the wings and of all it drew.
-        std::vector<PixelRect> taken = drawStabilityOverlay(c, overlayOfScene(scene, c.width()));
+        OverlayDrawn overlay = drawStabilityOverlay(c, overlayOfScene(scene, c.width()));
+        std::vector<PixelRect>& taken = overlay.covered;
         for (const PixelRect& r : axisTexts(c, scene))
             taken.push_back(r);
         texts.block = placeTextBlock(texts.block.width, texts.block.height, c.width(), c.height(),
                                      topViewOutlines(ac, ac.WingCount, scene.layout), taken);
         // Clear of the wings the first row stands on the view's ground like the others.
         onReferenceColour = false;
+        markLabels = std::move(overlay.labels);
     }
     drawStabilityTexts(c, display.rows, texts.block, onReferenceColour);
     drawStabilityMarks(c, display.marks, display.automatic);
-    return {texts.block, texts.lineHeight};
+    return {texts.block, texts.lineHeight, std::move(markLabels)};
 }
 
 } // namespace ab

@@ -52,9 +52,12 @@ StabilityOverlay overlayOfScene(const TopViewScene& scene, int width);
 
 // Where the drawing put what its caller draws more onto: the stability texts' block and the height of
 // their rows, for the pointer lines (pointerLines(marks, automatic, block, lineHeight)).
+// And where the labels of the band, the centre of gravity, the neutral point and the measured centre
+// of gravity stand, in that order, when the overlay was drawn.
 struct TopViewDrawn {
     std::optional<TextBlock> stabilityTexts;
     int lineHeight = 0;
+    std::vector<PixelRect> markLabels;
 };
 
 // Draws the whole view over the canvas: clears it to the note colour with a grey border, then the

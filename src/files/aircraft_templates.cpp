@@ -1,5 +1,6 @@
 #include "files/aircraft_templates.h"
 
+#include "lang/aircraft_template_texts.h"
 #include "template_files.h"
 
 namespace ab {
@@ -28,6 +29,18 @@ const AircraftTemplate* findAircraftTemplate(std::string_view key)
         if (key == t.id || key == t.objectName)
             return &t;
     return nullptr;
+}
+
+AircraftFileReading readTemplate(const AircraftTemplate& from, Language language)
+{
+    AircraftFileReading reading = readAircraftText(from.text, language);
+    if (!reading.ok())
+        return reading;
+    for (std::string& name : reading.extras.wingName)
+        name = templateTextIn(name, language).value_or(name);
+    if (reading.extras.comment)
+        reading.extras.comment = templateRemarkIn(*reading.extras.comment, language);
+    return reading;
 }
 
 } // namespace ab

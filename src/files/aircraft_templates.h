@@ -3,6 +3,7 @@
 // neither results nor balance rows.
 #pragma once
 
+#include "files/aircraft_reader.h"
 #include "lang/language.h"
 
 #include <span>
@@ -19,6 +20,10 @@ struct AircraftTemplate {
 
 // In menu order: conventional, glider, flying wing, canard, tandem, the five-wing default.
 std::span<const AircraftTemplate> aircraftTemplates();
+
+// A template read as a new design in the window's language: its wing names and its remark in that
+// language (the files hold them in English), messages in it too.
+AircraftFileReading readTemplate(const AircraftTemplate& from, Language language);
 
 // The template with that id or object name; null when there is none.
 const AircraftTemplate* findAircraftTemplate(std::string_view idOrObjectName);

@@ -34,4 +34,17 @@ std::string exportNameOf(const std::string& aircraftFile, std::string_view exten
     return (hasExtension ? aircraftFile.substr(0, dot) : aircraftFile) + std::string(extension);
 }
 
+std::string saveAsProposal(const std::string& aircraftFile, const std::string& designName,
+                           const std::string& currentName)
+{
+    if (!aircraftFile.empty())
+        return exportNameOf(aircraftFile, ".wk4");
+    return designName.empty() ? currentName : designName;
+}
+
+std::string templatePdfNameOf(const std::string& aircraftFile, int wing)
+{
+    return exportNameOf(aircraftFile, "_wing" + std::to_string(wing) + ".pdf");
+}
+
 } // namespace ab

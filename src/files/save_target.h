@@ -25,6 +25,15 @@ SaveTarget saveTargetOf(const std::string& chosen, const std::string& lastFile);
 std::string exportNameOf(const std::string& aircraftFile, std::string_view extension);
 inline std::string pdfNameOf(const std::string& aircraftFile) { return exportNameOf(aircraftFile, ".pdf"); }
 
+// The name Save as offers: the aircraft's file with ".wk4" (an opened ".da4" is saved as ".wk4"), in
+// its folder; for an aircraft without a file yet, the name of the design it started from
+// ("glider.wk4"), else the window's current name.
+std::string saveAsProposal(const std::string& aircraftFile, const std::string& designName,
+                           const std::string& currentName);
+
+// The planform template of wing w as a PDF: "plane.wk4" -> "plane_wing2.pdf".
+std::string templatePdfNameOf(const std::string& aircraftFile, int wing);
+
 // Both names lead to the same file: the same text, or one file reached by two paths or a link.
 bool sameFile(const std::string& a, const std::string& b);
 

@@ -50,6 +50,7 @@ constexpr Caption kControls[] = {
     {"CheckBoxA", {"show pressure distribution:", "zeige Druckverteilung:", "mostrar la distribución de la presión:"}},
     {"Label_Press", {"(angle of attack influence only)", "(Nur Anstellwinkeleinfluss)",
                      "(Influencia del ángulo de ataque solamente)"}},
+    {"Label_Contrast", {"contrast", "Kontrast", "contraste"}},
     {"TabSheet1", {"  Wing 1 ", " Flügel 1 ", " ala 1 "}},
     {"TabSheet2", {"  Wing 2 ", " Flügel 2 ", " ala 2 "}},
     {"TabSheet3", {"  Wing 3 ", " Flügel 3 ", " ala 3 "}},
@@ -152,6 +153,7 @@ constexpr DesignCaption kDesignCaptions[] = {
     {"Label23", "Positioning"},
     {"CheckBoxA", "show pressure distribution:"},
     {"Label_Press", "(angle of attack influence only)"},
+    {"Label_Contrast", "contrast"},
     {"Button4", "Calculate Aerodynamic Center"}, {"CheckBoxLive", "Calculate while editing"},
     {"Label_w", "- calculation is running -"},
     {"Label24", "     "}, {"Label28", "-------"}, {"Label29", "-------"}, {"Label30", "-------"},
@@ -225,6 +227,12 @@ std::span<const DesignCaption> designHints() { return kDesignHints; }
 
 std::string_view thumbnailTitle(Language l, int w) { return kThumbnails[w].in(l); }
 std::string_view topViewFlightDirection(Language l) { return kTopViewFlightDirection.in(l); }
+
+const Text3 texts::ContrastBarTip{
+    "Contrast of the pressure colours in the top view and of the needles in the 3-D view: up for more",
+    "Kontrast der Druckfarben in der Draufsicht und der Nadeln in der 3D-Ansicht: nach oben für mehr",
+    "Contraste de los colores de presión en la vista superior y de las agujas en la vista 3D: hacia arriba "
+    "para más"};
 
 std::array<std::string_view, 3> balanceColumnTitles(Language language)
 {

@@ -33,6 +33,11 @@ std::string_view thumbnailTitle(Language language, int w);
 // The flight-direction text drawn on the aircraft top view.
 std::string_view topViewFlightDirection(Language language);
 
+namespace texts {
+// The tool tip of the pressure colours' contrast bar and of its caption.
+extern const Text3 ContrastBarTip;
+} // namespace texts
+
 // The column titles of the balance table: part, mass in g, x in mm.
 std::array<std::string_view, 3> balanceColumnTitles(Language language);
 

@@ -74,19 +74,46 @@ std::string flaggedFieldLine(int wing, Role role, std::string_view text, Languag
     return s;
 }
 
-std::vector<std::string> flaggedFieldLines(const AircraftTexts& texts, Language l)
+namespace {
+
+// Calls f(wing, role) for every flagged field of the wings in use that the wing's trapezoid count
+// shows, wing by wing in role order.
+template <typename F>
+void forEachFlaggedField(const AircraftTexts& texts, F f)
 {
-    std::vector<std::string> lines;
     const int wings = std::clamp(texts.wingCount, 1, MaxWings);
     for (int w = 1; w <= wings; ++w) {
         const WingTexts& wing = texts.wing[w];
         for (int r = 0; r < RoleCount; ++r) {
             const Role role = static_cast<Role>(r);
             if (fieldShown(role, wing.trapezoidCount) && readLengthField(wing[role], role).flagged)
-                lines.push_back(flaggedFieldLine(w, role, wing[role], l));
+                f(w, role);
         }
     }
+}
+
+const Text3 kMisreadHeading{"Misread fields: ", "Falsch gelesene Felder: ", "Campos mal leídos: "};
+const Text3 kMisreadField{"wing {wing} {field}", "Flügel {wing} {field}", "ala {wing} {field}"};
+
+} // namespace
+
+std::vector<std::string> flaggedFieldLines(const AircraftTexts& texts, Language l)
+{
+    std::vector<std::string> lines;
+    forEachFlaggedField(texts, [&](int w, Role role) { lines.push_back(flaggedFieldLine(w, role, texts.wing[w][role], l)); });
     return lines;
+}
+
+std::string misreadFieldsLine(const AircraftTexts& texts, Language l)
+{
+    std::string fields;
+    forEachFlaggedField(texts, [&](int w, Role role) {
+        std::string field(kMisreadField.in(l));
+        fillIn(field, "{wing}", std::to_string(w));
+        fillIn(field, "{field}", fieldWords(role, l));
+        fields += (fields.empty() ? "" : ", ") + field;
+    });
+    return fields.empty() ? fields : std::string(kMisreadHeading.in(l)) + fields;
 }
 
 } // namespace ab

@@ -34,4 +34,8 @@ std::string quotedText(std::string_view text);
 // calculation. Empty when every field reads cleanly.
 std::vector<std::string> flaggedFieldLines(const AircraftTexts& texts, Language language);
 
+// The same fields on one line of their own: "Misread fields: wing 1 root chord, wing 2 x position";
+// empty when every field reads cleanly.
+std::string misreadFieldsLine(const AircraftTexts& texts, Language language);
+
 } // namespace ab

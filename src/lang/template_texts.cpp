@@ -52,4 +52,7 @@ const Text3 TemplateTooManyPages{
     "Die Schablone von Flügel {wing} bräuchte {value} Seiten; höchstens {limit} werden gedruckt.",
     "La plantilla del ala {wing} ocuparía {value} páginas; se imprimen como máximo {limit}."};
 
+const Text3 TemplateWingPrompt{"Template of the wing:", "Schablone des Flügels:", "Plantilla del ala:"};
+const Text3 TemplateReferenceWing{"{wing} (reference wing)", "{wing} (Bezugsflügel)", "{wing} (ala de referencia)"};
+
 } // namespace ab::texts

@@ -24,5 +24,7 @@ extern const Text3 TemplateAssembly;     // how the pages go together
 extern const Text3 TemplateNoSuchWing;   // "The aircraft has no wing {wing} in use."
 extern const Text3 TemplateNoArea;       // "Wing {wing} has no area to draw."
 extern const Text3 TemplateTooManyPages; // "The template of wing {wing} would take {value} pages; ..."
+extern const Text3 TemplateWingPrompt;   // "Template of the wing:", above the chooser's list of wings
+extern const Text3 TemplateReferenceWing; // "{wing} (reference wing)", the reference wing's entry there
 
 } // namespace ab::texts

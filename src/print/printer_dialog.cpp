@@ -1,6 +1,7 @@
 #include "print/printer_dialog.h"
 
 #include "files/file_messages.h"
+#include "lang/printer_texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,36 +16,32 @@
 namespace ab {
 namespace {
 
-// Besides the installed printers the list offers a PDF file, so that there is always somewhere to
-// print the page.
-const QString kPdfEntry = QStringLiteral("PDF file");
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
 
 } // namespace
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent)
 {
     setObjectName("Form3");
-    setWindowTitle("Printer");
     setModal(false);
     auto* layout = new QGridLayout(this);
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
-    Label2 = new QLabel("Printer resolution:", this);
+    Label2 = new QLabel(this);
     Label2->setObjectName("Label2");
     StringGrid2 = new QTableWidget(0, 2, this);
     StringGrid2->setObjectName("StringGrid2");
-    StringGrid2->setHorizontalHeaderLabels({"i", "Auflösung"});
     StringGrid2->verticalHeader()->hide();
     StringGrid2->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid2->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid2->setMinimumSize(260, 120);
-    CheckBoxColor = new QCheckBox("Color", this);
+    CheckBoxColor = new QCheckBox(this);
     CheckBoxColor->setObjectName("CheckBoxColor");
-    ButtonClose = new QPushButton("Print", this);
+    ButtonClose = new QPushButton(this);
     ButtonClose->setObjectName("ButtonClose");
     ButtonClose->setDefault(true);
-    Button1 = new QPushButton("Cancel", this);
+    Button1 = new QPushButton(this);
     Button1->setObjectName("Button1");
     note = new QLabel(this);
     note->setObjectName("note");
@@ -61,14 +58,31 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     connect(CheckBoxColor, &QCheckBox::toggled, this, [this] { CheckBoxColorClick(); });
     connect(ButtonClose, &QPushButton::clicked, this, [this] { ButtonCloseClick(); });
     connect(Button1, &QPushButton::clicked, this, [this] { close(); });
+    showTexts();
     FormCreate();
 }
 
 void TForm3::setPage(const SummaryPage& p, Language l, const QString& pdf)
 {
     page = p;
-    language = l;
     pdfName = pdf;
+    if (l != language) {
+        language = l;
+        showTexts();
+        if (isVisible())
+            FormCreate();
+    }
+}
+
+// The captions in the dialog's language; the PDF entry takes its text when the list is filled.
+void TForm3::showTexts()
+{
+    setWindowTitle(qs(texts::PrinterTitle.in(language)));
+    Label2->setText(qs(texts::PrinterResolution.in(language)));
+    StringGrid2->setHorizontalHeaderLabels({"i", qs(texts::ResolutionColumn.in(language))});
+    CheckBoxColor->setText(qs(texts::PrintInColour.in(language)));
+    ButtonClose->setText(qs(texts::PrintButton.in(language)));
+    Button1->setText(qs(texts::CancelButton.in(language)));
 }
 
 void TForm3::showEvent(QShowEvent* event)
@@ -77,14 +91,19 @@ void TForm3::showEvent(QShowEvent* event)
     FormCreate();
 }
 
-bool TForm3::pdfChosen() const { return ComboBox1->currentText() == kPdfEntry; }
+// Besides the installed printers the list offers a PDF file as its last entry, so that there is
+// always somewhere to print the page.
+bool TForm3::pdfChosen() const
+{
+    return ComboBox1->count() > 0 && ComboBox1->currentIndex() == ComboBox1->count() - 1;
+}
 
 void TForm3::FormCreate()
 {
     suppress = true;
     ComboBox1->clear();
     ComboBox1->addItems(XPrintSet1.printers());
-    ComboBox1->addItem(kPdfEntry);
+    ComboBox1->addItem(qs(texts::PdfFileEntry.in(language)));
     ComboBox1->setCurrentIndex(XPrintSet1.printersAvailable() ? XPrintSet1.currentPrinterIndex() : ComboBox1->count() - 1);
     suppress = false;
     const int width = StringGrid2->viewport()->width();
@@ -107,16 +126,16 @@ void TForm3::ComboBox1Change()
 void TForm3::fillResolutions()
 {
     suppress = true;
-    QList<int> dpis;
+    QList<QPair<int, int>> dpis;
     if (pdfChosen())
-        dpis = {600};
+        dpis = {{600, 600}};
     else
         for (int i = 0; i < XPrintSet1.resolutionCount(); ++i)
-            dpis << XPrintSet1.resolutionX(i);
+            dpis.append({XPrintSet1.resolutionX(i), XPrintSet1.resolutionY(i)});
     StringGrid2->setRowCount(static_cast<int>(dpis.size()));
     for (int i = 0; i < dpis.size(); ++i) {
         StringGrid2->setItem(i, 0, new QTableWidgetItem(QString::number(i)));
-        StringGrid2->setItem(i, 1, new QTableWidgetItem(QString("%1x%1dpi²").arg(dpis[i])));
+        StringGrid2->setItem(i, 1, new QTableWidgetItem(qs(resolutionText(dpis[i].first, dpis[i].second))));
     }
     if (!dpis.isEmpty())
         StringGrid2->selectRow(0);

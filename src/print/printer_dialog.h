@@ -22,7 +22,7 @@ class TForm3 : public QDialog {
 public:
     explicit TForm3(QWidget* parent = nullptr);
 
-    // The page that "Print" sends, in the language of its messages.
+    // The page that "Print" sends, and the language of the dialog and its messages.
     // pdfName: the name the "PDF file" entry offers (the aircraft's file name with ".pdf").
     void setPage(const SummaryPage& page, Language language, const QString& pdfName = "summary.pdf");
 
@@ -49,6 +49,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void showTexts();
     void fillResolutions();
     void fillColour();
     void report(const std::string& message);

@@ -5,6 +5,7 @@
 
 #include "draw/colours.h"
 #include "ui/image_view.h"
+#include "ui/misread_line.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -68,6 +69,9 @@ void TForm1::buildAircraftTab(QWidget* tab, const PerWing<QWidget*>& wingTabs)
     setInk(Memo1, clRed);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setReadOnly(true);
+    misreadLine = new MisreadLine(Memo1, this);
+    // The memo starts under the last stability control the mode shows.
+    connect(aircraftViews, &AircraftViews::stabilityModeChosen, this, [this] { placeCaptionedControls(); });
 }
 
 void TForm1::buildHiddenImages(QWidget* tab)

@@ -3,6 +3,7 @@
 // core (views/); the functions of draw/ turn it into pixels, the same ones the printed page uses.
 #include "ui/aircraft_views.h"
 
+#include "lang/captions.h"
 #include "lang/entry_texts.h"
 
 #include "draw/colours.h"
@@ -60,6 +61,10 @@ void resizeImage(ImageView* image, int width, int height)
 constexpr int kDesignTabWidth = 817;
 // Controls that end near the page's lower edge keep this gap to it.
 constexpr int kBottomGap = 2;
+// The row of the pressure box between the two views, and the column of the contrast bar right of
+// the three-dimensional view.
+constexpr int kPressureRow = 20;
+constexpr int kContrastColumn = 20;
 
 // A stability mode takes its caption's lines: one line in the design height, each further line a
 // line spacing more.
@@ -100,17 +105,20 @@ void AircraftViews::buildViews(QWidget* tab)
     Image3->setCursor(Qt::PointingHandCursor);
     ScrollBar1 = scrollBar(tab, "ScrollBar1", Qt::Vertical, {205, 344, 17, 185}, 0, 90, 80);
     ScrollBar2 = scrollBar(tab, "ScrollBar2", Qt::Horizontal, {225, 514, 590, 16}, 0, 360, 250);
-    ScrollBar6 = scrollBar(tab, "ScrollBar6", Qt::Vertical, {797, 165, 17, 200}, 20, 99, 92);
+    // The contrast of the pressure colours stands right of the three-dimensional view, its caption
+    // above it in the row of the pressure box (placeStabilityControls).
+    ScrollBar6 = scrollBar(tab, "ScrollBar6", Qt::Vertical, {797, 322, 17, 200}, 20, 99, 92);
     ScrollBar6->hide();
+    Label_Contrast = autoLabel(tab, "Label_Contrast", 760, 304, clBlack);
+    Label_Contrast->hide();
     for (QScrollBar* b : {ScrollBar1, ScrollBar2, ScrollBar6})
         connect(b, &QScrollBar::valueChanged, this, [this] { d_3d(); });
 
-    CheckBoxA = place<QCheckBox>(tab, "CheckBoxA", 607, 367, 204, 16);
-    setBackground(CheckBoxA, clInfoBk);
+    // The pressure box and its note stand in the row between the two views, off both drawings.
+    CheckBoxA = place<QCheckBox>(tab, "CheckBoxA", 226, 302, 204, 16);
     CheckBoxA->hide();
     connect(CheckBoxA, &QCheckBox::toggled, this, &AircraftViews::pressureToggled);
-    Label_Press = place<QLabel>(tab, "Label_Press", 605, 383, 209, 13);
-    setBackground(Label_Press, clInfoBk);
+    Label_Press = place<QLabel>(tab, "Label_Press", 434, 303, 209, 13);
     Label_Press->hide();
 
     ScrollBar4 = scrollBar(tab, "ScrollBar4", Qt::Vertical, {180, 490, 17, 105}, 10, 97, 75);
@@ -182,6 +190,9 @@ void AircraftViews::setLanguage(Language l, const std::string& direction)
     flightDirection = qs(direction);
     // Where the figures the top view shows are measured from.
     Image2->setToolTip(topViewTip());
+    const QString contrast = qs(texts::ContrastBarTip.in(l));
+    ScrollBar6->setToolTip(contrast);
+    Label_Contrast->setToolTip(contrast);
     markMarginField();
 }
 
@@ -225,10 +236,19 @@ std::optional<int> AircraftViews::pressureContrast() const
 // The lattice over what the top view shows. Laid again over a view that nothing has touched since
 // it was laid with the same inputs, it changes no pixel (each takes the colour of the last panel
 // over it), so then it is not drawn: turning the three-dimensional view with the pressure
-// distribution on leaves the top view as it is.
+// distribution on leaves the top view as it is. With valid results the lattice lies under the
+// stability display: the view is drawn again with its marks and labels over the colours.
 void AircraftViews::DrawGrid()
 {
     const std::optional<int> contrast = pressureContrast();
+    if (aircraft.ResultsValid) {
+        if (Image2->lastTag() != sceneTag()) {
+            STABIL(TopViewScale::Zoomed);
+            if (views.ViewScale > views.ViewScaleBase)
+                Zeiger();
+        }
+        return;
+    }
     const QImage& image = std::as_const(*Image2).bitmap();
     const std::uint64_t tag = latticeFingerprint(Image2->canvasState(), image.width(), image.height(), aircraft,
                                                  solver, topViewLayout(), contrast);
@@ -236,6 +256,17 @@ void AircraftViews::DrawGrid()
         return;
     Canvas c = Image2->canvas(tag);
     drawLattice(c, aircraft, solver, topViewLayout(), contrast);
+}
+
+// What a drawing of the stability display over the lattice is tagged with: the lattice's inputs as
+// the view shows them; 0 when the view has no lattice.
+std::uint64_t AircraftViews::sceneTag() const
+{
+    if (!aircraft.SolverDataValid)
+        return 0;
+    const QImage& image = std::as_const(*Image2).bitmap();
+    return latticeFingerprint(CanvasState{}, image.width(), image.height(), aircraft, solver, topViewLayout(),
+                              pressureContrast()) ^ 0x5ce9eULL;
 }
 
 void AircraftViews::STABIL(TopViewScale scale)
@@ -260,7 +291,7 @@ void AircraftViews::STABIL(TopViewScale scale)
     {
         // The ground with the lattice stays in the image's kept layer: typing a margin redraws only
         // the wings, texts and marks over it.
-        Canvas c = Image2->canvas();
+        Canvas c = Image2->canvas(sceneTag());
         drawn = drawTopViewScene(c, scene, &Image2->keptLayer());
     }
     setLabelText(Label21, qs(label21Text(aircraft, figures, language)));
@@ -277,7 +308,8 @@ StabilityMarks AircraftViews::stabilityMarks() const
 
 void AircraftViews::Zeiger()
 {
-    Canvas c = Image2->canvas();
+    // The lines leave the lattice under them as it was.
+    Canvas c = Image2->canvas(Image2->lastTag());
     drawPointerLines(c, pointerLinesShown());
 }
 
@@ -320,8 +352,11 @@ void AircraftViews::resizeTo(QSize tab)
     ScrollBar3->setValue(100);
     resizeImage(Image2, tab.width() - Image2->x() - 1, static_cast<int>(Trunc(0.6 * tab.height())) - Image2->y() - 2);
     clearTopView();
-    Image3->move(Image3->x(), static_cast<int>(Trunc(0.6 * tab.height())) - Image2->y() - 1);
-    resizeImage(Image3, tab.width() - Image3->x() - 1, tab.height() - Image2->y() - Image2->height() - 21);
+    // Under the top view the row of the pressure box; right of the three-dimensional view the
+    // contrast bar.
+    Image3->move(Image3->x(), static_cast<int>(Trunc(0.6 * tab.height())) - Image2->y() - 1 + kPressureRow);
+    resizeImage(Image3, tab.width() - Image3->x() - 1 - kContrastColumn,
+                tab.height() - Image2->y() - Image2->height() - 21 - kPressureRow);
     Image3->clear(clInfoBk, clGray);
 }
 
@@ -331,8 +366,9 @@ int AircraftViews::placeStabilityControls(int top, QSize page)
     ScrollBar2->setGeometry(ScrollBar2->x(), pageHeight - ScrollBar2->height() - 4, page.width() - ScrollBar2->x(),
                             ScrollBar2->height());
     ScrollBar1->setGeometry(ScrollBar1->x(), Image3->y(), ScrollBar1->width(), pageHeight - Image3->y() - 4);
-    // The pressure contrast bar keeps its distance to the right edge of the aircraft tab.
-    ScrollBar6->move(page.width() - (kDesignTabWidth - 797), ScrollBar6->y());
+    // The pressure contrast bar keeps its distance to the right edge of the aircraft tab, beside the
+    // three-dimensional view and as high as it.
+    ScrollBar6->setGeometry(page.width() - (kDesignTabWidth - 797), Image3->y(), ScrollBar6->width(), Image3->height());
 
     // The stability modes and the desired margin's caption follow one another, each as high as its
     // caption's lines. Below them the margin bar stands at the left, the margin field right of it;
@@ -356,11 +392,15 @@ int AircraftViews::placeStabilityControls(int top, QSize page)
         marks[i]->move(ScrollBar5->x() + ScrollBar5->width() + 1,
                        thumbRow(ScrollBar5, marginBarPosition(MarginMarkPercent[i])) - marks[i]->height() / 2);
 
-    // The pressure legend stands at the right edge of the top view, as wide as its captions.
-    CheckBoxA->resize(std::max(204, CheckBoxA->sizeHint().width()), CheckBoxA->height());
-    CheckBoxA->move(page.width() - 6 - CheckBoxA->width(), CheckBoxA->y());
-    Label_Press->move(page.width() - 3 - Label_Press->width(), Label_Press->y());
-    return bottomOf(Edit_Mstab);
+    // The pressure box, its note and the contrast bar's caption in the row between the two views,
+    // each as wide as its caption; the caption ends over the bar.
+    const int between = bottomOf(Image2) + 1;
+    CheckBoxA->setGeometry(Image3->x() + 2, between + 1, CheckBoxA->sizeHint().width(), CheckBoxA->height());
+    Label_Press->setGeometry(CheckBoxA->x() + CheckBoxA->width() + 6, between + 2, Label_Press->sizeHint().width(),
+                             Label_Press->height());
+    Label_Contrast->adjustSize();
+    Label_Contrast->move(ScrollBar6->x() + ScrollBar6->width() - Label_Contrast->width(), between + 2);
+    return Edit_Mstab->isHidden() ? bottomOf(RadioButton16) : bottomOf(Edit_Mstab);
 }
 
 // Automatic or manual choice of the margin: the controls the mode shows, then the display anew.
@@ -388,7 +428,11 @@ void AircraftViews::uncheckPressure() { CheckBoxA->setChecked(false); }
 
 bool AircraftViews::pressureChecked() const { return CheckBoxA->isChecked(); }
 
-void AircraftViews::showContrastBar() { ScrollBar6->setVisible(CheckBoxA->isChecked()); }
+void AircraftViews::showContrastBar()
+{
+    ScrollBar6->setVisible(CheckBoxA->isChecked());
+    Label_Contrast->setVisible(CheckBoxA->isChecked());
+}
 
 void AircraftViews::showResultsCursor(bool valid)
 {

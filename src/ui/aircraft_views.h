@@ -57,7 +57,7 @@ public:
     // The images take the page's room; the bars follow them.
     void resizeTo(QSize page);
     // Places the stability controls from row `top` down in a page of that size; returns the row
-    // under the margin field.
+    // under the margin field (under the manual mode's button while the field is hidden).
     int placeStabilityControls(int top, QSize page);
 
     void chooseStabilityMode(bool automatic);
@@ -78,6 +78,7 @@ public:
     void ScrollBar5Exit();
 
     const ViewState& state() const { return views; }
+    const TopViewDrawn& topViewDrawn() const { return drawn; } // where the last stability display stood
     ThreeDInput threeDInput() const; // the three-dimensional view as the bars set it
     std::vector<PointerLine> pointerLinesShown() const; // Zeiger's lines from the texts to the marks
     int sizeBarPosition() const;
@@ -87,7 +88,7 @@ public:
     QScrollBar *ScrollBar1 = nullptr, *ScrollBar2 = nullptr, *ScrollBar3 = nullptr, *ScrollBar4 = nullptr,
                *ScrollBar5 = nullptr, *ScrollBar6 = nullptr;
     QCheckBox* CheckBoxA = nullptr;
-    QLabel *Label_Press = nullptr, *Label21 = nullptr, *Label22 = nullptr, *Label28 = nullptr, *Label29 = nullptr,
+    QLabel *Label_Press = nullptr, *Label_Contrast = nullptr, *Label21 = nullptr, *Label22 = nullptr, *Label28 = nullptr, *Label29 = nullptr,
            *Label30 = nullptr;
     QRadioButton *RadioButton15 = nullptr, *RadioButton16 = nullptr;
     QLineEdit* Edit_Mstab = nullptr;
@@ -105,6 +106,7 @@ private:
     TopViewLayout topViewLayout() const; // the top view as last laid out (and zoomed)
     StabilityMarks stabilityMarks() const;
     std::optional<int> pressureContrast() const;
+    std::uint64_t sceneTag() const;
     void marginTyped(const QString& text);
     void markMarginField();
     void topViewPressed(QMouseEvent* e);

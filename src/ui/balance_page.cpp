@@ -112,8 +112,11 @@ void BalancePage::addRow()
     for (int c = 0; c < kColumns; ++c)
         table->setItem(row, c, new QTableWidgetItem);
     filling = false;
-    table->setCurrentCell(row, 0);
     emit itemsEdited(rows());
+    // What the user types next goes into the new row's name.
+    table->setCurrentCell(row, 0);
+    table->setFocus(Qt::OtherFocusReason);
+    table->editItem(table->item(row, 0));
 }
 
 void BalancePage::removeRow()

@@ -4,7 +4,9 @@
 // and after a complete run the neutral points, the stability display and every view redrawn.
 #include "ui/main_window.h"
 
+#include "lang/field_texts.h"
 #include "solver/calculation.h"
+#include "ui/misread_line.h"
 #include "ui/image_view.h"
 #include "ui/live_calculation.h"
 #include "ui/page_control.h"
@@ -26,7 +28,9 @@ void TForm1::showMemo(const std::vector<std::string>& lines, bool visible)
     for (const std::string& line : lines)
         memo << qs(line);
     Memo1->setPlainText(memo.join('\n'));
+    misreadLine->setText(qs(misreadFieldsLine(texts, language())));
     Memo1->setVisible(visible);
+    placeCaptionedControls();
 }
 
 void TForm1::Button4Click()

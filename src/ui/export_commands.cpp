@@ -6,6 +6,7 @@
 #include "files/avl_export.h"
 #include "files/lift_distribution_csv.h"
 #include "files/save_target.h"
+#include "lang/template_texts.h"
 #include "lang/wing_captions.h"
 #include "print/template_pdf.h"
 #include "stability/stability.h"
@@ -13,8 +14,12 @@
 #include "model/wing_name.h"
 #include "ui/widgets.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QInputDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -78,7 +83,8 @@ void TForm1::LiftPlot1Click()
 }
 
 // The wing a template is made of: the one whose tab is shown, else the reference wing, as the user
-// confirms or changes it.
+// confirms or changes it in a list that marks the reference wing. The chooser is as wide as its
+// title and its longest entry.
 int TForm1::askTemplateWing()
 {
     const int page = activePageNumber();
@@ -86,12 +92,34 @@ int TForm1::askTemplateWing()
     if (chooseTemplateWing)
         return chooseTemplateWing(proposed);
     QStringList wings;
-    for (int w = 1; w <= aircraft.WingCount; ++w)
-        wings << qs(wingTabCaption(language(), w, shownWingName(texts.wing[w].name))).trimmed();
-    bool ok = false;
-    const QString chosen = QInputDialog::getItem(this, commands->ExportTemplate1->text().remove("..."), QString(),
-                                                 wings, proposed - 1, false, &ok);
-    return ok ? static_cast<int>(wings.indexOf(chosen)) + 1 : 0;
+    for (int w = 1; w <= aircraft.WingCount; ++w) {
+        std::string entry = wingTabCaption(language(), w, shownWingName(texts.wing[w].name));
+        entry = qs(entry).trimmed().toStdString();
+        if (w == solver.ReferenceWing) {
+            std::string marked(texts::TemplateReferenceWing.in(language()));
+            fillIn(marked, "{wing}", entry);
+            entry = marked;
+        }
+        wings << qs(entry);
+    }
+    QDialog chooser(this);
+    chooser.setObjectName("TemplateWingChooser");
+    chooser.setWindowTitle(commands->ExportTemplate1->text().remove("..."));
+    auto* layout = new QVBoxLayout(&chooser);
+    layout->addWidget(new QLabel(qs(texts::TemplateWingPrompt.in(language())), &chooser));
+    auto* list = new QComboBox(&chooser);
+    list->setObjectName("TemplateWing");
+    list->addItems(wings);
+    list->setCurrentIndex(proposed - 1);
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &chooser);
+    connect(buttons, &QDialogButtonBox::accepted, &chooser, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &chooser, &QDialog::reject);
+    layout->addWidget(buttons);
+    // Room for the title beside the window's buttons, and for the longest entry.
+    chooser.setMinimumWidth(std::max(chooser.fontMetrics().horizontalAdvance(chooser.windowTitle()) + 160,
+                                     list->sizeHint().width() + 40));
+    return chooser.exec() == QDialog::Accepted ? list->currentIndex() + 1 : 0;
 }
 
 // The template of the chosen wing with the balance marks the top view shows; a problem (a wing
@@ -122,8 +150,7 @@ void TForm1::ExportTemplate1Click()
     const std::optional<TemplateDocument> pages = templateOfChosenWing();
     if (!pages)
         return;
-    const std::string file =
-        askExportFileName(".pdf", "PDF (*.pdf)", "_wing" + std::to_string(pages->planform.wing));
+    const std::string file = askExportFileName(".pdf", "PDF (*.pdf)", "_wing" + std::to_string(pages->planform.wing));
     if (file.empty())
         return;
     const std::string failed = writePlanformTemplatePdf(file, *pages);
@@ -138,6 +165,9 @@ void TForm1::PrintTemplate1Click()
     if (!pages)
         return;
     QPrinter printer(QPrinter::HighResolution);
+    // The job's name, which the dialog also offers for printing to a file: the aircraft's with the
+    // wing ("trainer_wing1.pdf").
+    printer.setDocName(QFileInfo(qs(templatePdfNameOf(CurrentFileName, pages->planform.wing))).fileName());
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -43,7 +43,8 @@ QString TForm1::askSaveFileName()
     if (chooseFileToSave)
         return chooseFileToSave();
     // The window asks about replacing a file itself, once the extension rule has made the name.
-    return QFileDialog::getSaveFileName(this, QString(), "*.wk4", "*.wk4 (*.wk4)", nullptr,
+    const QString proposed = qs(saveAsProposal(fileOfAircraft, designName, CurrentFileName));
+    return QFileDialog::getSaveFileName(this, QString(), proposed, "*.wk4 (*.wk4)", nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 
@@ -142,6 +143,7 @@ bool TForm1::Load2(const std::string& fileName)
     applyReading(reading, fileName);
     --recordingSuspended;
     openedFileNotes = reading.notes;
+    designName.clear();
     CurrentFileName = fileName;
     fileOfAircraft = fileName;
     Lab_FName->setText(qs(CurrentFileName));
@@ -179,7 +181,7 @@ void TForm1::newFromTemplate(const AircraftTemplate& from)
 {
     if (!offerToSave())
         return;
-    const AircraftFileReading reading = readAircraftText(from.text, language());
+    const AircraftFileReading reading = readTemplate(from, language());
     if (!reading.ok()) {
         reportFileError(reading.message);
         return;
@@ -188,6 +190,7 @@ void TForm1::newFromTemplate(const AircraftTemplate& from)
     asOneEdit({.kind = EditKind::New}, [&] { applyReading(reading, "Unknown.wk4"); });
     CurrentFileName = "Unknown.wk4";
     fileOfAircraft.clear();
+    designName = std::string(from.id) + ".wk4";
     Lab_FName->setText(qs(CurrentFileName));
     Calc();
     saveOffered = false;

@@ -5,6 +5,7 @@
 // legend over the top view.
 #include "ui/main_window.h"
 
+#include "ui/misread_line.h"
 #include "ui/page_control.h"
 #include "ui/widgets.h"
 
@@ -13,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+
+#include <algorithm>
 
 namespace ab {
 namespace {
@@ -52,16 +55,22 @@ void TForm1::FormResize()
     showWingNames(); // as long as the tab bar's width lets them be
 }
 
-// Under the calculation button and the box of the calculation while editing the stability controls follow one another, each as high as its
-// caption's lines; the message memo stands under the margin field, right of the margin bar. The
-// memo keeps its design height where the page has the room and ends above its lower edge where it
-// has not.
+// Under the calculation button and the box of the calculation while editing the stability controls
+// follow one another, each as high as its caption's lines; under the last one the mode shows (the margin field, right of the margin bar)
+// the line of the misread fields and the message memo, which takes the room down to the page's
+// lower edge.
 void TForm1::placeCaptionedControls()
 {
     const QSize page = PageControl1->pageSize();
     CheckBoxLive->move(CheckBoxLive->x(), bottomOf(Button4) + 2);
-    const int memoTop = aircraftViews->placeStabilityControls(bottomOf(CheckBoxLive) + 1, page) + 11;
-    Memo1->setGeometry(Memo1->x(), memoTop, Memo1->width(), std::min(84, page.height() - kBottomGap - memoTop));
+    const int lineTop = aircraftViews->placeStabilityControls(bottomOf(CheckBoxLive) + 1, page) + 11;
+    // The line keeps clear of the margin marks beside the margin bar.
+    int clear = 0;
+    for (const QLabel* mark : {aircraftViews->Label28, aircraftViews->Label29, aircraftViews->Label30})
+        if (!mark->isHidden() && mark->y() + mark->height() > lineTop)
+            clear = std::max(clear, mark->x() + mark->width() + 3);
+    const int memoTop = misreadLine->placeAt(lineTop, clear);
+    Memo1->setGeometry(Memo1->x(), memoTop, Memo1->width(), page.height() - kBottomGap - memoTop);
     // The countdown follows the running label on its row.
     Label24->move(Label_w->x() + Label_w->width() + 4, Label_w->y());
 }

@@ -64,6 +64,7 @@ class BalancePage;
 class EditHistory;
 class LiftPlotDialog;
 class LiveCalculation;
+class MisreadLine;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -240,6 +241,7 @@ public:
     QPushButton* Button4 = nullptr;
     QCheckBox* CheckBoxLive = nullptr; // calculation while editing
     QPlainTextEdit* Memo1 = nullptr;
+    MisreadLine* misreadLine = nullptr; // the misread fields on a line of their own above the memo
     WindowCommands* commands = nullptr; // menus, actions and tool buttons
 
 private:
@@ -261,6 +263,7 @@ private:
     // The file the aircraft was last opened from or saved to; empty until there is one. A plain Save
     // writes without asking only to this file.
     std::string& fileOfAircraft = document.fileName;
+    std::string designName; // the template a new aircraft started from, as Save as offers it ("glider.wk4")
     int ExchangePair = 1;
     bool building = true; // controls are being made: field events change nothing yet
     bool calculating = false;

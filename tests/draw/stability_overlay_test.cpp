@@ -101,7 +101,7 @@ TEST(StabilityOverlay, TheBandLiesOverThePressureColours)
         std::vector<PixelRect> covered;
         {
             Canvas sc(scratch, state);
-            covered = drawStabilityOverlay(sc, *with.stability->overlay);
+            covered = drawStabilityOverlay(sc, *with.stability->overlay).covered;
             covered.push_back(measureStabilityTexts(sc, with.stability->rows).block.rect());
         }
         covered.push_back(over.placed.stabilityTexts->rect());
@@ -170,7 +170,9 @@ TEST(StabilityOverlay, TheMeasuredCentreOfGravityHasItsOwnSymbol)
     const QString label = QString::fromStdString(measuredCgLabel(c.aircraft, *v.measuredCgX, Language::English));
     ASSERT_TRUE(label.startsWith("CG measured ") && label.endsWith("% MAC)")) << label.toStdString();
     const QFontMetrics metrics(CanvasState{}.font);
-    const int labelX = at.x + SymbolRadius + 8;
+    ASSERT_EQ(d.placed.markLabels.size(), 4u);
+    const int labelX = d.placed.markLabels[3].left;
+    EXPECT_GT(labelX, at.x + SymbolRadius + 2); // clear of its symbol
     int inkEnd = 0;
     for (int y = std::max(at.y - metrics.height(), 0); y < std::min(at.y + metrics.height(), v.height); ++y)
         for (int x = labelX; x < v.width; ++x) {

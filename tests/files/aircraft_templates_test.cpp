@@ -2,6 +2,7 @@
 // calculates as a starting design should, and names its surfaces.
 #include "files/aircraft_templates.h"
 #include "files/aircraft_writer.h"
+#include "lang/aircraft_template_texts.h"
 #include "files/open_aircraft.h"
 #include "model/recalculation.h"
 #include "solver/calculation.h"
@@ -10,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <set>
 
 namespace ab {
@@ -100,6 +103,39 @@ TEST(AircraftTemplates, EachOpensAsANewAircraftCalculatesAndGivesItsBand)
         EXPECT_GT(f.CgAtHigh, front);
         EXPECT_LT(ac.NeutralPointX, rear);
     }
+}
+
+// A new design speaks the window's language: every wing name and every line of every template's
+// remark has its German and Spanish text, and the template read in a language brings those.
+TEST(AircraftTemplates, EachTemplatesNamesAndRemarkComeInTheWindowsLanguage)
+{
+    for (const AircraftTemplate& t : aircraftTemplates()) {
+        SCOPED_TRACE(t.id);
+        const AircraftFileReading english = readTemplate(t, Language::English);
+        ASSERT_TRUE(english.ok());
+        ASSERT_TRUE(english.extras.comment.has_value());
+        std::vector<std::string> texts;
+        for (int w = 1; w <= MaxWings; ++w)
+            if (!english.extras.wingName[w].empty())
+                texts.push_back(english.extras.wingName[w]);
+        std::string line;
+        for (std::istringstream remark(*english.extras.comment); std::getline(remark, line);)
+            texts.push_back(line);
+        for (const std::string& text : texts)
+            for (Language l : {Language::German, Language::Spanish}) {
+                const std::optional<std::string> translated = templateTextIn(text, l);
+                ASSERT_TRUE(translated.has_value()) << text;
+                EXPECT_FALSE(translated->empty()) << text;
+            }
+        const AircraftFileReading german = readTemplate(t, Language::German);
+        EXPECT_EQ(german.extras.wingName[1], *templateTextIn(english.extras.wingName[1], Language::German));
+        EXPECT_NE(*german.extras.comment, *english.extras.comment);
+        EXPECT_EQ(std::count(german.extras.comment->begin(), german.extras.comment->end(), '\n'),
+                  std::count(english.extras.comment->begin(), english.extras.comment->end(), '\n'));
+    }
+    const AircraftFileReading spanish = readTemplate(*findAircraftTemplate("conventional"), Language::Spanish);
+    EXPECT_EQ(spanish.extras.wingName[1], "Ala");
+    EXPECT_EQ(spanish.extras.wingName[2], "Estabilizador");
 }
 
 TEST(AircraftTemplates, TheFiveWingTemplateIsTheStartingAircraftWithNames)

@@ -58,6 +58,14 @@ TEST(FlaggedFields, LinesCoverTheFieldsInUseInFieldOrder)
     EXPECT_EQ(flaggedFieldLines(t, En), (Lines{"Wing 1, sweep offset of trapezoid 2: read '131.5' as 131 mm",
                                                "Wing 2, root chord: read '' as 0 mm",
                                                "Wing 2, z position: read '1O' as 1 mm"}));
+    // The same fields on the line of their own above the results, in the three languages.
+    EXPECT_EQ(misreadFieldsLine(defaultAircraftTexts(), En), "");
+    EXPECT_EQ(misreadFieldsLine(t, En),
+              "Misread fields: wing 1 sweep offset of trapezoid 2, wing 2 root chord, wing 2 z position");
+    t.wing[1][tipOffsetRole(2)] = "131";
+    t.wing[2][Role::RootChord] = "220";
+    EXPECT_EQ(misreadFieldsLine(t, De), "Falsch gelesene Felder: Flügel 2 z-Position");
+    EXPECT_EQ(misreadFieldsLine(t, Es), "Campos mal leídos: ala 2 posición z");
 }
 
 TEST(EditNames, NamesAndMenuTextsInThreeLanguages)

@@ -3,6 +3,7 @@
 // view, and the rows with the chosen margin and stability mode come back from a save.
 #include "stability/balance.h"
 #include "ui/image_view.h"
+#include "ui/page_control.h"
 #include "window_test_support.h"
 
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTest>
 
 namespace ab {
 namespace {
@@ -102,6 +104,32 @@ TEST_F(WindowBalance, PartsGiveTheFiguresAMistakeCountsAsNothingAndTheChoicesCom
     control<QPushButton>(form, "BalanceAdd")->click();
     EXPECT_EQ(table->rowCount(), 1);
     EXPECT_EQ(form.textsState().balance.size(), 1u);
+}
+
+// "Add part" puts the cursor in the new row's name: what the user types next names the part.
+TEST(WindowBalanceTyping, AddPartLetsTheUserTypeTheNewPartsNameAtOnce)
+{
+    TForm1 form;
+    form.show();
+    form.PageControl1->setActivePage(form.TabSheet8);
+    QApplication::processEvents();
+    auto* table = control<QTableWidget>(form, "BalanceTable");
+    const int rows = table->rowCount();
+    auto* add = control<QPushButton>(form, "BalanceAdd");
+    add->setFocus();
+    add->click();
+    QApplication::processEvents();
+    ASSERT_EQ(table->rowCount(), rows + 1);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(table->isAncestorOf(focus)) << focus->metaObject()->className();
+    QTest::keyClicks(focus, "Receiver");
+    QTest::keyClick(focus, Qt::Key_Return);
+    QApplication::processEvents();
+    const int row = table->currentRow();
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(table->item(row, 0)->text().toStdString(), "Receiver");
+    EXPECT_EQ(form.textsState().balance.at(row).name, "Receiver");
 }
 
 } // namespace

@@ -4,10 +4,14 @@
 // caption never lies partly over a picture or another caption.
 #include "draw/colours.h"
 #include "ui/image_view.h"
+#include "print/printer_dialog.h"
 #include "ui/page_control.h"
 #include "window_test_support.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QTableWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -222,6 +226,46 @@ TEST(WindowCaptions, TheFlightDirectionStandsBesideItsArrowAfterEveryLanguageSwi
             form.FormResize();
             EXPECT_TRUE(switched == topBand(form)) << "the switch left other pixels than a new drawing";
         }
+    }
+}
+
+// The printer dialog speaks the window's language: its title, captions, buttons and PDF entry are
+// the window's language's, each whole, and a resolution reads "600 × 600 dpi".
+TEST(WindowCaptions, ThePrinterDialogSpeaksTheWindowsLanguageWithWholeCaptions)
+{
+    struct Expected {
+        const char* language;
+        const char* title;
+        const char* print;
+        const char* pdf;
+    };
+    const Expected expected[] = {{"english1", "Printer", "Print", "PDF file"},
+                                 {"german1", "Drucker", "Drucken", "PDF-Datei"},
+                                 {"spain1", "Impresora", "Imprimir", "Archivo PDF"}};
+    TForm1 form({QString::fromStdString(kExamples + "trainer.wk4")});
+    form.show();
+    trigger(form, "calculateAction");
+    for (const Expected& e : expected) {
+        SCOPED_TRACE(e.language);
+        trigger(form, e.language);
+        trigger(form, "Print1");
+        QApplication::processEvents();
+        TForm3* dialog = form.printerDialog;
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle().toStdString(), e.title);
+        EXPECT_EQ(dialog->ButtonClose->text().toStdString(), e.print);
+        EXPECT_EQ(dialog->ComboBox1->itemText(dialog->ComboBox1->count() - 1).toStdString(), e.pdf);
+        ASSERT_GT(dialog->StringGrid2->rowCount(), 0);
+        EXPECT_EQ(dialog->StringGrid2->item(0, 1)->text().toStdString(), "600 × 600 dpi");
+        const QString resolutionTitle = dialog->StringGrid2->horizontalHeaderItem(1)->text();
+        EXPECT_EQ(resolutionTitle == "Auflösung", std::string(e.language) == "german1");
+        for (QWidget* w : {static_cast<QWidget*>(dialog->Label2), static_cast<QWidget*>(dialog->CheckBoxColor),
+                           static_cast<QWidget*>(dialog->ButtonClose), static_cast<QWidget*>(dialog->Button1)}) {
+            SCOPED_TRACE(nameOf(w));
+            EXPECT_NE(captionOf(w), QString());
+            EXPECT_LE(neededWidth(w, captionOf(w)), w->width()) << captionOf(w).toStdString();
+        }
+        dialog->close();
     }
 }
 

@@ -2,6 +2,7 @@
 // printed top view at the same size, and turning the three-dimensional view, which lays the
 // pressure lattice over the top view again only when something else was drawn there since, shows
 // what the same state reached directly shows.
+#include "draw/colours.h"
 #include "ui/image_view.h"
 #include "window_test_support.h"
 
@@ -75,14 +76,45 @@ TEST(WindowDrawing, TurningTheThreeDViewShowsTheTopViewOfTheSameStateReachedDire
     azimuth->setValue(start + 9);
     EXPECT_EQ(top, topViewReachedDirectly(40, std::nullopt, start + 9));
 
-    // A margin typed redraws the view with the lattice under the marks; the next turn lays the
-    // lattice over them again, and later turns leave the view as it is.
+    // A margin typed redraws the view with the lattice under the marks; turns keep the marks over
+    // the lattice.
     form.aircraftViews->RadioButton16->click();
     type(form, "Edit_Mstab", std::to_string(12.0));
     azimuth->setValue(start + 12);
     EXPECT_EQ(top, topViewReachedDirectly(40, 12.0, start + 12));
     azimuth->setValue(start + 15);
     EXPECT_EQ(top, topViewReachedDirectly(40, 12.0, start + 15));
+}
+
+// The labels of the marks read over the pressure colours, also after the three-dimensional view
+// was turned: the label of the centre of gravity stands on the note colour, in its black ink, with
+// the pressure colours beside it.
+TEST(WindowDrawing, TheCentreOfGravitysLabelReadsOverThePressureColours)
+{
+    TForm1 form({QString::fromStdString(kTrainer)});
+    calculateWithPressure(form, 20);
+    for (const int azimuth : {0, 3, 6}) {
+        SCOPED_TRACE(azimuth);
+        form.aircraftViews->ScrollBar2->setValue(form.aircraftViews->ScrollBar2->value() + azimuth);
+        const QImage& top = std::as_const(*control<ImageView>(form, "Image2")).bitmap();
+        const std::vector<PixelRect>& labels = form.aircraftViews->topViewDrawn().markLabels;
+        ASSERT_GE(labels.size(), 3u);
+        const PixelRect cg = labels[1];
+        int ink = 0, ground = 0, pressure = 0;
+        for (int y = cg.top; y < cg.bottom; ++y) {
+            for (int x = cg.left; x < cg.right; ++x) {
+                const QColor c = top.pixelColor(x, y);
+                ink += c.red() < 128 && c.green() < 128 && c.blue() < 128; // black, smoothed at its edges
+                ground += c == clInfoBk;
+            }
+            const QColor beside = top.pixelColor(cg.right + 4, y);
+            pressure += beside.red() == 255 && beside.green() == beside.blue() && beside.green() < 250;
+        }
+        const int area = (cg.right - cg.left) * (cg.bottom - cg.top);
+        EXPECT_GT(ink, area / 25) << "the text's ink";
+        EXPECT_GT(ground, area / 2) << "the note colour under the text";
+        EXPECT_GT(pressure, 0) << "the pressure colours beside it";
+    }
 }
 
 // What the lattice's skip relies on: an image reports the tag of its last drawing session only

@@ -1,0 +1,49 @@
+#include "ui/misread_line.h"
+
+#include "draw/colours.h"
+#include "ui/widgets.h"
+
+#include <QEvent>
+
+#include <algorithm>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace ab {
+
+MisreadLine::MisreadLine(QPlainTextEdit* memo, QObject* parent) : QObject(parent), memo(memo)
+{
+    label = place<QLabel>(memo->parentWidget(), "Label_Misread", memo->x(), memo->y(), memo->width(), 16);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    setInk(label, clRed);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->hide();
+    memo->installEventFilter(this);
+}
+
+void MisreadLine::setText(const QString& line)
+{
+    label->setText(line);
+    follow();
+}
+
+int MisreadLine::placeAt(int top, int left)
+{
+    const int x = std::max(memo->x(), left), width = memo->x() + memo->width() - x;
+    label->setGeometry(x, top, width, label->heightForWidth(width));
+    return label->isHidden() ? top : top + label->height() + 2;
+}
+
+bool MisreadLine::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == memo && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        follow();
+    return QObject::eventFilter(watched, event);
+}
+
+void MisreadLine::follow() { label->setVisible(!memo->isHidden() && !label->text().isEmpty()); }
+
+} // namespace ab
