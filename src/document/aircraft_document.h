@@ -51,8 +51,8 @@ struct AircraftDocument {
     LiftDistribution liftDistribution() const; // of the calculated lattice; none without one
 };
 
-// Whether two states of the texts describe the same geometry: wing count, trapezoid counts and the
-// field texts of every wing in use. Names, remarks, balance, margin and mode are no geometry, so a
+// Whether two states of the texts describe the same geometry: wing count, trapezoid counts, the
+// field texts and the dihedral texts of every wing in use. Names, remarks, balance, margin and mode are no geometry, so a
 // change of only those keeps the calculated results.
 bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b);
 

@@ -45,6 +45,7 @@ SolverData handLattice(int strips, int nc, double wingZ)
     for (int j = 1; j <= strips; ++j) {
         Strip& s = l.strips[j];
         s.ControlY = 100.0 * j;
+        s.ZLeft = s.ZRight = s.ControlZ = wingZ;
         s.ControlX.assign(nc + 2, 0);
         s.PanelPressure.assign(nc + 1, 0);
         for (int k = 1; k <= nc; ++k) {
