@@ -3,6 +3,9 @@
 #include <QPainter>
 
 #include "draw/colours.h"
+#include "views/front_view.h"
+
+#include <optional>
 
 namespace ab {
 namespace {
@@ -19,6 +22,9 @@ const std::vector<QPoint> kSketchTrapezoids[MaxTrapezoids + 1] = {
 struct SketchDimension {
     int inner, outer, leading, trailing;
 };
+// Left column of the angle mark right of each trapezoid's dihedral field (the field lies under the
+// width's, on the dimension line).
+constexpr int kSketchDihedralMarks[MaxTrapezoids + 1] = {0, 231, 423, 591, 671};
 constexpr SketchDimension kSketchDimensions[MaxTrapezoids + 1] = {
     {}, {107, 314, 72, 187}, {314, 519, 86, 187}, {519, 619, 115, 175}, {619, 688, 145, 195}};
 
@@ -79,6 +85,18 @@ void drawSketch(Canvas& c, int count, const QString& flightDirection)
         PfeilV2(c, d.outer, d.leading, d.outer, d.trailing);
     }
 
+    // The dihedral: a small angle between the span line and a raised panel, on a clear patch.
+    for (int k = 1; k <= count; ++k) {
+        const int x = kSketchDihedralMarks[k], y = 49;
+        c.setPen(clSilver);
+        c.setBrush(clSilver);
+        c.rectangle(x, y, x + 17, y + 15);
+        c.setPen(clBlack);
+        line(c, x + 1, y + 12, x + 16, y + 12);
+        line(c, x + 1, y + 12, x + 14, y + 3);
+        line(c, x + 9, y + 12, x + 8, y + 8); // the arc of the angle, in one stroke
+    }
+
     c.setPen(clRed);
     c.setBrush(clRed);
     line(c, 10, 26, 10, 1);
@@ -133,6 +151,17 @@ void drawPlanformView(Canvas& c, const Aircraft& ac, int w, const ViewMapping& m
     c.setPen(wingColour(w));
     for (const Polyline& p : wingOutline(ac, w, m))
         c.polyline(p);
+
+    // A wing with dihedral shows its half wing from the front above the left half of its planform,
+    // with the root's height as a grey line.
+    if (const std::optional<FrontView> front = frontView(ac, w, m.scale, 6, 6, ox, oy - 6)) {
+        c.setPen(clGray);
+        c.polyline(front->rootLevel);
+        c.setPen(wingColour(w));
+        c.setPenWidth(2);
+        c.polyline(front->wing);
+        c.setPenWidth(1);
+    }
 
     c.textOut(ox + 5, H - 20, "x");
     c.textOut(W - 18, oy - 17, "y");

@@ -11,15 +11,17 @@
 
 namespace ab {
 
-// The sketch with trapezoids 1..trapezoidCount and their dimensions, on a 750 x 200 image.
+// The sketch with trapezoids 1..trapezoidCount and their dimensions, on a 750 x 200 image; each
+// trapezoid's dihedral field is marked with a small angle.
 void drawSketch(Canvas& canvas, int trapezoidCount, const QString& flightDirection);
 
 // The axes of a view from above with their arrowheads (x rearward down the centre column ox, y to
 // the right along row oy) and the flight-direction arrow beside the centre column.
 void drawViewAxes(Canvas& canvas, int ox, int oy);
 
-// The planform of wing w, both halves, with axes, flight direction, r25 mark and mean chord, and
-// with valid results the wing's neutral point and centre of lift.
+// The planform of wing w as typed (unfolded), both halves, with axes, flight direction, r25 mark and
+// mean chord, and with valid results the wing's neutral point and centre of lift. A wing with
+// dihedral adds the front view of its half wing above the left half (front_view.h).
 void drawPlanformView(Canvas& canvas, const Aircraft& aircraft, int w, const ViewMapping& mapping,
                       bool resultsValid);
 

@@ -37,7 +37,8 @@ void drawTopView(Canvas& c, const Aircraft& ac, int wingCount, const TopViewLayo
         for (int w = 1; w <= std::min(wingCount, MaxWings); ++w)
             if (rank[w] == i) {
                 c.setPen(wingColour(w));
-                for (const Polyline& p : wingOutline(ac, w, topViewWingMapping(ac, w, l.scale, cx, oy)))
+                for (const Polyline& p :
+                     wingOutline(ac, w, topViewWingMapping(ac, w, l.scale, cx, oy), OutlineSpan::SeenFromAbove))
                     c.polyline(p);
             }
 

@@ -25,8 +25,9 @@ const Text3 kNames[] = {
     {"remarks", "Bemerkungen", "comentarios"},
     {"name of wing {wing}", "Name von Flügel {wing}", "nombre del ala {wing}"},
     {"wings moved apart in height", "Flügel in der Höhe auseinandergerückt", "alas separadas en altura"},
+    {"{field} of wing {wing}", "Flügel {wing}, {field}", "{field} del ala {wing}"},
 };
-static_assert(std::size(kNames) == static_cast<std::size_t>(EditKind::HeightSeparation) + 1);
+static_assert(std::size(kNames) == static_cast<std::size_t>(EditKind::Dihedral) + 1);
 
 const Text3 kUndoWith{"Undo {edit}", "Rückgängig: {edit}", "Deshacer {edit}"};
 const Text3 kRedoWith{"Redo {edit}", "Wiederholen: {edit}", "Rehacer {edit}"};
@@ -58,6 +59,8 @@ std::string editName(const Edit& edit, Language l)
     fillIn(s, "{other}", std::to_string(edit.otherWing));
     if (edit.kind == EditKind::Field)
         fillIn(s, "{field}", fieldWords(edit.role, l));
+    if (edit.kind == EditKind::Dihedral)
+        fillIn(s, "{field}", dihedralWords(edit.trapezoid, l));
     return s;
 }
 

@@ -24,6 +24,7 @@ enum class EditKind {
     Remarks,          // the remarks
     WingName,         // the name of a wing: wing
     HeightSeparation, // the calculation moved wings apart in height
+    Dihedral,         // typing in a dihedral field: wing, trapezoid
 };
 
 // One edit as the menu names it; the fields an edit kind does not use are ignored.
@@ -32,6 +33,7 @@ struct Edit {
     int wing = 1;
     Role role = Role::RootGap;
     int otherWing = 2;
+    int trapezoid = 1;
 };
 
 // "root chord of wing 1", "number of wings", "exchange of wings 1 and 2", ...

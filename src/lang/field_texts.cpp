@@ -3,6 +3,7 @@
 #include "model/balance_items.h"
 #include "model/configuration.h"
 #include "model/field_reading.h"
+#include "model/numbers.h"
 
 #include <algorithm>
 
@@ -19,6 +20,15 @@ const Text3 kRoleWords[] = {
     {"x position", "x-Position", "posición x"},
     {"z position", "z-Position", "posición z"},
 };
+
+const Text3 kDihedralWords{"dihedral of trapezoid {k}", "V-Form von Trapez {k}", "diedro del trapecio {k}"};
+const Text3 kDihedralHint{"{field} in degrees, positive when its tip is higher than its root",
+                          "{field} in Grad, positiv, wenn sein Außenende höher liegt als seine Wurzel",
+                          "{field} en grados, positivo si su punta está más alta que su raíz"};
+const Text3 kReadAsDegrees{"read as {value}°", "gelesen als {value}°", "leído como {value}°"};
+const Text3 kFlaggedDihedralLine{"Wing {wing}, {field}: read '{text}' as {value}°",
+                                 "Flügel {wing}, {field}: '{text}' gelesen als {value}°",
+                                 "Ala {wing}, {field}: '{text}' leído como {value}°"};
 
 const Text3 kReadAs{"read as {value} mm", "gelesen als {value} mm", "leído como {value} mm"};
 const Text3 kFlaggedLine{"Wing {wing}, {field}: read '{text}' as {value} mm",
@@ -63,6 +73,30 @@ std::string flaggedFieldTip(Role role, std::string_view text, Language l)
     return s;
 }
 
+std::string dihedralWords(int k, Language l)
+{
+    std::string s(kDihedralWords.in(l));
+    fillIn(s, "{k}", std::to_string(k));
+    return s;
+}
+
+std::string dihedralFieldHint(int k, Language l)
+{
+    std::string s(kDihedralHint.in(l));
+    fillIn(s, "{field}", dihedralWords(k, l));
+    return s;
+}
+
+std::string flaggedDihedralTip(std::string_view text, Language l)
+{
+    const AngleReading reading = readDihedralField(text);
+    if (!reading.flagged)
+        return {};
+    std::string s(kReadAsDegrees.in(l));
+    fillIn(s, "{value}", formatFixed(reading.degrees, 1));
+    return s;
+}
+
 std::string flaggedFieldLine(int wing, Role role, std::string_view text, Language l)
 {
     // The typed text goes in last, so that braces in it are never taken for a placeholder.
@@ -88,6 +122,17 @@ void forEachFlaggedField(const AircraftTexts& texts, F f)
             const Role role = static_cast<Role>(r);
             if (fieldShown(role, wing.trapezoidCount) && readLengthField(wing[role], role).flagged)
                 f(w, role);
+        }
+        for (int k = 1; k <= std::clamp(wing.trapezoidCount, 1, MaxTrapezoids); ++k) {
+            const std::string& text = wing.dihedral[k];
+            if (!readDihedralField(text).flagged)
+                continue;
+            std::string s(kFlaggedDihedralLine.in(l));
+            fillIn(s, "{wing}", std::to_string(w));
+            fillIn(s, "{field}", dihedralWords(k, l));
+            fillIn(s, "{value}", formatFixed(readDihedralField(text).degrees, 1));
+            fillIn(s, "{text}", quotedText(text));
+            lines.push_back(std::move(s));
         }
     }
 }

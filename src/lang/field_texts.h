@@ -20,6 +20,17 @@ std::string fieldWords(Role role, Language language);
 // none.
 std::string flaggedFieldTip(Role role, std::string_view text, Language language);
 
+// The dihedral field of trapezoid k in words: "dihedral of trapezoid 2" (German "V-Form von
+// Trapez 2", Spanish "diedro del trapecio 2").
+std::string dihedralWords(int k, Language language);
+
+// The tool tip of a dihedral field that reads cleanly: what it holds ("dihedral of trapezoid 2 in
+// degrees, positive when its tip is higher than its root").
+std::string dihedralFieldHint(int k, Language language);
+
+// The tool tip of a flagged dihedral field: "read as 60.0°"; empty for a clean text.
+std::string flaggedDihedralTip(std::string_view text, Language language);
+
 // One memo line: "Wing 1, root chord: read '22O' as 22 mm". A text longer than
 // FlaggedTextShown characters is quoted by its beginning and "...".
 std::string flaggedFieldLine(int wing, Role role, std::string_view text, Language language);
@@ -29,9 +40,10 @@ inline constexpr int FlaggedTextShown = 24;
 // wrong) by its beginning and "...".
 std::string quotedText(std::string_view text);
 
-// The lines of every flagged field of the wings in use (1..wingCount), wing by wing in role order,
-// counting only the fields the wing's trapezoid count shows: the hidden ones take no part in the
-// calculation. Empty when every field reads cleanly.
+// The lines of every flagged field of the wings in use (1..wingCount), wing by wing in role order
+// and then the dihedral fields ("Wing 1, dihedral of trapezoid 2: read '75' as 60.0°"), counting
+// only the fields the wing's trapezoid count shows: the hidden ones take no part in the calculation.
+// Empty when every field reads cleanly.
 std::vector<std::string> flaggedFieldLines(const AircraftTexts& texts, Language language);
 
 // The same fields on one line of their own: "Misread fields: wing 1 root chord, wing 2 x position";

@@ -220,6 +220,8 @@ const Text3 SummaryAerodynamicCentre{"aerodynamic center: ", "Aerod. Neutralpunk
                                      "Punto neutro aerodinámico:"};
 const Text3 SummaryLiftSlope{"lift slope:         ", "Auftriebsanstieg:    ", "aumento del levantamiento:"};
 
+const Text3 SummaryProjected{"proj.: ", "proj.: ", "proy.: "};
+
 const Text3& summaryWingLabel(int row, int w)
 {
     static const Text3 spanWing2{"wing span:        ", "Spannweite:          ", "envergadura:"};

@@ -119,6 +119,9 @@ inline constexpr int SummaryWingLabelCount = 7;
 // The right-column label `row` (0 wing span at T+20 .. 6 lift slope at T+140) of wing w's block
 // (1..5): the words above with that wing's own trailing blanks, which leave no mark on the page.
 const Text3& summaryWingLabel(int row, int w);
+// The left-column row of a wing with dihedral that gives its span and area seen from above:
+// "proj.: " (Spanish "proy.: "), the figures follow.
+extern const Text3 SummaryProjected;
 
 // Information dialog.
 extern const Text3 InfoLine1, InfoLine2, InfoLine3, InfoDownload;

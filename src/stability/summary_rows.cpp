@@ -27,6 +27,16 @@ std::string stationLine(const char* name, int stationCount, Value value)
     return line;
 }
 
+// "vf: " and the dihedral of each trapezoid k in degrees in the field of its tip station k, as the
+// station lines above it set their fields; the root's field stays empty.
+std::string dihedralLine(const Aircraft& ac, int w)
+{
+    std::string line = "vf: " + std::string(5, ' ');
+    for (int k = 1; k < ac.StationCount[w] && k <= MaxTrapezoids; ++k)
+        line += ' ' + r(ac.StationDihedral[k][w], 5, 1);
+    return line;
+}
+
 bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 std::size_t characterCount(std::string_view s)
@@ -128,8 +138,18 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
         rows.push_back({0, top + 20, stationLine("xf: ", stations, leadingEdge)});
         rows.push_back({0, top + 40, stationLine("lf: ", stations, [&](int s) { return ac.StationChord[s][w]; })});
         rows.push_back({0, top + 60, stationLine("yf: ", stations, [&](int s) { return ac.StationY[s][w]; })});
-        rows.push_back({0, top + 80, "zf: " + formatInt(ac.posZ[w], 5)});
-        rows.push_back({0, top + 100, "x0: " + formatInt(ac.posX[w], 5)});
+        // A tilted wing adds its angles under the stations (trapezoid k under its tip station k)
+        // and, below its position, its span and area seen from above; a flat wing's block stays
+        // as it was.
+        const bool tilted = hasDihedral(ac, w);
+        const int below = tilted ? 20 : 0;
+        if (tilted)
+            rows.push_back({0, top + 80, dihedralLine(ac, w)});
+        rows.push_back({0, top + 80 + below, "zf: " + formatInt(ac.posZ[w], 5)});
+        rows.push_back({0, top + 100 + below, "x0: " + formatInt(ac.posX[w], 5)});
+        if (tilted)
+            rows.push_back({0, top + 140, text(texts::SummaryProjected) + r(ac.WingProjectedSpan[w], 0, 0) + " mm " +
+                                              r(ac.WingProjectedArea[w] / 10000, 0, 1) + " dm**2"});
         // Right column: label at x 320, value at x 580; the area in square decimetres, the wing's
         // neutral point from its own root leading edge.
         const std::string values[texts::SummaryWingLabelCount] = {

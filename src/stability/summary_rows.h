@@ -45,7 +45,9 @@ inline constexpr std::size_t SummaryFootColumns = 80;
 // at x 0 from T + 170 of the last wing (of wing 1 when none is in use) in rows 20 pixels apart, the
 // balance before it when `balance` holds parts. Station fields beyond the wing's stations are empty
 // strings with their separating blanks kept. A block's title carries the wing's name when it has one
-// ("Wing2: Tailplane"). Labels follow the language.
+// ("Wing2: Tailplane"). A wing with dihedral adds the row "vf: " of its angles in degrees under
+// "yf: " (each trapezoid's under its tip station; "zf: " and "x0: " move down a row) and, at T + 140,
+// its span and area seen from above ("proj.: 1532 mm 28.3 dm**2"). Labels follow the language.
 std::vector<PageRow> summaryRows(const Aircraft& aircraft, const StabilityFigures& figures,
                                  const std::string& fileName, Language language, const WingNames& names = {},
                                  const std::optional<BalanceFigures>& balance = std::nullopt);

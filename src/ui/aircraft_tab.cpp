@@ -39,6 +39,8 @@ void TForm1::buildAircraftTab(QWidget* tab, const PerWing<QWidget*>& wingTabs)
         WingPage* page = wingPage[w] = new WingPage(w, wingTabs[w], tab, aircraft, texts, this);
         connect(page, &WingPage::fieldEdited, this, [this, w](Role role, const QString& text) { fieldEdited(w, role, text); });
         connect(page, &WingPage::nameEdited, this, [this, w](const QString& name) { wingNameEdited(w, name); });
+        connect(page, &WingPage::dihedralEdited, this,
+                [this, w](int k, const QString& text) { dihedralEdited(w, k, text); });
         connect(page, &WingPage::trapezoidCountChosen, this, [this, w](int n) { chooseTrapezoidCount(w, n); });
         connect(page, &WingPage::copyClicked, this, [this] { Save_Wing(); });
         connect(page, &WingPage::insertClicked, this, [this] { Load_Wing(); });

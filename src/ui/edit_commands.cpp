@@ -66,6 +66,8 @@ void TForm1::showTexts(const AircraftTexts& t)
         wingPage[w]->checkTrapezoidCount(t.wing[w].trapezoidCount);
         for (int r = 0; r < RoleCount; ++r)
             wingPage[w]->write(static_cast<Role>(r), t.wing[w].field[r]);
+        for (int k = 1; k <= MaxTrapezoids; ++k)
+            wingPage[w]->writeDihedral(k, t.wing[w].dihedral[k]);
         wingPage[w]->writeName(t.wing[w].name);
     }
     balancePage->showItems(t.balance);

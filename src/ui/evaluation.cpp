@@ -39,6 +39,16 @@ void TForm1::fieldEdited(int w, Role role, const QString& text)
     recordEdit({.kind = EditKind::Field, .wing = w, .role = role}, w * RoleCount + static_cast<int>(role));
 }
 
+// A dihedral changes the wing as built: its figures seen from above, its planform view's front view.
+void TForm1::dihedralEdited(int w, int k, const QString& text)
+{
+    if (building || applyingHistory)
+        return;
+    texts.wing[w].dihedral[k] = text.toStdString();
+    Calc_W(w);
+    recordEdit({.kind = EditKind::Dihedral, .wing = w, .trapezoid = k}, DihedralTypingKey + 10 * w + k);
+}
+
 // A wing's name changes no figure: it shows where the wing is named.
 void TForm1::wingNameEdited(int w, const QString& name)
 {

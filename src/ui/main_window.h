@@ -211,6 +211,7 @@ private:
     // Undo and redo: each edit is recorded as a step of the history (edit_commands.cpp).
     void buildHistory();
     static constexpr int MarginTypingKey = 1000, RemarksTypingKey = 1001, NameTypingKey = 1100; // beyond the fields' keys
+    static constexpr int DihedralTypingKey = 1200; // + 10 x wing + trapezoid
     void recordEdit(const Edit& edit, int typingKey = -1);
     void asOneEdit(const Edit& edit, const std::function<void()>& writes);
     enum class HistoryAfterSave { Keep, StartAnew };
@@ -221,6 +222,7 @@ private:
     int activePageNumber() const; // AircraftPage, wing 1..5 or RemarksPage
     void fieldEdited(int w, Role role, const QString& text);
     void wingNameEdited(int w, const QString& name);
+    void dihedralEdited(int w, int k, const QString& text);
     void showWingNames(); // in the tabs' captions and the position boxes
     // Writes the texts into their fields in order, each write running the field's change handling.
     void applyWrites(const std::vector<FieldChange>& writes);

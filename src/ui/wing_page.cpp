@@ -12,6 +12,7 @@
 #include "model/wing_name.h"
 #include "ui/character_limit.h"
 #include "ui/widgets.h"
+#include "views/front_view.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,8 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <optional>
 
 namespace ab {
 namespace {
@@ -79,6 +82,14 @@ QPoint fieldPlace(int w, Role role)
     return r == 1 ? tipChord[k] : tipOffset[k];
 }
 
+// The dihedral field of trapezoid k stands under its width field, narrower, clear of the tip-offset
+// field beside it; the sketch marks it with an angle.
+constexpr int kDihedralTop = 88;
+constexpr int kDihedralWidth = 36;
+
+// Rows of the projected figures, under the neutral point's.
+constexpr int kProjectedTops[2] = {448, 464};
+
 // Places of the wing's controls on the aircraft tab.
 struct PositionPlace {
     const char* box;
@@ -117,6 +128,11 @@ WingPage::WingPage(int w, QWidget* tab, QWidget* aircraftTab, const Aircraft& ai
                 emit trapezoidCountChosen(n);
         });
     connect(ui.name, &QLineEdit::textChanged, this, &WingPage::nameEdited);
+    for (int k = 1; k <= MaxTrapezoids; ++k)
+        connect(ui.dihedral[k], &QLineEdit::textChanged, this, [this, k](const QString& text) {
+            markDihedralReading(k);
+            emit dihedralEdited(k, text);
+        });
     connect(ui.copyButton, &QPushButton::clicked, this, &WingPage::copyClicked);
     connect(ui.insertButton, &QPushButton::clicked, this, &WingPage::insertClicked);
     bindMouse();
@@ -164,6 +180,8 @@ void WingPage::buildTab()
         ui.field[r] = inputField(tab, fieldName(w, role), at.x(), at.y(), ink);
     }
 
+    buildDihedralFields();
+
     QFont warningFont = tab->font();
     warningFont.setPixelSize(16);
     warningFont.setBold(true);
@@ -201,6 +219,7 @@ void WingPage::buildTab()
         label->setFont(small);
     for (QLabel* label : {ui.neutralPointCaption, ui.liftCentreCaption, ui.neutralPoint, ui.liftCentre})
         label->setFont(small);
+    buildProjectedFigures(small);
 
     // The fields of trapezoids beyond the count start hidden, with their texts.
     for (int r = 0; r < RoleCount; ++r)
@@ -208,11 +227,50 @@ void WingPage::buildTab()
     showTrapezoidCount(texts.wing[w].trapezoidCount);
 }
 
+void WingPage::buildDihedralFields()
+{
+    const std::string index = std::to_string(w);
+    for (int k = 1; k <= MaxTrapezoids; ++k) {
+        const QPoint width = fieldPlace(w, widthRole(k));
+        QLineEdit* field = inputField(ui.tab, "Edit_dih" + index + std::to_string(k), width.x(), kDihedralTop, wingColour(w));
+        field->resize(kDihedralWidth, field->height());
+        field->setText(qs(texts.wing[w].dihedral[k]));
+        ui.dihedral[k] = field;
+    }
+}
+
+// Hidden until the wing has dihedral; the window and the language set their texts.
+void WingPage::buildProjectedFigures(const QFont& font)
+{
+    const std::string index = std::to_string(w);
+    const char* captions[2] = {"Label_pspan", "Label_parea"};
+    const char* values[2] = {"Label_bp", "Label_ap"};
+    for (int i = 0; i < 2; ++i) {
+        ui.projectedCaption[i] = autoLabel(ui.tab, captions[i] + index, 22, kProjectedTops[i], wingColour(w));
+        ui.projected[i] = autoLabel(ui.tab, values[i] + index, kValueLeft, kProjectedTops[i], wingColour(w));
+        for (QLabel* label : {ui.projectedCaption[i], ui.projected[i]}) {
+            label->setFont(font);
+            label->hide();
+        }
+    }
+}
+
 void WingPage::setLanguage(Language l)
 {
     language = l;
     for (int r = 0; r < RoleCount; ++r)
         markReading(static_cast<Role>(r));
+    for (int k = 1; k <= MaxTrapezoids; ++k)
+        markDihedralReading(k);
+}
+
+void WingPage::markDihedralReading(int k)
+{
+    QLineEdit* field = ui.dihedral[k];
+    const std::string text = field->text().toStdString();
+    const bool flagged = readDihedralField(text).flagged;
+    field->setStyleSheet(flagged ? "QLineEdit { border: 2px solid red; }" : QString());
+    field->setToolTip(qs(flagged ? flaggedDihedralTip(text, language) : dihedralFieldHint(k, language)));
 }
 
 void WingPage::markReading(Role role)
@@ -228,6 +286,8 @@ void WingPage::write(Role role, const std::string& text) { ui.field[static_cast<
 
 void WingPage::writeName(const std::string& name) { ui.name->setText(qs(name)); }
 
+void WingPage::writeDihedral(int k, const std::string& text) { ui.dihedral[k]->setText(qs(text)); }
+
 void WingPage::checkTrapezoidCount(int n) { ui.trapezoidButton[n]->setChecked(true); }
 
 void WingPage::showTrapezoidCount(int n)
@@ -236,6 +296,8 @@ void WingPage::showTrapezoidCount(int n)
         ui.field[r]->setVisible(fieldShown(static_cast<Role>(r), n));
     for (int s = 0; s < MaxStations; ++s)
         ui.stationLabel[s]->setVisible(stationLabelShown(s, n));
+    for (int k = 1; k <= MaxTrapezoids; ++k)
+        ui.dihedral[k]->setVisible(fieldShown(widthRole(k), n));
 }
 
 void WingPage::showInUse(bool used)
@@ -334,6 +396,13 @@ void WingPage::showLabels(const WingLabels& labels)
     const std::string* figures[5] = {&labels.span, &labels.area, &labels.mac, &labels.r25, &labels.aspectRatio};
     for (int i = 0; i < 5; ++i)
         setLabelText(ui.figure[i], qs(*figures[i]));
+    // A tilted wing adds its span and area seen from above.
+    const std::optional<ProjectedFigureTexts> projected = projectedFigureTexts(aircraft, w);
+    for (int i = 0; i < 2; ++i) {
+        setLabelText(ui.projected[i], projected ? qs(i == 0 ? projected->span : projected->area) : QString());
+        ui.projected[i]->setVisible(projected.has_value());
+        ui.projectedCaption[i]->setVisible(projected.has_value());
+    }
 }
 
 void WingPage::showNeutralPoint(const std::string& neutralPoint, const std::string& liftCentre)
@@ -386,6 +455,8 @@ void WingPage::placeResultColumns()
         column = std::max(column, rightOf(caption));
     for (QLabel* value : ui.figure)
         value->move(column, value->y());
+    for (int i = 0; i < 2; ++i)
+        ui.projected[i]->move(std::max(column, rightOf(ui.projectedCaption[i])), ui.projected[i]->y());
     const int neutralColumn = std::max(column, rightOf(ui.neutralPointCaption));
     ui.neutralPoint->move(neutralColumn, ui.neutralPoint->y());
     ui.liftCentre->move(neutralColumn, ui.liftCentre->y());

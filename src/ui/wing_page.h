@@ -52,6 +52,12 @@ struct WingControls {
     QPushButton* insertButton = nullptr;
     QLabel* nameCaption = nullptr; // Label_name<w>
     QLineEdit* name = nullptr;     // Edit_name<w>: the user's name for the wing
+    // The dihedral of trapezoids 1..4 in degrees (Edit_dih<w><k>, index 0 unused), under each width.
+    std::array<QLineEdit*, MaxTrapezoids + 1> dihedral{};
+    // Span and area seen from above, shown while the wing has dihedral (Label_bp<w>, Label_ap<w>),
+    // and their captions (Label_pspan<w>, Label_parea<w>).
+    std::array<QLabel*, 2> projected{};
+    std::array<QLabel*, 2> projectedCaption{};
 };
 
 // How the neutral-point labels show the calculated results: current ones, those of the geometry
@@ -73,6 +79,8 @@ public:
     void write(Role role, const std::string& text);
     // Writes the wing's name into its field; the change comes back as nameEdited.
     void writeName(const std::string& name);
+    // Writes the dihedral of trapezoid k (1..4) into its field; the change comes back as dihedralEdited.
+    void writeDihedral(int k, const std::string& text);
     // Checks a trapezoid-count button; the choice comes back as trapezoidCountChosen.
     void checkTrapezoidCount(int n);
     // The fields and station labels the trapezoid count uses.
@@ -87,7 +95,7 @@ public:
     void resizePlanform(QSize pageSize);
     void titlePositionBox(const QString& title, const QString& name);
 
-    void showLabels(const WingLabels& labels);
+    void showLabels(const WingLabels& labels); // with the projected figures of a tilted wing
     void showNeutralPoint(const std::string& neutralPoint, const std::string& liftCentre);
     // Stale results grey the captions and hide the values, previous ones grey both and say why in
     // the tool tip.
@@ -101,6 +109,7 @@ public:
 signals:
     void fieldEdited(Role role, const QString& text);
     void nameEdited(const QString& name);
+    void dihedralEdited(int k, const QString& text);
     void trapezoidCountChosen(int n);
     void copyClicked();
     void insertClicked();
@@ -119,6 +128,9 @@ private:
     void mouseReleased(QMouseEvent* e);
     void lightFields(const std::vector<Role>& lit);
     void markReading(Role role);
+    void markDihedralReading(int k);
+    void buildDihedralFields();
+    void buildProjectedFigures(const QFont& font);
     ViewMapping planformViewMapping() const;
 
     const int w;

@@ -64,11 +64,15 @@ double view3DScale(int position, double viewScale)
 void fillFixedTable(ThreeDView& view, const Aircraft& ac, double scale)
 {
     for (int w = 1; w <= MaxWings; ++w) {
-        const double x0 = ac.posX[w], z = ac.posZ[w] * scale;
+        const double x0 = ac.posX[w];
+        const bool tilted = hasDihedral(ac, w);
         for (Half half : {Half::Right, Half::Left}) {
             const double sign = half == Half::Right ? 1 : -1;
             for (int k = 0; k < MaxStations; ++k) {
-                const double y = k == 0 ? ac.rootGap[w] : ac.StationYMm[k][w];
+                // A tilted trapezoid's stations lie as built: nearer the centre line and higher or
+                // lower than the root, by its dihedral.
+                const double y = seenFromAboveY(ac, w, k);
+                const double z = (tilted ? ac.posZ[w] + ac.StationRise[k][w] : ac.posZ[w]) * scale;
                 const double le = x0 + (k == 0 ? 0 : ac.StationOffsetMm[k][w]);
                 const double te = le + ac.StationChordMm[k][w];
                 setPoint(view.fixed[wingPointIndex(w, half, k, false)], sign * y * scale, le * scale, z);
@@ -101,13 +105,17 @@ void fillPressureTable(ThreeDView& view, int wingCount, const SolverData& sd, in
         view.pressure.resize(next);
     for (int w = 1; w <= wings; ++w) {
         const PressureBlock& b = view.blocks[w];
-        const double z = sd.lattice[w].WingZ;
         for (int j = 1; j <= b.strips; ++j) {
+            // The needle stands on the panel's control point in the strip's plane and points along
+            // its normal: straight up on a flat strip, leaning outward on one with dihedral.
             const Strip& strip = sd.lattice[w].strips[j];
+            const double y = strip.ControlY, z = strip.ControlZ;
             for (int k = 1; k <= b.chordwise; ++k) {
-                const double s = strip.ControlY * scale, l = strip.ControlX[k] * scale;
-                setPoint(view.pressure[b.base(j, k)], s, l, z * scale);
-                setPoint(view.pressure[b.tip(j, k)], s, l, (strip.PanelPressure[k] * factor + z) * scale);
+                const double l = strip.ControlX[k] * scale, length = strip.PanelPressure[k] * factor;
+                setPoint(view.pressure[b.base(j, k)], y * scale, l, z * scale);
+                const double tipY = strip.NormalY == 0 ? y : y + length * strip.NormalY;
+                setPoint(view.pressure[b.tip(j, k)], tipY * scale, l,
+                         (length * strip.NormalZ + z) * scale);
             }
         }
     }

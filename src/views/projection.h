@@ -4,7 +4,8 @@
 //
 // Routine index (in the order of a drawing):
 //   fillFixedTable     aircraft tables, View3DScale -> wing corners (scaled), axes and arrow (not scaled)
-//   fillPressureTable  lattice, pressures, needle bar, View3DScale -> base and tip point per panel
+//   fillPressureTable  lattice, pressures, needle bar, View3DScale -> base and tip point per panel,
+//                      the needle along the normal of the panel's strip
 //   Calc3D             elevation and azimuth bars -> ViewMatrix (Rz x Rx x P, by MulMatrix), then
 //                      Trans (fixed table) and, with the pressure distribution on, Trans2
 //   threeDLines        projected tables, image size -> the pixel lines to stroke, in drawing order
@@ -93,14 +94,17 @@ double view3DScale(int position, double viewScale);
 
 // Fills the fixed table for all five wings, in use or not: per half the root leading edge
 // (+-y0, posX, posZ), the root trailing edge (+-y0, posX + c0, posZ) and for stations k = 1..4 the
-// leading edge (+-y_k, posX + x_k, posZ) and trailing edge (+-y_k, posX + x_k + c_k, posZ), all from
+// leading edge (+-y_k, posX + x_k, z_k) and trailing edge (+-y_k, posX + x_k + c_k, z_k), all from
 // the integer tables in mm times scale (View3DScale); then the axis and arrow points, not scaled.
+// On a wing with dihedral y_k is the station seen from above (StationProjectedY) and z_k is
+// posZ + StationRise; on a flat wing y_k is the typed station and z_k is posZ.
 // Only s, l, h are written; the screen offsets stay.
 void fillFixedTable(ThreeDView& view, const Aircraft& aircraft, double scale);
 
 // Fills the pressure table for wings 1..wingCount: per panel the base point (ControlY, ControlX,
-// WingZ) and the tip point (ControlY, ControlX, PanelPressure x (100 - needlePosition) + WingZ), in
-// mm times scale. Counts beyond what the lattice holds are cut to it. Without panels (PanelCount 0
+// ControlZ) on its strip and the tip point PanelPressure x (100 - needlePosition) further along the
+// strip's normal (NormalY, NormalZ): (ControlY + length x NormalY, ControlX, ControlZ + length x
+// NormalZ), straight above the base on a flat strip, all in mm times scale. Counts beyond what the lattice holds are cut to it. Without panels (PanelCount 0
 // or no wing) the table is left empty.
 void fillPressureTable(ThreeDView& view, int wingCount, const SolverData& solver, int needlePosition,
                        double scale);

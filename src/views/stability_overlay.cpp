@@ -58,10 +58,11 @@ OverlayMarks overlayMarks(const Aircraft& ac, const StabilityFigures& f, bool au
     OverlayMarks m;
     m.centreColumn = roundPixel(width / 2.0);
 
-    // Across the widest wing in use, a few pixels beyond its tips, inside the image.
+    // Across the widest wing in use as the top view shows it, a few pixels beyond its tips, inside
+    // the image.
     double tip = 0;
     for (int w = 1; w <= std::clamp(ac.WingCount, 1, MaxWings); ++w)
-        tip = std::max(tip, double(ac.StationYMm[trapezoidCountOf(ac, w)][w]));
+        tip = std::max(tip, seenFromAboveY(ac, w, trapezoidCountOf(ac, w)));
     const int halfSpan = roundPixel(tip * l.scale) + 4;
     const CgBand band = recommendedBand(ac, f, automatic);
     int top = row(band.frontX), bottom = row(band.rearX) + 1;
@@ -165,7 +166,8 @@ std::vector<Polyline> topViewOutlines(const Aircraft& ac, int wingCount, const T
 {
     std::vector<Polyline> lines;
     for (int w = 1; w <= std::clamp(wingCount, 1, MaxWings); ++w)
-        for (Polyline& p : wingOutline(ac, w, topViewWingMapping(ac, w, l.scale, l.centreX, l.offsetY)))
+        for (Polyline& p : wingOutline(ac, w, topViewWingMapping(ac, w, l.scale, l.centreX, l.offsetY),
+                                       OutlineSpan::SeenFromAbove))
             lines.push_back(std::move(p));
     return lines;
 }

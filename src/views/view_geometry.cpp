@@ -45,11 +45,22 @@ Pixel ViewMapping::at(double y, double x, bool mirror) const
     return {mirror ? originX - dy : originX + dy, originY + roundPixel(x * scale)};
 }
 
-std::vector<Polyline> wingOutline(const Aircraft& ac, int w, const ViewMapping& m)
+double seenFromAboveY(const Aircraft& ac, int w, int k)
+{
+    if (hasDihedral(ac, w))
+        return ac.StationProjectedY[k][w];
+    return k == 0 ? double(ac.rootGap[w]) : double(ac.StationYMm[k][w]);
+}
+
+std::vector<Polyline> wingOutline(const Aircraft& ac, int w, const ViewMapping& m, OutlineSpan span)
 {
     const int n = trapezoidCountOf(ac, w);
     const double y0 = ac.rootGap[w], c0 = ac.StationChordMm[0][w];
-    auto y = [&](int k) { return k == 0 ? y0 : double(ac.StationYMm[k][w]); };
+    auto y = [&](int k) {
+        if (span == OutlineSpan::SeenFromAbove)
+            return seenFromAboveY(ac, w, k);
+        return k == 0 ? y0 : double(ac.StationYMm[k][w]);
+    };
     auto x = [&](int k) { return k == 0 ? 0.0 : double(ac.StationOffsetMm[k][w]); };
     auto c = [&](int k) { return double(ac.StationChordMm[k][w]); };
     const bool gap = ac.rootGap[w] != 0;
@@ -115,7 +126,7 @@ TopViewLayout topViewLayout(const Aircraft& ac, int wingCount, int width, int he
     front.fill(0.0);
     for (int w = 1; w <= std::clamp(wingCount, 1, MaxWings); ++w) {
         const int n = trapezoidCountOf(ac, w);
-        tipY[w] = ac.StationYMm[n][w];
+        tipY[w] = seenFromAboveY(ac, w, n);
         rear[w] = ac.posX[w] + chordExtent(ac, w, n);
         double minOffset = ac.StationOffsetMm[1][w];
         for (int k = 2; k <= n; ++k)

@@ -56,10 +56,21 @@ struct ViewMapping {
     double yAtColumn(int column) const { return (column - originX) / scale; }
 };
 
-// The outline of both halves of wing w from its integer tables, as polylines: trapezoid 1 of each
-// half with its root chord closed only when the wing has a centre gap, then the outer trapezoids
-// without their inner edge (drawn already).
-std::vector<Polyline> wingOutline(const Aircraft& aircraft, int w, const ViewMapping& mapping);
+// Which spanwise stations an outline takes: the planform as typed (unfolded, each trapezoid as wide
+// as its field says: the wing tab's view), or the wing seen from above, where a tilted trapezoid is
+// only width x cos(dihedral) wide (StationProjectedY: the aircraft's top view). The two are the same
+// for a wing without dihedral.
+enum class OutlineSpan { Typed, SeenFromAbove };
+
+// Station k's (0..4) y of wing w seen from above, in mm: StationProjectedY when the wing has
+// dihedral, else its typed station (rootGap, StationYMm), the same number.
+double seenFromAboveY(const Aircraft& aircraft, int w, int k);
+
+// The outline of both halves of wing w, as polylines: trapezoid 1 of each half with its root chord
+// closed only when the wing has a centre gap, then the outer trapezoids without their inner edge
+// (drawn already). x and chords come from the integer tables, y as `span` says.
+std::vector<Polyline> wingOutline(const Aircraft& aircraft, int w, const ViewMapping& mapping,
+                                  OutlineSpan span = OutlineSpan::Typed);
 
 // Planform view of wing w on an image of width x height: centre line at width/2, root leading edge
 // at height/3; the scale fits the span (2.03 half spans) and the depth (1.6 extents). A wing without
@@ -81,7 +92,7 @@ struct PlanformMarks {
 PlanformMarks planformMarks(const Aircraft& aircraft, int w, const ViewMapping& mapping);
 
 // Layout of the aircraft top view on an image of width x height for the wings in use: the span of
-// the widest wing fits 2.03 half spans, the depth from the most forward leading edge (or wing 1's
+// the widest wing seen from above fits 2.03 half spans, the depth from the most forward leading edge (or wing 1's
 // root) to the most rearward trailing edge fits 1.26 times; the origin row moves down for a canard
 // ahead of x = 0. Wings not in use count with tip 1 mm, rear 1 mm and front 0 mm. Where one scale has
 // no finite positive value the other is used, and 1.0 where neither has.

@@ -317,3 +317,37 @@ TEST(SummaryRows, ALongPathKeepsItsFileName)
 
 } // namespace
 } // namespace ab
+
+namespace ab {
+namespace {
+
+// A V-tail on five wings: its block adds the angles under "yf: " and its figures seen from above,
+// within its own 180 pixels and left of the right column; the other blocks keep every row.
+TEST(SummaryRows, ATiltedWingAddsItsAnglesAndProjectedFiguresInsideItsBlock)
+{
+    Aircraft ac = plainAircraft(5);
+    const std::vector<PageRow> flat = summaryRows(ac, stabilityFigures(ac, 7.5), "a.wk4", Language::English);
+    ac.StationDihedral[2][2] = 40; // wing 2, outer of its two trapezoids
+    ac.StationY[2][2] = 300;
+    ac.WingProjectedSpan[2] = 459.6;
+    ac.WingProjectedArea[2] = 123456;
+    for (Language l : {Language::English, Language::German, Language::Spanish}) {
+        const std::vector<PageRow> rows = summaryRows(ac, stabilityFigures(ac, 7.5), "a.wk4", l);
+        const int top = 683 + 180;
+        EXPECT_EQ(textAt(rows, 0, top + 80), "vf:         0.0  40.0");
+        EXPECT_EQ(textAt(rows, 0, top + 100), "zf:     0");
+        EXPECT_EQ(textAt(rows, 0, top + 120), "x0:     0");
+        EXPECT_EQ(textAt(rows, 0, top + 140), std::string(texts::SummaryProjected.in(l)) + "460 mm 12.3 dm**2");
+        EXPECT_EQ(rows.size(), flat.size() + 2);
+        for (const PageRow& row : rows)
+            if (row.x == 0 && row.y >= top && row.y < top + 180)
+                EXPECT_LE(row.text.size(), 33u) << row.text; // ends before the labels at x 320
+    }
+    // Blocks of flat wings are the rows they were.
+    const std::vector<PageRow> rows = summaryRows(ac, stabilityFigures(ac, 7.5), "a.wk4", Language::English);
+    for (const int y : {683 + 80, 683 + 360 + 80, 683 + 360 + 100})
+        EXPECT_EQ(textAt(rows, 0, y), textAt(flat, 0, y));
+}
+
+} // namespace
+} // namespace ab

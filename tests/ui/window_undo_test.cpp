@@ -17,6 +17,7 @@ namespace ab {
 namespace {
 
 const char* const kTexts[] = {"120", "22O", "", "-80", "335", "abc", "1.5", "  7", "0", "480"};
+const char* const kDihedralTexts[] = {"", "40", "-7,5", "75", "x", "0"};
 
 // One edit of a random kind; the kind or field differs from the previous edit's, so that no two
 // edits merge into one step.
@@ -27,7 +28,7 @@ public:
     void edit()
     {
         for (;;) {
-            const int kind = pick(6);
+            const int kind = pick(7);
             int key = kind * 1000; // typing into one field is one key, whichever case typed it
             const AircraftTexts before = form.textsState();
             switch (kind) {
@@ -53,6 +54,14 @@ public:
                     continue;
                 type(form, "Edit_Mstab", std::to_string(pick(20)));
                 break;
+            case 6: { // a dihedral
+                const int w = 1 + pick(MaxWings), k = 1 + pick(MaxTrapezoids);
+                key = 500 + 10 * w + k;
+                if (key == lastKey)
+                    continue;
+                type(form, "Edit_dih" + std::to_string(w) + std::to_string(k), kDihedralTexts[pick(std::size(kDihedralTexts))]);
+                break;
+            }
             }
             if (form.textsState() == before)
                 continue; // no change, no step
@@ -81,6 +90,8 @@ std::string differences(const AircraftTexts& a, const AircraftTexts& b)
             if (a.wing[w].field[r] != b.wing[w].field[r])
                 d += " " + std::string(fieldName(w, static_cast<Role>(r))) + " '" + a.wing[w].field[r] + "'/'" +
                      b.wing[w].field[r] + "'";
+        if (a.wing[w].dihedral != b.wing[w].dihedral)
+            d += " dihedral of " + std::to_string(w);
     }
     if (a.margin != b.margin)
         d += " margin " + a.margin + "/" + b.margin;
@@ -93,7 +104,12 @@ void expectFieldsShow(const TForm1& form, const AircraftTexts& texts)
 {
     for (int w = 1; w <= MaxWings; ++w)
         for (int r = 0; r < RoleCount; ++r)
+    {
+        for (int r = 0; r < RoleCount; ++r)
             ASSERT_EQ(textOf(form, std::string(fieldName(w, static_cast<Role>(r)))), texts.wing[w].field[r]);
+        for (int k = 1; k <= MaxTrapezoids; ++k)
+            ASSERT_EQ(textOf(form, "Edit_dih" + std::to_string(w) + std::to_string(k)), texts.wing[w].dihedral[k]);
+    }
 }
 
 TEST(WindowUndo, EveryEarlierStateComesBackExactlyAndRedoMakesItAgain)

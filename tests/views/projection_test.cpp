@@ -45,6 +45,7 @@ SolverData handLattice(int strips, int nc, double wingZ)
     for (int j = 1; j <= strips; ++j) {
         Strip& s = l.strips[j];
         s.ControlY = 100.0 * j;
+        s.ZLeft = s.ZRight = s.ControlZ = wingZ;
         s.ControlX.assign(nc + 2, 0);
         s.PanelPressure.assign(nc + 1, 0);
         for (int k = 1; k <= nc; ++k) {
@@ -353,6 +354,59 @@ TEST(ThreeDLines, DegenerateAircraftGiveBoundedPixels)
             check({base, tip});
         for (const ViewPoint& p : v.fixed)
             ASSERT_TRUE(std::isfinite(p.ps) && std::isfinite(p.pv)) << "run " << run;
+    }
+}
+
+} // namespace
+} // namespace ab
+
+namespace ab {
+namespace {
+
+// A tilted panel rises with the sine of its angle: the outline's tip and a needle's foot on a strip
+// halfway out, and the needle leans with the strip's normal; flat (0 degrees) is the table as before.
+TEST(TiltedWing, StationsAndNeedlesRiseWithTheSineOfTheAngle)
+{
+    constexpr double kPi = 3.14159265358979323846;
+    for (const double angle : {0.0, 10.0, 40.0, -25.0}) {
+        SCOPED_TRACE(angle);
+        AircraftTexts t = defaultAircraftTexts();
+        WingTexts& w = t.wing[1];
+        w.trapezoidCount = 1;
+        w[Role::RootGap] = "50", w[Role::RootChord] = "200";
+        w[widthRole(1)] = "400", w[tipChordRole(1)] = "150", w[tipOffsetRole(1)] = "30";
+        w[Role::PosX] = "100", w[Role::PosZ] = "20";
+        w.dihedral[1] = angle == 0 ? "" : std::to_string(angle);
+        Aircraft ac;
+        recalculate(ac, t);
+        const double c = std::cos(angle * kPi / 180), s = std::sin(angle * kPi / 180), scale = 0.5;
+
+        ThreeDView v;
+        fillFixedTable(v, ac, scale);
+        for (Half h : {Half::Right, Half::Left}) {
+            const double side = h == Half::Right ? 1 : -1;
+            const ViewPoint& root = v.fixed[wingPointIndex(1, h, 0, false)];
+            const ViewPoint& tip = v.fixed[wingPointIndex(1, h, 1, true)];
+            EXPECT_DOUBLE_EQ(root.h, 20 * scale);
+            EXPECT_NEAR(tip.h, (20 + 400 * s) * scale, 1e-9);
+            EXPECT_NEAR(tip.s, side * (50 + 400 * c) * scale, 1e-9);
+            EXPECT_DOUBLE_EQ(tip.l, (100 + 30 + 150) * scale);
+        }
+
+        // One strip halfway out on the tilted panel, its needle 80 x p long along the normal.
+        SolverData sd = handLattice(1, 1, 20);
+        Strip& strip = sd.lattice[1].strips[1];
+        strip.ControlY = 50 + 200 * c;
+        strip.ControlZ = 20 + 200 * s;
+        strip.NormalY = -s;
+        strip.NormalZ = c;
+        strip.PanelPressure[1] = 0.5;
+        fillPressureTable(v, 1, sd, 20, scale);
+        const ViewPoint& base = v.pressure[v.blocks[1].base(1, 1)];
+        const ViewPoint& needle = v.pressure[v.blocks[1].tip(1, 1)];
+        EXPECT_NEAR(base.h, (20 + 200 * s) * scale, 1e-9);
+        EXPECT_NEAR(needle.h - base.h, 40 * c * scale, 1e-9);
+        EXPECT_NEAR(needle.s - base.s, -40 * s * scale, 1e-9);
     }
 }
 
