@@ -67,7 +67,8 @@ bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b)
         return false;
     const int wings = std::clamp(a.wingCount, 1, MaxWings);
     for (int w = 1; w <= wings; ++w)
-        if (a.wing[w].trapezoidCount != b.wing[w].trapezoidCount || a.wing[w].field != b.wing[w].field)
+        if (a.wing[w].trapezoidCount != b.wing[w].trapezoidCount || a.wing[w].field != b.wing[w].field ||
+            a.wing[w].dihedral != b.wing[w].dihedral)
             return false;
     return true;
 }

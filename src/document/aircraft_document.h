@@ -52,7 +52,7 @@ struct AircraftDocument {
 };
 
 // Whether two states of the texts describe the same geometry: wing count, trapezoid counts and the
-// field texts of every wing in use. Names, remarks, balance, margin and mode are no geometry, so a
+// field texts and dihedral angles of every wing in use. Names, remarks, balance, margin and mode are no geometry, so a
 // change of only those keeps the calculated results.
 bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b);
 
