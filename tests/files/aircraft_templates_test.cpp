@@ -26,13 +26,13 @@ struct Expected {
 };
 
 const Expected kExpected[] = {
-    {"NewConventional1", 2, {"Wing", "Tailplane"}, 8, 16, 2},
+    {"NewConventional1", 2, {"Wing", "Tailplane"}, 8, 16, 2, {}},
     {"NewGlider1", 2, {"Wing", "Tailplane"}, 8, 16, 3, {"2", "5", "9", "", "", "", "", ""}},
     {"NewVTailGlider1", 2, {"Wing", "V-tail"}, 8, 16, 2, {"2", "8", "", "", "40", "", "", ""}},
-    {"NewFlyingWing1", 1, {"Wing"}, 4, 8, 3},
-    {"NewCanard1", 2, {"Wing", "Canard"}, 8, 16, 2},
-    {"NewTandem1", 2, {"Front wing", "Rear wing"}, 8, 16, 2},
-    {"NewDefault1", 5, {"Lower wing", "Tailplane", "Upper wing", "Fuselage", "Floats"}, 8, 16, 4},
+    {"NewFlyingWing1", 1, {"Wing"}, 4, 8, 3, {}},
+    {"NewCanard1", 2, {"Wing", "Canard"}, 8, 16, 2, {}},
+    {"NewTandem1", 2, {"Front wing", "Rear wing"}, 8, 16, 2, {}},
+    {"NewDefault1", 5, {"Lower wing", "Tailplane", "Upper wing", "Fuselage", "Floats"}, 8, 16, 4, {}},
 };
 
 TEST(AircraftTemplates, SevenInMenuOrderEachTheFileOfTheTemplatesFolder)

@@ -74,8 +74,9 @@ TEST(TiltedSurfaces, AVTailActsNearlyAsAFlatTailOfItsProjectedWidth)
         const double flatProjected = calculated(glider("0", static_cast<int>(std::lround(projected)))).ac.NeutralPointX;
         EXPECT_LT(vTail, previous) << angle;
         EXPECT_LT(std::abs(vTail - flatProjected), 0.5 * (flat - vTail)) << angle;
-        if (angle >= 20)
+        if (angle >= 20) {
             EXPECT_LT(std::abs(vTail - flatProjected), 0.15 * (flat - vTail)) << angle;
+        }
         previous = vTail;
     }
 }
