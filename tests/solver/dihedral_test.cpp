@@ -1,5 +1,6 @@
 // Tilted trapezoids in the calculation: the neutral points of a V-tail glider against a converged
 // lattice of another vortex-lattice code, and the properties a tilted surface must have.
+#include "model/numbers.h"
 #include "solver/calculation.h"
 #include "solver_test_support.h"
 
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <random>
 #include <string>
 
 namespace ab {
@@ -153,6 +155,42 @@ TEST(TiltedSurfaces, SeparationMeasuresTheGapAsBuilt)
         EXPECT_GT(std::abs(gap), d) << s;
     }
     EXPECT_LT(c.ac.posZ[2] + c.ac.StationRise[1][2], 0); // moved down, the way the panels slope
+}
+
+// The tilted assembly and the flat one describe the same flow: a tail tilted by a millionth of a
+// degree gives the flat tail's figures, though every coefficient comes from the other formula.
+TEST(TiltedSurfaces, AHairOfTiltGivesTheFlatFigures)
+{
+    const test::Calculated flat = calculated(glider("0"));
+    const test::Calculated hair = calculated(glider("0.000001"));
+    ASSERT_FALSE(hair.run.failed);
+    EXPECT_NEAR(hair.ac.NeutralPointX, flat.ac.NeutralPointX, 1e-6);
+    for (int w = 1; w <= 2; ++w) {
+        EXPECT_NEAR(hair.ac.WingLiftSlope[w], flat.ac.WingLiftSlope[w], 1e-7) << w;
+        EXPECT_NEAR(hair.ac.WingNeutralX[w], flat.ac.WingNeutralX[w], 1e-6) << w;
+    }
+}
+
+// Any angles on the five wings of the starting aircraft: the run completes with finite figures or
+// is refused with its lines, never a figure that is not a number.
+TEST(TiltedSurfaces, RandomAnglesGiveFiniteFiguresOrARefusal)
+{
+    std::mt19937 rng(27);
+    std::uniform_real_distribution<double> degrees(-60, 60);
+    for (int round = 0; round < 6; ++round) {
+        AircraftTexts a = defaultAircraftTexts();
+        for (int w = 1; w <= MaxWings; ++w)
+            for (int k = 1; k <= MaxTrapezoids; ++k)
+                a.wing[w].dihedral[k] = formatFixed(degrees(rng), 1);
+        const test::Calculated c = calculated(a);
+        if (c.run.failed) {
+            EXPECT_TRUE(c.run.memoVisible) << round;
+            continue;
+        }
+        EXPECT_TRUE(std::isfinite(c.ac.NeutralPointX)) << round;
+        for (int w = 1; w <= a.wingCount; ++w)
+            EXPECT_TRUE(std::isfinite(c.ac.WingNeutralX[w]) && std::isfinite(c.ac.WingLiftSlope[w])) << round;
+    }
 }
 
 } // namespace
