@@ -47,10 +47,23 @@ inline AircraftTexts largeAircraftTexts()
     return a;
 }
 
-// The large aircraft with its station tables current and its lattice built, ready for EINFLUSS.
-inline void buildLargeLattice(Aircraft& ac, SolverData& sd)
+// The large aircraft with polyhedral on its main wing, a V-tail and tilted outer wings: every
+// influence coefficient takes the tilted assembly.
+inline AircraftTexts tiltedLargeAircraftTexts()
 {
-    const AircraftTexts texts = largeAircraftTexts();
+    AircraftTexts a = largeAircraftTexts();
+    const char* angles[5][3] = {{"3", "6", "12"}, {"40", "", ""}, {"-10", "", ""}, {"5", "30", ""}, {"-8", "", ""}};
+    for (int w = 1; w <= 5; ++w)
+        for (int k = 1; k <= 3; ++k)
+            a.wing[w].dihedral[k] = angles[w - 1][k - 1];
+    return a;
+}
+
+// The large aircraft (flat, or `tilted`) with its station tables current and its lattice built,
+// ready for EINFLUSS.
+inline void buildLargeLattice(Aircraft& ac, SolverData& sd, bool tilted = false)
+{
+    const AircraftTexts texts = tilted ? tiltedLargeAircraftTexts() : largeAircraftTexts();
     recalculate(ac, texts);
     recalculate(ac, texts);
     std::vector<std::string> failures;

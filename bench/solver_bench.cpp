@@ -94,20 +94,23 @@ BENCHMARK(BM_SolveInDouble)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseR
 BENCHMARK(BM_LAPACKE_dgesv)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 BENCHMARK(BM_LAPACKE_dsgesv)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
+// Argument 0: the large aircraft flat (the downwash alone), 1: with tilted wings (the whole
+// velocity along each panel's normal), the same panel count.
 void BM_EINFLUSS(benchmark::State& state)
 {
     Aircraft ac;
     SolverData sd;
-    bench::buildLargeLattice(ac, sd);
+    bench::buildLargeLattice(ac, sd, state.range(0) != 0);
     for (auto _ : state)
         EINFLUSS(ac, sd);
     state.counters["n"] = sd.counts.PanelCount;
 }
-BENCHMARK(BM_EINFLUSS)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_EINFLUSS)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Argument 0: the large aircraft flat, 1: with tilted wings.
 void BM_WholeCalculation(benchmark::State& state)
 {
-    AircraftTexts texts = bench::largeAircraftTexts();
+    AircraftTexts texts = state.range(0) != 0 ? bench::tiltedLargeAircraftTexts() : bench::largeAircraftTexts();
     Aircraft ac;
     SolverData sd;
     calculate(ac, texts, sd, Language::English); // the matrix storage exists from the first run on
@@ -118,7 +121,7 @@ void BM_WholeCalculation(benchmark::State& state)
     }
     state.counters["n"] = sd.counts.PanelCount;
 }
-BENCHMARK(BM_WholeCalculation)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+BENCHMARK(BM_WholeCalculation)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
 } // namespace
 } // namespace ab

@@ -40,6 +40,17 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const AircraftDoc
             {"pos_x_mm", ac.posX[w]},
             {"pos_z_mm", ac.posZ[w]},
         });
+        // A wing with tilted trapezoids adds their angles and its projection; the figures above
+        // stay those of the planform as typed.
+        if (hasDihedral(ac, w)) {
+            json angles = json::array();
+            for (int k = 1; k < ac.StationCount[w]; ++k)
+                angles.push_back(ac.StationDihedral[k][w]);
+            json& entry = wings.back();
+            entry["dihedral_deg"] = angles;
+            entry["projected_span_mm"] = ac.WingProjectedSpan[w];
+            entry["projected_area_mm2"] = ac.WingProjectedArea[w];
+        }
     }
     // A wing moved more than once is listed once, with the height it ended at.
     std::map<int, double> moved;

@@ -2,6 +2,7 @@
 
 #include "files/code_page.h"
 #include "files/damaged_file.h"
+#include "files/dihedral_lines.h"
 #include "files/file_messages.h"
 #include "files/text_escapes.h"
 #include "files/text_file.h"
@@ -140,6 +141,17 @@ void readBalanceTag(const TaggedLine& t, bool escaped, AircraftFileExtras& extra
     }
 }
 
+// A line "WING;TRAPEZOID;DEGREES" of a tilted trapezoid; one naming no wing 1..5 and trapezoid 1..4,
+// or with other than three fields, is ignored. A later line for the same trapezoid wins.
+void readDihedralTag(std::string_view value, AircraftFileExtras& extras)
+{
+    const std::vector<std::string> f = dihedralFields(value);
+    if (f.size() != 3 || f[0].size() != 1 || f[0][0] < '1' || f[0][0] > '0' + MaxWings)
+        return;
+    if (const std::optional<int> k = trapezoidNumber(f[1]))
+        extras.dihedral[f[0][0] - '0'][static_cast<std::size_t>(*k)] = storedDihedral(f[2]);
+}
+
 bool isBalanceTag(std::string_view tag) { return tag == "balance_item" || tag == "margin" || tag == "stability_mode"; }
 
 // Reads the bytes in the layout given and refuses a record without a wing count of 1..5: the model,
@@ -241,6 +253,10 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
         }
         if (isBalanceTag(t.tag)) {
             readBalanceTag(t, escaped, extras);
+            continue;
+        }
+        if (t.tag == DihedralTag) {
+            readDihedralTag(t.text(), extras);
             continue;
         }
         if (wing < 1 || wing > MaxWings)

@@ -35,7 +35,9 @@ struct AircraftFileReading {
 // read as far as it goes and never stops the reading. A name belongs to the wing whose id came last
 // and is read as the remarks are, then kept as storedWingName keeps it. After the line
 // <escaped_text>1</escaped_text> the texts' escapes are undone; a file without it is read as it
-// always was. The extras also say how far the file went: its wing blocks and its "</aircraft>".
+// always was. A line <dihedral>WING;TRAPEZOID;DEGREES</dihedral> gives that trapezoid's angle
+// (the degrees as storedDihedral keeps them); one naming no wing 1..5 and trapezoid 1..4 is passed
+// over. The extras also say how far the file went: its wing blocks and its "</aircraft>".
 void readTaggedAircraft(std::string_view text, AircraftFileRecord& record, AircraftFileExtras& extras);
 
 // Legacy reading: slots 0..52 one per line, then a skipped line, the three results, a skipped line

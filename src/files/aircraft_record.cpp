@@ -73,6 +73,12 @@ void applyWingNames(const AircraftFileExtras& extras, AircraftTexts& texts)
         texts.wing[w].name = extras.wingName[w];
 }
 
+void applyDihedrals(const AircraftFileExtras& extras, AircraftTexts& texts)
+{
+    for (int w = 1; w <= MaxWings; ++w)
+        texts.wing[w].dihedral = extras.dihedral[w];
+}
+
 void applyBalance(const AircraftFileExtras& extras, AircraftTexts& texts)
 {
     texts.balance = extras.balance;

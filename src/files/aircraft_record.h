@@ -77,6 +77,8 @@ struct AircraftFileExtras {
     std::optional<std::string> margin;          // the stored margin as a number text ("7.5")
     std::optional<StabilityMode> stabilityMode; // the stored mode
     PerWing<std::string> wingName;              // the wings' names, empty where the file has none
+    // The dihedral texts of each wing's trapezoids 1..4 (index 0 unused), empty where flat.
+    PerWing<std::array<std::string, MaxTrapezoids + 1>> dihedral{};
     // How far the file went, for the notes on a damaged file.
     bool wholeFile = true;     // tagged: "</aircraft>" was read; legacy: all 53 values were there
     int linesRead = 0;         // the lines the file holds
@@ -110,6 +112,9 @@ void applyToTexts(const RecordApplication& application, AircraftTexts& texts);
 
 // The names of all five wings from the file; a wing the file gives no name has none.
 void applyWingNames(const AircraftFileExtras& extras, AircraftTexts& texts);
+
+// The angles of all five wings' trapezoids from the file; a trapezoid the file gives none is flat.
+void applyDihedrals(const AircraftFileExtras& extras, AircraftTexts& texts);
 
 // The file's balance rows, margin and stability mode onto the texts. What the file does not hold (an
 // older file, a legacy file) gets the starting values: no rows, 7.5 %, automatic.

@@ -12,6 +12,8 @@ constexpr AircraftTemplate kTemplates[] = {
       "Convencional (ala y estabilizador)"},
      template_files::conventional_wk4},
     {"glider", "NewGlider1", {"Glider", "Segelflugmodell", "Planeador"}, template_files::glider_wk4},
+    {"vtail_glider", "NewVTailGlider1", {"V-tail glider", "Segelflugmodell mit V-Leitwerk", "Planeador con cola en V"},
+     template_files::vtail_glider_wk4},
     {"flying_wing", "NewFlyingWing1", {"Flying wing", "Nurflügel", "Ala volante"}, template_files::flying_wing_wk4},
     {"canard", "NewCanard1", {"Canard", "Ente (Canard)", "Canard"}, template_files::canard_wk4},
     {"tandem", "NewTandem1", {"Tandem", "Tandem", "Tándem"}, template_files::tandem_wk4},

@@ -1,4 +1,4 @@
-// The aircraft a new design starts from: six aircraft files kept inside the program (built in from
+// The aircraft a new design starts from: seven aircraft files kept inside the program (built in from
 // the templates folder), each read as a tagged aircraft file is read, with named surfaces and
 // neither results nor balance rows.
 #pragma once
@@ -18,7 +18,8 @@ struct AircraftTemplate {
     std::string_view text;  // the aircraft file's bytes
 };
 
-// In menu order: conventional, glider, flying wing, canard, tandem, the five-wing default.
+// In menu order: conventional, glider (its wing with polyhedral), V-tail glider, flying wing,
+// canard, tandem, the five-wing default.
 std::span<const AircraftTemplate> aircraftTemplates();
 
 // A template read as a new design in the window's language: its wing names and its remark in that

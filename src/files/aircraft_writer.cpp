@@ -1,6 +1,7 @@
 #include "files/aircraft_writer.h"
 
 #include "files/code_page.h"
+#include "files/dihedral_lines.h"
 #include "files/file_messages.h"
 #include "files/text_escapes.h"
 #include "files/text_file.h"
@@ -124,6 +125,25 @@ std::vector<BalanceItemTexts> storedBalance(const AircraftTexts& texts)
     return rows;
 }
 
+// The tilted trapezoids of the wings written, one line each, "WING;TRAPEZOID;DEGREES"; flat ones
+// write nothing, so a file without angles keeps the bytes it always had.
+void writeDihedrals(LineWriter& w, const AircraftTexts& texts, int wingCount)
+{
+    bool any = false;
+    for (int id = 1; id <= wingCount; ++id) {
+        const WingTexts& t = texts.wing[static_cast<std::size_t>(id)];
+        for (int k = 1; k <= std::clamp(t.trapezoidCount, 1, MaxTrapezoids); ++k) {
+            const std::string degrees = storedDihedral(t.dihedral[static_cast<std::size_t>(k)]);
+            if (degrees.empty())
+                continue;
+            w.tagged(1, DihedralTag, std::to_string(id) + ";" + std::to_string(k) + ";" + degrees);
+            any = true;
+        }
+    }
+    if (any)
+        w.line(1, "");
+}
+
 // The balance block after the results: the rows, the margin and the mode. An aircraft without rows,
 // at 7.5 % and automatic writes none of it, so its file keeps the layout older readers write.
 void writeBalance(LineWriter& w, const AircraftTexts& texts, bool escaped)
@@ -198,6 +218,7 @@ std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraf
         w.tagged(1, "xnp", formatFixed(aircraft.NeutralPointX, 2, 4));
         w.line(1, "");
     }
+    writeDihedrals(w, texts, wingCount);
     writeBalance(w, texts, escaped);
     w.line(1, "<comment>" + commentWithFileBreaks(texts.comment, escaped) + "</comment>");
     w.line(0, "</aircraft>");

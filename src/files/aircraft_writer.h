@@ -25,7 +25,10 @@ std::string applyExtensionRule(std::string fileName);
 // has the line <wing_name>NAME</wing_name> after its id, the name as storedWingName keeps it. When a
 // text holds a character a line cannot hold as it is ('<', a CR, a control character in a name, ';'
 // in a balance field), the line <escaped_text>1</escaped_text> follows the wing count and every text
-// is written escaped (text_escapes.h); otherwise the texts stand as they are.
+// is written escaped (text_escapes.h); otherwise the texts stand as they are. Each tilted
+// trapezoid of a written wing (up to its trapezoid count) has a line
+// <dihedral>WING;TRAPEZOID;DEGREES</dihedral> after the results, the degrees as storedDihedral keeps
+// them; a file whose wings are all flat holds none.
 std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraft);
 
 struct SaveOutcome {

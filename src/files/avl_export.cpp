@@ -62,14 +62,15 @@ struct Section {
     int strips = 0; // of our lattice from this section to the next one
 };
 
-// The stations of wing w that shape its lattice: from the root of the first trapezoid with width to
+// The stations of wing w that shape its lattice, placed as built (y seen from above, z its root's
+// height plus the rise of its tilted trapezoids): from the root of the first trapezoid with width to
 // the tip of the last one, without a station that repeats the one before. Each carries the strips
 // the lattice has up to the next section: those of the trapezoids between them, which are the
 // trapezoid's own, or none where two sections stand at one y.
 std::vector<Section> sectionsOf(const Aircraft& ac, const PanelCounts& counts, int w)
 {
     const int n = ac.StationCount[w];
-    const auto y = [&](int s) { return ac.StationY[s][w]; };
+    const auto y = [&](int s) { return ac.StationProjectedY[s][w]; };
     int first = 0, last = n - 1;
     while (first + 1 < n && !(y(first + 1) > y(first)))
         ++first;
@@ -77,7 +78,8 @@ std::vector<Section> sectionsOf(const Aircraft& ac, const PanelCounts& counts, i
         --last;
     std::vector<Section> sections;
     for (int s = first; s <= last; ++s) {
-        const Section next{ac.StationLeX[s][w], y(s), static_cast<double>(ac.posZ[w]), ac.StationChord[s][w], s};
+        const double z = ac.posZ[w] + ac.StationRise[s][w];
+        const Section next{ac.StationLeX[s][w], y(s), z, ac.StationChord[s][w], s};
         if (!sections.empty()) {
             const Section& before = sections.back();
             if (before.x == next.x && before.y == next.y && before.chord == next.chord)
@@ -115,9 +117,15 @@ std::optional<std::string> avlFileText(const Aircraft& ac, const SolverData& sd,
     std::string t = dataLine(title, "Aircraft") + '\n';
     t += "# AVL input file written by AeroBalance.\n"
          "# Lengths in metres: x rearward from the aircraft's datum (x = 0, where every wing position is\n"
-         "# measured from), y to the right, z up. Every wing is flat at its height, without incidence,\n"
-         "# twist or camber, and mirrored at y = 0.\n"
-         "# The lattice is AeroBalance's own: Nchord panels along each strip, and between two sections\n"
+         "# measured from), y to the right, z up.";
+    bool tilted = false;
+    for (int w = 1; w <= ac.ActiveWingCount; ++w)
+        tilted = tilted || hasDihedral(ac, w);
+    t += tilted ? " Every wing stands at its height, each trapezoid tilted by its\n"
+                  "# dihedral (Zle of each section), without incidence, twist or camber, and mirrored at y = 0.\n"
+                : " Every wing is flat at its height, without incidence,\n"
+                  "# twist or camber, and mirrored at y = 0.\n";
+    t += "# The lattice is AeroBalance's own: Nchord panels along each strip, and between two sections\n"
          "# the strips AeroBalance has in that trapezoid (Nspan on the SECTION line), spaced equally both\n"
          "# ways (Cspace and Sspace 0). AeroBalance's strips keep one ratio of width to chord, so on a\n"
          "# tapered trapezoid they narrow a little towards its tip.\n"

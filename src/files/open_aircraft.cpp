@@ -36,6 +36,7 @@ OpenOutcome opened(AircraftFileReading& reading, const std::string& fileName, Ai
     if (reading.extras.comment)
         texts.comment = *reading.extras.comment;
     applyWingNames(reading.extras, texts);
+    applyDihedrals(reading.extras, texts);
     applyBalance(reading.extras, texts);
     out.balanceCut = reading.extras.balanceCut;
     out.notes = std::move(reading.notes);

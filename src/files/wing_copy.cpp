@@ -1,6 +1,7 @@
 #include "files/wing_copy.h"
 
 #include "files/code_page.h"
+#include "files/dihedral_lines.h"
 #include "files/file_messages.h"
 #include "files/text_escapes.h"
 #include "files/user_files.h"
@@ -43,6 +44,10 @@ std::string wingCopyText(const AircraftTexts& texts, const Aircraft& aircraft, i
             out += "<" + std::string(EscapedTextTag) + ">1</" + std::string(EscapedTextTag) + ">\r\n";
         out += "<wing_name>" + commentForFile(escaped ? escapedText(name, TextPlace::Name) : name) + "</wing_name>\r\n";
     }
+    for (int k = 1; k <= MaxTrapezoids; ++k)
+        if (const std::string degrees = storedDihedral(t.dihedral[static_cast<std::size_t>(k)]); !degrees.empty())
+            out += "<" + std::string(DihedralTag) + ">" + std::to_string(k) + ";" + degrees + "</" +
+                   std::string(DihedralTag) + ">\r\n";
     return out;
 }
 
@@ -74,6 +79,7 @@ WingCopyReading readWingCopy(const std::string& fileName, Language language)
         lines.next();
     constexpr std::string_view nameTag = "<wing_name>";
     const std::string escapedMark = "<" + std::string(EscapedTextTag) + ">1<";
+    const std::string dihedralTag = "<" + std::string(DihedralTag) + ">";
     std::string_view line = lines.next();
     const bool escaped = line.starts_with(escapedMark);
     if (escaped)
@@ -82,6 +88,19 @@ WingCopyReading readWingCopy(const std::string& fileName, Language language)
         const std::string_view value = line.substr(nameTag.size());
         const std::string name = commentFromFile(value.substr(0, value.find('<')));
         out.name = storedWingName(escaped ? unescapedText(name) : name);
+        line = lines.next();
+    }
+    // The angles follow, one line "TRAPEZOID;DEGREES" per tilted trapezoid.
+    for (;; line = lines.next()) {
+        if (line.starts_with(dihedralTag)) {
+            const std::string_view value = line.substr(dihedralTag.size());
+            const std::vector<std::string> f = dihedralFields(value.substr(0, value.find('<')));
+            if (f.size() == 2)
+                if (const std::optional<int> k = trapezoidNumber(f[0]))
+                    out.dihedral[static_cast<std::size_t>(*k)] = storedDihedral(f[1]);
+        }
+        if (lines.atEnd())
+            break;
     }
     return out;
 }
@@ -107,6 +126,7 @@ WingInsertion insertionOf(const WingCopyReading& copy, int w)
         out.fields.push_back({w, role, fieldText(value(recordOffsetOf(role)))});
     }
     out.name = copy.name;
+    out.dihedral = copy.dihedral;
     return out;
 }
 
@@ -117,6 +137,7 @@ void applyToTexts(const WingInsertion& insertion, AircraftTexts& texts)
     applyToTexts(insertion.fields, texts);
     if (insertion.name)
         texts.wing[static_cast<std::size_t>(insertion.wing)].name = *insertion.name;
+    texts.wing[static_cast<std::size_t>(insertion.wing)].dihedral = insertion.dihedral;
 }
 
 } // namespace ab

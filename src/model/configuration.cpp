@@ -1,5 +1,7 @@
 #include "model/configuration.h"
 
+#include <algorithm>
+
 namespace ab {
 
 WingCountMenu wingCountMenu(int n)
@@ -58,6 +60,8 @@ std::vector<ExchangeStep> exchangeSteps(const AircraftTexts& texts, int pair)
     auto writeWing = [&](int w, const WingTexts& from) {
         for (int r = 0; r < RoleCount; ++r)
             steps.push_back({w, ExchangeWrite::Field, static_cast<Role>(r), from.field[r], 1});
+        for (int k = 1; k <= MaxTrapezoids; ++k)
+            steps.push_back({w, ExchangeWrite::Dihedral, Role::RootGap, from.dihedral[k], 1, k});
         steps.push_back({w, ExchangeWrite::TrapezoidCount, Role::RootGap, {}, from.trapezoidCount});
         steps.push_back({w, ExchangeWrite::Name, Role::RootGap, from.name, 1});
     };
@@ -73,6 +77,7 @@ void applyToTexts(const ExchangeStep& step, AircraftTexts& texts)
     case ExchangeWrite::Field: wing[step.role] = step.text; break;
     case ExchangeWrite::TrapezoidCount: wing.trapezoidCount = step.trapezoidCount; break;
     case ExchangeWrite::Name: wing.name = step.text; break;
+    case ExchangeWrite::Dihedral: wing.dihedral[std::clamp(step.trapezoid, 1, MaxTrapezoids)] = step.text; break;
     }
 }
 

@@ -56,6 +56,7 @@ enum class ExchangeWrite {
     Field,          // the text into the field of `role`
     TrapezoidCount, // check the button of `trapezoidCount`
     Name,           // the text as the wing's name
+    Dihedral,       // the text as the dihedral angle of trapezoid `trapezoid`
 };
 
 // One write of an exchange into wing `wing`.
@@ -65,10 +66,12 @@ struct ExchangeStep {
     Role role = Role::RootGap; // for Field
     std::string text;          // for Field and Name
     int trapezoidCount = 1;    // for TrapezoidCount
+    int trapezoid = 1;         // for Dihedral, 1..4
 };
 
 // The writes of exchange pair 1..5 on the texts as they stand: the sixteen fields of the first wing
-// in role order, its count button and its name, then the same for the second wing. Texts and names
+// in role order, the angles of its four trapezoids, its count button and its name, then the same
+// for the second wing. Texts and names
 // move as they are; each field write runs the field's change handling in the window, so every
 // intermediate state is evaluated.
 std::vector<ExchangeStep> exchangeSteps(const AircraftTexts& texts, int pair);

@@ -5,9 +5,11 @@
 //   recalculate  wing texts -> station tables and planform figures (model/recalculation.h)
 //   GRID         station tables, areas -> panel counts; refuses plans beyond the table sizes
 //   KONFLIKT2    panel counts, heights -> wings too close in height moved apart, fields rewritten
-//   TRAWY2       station tables, counts -> lattice; TRAPEZ_TRIM (TRIM9M, FCN, SIMQ90) per trapezoid
-//   EINFLUSS     lattice -> influence matrix (INDU per horseshoe and control point, both halves)
-//   LOES         matrix -> circulations, by SIMQ902 (blocked elimination with partial pivoting in
+//   TRAWY2       station tables, counts -> lattice; TRAPEZ_TRIM (TRIM9M, FCN, SIMQ90) per trapezoid;
+//                strips of tilted trapezoids lie in their planes
+//   EINFLUSS     lattice -> influence matrix (INDU per horseshoe and control point, both halves; the
+//                whole velocity along the panel's normal when a strip is tilted)
+//   LOES         matrix -> circulations (onset along each panel's normal), by SIMQ902 (blocked elimination with partial pivoting in
 //                single precision, refined in double; in double when the refinement fails)
 //   WIRBEL_ERG   circulations -> pressures, wing and aircraft neutral points, reference wing
 //   STABIL       neutral point, reference chord -> centre-of-gravity figures (stability/)

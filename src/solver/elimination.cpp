@@ -1,6 +1,7 @@
 #include "solver/elimination.h"
 
 #include "solver/debug_log.h"
+#include "solver/influence.h"
 
 #include <cblas.h>
 
@@ -169,7 +170,12 @@ bool LOES(SolverData& sd, const std::function<void(int)>& countdown)
 {
     const int n = sd.counts.PanelCount;
     std::vector<double>& b = sd.Circulation;
-    b.assign(n, -1.0);
+    // The onset flow's part along each panel's normal: cos a on a panel tilted by a, 1 on a flat one.
+    b = onsetNormals(sd);
+    if (static_cast<int>(b.size()) != n)
+        b.assign(n, 1.0);
+    for (double& v : b)
+        v = -v;
     if (!SIMQ902(sd.matrix.data(), n, b.data(), sd.singleCopy, countdown))
         return false;
     for (double g : b)

@@ -50,7 +50,8 @@ bool SIMQ902(double* a, int n, double* b, std::vector<float>& singleCopy,
 bool solveInDouble(double* a, int n, double* b, const std::function<void(int)>& countdown = {},
                    std::vector<int>* pivots = nullptr, int panelWidth = EliminationPanelWidth);
 
-// Right-hand side -1 at every control point (onset speed 1, angle of attack 1 rad), SIMQ902 on
+// Right-hand side -1 at every control point (onset speed 1, angle of attack 1 rad; -cos a on a panel
+// tilted by a, whose normal the onset flow meets at that angle), SIMQ902 on
 // solver.matrix (which may be left factorised) with solver.singleCopy, circulations into
 // solver.Circulation. Returns
 // false when the system is singular or a circulation is not a finite number.

@@ -4,6 +4,7 @@
 #include "solver/trimming.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace ab {
 namespace {
@@ -56,6 +57,36 @@ int budgetReference(const Aircraft& ac)
     if (S[1] < S[3] && S[2] <= S[3])
         a = 3;
     return a;
+}
+
+// Where trapezoid t of a wing with any tilted trapezoid lies as built: its root station seen from
+// above and in absolute height, how far its tip lies further out and higher, and the unit normal of
+// its plane on the right half, (0, -sin a, cos a) for the angle a (pointing up). A flat trapezoid
+// outboard of a tilted one lies level at the height its root was raised to. On a wing without any
+// angle `tilted` is false and the lattice keeps the typed ys and posZ.
+struct Tilt {
+    bool tilted = false;
+    double y0 = 0, dY = 0, z0 = 0, dZ = 0;
+    double normalY = 0, normalZ = 1;
+};
+
+Tilt tiltOf(const Aircraft& ac, int w, int t)
+{
+    Tilt tilt;
+    if (!hasDihedral(ac, w))
+        return tilt;
+    tilt.tilted = true;
+    tilt.y0 = ac.StationProjectedY[t - 1][w];
+    tilt.dY = ac.StationProjectedY[t][w] - tilt.y0;
+    tilt.z0 = ac.posZ[w] + ac.StationRise[t - 1][w];
+    tilt.dZ = ac.StationRise[t][w] - ac.StationRise[t - 1][w];
+    const double angle = ac.StationDihedral[t][w];
+    if (angle != 0) {
+        const double radians = angle * std::numbers::pi / 180;
+        tilt.normalY = -std::sin(radians);
+        tilt.normalZ = std::cos(radians);
+    }
+    return tilt;
 }
 
 } // namespace
@@ -132,6 +163,9 @@ void TRAWY2(Aircraft& ac, SolverData& sd, Language l, std::vector<std::string>& 
             const double dX = ac.StationLeX[t][w] - x0;
             const double dY = ac.StationY[t][w] - y0;
             const double dC = ac.StationChord[t][w] - c0;
+            // Strips are trimmed along the panel as typed; on a wing with an angle they are then
+            // placed as built (y seen from above, heights above the root).
+            const Tilt tilt = tiltOf(ac, w, t);
 
             std::vector<double> f{0.0, 1.0};
             if (n >= 2) {
@@ -155,12 +189,21 @@ void TRAWY2(Aircraft& ac, SolverData& sd, Language l, std::vector<std::string>& 
                 vortex[0] = 0;
                 for (int q = 1; q <= nc; ++q)
                     vortex[q] = xe + pe * (q - 0.75);
-                return y0 + dY * fr;
+                return tilt.tilted ? tilt.y0 + tilt.dY * fr : y0 + dY * fr;
             };
             for (int s = 1; s <= n; ++s) {
                 Strip strip;
                 strip.YLeft = edge(f[s - 1], strip.PanelEdgeXLeft, strip.VortexXLeft);
                 strip.YRight = edge(f[s], strip.PanelEdgeXRight, strip.VortexXRight);
+                if (tilt.tilted) {
+                    strip.ZLeft = tilt.z0 + tilt.dZ * f[s - 1];
+                    strip.ZRight = tilt.z0 + tilt.dZ * f[s];
+                    strip.ControlZ = (strip.ZLeft + strip.ZRight) / 2;
+                    strip.NormalY = tilt.normalY;
+                    strip.NormalZ = tilt.normalZ;
+                } else {
+                    strip.ZLeft = strip.ZRight = strip.ControlZ = ac.posZ[w];
+                }
                 strips.push_back(std::move(strip));
             }
         }
@@ -180,12 +223,8 @@ void TRAWY2(Aircraft& ac, SolverData& sd, Language l, std::vector<std::string>& 
             s.PanelPressure.assign(nc + 1, 0.0);
         }
     }
-    for (int w = 1; w <= MaxWings; ++w) {
-        WingLattice& wl = sd.lattice[w];
-        wl.WingZ = ac.posZ[w];
-        for (Strip& s : wl.strips)
-            s.ZLeft = s.ZRight = s.ControlZ = wl.WingZ;
-    }
+    for (int w = 1; w <= MaxWings; ++w)
+        sd.lattice[w].WingZ = ac.posZ[w];
 }
 
 } // namespace ab

@@ -16,10 +16,14 @@ namespace ab {
 // lines appended, CalcFailed set): a trapezoid of positive width and mean chord 0 (before any
 // planning), and a wing with more than 299 chordwise panels or strips, or a trapezoid of more than
 // 297 strips; when all wings pass, more than 3000 panels in all, naming the wing with most panels.
+// Widths are those typed, along the panel: a dihedral angle changes neither the counts nor the
+// budget, so a tilted aircraft holds the same 3000-panel limit as the same aircraft flat.
 void GRID(Aircraft& aircraft, PanelCounts& counts, Language language, std::vector<std::string>& failures);
 
 // Lattice of wings 1..ActiveWingCount from the station tables, the heights posZ and the counts of
-// GRID. Trapezoids of two or more strips are trimmed; a trimming that does not converge appends its
+// GRID. The strips of a tilted trapezoid lie in its plane: their ys as seen from above
+// (StationProjectedY), their heights posZ + StationRise, their normal (0, -sin a, cos a); those of a
+// flat trapezoid keep the typed ys and posZ exactly. Trapezoids of two or more strips are trimmed; a trimming that does not converge appends its
 // two lines and sets CalcFailed, the tables are completed all the same.
 void TRAWY2(Aircraft& aircraft, SolverData& solver, Language language, std::vector<std::string>& failures);
 

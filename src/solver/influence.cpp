@@ -8,27 +8,48 @@ namespace ab {
 namespace {
 
 // The global panel table in structure-of-arrays form: the horseshoe ends and control point of every
-// panel in the global numbering, so the column loop runs over contiguous arrays.
+// panel in the global numbering, so the column loop runs over contiguous arrays. z is the height of
+// the wing of a flat aircraft; a tilted one fills the heights of both ends and of the control
+// point, and the normal of the control point's panel, instead.
 struct PanelTable {
     std::vector<double> ax, ay, bx, by, px, py, z;
-
-    void add(double Ax, double Ay, double Bx, double By, double Px, double Py, double Z)
-    {
-        ax.push_back(Ax), ay.push_back(Ay), bx.push_back(Bx), by.push_back(By);
-        px.push_back(Px), py.push_back(Py), z.push_back(Z);
-    }
+    std::vector<double> az, bz, pz, ny, nz;
+    bool tilted = false;
 };
+
+bool anyTiltedStrip(const Aircraft& ac, const SolverData& sd)
+{
+    for (int w = 1; w <= ac.ActiveWingCount; ++w) {
+        const WingLattice& wl = sd.lattice[w];
+        for (std::size_t J = 1; J < wl.strips.size(); ++J) {
+            const Strip& s = wl.strips[J];
+            if (s.NormalY != 0 || s.NormalZ != 1 || s.ZLeft != wl.WingZ || s.ZRight != wl.WingZ)
+                return true;
+        }
+    }
+    return false;
+}
 
 PanelTable panelTable(const Aircraft& ac, const SolverData& sd)
 {
     PanelTable t;
+    t.tilted = anyTiltedStrip(ac, sd);
     for (int w = 1; w <= ac.ActiveWingCount; ++w) {
         const WingLattice& wl = sd.lattice[w];
         const int nc = sd.counts.ChordwiseCount[w];
         for (std::size_t J = 1; J < wl.strips.size(); ++J) {
             const Strip& s = wl.strips[J];
-            for (int k = 1; k <= nc; ++k)
-                t.add(s.VortexXLeft[k], s.YLeft, s.VortexXRight[k], s.YRight, s.ControlX[k], s.ControlY, wl.WingZ);
+            for (int k = 1; k <= nc; ++k) {
+                t.ax.push_back(s.VortexXLeft[k]), t.ay.push_back(s.YLeft);
+                t.bx.push_back(s.VortexXRight[k]), t.by.push_back(s.YRight);
+                t.px.push_back(s.ControlX[k]), t.py.push_back(s.ControlY);
+                if (t.tilted) {
+                    t.az.push_back(s.ZLeft), t.bz.push_back(s.ZRight), t.pz.push_back(s.ControlZ);
+                    t.ny.push_back(s.NormalY), t.nz.push_back(s.NormalZ);
+                } else {
+                    t.z.push_back(wl.WingZ);
+                }
+            }
         }
     }
     return t;
@@ -54,6 +75,29 @@ inline double downwash(double x1, double y1, double z1, double x2, double y2, do
     return bound + y2 * (1 + x2 * inv2) / (y2 * y2 + z2t * z2t) - y1 * (1 + x1 * inv1) / (y1 * y1 + z1t * z1t);
 }
 
+// The whole velocity of the same horseshoe, for points off the plane of a flat wing. Bound leg by
+// Biot-Savart as in downwash(); a trailing leg from end E (r = P - E) to +x infinity induces
+// (0, -rz, ry) (1 + rx/|r|) / (ry^2 + rz^2). A point on the line of a trailing leg gets nothing
+// from it (the leg's own principal value, which the 1e-17 guard gives the z part as well).
+inline Vec3 velocity(double x1, double y1, double z1, double x2, double y2, double z2)
+{
+    const double inv1 = 1 / std::sqrt(x1 * x1 + y1 * y1 + z1 * z1);
+    const double inv2 = 1 / std::sqrt(x2 * x2 + y2 * y2 + z2 * z2);
+    const double cx = y1 * z2 - z1 * y2;
+    const double cy = z1 * x2 - x1 * z2;
+    const double cz = x1 * y2 - y1 * x2;
+    const double q = cx * cx + cy * cy + cz * cz;
+    const double r0x = x1 - x2, r0y = y1 - y2, r0z = z1 - z2;
+    const double dot = r0x * (x1 * inv1 - x2 * inv2) + r0y * (y1 * inv1 - y2 * inv2) + r0z * (z1 * inv1 - z2 * inv2);
+    const double quotient = dot / q;
+    const double f = q == 0 ? 0.0 : quotient;
+    const double d1 = y1 * y1 + z1 * z1, d2 = y2 * y2 + z2 * z2;
+    const double s1 = (1 + x1 * inv1) / d1, s2 = (1 + x2 * inv2) / d2;
+    const double t1 = d1 == 0 ? 0.0 : s1;
+    const double t2 = d2 == 0 ? 0.0 : s2;
+    return {cx * f, cy * f - z2 * t2 + z1 * t1, cz * f + y2 * t2 - y1 * t1};
+}
+
 // One column of the scaled matrix: horseshoe (A, B) at height za and its mirror image, at all n
 // control points.
 __attribute__((target_clones("avx2", "default"))) void
@@ -68,9 +112,34 @@ assembleColumn(double ax, double ay, double bx, double by, double za, const doub
     }
 }
 
+struct ControlPoints {
+    const double *x, *y, *z, *ny, *nz;
+};
+
+// One column of a tilted lattice: horseshoe A = (ax, ay, az), B = (bx, by, bz) and its mirror image
+// (ends at -y, exchanged), their velocity at each control point taken along that panel's normal.
+__attribute__((target_clones("avx2", "default"))) void
+assembleTiltedColumn(double ax, double ay, double az, double bx, double by, double bz, ControlPoints p, int n,
+                     double* __restrict column)
+{
+    const double* __restrict px = p.x;
+    const double* __restrict py = p.y;
+    const double* __restrict pz = p.z;
+    const double* __restrict ny = p.ny;
+    const double* __restrict nz = p.nz;
+    for (int i = 0; i < n; ++i) {
+        const double x1 = px[i] - ax, x2 = px[i] - bx, z1 = pz[i] - az, z2 = pz[i] - bz;
+        const Vec3 v1 = velocity(x1, py[i] - ay, z1, x2, py[i] - by, z2);
+        const Vec3 v2 = velocity(x2, py[i] + by, z2, x1, py[i] + ay, z1);
+        column[i] = ((v1.y + v2.y) * ny[i] + (v1.z + v2.z) * nz[i]) * 0.0795775;
+    }
+}
+
 } // namespace
 
 double INDU(const Vec3& r1, const Vec3& r2) { return downwash(r1.x, r1.y, r1.z, r2.x, r2.y, r2.z); }
+
+Vec3 horseshoeVelocity(const Vec3& r1, const Vec3& r2) { return velocity(r1.x, r1.y, r1.z, r2.x, r2.y, r2.z); }
 
 bool EINFLUSS(const Aircraft& ac, SolverData& sd)
 {
@@ -80,11 +149,31 @@ bool EINFLUSS(const Aircraft& ac, SolverData& sd)
         return false;
     sd.matrix.resize(static_cast<std::size_t>(n) * n);
     double* m = sd.matrix.data();
+    if (!t.tilted) {
+#pragma omp parallel for schedule(dynamic, 16)
+        for (int j = 0; j < n; ++j)
+            assembleColumn(t.ax[j], t.ay[j], t.bx[j], t.by[j], t.z[j], t.px.data(), t.py.data(), t.z.data(), n,
+                           m + static_cast<std::size_t>(j) * n);
+        return true;
+    }
+    const ControlPoints p{t.px.data(), t.py.data(), t.pz.data(), t.ny.data(), t.nz.data()};
 #pragma omp parallel for schedule(dynamic, 16)
     for (int j = 0; j < n; ++j)
-        assembleColumn(t.ax[j], t.ay[j], t.bx[j], t.by[j], t.z[j], t.px.data(), t.py.data(), t.z.data(), n,
-                       m + static_cast<std::size_t>(j) * n);
+        assembleTiltedColumn(t.ax[j], t.ay[j], t.az[j], t.bx[j], t.by[j], t.bz[j], p, n,
+                             m + static_cast<std::size_t>(j) * n);
     return true;
+}
+
+std::vector<double> onsetNormals(const SolverData& sd)
+{
+    std::vector<double> normals;
+    for (int w = 1; w <= MaxWings; ++w) {
+        const int nc = sd.counts.ChordwiseCount[w];
+        const auto& strips = sd.lattice[w].strips;
+        for (std::size_t J = 1; J < strips.size(); ++J)
+            normals.insert(normals.end(), static_cast<std::size_t>(nc), strips[J].NormalZ);
+    }
+    return normals;
 }
 
 } // namespace ab

@@ -5,6 +5,8 @@
 #include "model/aircraft.h"
 #include "solver/solver_data.h"
 
+#include <vector>
+
 namespace ab {
 
 struct Vec3 {
@@ -22,14 +24,27 @@ struct Vec3 {
 //          v             v
 double INDU(const Vec3& r1, const Vec3& r2);
 
+// The whole velocity (without the factor 1/(4 pi)) of the same horseshoe at P, for lattices whose
+// panels are tilted: its z part is INDU's, except on the line of a trailing leg, where that leg adds
+// nothing to either part.
+Vec3 horseshoeVelocity(const Vec3& r1, const Vec3& r2);
+
 // Fills solver.matrix with the influence coefficients of every horseshoe j (column) at every control
 // point i (row), each the sum of the right-half horseshoe and its mirror image on the left half
 // (ends mirrored to -y and exchanged, so it turns the other way), already multiplied by 0.0795775
 // (1/(4 pi) to seven digits) for the solve. Size PanelCount x PanelCount, column-major, in the
 // global panel numbering (wing, strip, chordwise panel). Columns are assembled on all cores.
+// On a lattice with a tilted strip each coefficient is the velocity of the horseshoe and its mirror
+// image taken along the normal of the control point's panel; a flat lattice takes the downwash
+// alone, so its matrix is the same to the last bit whether the tilted assembly exists or not.
 // Returns false when the lattice does not hold PanelCount panels (the matrix is then not filled).
 // Not checked: that no control point coincides with a vortex end (its coefficient is not finite;
 // the solve reports that).
 bool EINFLUSS(const Aircraft& aircraft, SolverData& solver);
+
+// The onset flow at each control point for unit angle of attack, taken along the panel's normal:
+// the normal's z part (cos a on a trapezoid tilted by a, exactly 1 on a flat one), in the global
+// panel numbering of the lattice.
+std::vector<double> onsetNormals(const SolverData& solver);
 
 } // namespace ab

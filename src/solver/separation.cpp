@@ -3,8 +3,11 @@
 #include "model/numbers.h"
 #include "model/recalculation.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace ab {
 namespace {
@@ -13,15 +16,92 @@ namespace {
 // can need a minimum distance of millions of steps.
 constexpr long kLiteralSteps = 1L << 20;
 
+// Height of wing w's surface above its root (posZ) at y seen from above: the wing as built is a
+// chain of straight trapezoids from the root station to the tip.
+double riseAt(const Aircraft& ac, int w, double y)
+{
+    const int tip = ac.StationCount[w] - 1;
+    for (int s = 1; s <= tip; ++s) {
+        const double y0 = ac.StationProjectedY[s - 1][w], y1 = ac.StationProjectedY[s][w];
+        if (y > y1 && s < tip)
+            continue;
+        if (!(y1 > y0))
+            return ac.StationRise[s][w];
+        const double f = std::clamp((y - y0) / (y1 - y0), 0.0, 1.0);
+        return ac.StationRise[s - 1][w] + f * (ac.StationRise[s][w] - ac.StationRise[s - 1][w]);
+    }
+    return 0;
+}
+
+// How far wing j's surface lies above wing i's beyond the difference of their root heights, at its
+// least and its most over the span both share seen from above. Both are 0 for level wings, so the
+// separation of flat wings compares root heights alone.
+struct Band {
+    double low = 0, high = 0;
+};
+
+Band bandOf(const Aircraft& ac, int i, int j, double lo, double hi)
+{
+    if (!hasDihedral(ac, i) && !hasDihedral(ac, j))
+        return {};
+    // The surfaces are straight between stations: the extremes lie at a station or an end.
+    std::vector<double> ys{lo, hi};
+    for (int w : {i, j})
+        for (int s = 0; s < ac.StationCount[w]; ++s)
+            if (ac.StationProjectedY[s][w] > lo && ac.StationProjectedY[s][w] < hi)
+                ys.push_back(ac.StationProjectedY[s][w]);
+    Band b{INFINITY, -INFINITY};
+    for (double y : ys) {
+        const double g = riseAt(ac, j, y) - riseAt(ac, i, y);
+        b.low = std::fmin(b.low, g);
+        b.high = std::fmax(b.high, g);
+    }
+    return b;
+}
+
 struct Heights {
     const Aircraft& ac;
     PerWing<double> z{};
     double d = 0;
+    std::array<PerWing<Band>, MaxWings + 1> band{}; // band[i][j]: wing j against the earlier wing i
 
-    double root(int w) const { return ac.StationY[0][w]; }
-    double tip(int w) const { return ac.StationY[ac.StationCount[w] - 1][w]; }
+    // The wing seen from above: a tilted wing's span is its projection.
+    double root(int w) const { return ac.StationProjectedY[0][w]; }
+    double tip(int w) const { return ac.StationProjectedY[ac.StationCount[w] - 1][w]; }
     bool overlap(int i, int j) const { return UEBERSCHNEID(root(i), tip(i), root(j), tip(j)); }
-    bool tooClose(int i, int j) const { return std::fabs(z[i] - z[j]) <= d && overlap(i, j); }
+
+    void measureBands(int wings)
+    {
+        for (int i = 1; i <= wings; ++i)
+            for (int j = i + 1; j <= wings; ++j)
+                if (overlap(i, j))
+                    band[i][j] = bandOf(ac, i, j, std::fmax(root(i), root(j)), std::fmin(tip(i), tip(j)));
+    }
+
+    // Whether the height gap between wing j and the earlier wing i reaches d somewhere (strictly
+    // below d for `strict`); for level wings |z_i - z_j| <= d (< d).
+    bool near(int i, int j, bool strict) const
+    {
+        const double h = z[j] - z[i];
+        const Band& b = band[i][j];
+        const bool close = strict ? (h + b.high > -d && h + b.low < d) : (h + b.high >= -d && h + b.low <= d);
+        return close && overlap(i, j);
+    }
+    bool tooClose(int i, int j) const { return near(i, j, false); }
+
+    // Down when wing j lies mostly below wing i (or level with it), else up.
+    double direction(int i, int j) const
+    {
+        const Band& b = band[i][j];
+        return z[j] - z[i] + (b.low + b.high) / 2 <= 0 ? -1.0 : 1.0;
+    }
+
+    // The height of wing j just clear of wing i on side dir: the band's near edge d away.
+    double clearOf(int i, int j, double dir) const
+    {
+        const Band& b = band[i][j];
+        return z[i] + dir * d - (dir < 0 ? b.high : b.low);
+    }
 
     // The earlier wing that wing j is too close to, or 0.
     int blocking(int j) const
@@ -37,14 +117,14 @@ struct Heights {
     // rest of the way is jumped: just beyond the far end of each band that still blocks it.
     void stepAway(int i, int j)
     {
-        const double dir = z[i] >= z[j] ? -1.0 : 1.0;
+        const double dir = direction(i, j);
         long steps = 0;
         do {
             z[j] += dir;
             ++steps;
         } while (blocking(j) != 0 && steps < kLiteralSteps);
         for (int k = blocking(j); k != 0; k = blocking(j)) {
-            const double farEnd = z[k] + dir * d;
+            const double farEnd = clearOf(k, j, dir);
             z[j] += dir * (std::floor(dir * (farEnd - z[j])) + 1);
         }
     }
@@ -82,13 +162,14 @@ void KONFLIKT2(Aircraft& ac, AircraftTexts& texts, const PanelCounts& counts,
             written(j, text);
     };
 
-    if (wings >= 2 && std::fabs(h.z[1] - h.z[2]) < h.d && h.overlap(1, 2)) {
-        h.z[2] = h.z[1] >= h.z[2] ? h.z[1] - h.d : h.z[1] + h.d;
+    h.measureBands(wings);
+    if (wings >= 2 && h.near(1, 2, true)) {
+        h.z[2] = h.clearOf(1, 2, h.direction(1, 2));
         write(2);
     }
     for (int j = 3; j <= wings; ++j) {
         for (int i = 1; i < j; ++i) {
-            if (std::fabs(h.z[i] - h.z[j]) < h.d && h.overlap(i, j)) {
+            if (h.near(i, j, true)) {
                 h.stepAway(i, j);
                 write(j);
             }

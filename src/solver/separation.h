@@ -17,7 +17,9 @@ bool UEBERSCHNEID(double rootI, double tipI, double rootJ, double tipJ);
 
 // Moves wings 2..ActiveWingCount in height until each lies more than the minimum distance (0.6 of
 // the largest mean strip width; wings without strips are left out of it) from every earlier wing it
-// overlaps in span. Each moved height is written into the wing's height text (no decimals) and posZ,
+// overlaps in span. Wings are taken as built: the spans are those seen from above, and the height
+// gap between two tilted wings is measured over the whole span they share (level wings: the gap
+// between their root heights). Each moved height is written into the wing's height text (no decimals) and posZ,
 // the recalculation pass runs as the field's change handler would, and `written` is told the wing
 // and the text. Sets WingsMoved when a height was written. Heights stay within the 32-bit range the
 // height fields can hold.

@@ -4,6 +4,7 @@
 #include "model/numbers.h"
 
 #include <cmath>
+#include <vector>
 
 namespace ab {
 namespace {
@@ -13,6 +14,36 @@ double squaredChordIntegral(double cL, double cR, double dy)
 {
     const double d = cL - cR;
     return (cL * cL - cL * d + d * d / 3) * dy;
+}
+
+// The strips' inner and outer edges as the builder typed them, measured along the panels from the
+// centre line (index J = 1..; 0 unused): the planform figures and the reference rules belong to the
+// unfolded planform. On a wing whose strips all lie level these are exactly their ys.
+struct UnfoldedEdges {
+    std::vector<double> left, right;
+};
+
+UnfoldedEdges unfoldedEdges(const std::vector<Strip>& strips)
+{
+    UnfoldedEdges e;
+    e.left.resize(strips.size());
+    e.right.resize(strips.size());
+    bool level = true;
+    for (std::size_t J = 1; J < strips.size(); ++J)
+        level = level && strips[J].ZLeft == strips[J].ZRight;
+    double y = strips.size() > 1 ? strips[1].YLeft : 0;
+    for (std::size_t J = 1; J < strips.size(); ++J) {
+        const Strip& s = strips[J];
+        if (level) {
+            e.left[J] = s.YLeft;
+            e.right[J] = s.YRight;
+        } else {
+            e.left[J] = y;
+            y += std::hypot(s.YRight - s.YLeft, s.ZRight - s.ZLeft);
+            e.right[J] = y;
+        }
+    }
+    return e;
 }
 
 double innerChord(const Strip& s) { return s.PanelEdgeXLeft.back() - s.PanelEdgeXLeft.front(); }
@@ -27,7 +58,8 @@ int referenceWing(const Aircraft& ac, const SolverData& sd)
         const auto& strips = sd.lattice[w].strips;
         if (strips.size() < 2)
             continue;
-        const double h = strips.back().YRight - strips[1].YLeft;
+        const UnfoldedEdges e = unfoldedEdges(strips);
+        const double h = e.right.back() - e.left[1];
         if (h > bestSpan || (ac.WingArea[w] > bestArea && Round(10 * bestSpan) == Round(10 * h))) {
             m = w;
             bestArea = ac.WingArea[w];
@@ -56,9 +88,10 @@ void referenceFigures(Aircraft& ac, SolverData& sd)
     if (y0 != 0) {
         const double c0 = innerChord(strips[1]);
         ac.ReferenceArea = c0 * 2 * y0 + ac.WingArea[m];
+        const UnfoldedEdges e = unfoldedEdges(strips);
         double Q = c0 * c0 * y0;
         for (std::size_t J = 1; J < strips.size(); ++J)
-            Q += squaredChordIntegral(innerChord(strips[J]), outerChord(strips[J]), strips[J].YRight - strips[J].YLeft);
+            Q += squaredChordIntegral(innerChord(strips[J]), outerChord(strips[J]), e.right[J] - e.left[J]);
         ac.ReferenceMac = 2 * Q / ac.ReferenceArea;
     }
 
@@ -103,10 +136,14 @@ bool WIRBEL_ERG(Aircraft& ac, SolverData& sd)
         auto& strips = sd.lattice[w].strips;
         if (strips.size() < 2)
             continue;
+        const UnfoldedEdges e = unfoldedEdges(strips);
         double L = 0, M = 0, R = 0, S = 0, Q = 0;
         for (std::size_t J = 1; J < strips.size(); ++J) {
             Strip& s = strips[J];
-            const double p = s.Chord / nc, dy = s.YRight - s.YLeft;
+            // A horseshoe's force per unit circulation is the onset flow crossed with its bound
+            // leg: normal to the panel, its vertical part the strip's width seen from above (dy),
+            // its sideways part cancelled by the mirror image. The area is the panel's own.
+            const double p = s.Chord / nc, dy = s.YRight - s.YLeft, width = e.right[J] - e.left[J];
             double Ls = 0;
             for (int k = 1; k <= nc; ++k) {
                 const double gamma = sd.Circulation[n++];
@@ -117,14 +154,14 @@ bool WIRBEL_ERG(Aircraft& ac, SolverData& sd)
                 Mtot -= 2 * lift * xm;
                 M -= 2 * lift * xm;
             }
-            R -= Ls * (s.YLeft + s.YRight) / 2;
+            R -= Ls * (e.left[J] + e.right[J]) / 2;
             const double cL = innerChord(s), cR = outerChord(s);
-            Q += squaredChordIntegral(cL, cR, dy);
-            S += (cL + cR) * dy;
+            Q += squaredChordIntegral(cL, cR, width);
+            S += (cL + cR) * width;
             L += 2 * Ls;
         }
         ac.WingMac[w] = 2 * Q / S;
-        ac.WingSpan[w] = 2 * strips.back().YRight;
+        ac.WingSpan[w] = 2 * e.right.back();
         ac.WingArea[w] = S;
         ac.WingAspectRatio[w] = ac.WingSpan[w] * ac.WingSpan[w] / S;
         if (L != 0) {

@@ -8,7 +8,10 @@
 
 namespace ab {
 
-// All figures for onset speed 1 and angle of attack 1 rad. A wing without strips, or whose lift is
+// All figures for onset speed 1 and angle of attack 1 rad. On a wing with tilted trapezoids the lift
+// is the vertical force (circulation times the strip's width seen from above), the neutral point its
+// centre in x, the centre of lift its y measured along the panels; span, area, MAC and aspect ratio,
+// the lift slope's area and the reference wing's rules stay those of the unfolded planform. A wing without strips, or whose lift is
 // 0, keeps its lift results at 0. Returns false when the aircraft carries no lift (it has no neutral
 // point) or a result is not finite; the aircraft results are then 0 and no figure written is
 // infinite or not a number.

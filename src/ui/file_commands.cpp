@@ -163,6 +163,7 @@ void TForm1::applyReading(const AircraftFileReading& reading, const std::string&
         if (a.trapezoidCount[w])
             wingPage[w]->checkTrapezoidCount(*a.trapezoidCount[w]);
     aircraft.ActiveWingCount = aircraft.WingCount;
+    applyDihedrals(reading.extras, texts);
     applyWrites(a.fields);
     if (a.uncheckPressure)
         aircraftViews->uncheckPressure();

@@ -43,6 +43,7 @@ void TForm1::Load_Wing()
     }
     const WingInsertion insertion = insertionOf(copy, w);
     asOneEdit({.kind = EditKind::Insertion, .wing = w}, [&] {
+        texts.wing[w].dihedral = insertion.dihedral;
         if (insertion.trapezoidCount)
             wingPage[w]->checkTrapezoidCount(*insertion.trapezoidCount);
         applyWrites(insertion.fields);

@@ -211,7 +211,8 @@ double surfaceArea(const ReadSurface& s)
 {
     double area = 0;
     for (std::size_t i = 1; i < s.sections.size(); ++i)
-        area += (s.sections[i - 1].chord + s.sections[i].chord) / 2 * std::fabs(s.sections[i].y - s.sections[i - 1].y);
+        area += (s.sections[i - 1].chord + s.sections[i].chord) / 2 *
+                std::hypot(s.sections[i].y - s.sections[i - 1].y, s.sections[i].z - s.sections[i - 1].z);
     return s.yDuplicate ? 2 * area : area;
 }
 
@@ -275,7 +276,7 @@ void expectOurStrips(const ReadSurface& s, const SolverData& solver, int w)
 TEST(AvlExport, EveryExampleReadsByAvlsRulesAndReproducesOurWings)
 {
     for (const char* name : {"trainer.wk4", "default.wk4", "glider.wk4", "flying_wing.wk4", "canard.wk4",
-                             "tandem.wk4", "biplane.da4", "fuselage_gap.wk4"}) {
+                             "tandem.wk4", "biplane.da4", "fuselage_gap.wk4", "vtail_glider.wk4"}) {
         SCOPED_TRACE(name);
         Calculated c;
         ASSERT_NO_FATAL_FAILURE(calculateExample(c, name));
@@ -303,11 +304,14 @@ TEST(AvlExport, EveryExampleReadsByAvlsRulesAndReproducesOurWings)
             EXPECT_EQ(s.yDuplicate, 0.0);
             EXPECT_EQ(static_cast<int>(s.sections.size()), ac.StationCount[w]);
             expectOurStrips(s, c.solver, w);
-            EXPECT_NEAR(surfaceArea(s) * 1e6, ac.WingArea[w], 1e-6 * ac.WingArea[w]);
+            // A tilted station's y and z are each written to 1 um, so its panel length to about 1 um.
+            EXPECT_NEAR(surfaceArea(s) * 1e6, ac.WingArea[w], (hasDihedral(ac, w) ? 5e-6 : 1e-6) * ac.WingArea[w]);
             for (std::size_t k = 0; k < s.sections.size(); ++k) {
                 EXPECT_NEAR(s.sections[k].x * 1e3, ac.StationLeX[k][w], 1e-3);
-                EXPECT_NEAR(s.sections[k].y * 1e3, ac.StationY[k][w], 1e-3);
-                EXPECT_EQ(s.sections[k].z * 1e3, ac.posZ[w]);
+                // Where the station lies as built: seen from above, and raised by the tilted
+                // trapezoids inboard of it.
+                EXPECT_NEAR(s.sections[k].y * 1e3, ac.StationProjectedY[k][w], 1e-3);
+                EXPECT_NEAR(s.sections[k].z * 1e3, ac.posZ[w] + ac.StationRise[k][w], 1e-3);
                 EXPECT_EQ(s.sections[k].ainc, 0);
             }
         }

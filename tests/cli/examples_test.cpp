@@ -22,7 +22,7 @@ TEST(Examples, DefaultIsTheAircraftTheProgramStartsWith)
 TEST(Examples, EveryExampleOpensSavesUnchangedAndCalculates)
 {
     for (const char* name : {"default.wk4", "trainer.wk4", "flying_wing.wk4", "canard.wk4", "glider.wk4",
-                             "fuselage_gap.wk4", "biplane.da4"}) {
+                             "fuselage_gap.wk4", "vtail_glider.wk4", "biplane.da4"}) {
         SCOPED_TRACE(name);
         Aircraft ac;
         AircraftTexts texts = defaultAircraftTexts();

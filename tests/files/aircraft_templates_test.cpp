@@ -25,18 +25,20 @@ struct Expected {
     std::vector<std::string> names;
     double bandLow, bandHigh; // the recommended range in % of the reference chord
     int wingOneTrapezoids;
+    std::vector<std::string> angles; // the dihedral texts of wings 1 and 2, trapezoid by trapezoid
 };
 
 const Expected kExpected[] = {
-    {"NewConventional1", 2, {"Wing", "Tailplane"}, 8, 16, 2},
-    {"NewGlider1", 2, {"Wing", "Tailplane"}, 8, 16, 3},
-    {"NewFlyingWing1", 1, {"Wing"}, 4, 8, 3},
-    {"NewCanard1", 2, {"Wing", "Canard"}, 8, 16, 2},
-    {"NewTandem1", 2, {"Front wing", "Rear wing"}, 8, 16, 2},
-    {"NewDefault1", 5, {"Lower wing", "Tailplane", "Upper wing", "Fuselage", "Floats"}, 8, 16, 4},
+    {"NewConventional1", 2, {"Wing", "Tailplane"}, 8, 16, 2, {}},
+    {"NewGlider1", 2, {"Wing", "Tailplane"}, 8, 16, 3, {"2", "5", "9", "", "", "", "", ""}},
+    {"NewVTailGlider1", 2, {"Wing", "V-tail"}, 8, 16, 2, {"2", "8", "", "", "40", "", "", ""}},
+    {"NewFlyingWing1", 1, {"Wing"}, 4, 8, 3, {}},
+    {"NewCanard1", 2, {"Wing", "Canard"}, 8, 16, 2, {}},
+    {"NewTandem1", 2, {"Front wing", "Rear wing"}, 8, 16, 2, {}},
+    {"NewDefault1", 5, {"Lower wing", "Tailplane", "Upper wing", "Fuselage", "Floats"}, 8, 16, 4, {}},
 };
 
-TEST(AircraftTemplates, SixInMenuOrderEachTheFileOfTheTemplatesFolder)
+TEST(AircraftTemplates, SevenInMenuOrderEachTheFileOfTheTemplatesFolder)
 {
     const auto templates = aircraftTemplates();
     ASSERT_EQ(templates.size(), std::size(kExpected));
@@ -79,6 +81,8 @@ TEST(AircraftTemplates, EachOpensAsANewAircraftCalculatesAndGivesItsBand)
         EXPECT_EQ(texts.wing[1].trapezoidCount, e.wingOneTrapezoids);
         for (int w = 1; w <= MaxWings; ++w)
             EXPECT_EQ(texts.wing[w].name, w <= e.wingCount ? e.names[w - 1] : "") << w;
+        for (std::size_t i = 0; i < 8; ++i)
+            EXPECT_EQ(texts.wing[1 + i / 4].dihedral[1 + i % 4], i < e.angles.size() ? e.angles[i] : "") << i;
         // Saved again, a template gives its own bytes: it holds nothing the program would drop.
         EXPECT_EQ(aircraftFileText(texts, ac), t.text);
 

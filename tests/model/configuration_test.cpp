@@ -83,16 +83,22 @@ TEST(WingExchange, DefaultWingsOneAndTwoSwapPlanformPositionAndCount)
 {
     AircraftTexts t = defaultAircraftTexts();
     t.wing[2].name = "Tailplane";
+    t.wing[2].dihedral[1] = "40";
+    t.wing[1].dihedral[3] = "7,5";
     const std::vector<ExchangeStep> steps = exchangeSteps(t, 1);
-    ASSERT_EQ(steps.size(), 2u * (RoleCount + 2));
-    // Wing 1 is written first, field by field in role order, then its count button and its name.
+    constexpr std::size_t perWing = RoleCount + MaxTrapezoids + 2;
+    ASSERT_EQ(steps.size(), 2 * perWing);
+    // Wing 1 is written first, field by field in role order, then the angles of its trapezoids, its
+    // count button and its name.
     EXPECT_EQ(steps[0].wing, 1);
     EXPECT_EQ(steps[1].role, Role::RootChord);
     EXPECT_EQ(steps[1].text, "135");
-    EXPECT_EQ(steps[RoleCount].write, ExchangeWrite::TrapezoidCount);
-    EXPECT_EQ(steps[RoleCount + 1].write, ExchangeWrite::Name);
-    EXPECT_EQ(steps[RoleCount + 1].text, "Tailplane");
-    EXPECT_EQ(steps[RoleCount + 2].wing, 2);
+    EXPECT_EQ(steps[RoleCount].write, ExchangeWrite::Dihedral);
+    EXPECT_EQ(steps[RoleCount].text, "40");
+    EXPECT_EQ(steps[RoleCount + MaxTrapezoids].write, ExchangeWrite::TrapezoidCount);
+    EXPECT_EQ(steps[RoleCount + MaxTrapezoids + 1].write, ExchangeWrite::Name);
+    EXPECT_EQ(steps[RoleCount + MaxTrapezoids + 1].text, "Tailplane");
+    EXPECT_EQ(steps[perWing].wing, 2);
     for (const ExchangeStep& s : steps)
         applyToTexts(s, t);
     EXPECT_EQ(t.wing[1][Role::RootChord], "135");
@@ -103,6 +109,10 @@ TEST(WingExchange, DefaultWingsOneAndTwoSwapPlanformPositionAndCount)
     EXPECT_EQ(t.wing[2][Role::PosZ], "-190");
     EXPECT_EQ(t.wing[1].name, "Tailplane");
     EXPECT_EQ(t.wing[2].name, "");
+    EXPECT_EQ(t.wing[1].dihedral[1], "40");
+    EXPECT_EQ(t.wing[1].dihedral[3], "");
+    EXPECT_EQ(t.wing[2].dihedral[1], "");
+    EXPECT_EQ(t.wing[2].dihedral[3], "7,5");
 }
 
 TEST(WingExchange, FourAndFiveSwapTheirTrapezoidCounts)
@@ -134,6 +144,8 @@ TEST(WingExchange, SwapsExactlyTwoWingsAndIsItsOwnInverse)
                 f = samples[pick(rng)];
             t.wing[w].trapezoidCount = count(rng);
             t.wing[w].name = samples[pick(rng)];
+            for (int k = 1; k <= MaxTrapezoids; ++k)
+                t.wing[w].dihedral[k] = samples[pick(rng)];
         }
         const AircraftTexts before = t;
         const int pair = 1 + round % 5;
@@ -148,6 +160,7 @@ TEST(WingExchange, SwapsExactlyTwoWingsAndIsItsOwnInverse)
             const int from = w == a ? b : w == b ? a : w;
             EXPECT_EQ(t.wing[w].field, before.wing[from].field) << pair << " " << w;
             EXPECT_EQ(t.wing[w].trapezoidCount, before.wing[from].trapezoidCount);
+            EXPECT_EQ(t.wing[w].dihedral, before.wing[from].dihedral);
             EXPECT_EQ(t.wing[w].name, before.wing[from].name);
         }
         for (const ExchangeStep& s : exchangeSteps(t, pair))

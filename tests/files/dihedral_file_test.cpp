@@ -1,0 +1,123 @@
+// The dihedral angles through everything that keeps or moves a wing: the aircraft file, the wing
+// copy, and the states of the texts that undo keeps.
+#include "document/aircraft_document.h"
+#include "files/aircraft_writer.h"
+#include "files/dihedral_lines.h"
+#include "files/open_aircraft.h"
+#include "files/wing_copy.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace ab {
+namespace {
+
+bool holds(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(DihedralFile, TheStoredDegreesKeepAPlainNumberAsTyped)
+{
+    struct Case {
+        const char* typed;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"", ""},        {"0", ""},        {"-0.0", ""},      {"abc", ""},      {"40", "40"},
+        {" 40 ", "40"},  {"7.50", "7.50"}, {"-12", "-12"},    {"2,5", "2.5"},   {"75", "60"},
+        {"-90", "-60"},  {"+5", "5"},      {"1e1", "10"},     {"3.", "3"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(storedDihedral(c.typed), c.stored) << c.typed;
+}
+
+// Angles on wings 1 and 3 (one beyond wing 3's trapezoid count, which the file leaves out, as it
+// leaves out the trapezoid's other fields) are written as lines before the comment, read back into
+// the texts as stored, and a second save gives the same bytes.
+TEST(DihedralFile, AnglesRoundTripThroughTheAircraftFile)
+{
+    AircraftTexts t = defaultAircraftTexts();
+    const std::string flat = aircraftFileText(t, Aircraft{});
+    EXPECT_FALSE(holds(flat, "dihedral"));
+
+    t.wing[1].dihedral = {"", "2", "2,5", "", "8"};
+    t.wing[3].trapezoidCount = 1;
+    t.wing[3].dihedral = {"", "-40", "12", "", ""};
+    const std::string text = aircraftFileText(t, Aircraft{});
+    EXPECT_TRUE(holds(text, " <dihedral>1;1;2</dihedral>\r\n <dihedral>1;2;2.5</dihedral>\r\n"
+                            " <dihedral>1;4;8</dihedral>\r\n <dihedral>3;1;-40</dihedral>\r\n \r\n"));
+    EXPECT_FALSE(holds(text, "3;2;"));
+    EXPECT_LT(text.find("<dihedral>"), text.find("<comment>"));
+
+    Aircraft ac;
+    AircraftTexts back = defaultAircraftTexts();
+    back.wing[2].dihedral[1] = "33"; // a file without a line for it makes the trapezoid flat
+    ASSERT_TRUE(openAircraftText(text, "tilted.wk4", ac, back, Language::English).ok());
+    const std::array<std::string, 5> wing1{"", "2", "2.5", "", "8"}, wing3{"", "-40", "", "", ""}, none{};
+    EXPECT_EQ(back.wing[1].dihedral, wing1);
+    EXPECT_EQ(back.wing[2].dihedral, none);
+    EXPECT_EQ(back.wing[3].dihedral, wing3);
+    EXPECT_EQ(aircraftFileText(back, ac), text);
+    EXPECT_TRUE(hasDihedral(ac, 1));
+    EXPECT_FALSE(hasDihedral(ac, 2));
+}
+
+TEST(DihedralFile, MalformedLinesAreIgnoredAndTheLastOneWins)
+{
+    AircraftTexts t = defaultAircraftTexts();
+    std::string text = aircraftFileText(t, Aircraft{});
+    const std::string lines = " <dihedral>6;1;5</dihedral>\r\n <dihedral>1;5;5</dihedral>\r\n"
+                              " <dihedral>1;1</dihedral>\r\n <dihedral>1;2;abc</dihedral>\r\n"
+                              " <dihedral> 2 ; 1 ; 10 </dihedral>\r\n <dihedral>2;1;-12.5</dihedral>\r\n"
+                              " <dihedral>3;1;99</dihedral>\r\n";
+    text.insert(text.find(" <comment>"), lines);
+    Aircraft ac;
+    ASSERT_TRUE(openAircraftText(text, "hand.wk4", ac, t, Language::English).ok());
+    const std::array<std::string, 5> none{}, wing2{"", "-12.5", "", "", ""}, wing3{"", "60", "", "", ""};
+    EXPECT_EQ(t.wing[1].dihedral, none);
+    EXPECT_EQ(t.wing[2].dihedral, wing2);
+    EXPECT_EQ(t.wing[3].dihedral, wing3);
+}
+
+// The copy carries all four angles after the name, where a reader of the older copy never looks;
+// inserting it gives the wing the copied angles, and a copy without any makes the wing flat.
+TEST(DihedralFile, AnglesTravelWithTheWingCopy)
+{
+    test::TempFolder folder;
+    AircraftTexts t = defaultAircraftTexts();
+    t.wing[2].name = "V-tail";
+    t.wing[2].dihedral = {"", "40", "", "", "-3"};
+    const std::string text = wingCopyText(t, Aircraft{}, 2);
+    EXPECT_TRUE(holds(text, "<wing_name>V-tail</wing_name>\r\n<dihedral>1;40</dihedral>\r\n<dihedral>4;-3</dihedral>\r\n"));
+    EXPECT_FALSE(holds(wingCopyText(defaultAircraftTexts(), Aircraft{}, 2), "dihedral"));
+
+    const std::string copy = folder.file("wingcopy.fl4");
+    test::writeBytes(copy, text);
+    AircraftTexts target = defaultAircraftTexts();
+    applyToTexts(insertionOf(readWingCopy(copy, Language::English), 1), target);
+    EXPECT_EQ(target.wing[1].dihedral, t.wing[2].dihedral);
+    EXPECT_EQ(target.wing[1].name, "V-tail");
+
+    // Without a name the angles follow the results directly.
+    t.wing[2].name.clear();
+    test::writeBytes(copy, wingCopyText(t, Aircraft{}, 2));
+    EXPECT_EQ(readWingCopy(copy, Language::English).dihedral, t.wing[2].dihedral);
+
+    test::writeBytes(copy, wingCopyText(defaultAircraftTexts(), Aircraft{}, 3));
+    applyToTexts(insertionOf(readWingCopy(copy, Language::English), 1), target);
+    EXPECT_EQ(target.wing[1].dihedral, (std::array<std::string, 5>{}));
+}
+
+// Undo shows a recorded state of the texts again; an angle is part of the geometry, so a state that
+// differs only in an angle makes the results stale.
+TEST(DihedralFile, AnAngleIsGeometryForUndo)
+{
+    AircraftTexts a = defaultAircraftTexts(), b = a;
+    b.wing[2].dihedral[1] = "40";
+    EXPECT_FALSE(sameGeometry(a, b));
+    EXPECT_NE(a, b);
+    b = a;
+    b.wing[2].name = "Tail";
+    EXPECT_TRUE(sameGeometry(a, b));
+}
+
+} // namespace
+} // namespace ab
