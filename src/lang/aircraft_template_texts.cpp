@@ -14,6 +14,7 @@ constexpr Text3 kTexts[] = {
     {"Upper wing", "Oberflügel", "Ala superior"},
     {"Fuselage", "Rumpf", "Fuselaje"},
     {"Floats", "Schwimmer", "Flotadores"},
+    {"V-tail", "V-Leitwerk", "Cola en V"},
     // lines of the remarks
     {"Conventional model: wing of 1600 mm span, tailplane of 600 mm span 800 mm behind it",
      "Konventionelles Modell: Flügel mit 1600 mm Spannweite, Höhenleitwerk mit 600 mm Spannweite 800 mm "
@@ -25,6 +26,18 @@ constexpr Text3 kTexts[] = {
      "950 mm dahinter",
      "Planeador: ala de tres trapecios de 3000 mm de envergadura, estabilizador de 600 mm de envergadura 950 mm "
      "por detrás"},
+    {"V-tail glider: two-trapezoid wing of 2000 mm span with polyhedral (2 and 8 degrees), V-tail of 40 degrees "
+     "850 mm behind it",
+     "Segelflugmodell mit V-Leitwerk: Flügel aus zwei Trapezen mit 2000 mm Spannweite und Knicken (2 und 8 Grad), "
+     "V-Leitwerk mit 40 Grad 850 mm dahinter",
+     "Planeador con cola en V: ala de dos trapecios de 2000 mm de envergadura con diedro múltiple (2 y 8 grados), "
+     "cola en V de 40 grados 850 mm por detrás"},
+    {"Type each width along its panel, as you cut it; change the chords, widths, angles and positions to your "
+     "design",
+     "Jede Breite entlang ihrer Fläche eingeben, wie sie geschnitten wird; Tiefen, Breiten, Winkel und Positionen "
+     "an den eigenen Entwurf anpassen",
+     "Introduzca cada anchura a lo largo de su panel, tal como se corta; cambie las cuerdas, anchuras, ángulos y "
+     "posiciones según su diseño"},
     {"Swept flying wing of 1700 mm span", "Gepfeilter Nurflügel mit 1700 mm Spannweite",
      "Ala volante en flecha de 1700 mm de envergadura"},
     {"Canard: wing of 1300 mm span, canard of 500 mm span 500 mm ahead of it and 40 mm above",

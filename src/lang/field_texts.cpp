@@ -110,10 +110,11 @@ std::string flaggedFieldLine(int wing, Role role, std::string_view text, Languag
 
 namespace {
 
-// Calls f(wing, role) for every flagged field of the wings in use that the wing's trapezoid count
-// shows, wing by wing in role order.
-template <typename F>
-void forEachFlaggedField(const AircraftTexts& texts, F f)
+// Calls field(wing, role) for every flagged field of the wings in use that the wing's trapezoid
+// count shows, then angle(wing, trapezoid) for every flagged dihedral of its trapezoids in use, wing
+// by wing in role order.
+template <typename Field, typename Angle>
+void forEachFlaggedField(const AircraftTexts& texts, Field field, Angle angle)
 {
     const int wings = std::clamp(texts.wingCount, 1, MaxWings);
     for (int w = 1; w <= wings; ++w) {
@@ -121,19 +122,11 @@ void forEachFlaggedField(const AircraftTexts& texts, F f)
         for (int r = 0; r < RoleCount; ++r) {
             const Role role = static_cast<Role>(r);
             if (fieldShown(role, wing.trapezoidCount) && readLengthField(wing[role], role).flagged)
-                f(w, role);
+                field(w, role);
         }
-        for (int k = 1; k <= std::clamp(wing.trapezoidCount, 1, MaxTrapezoids); ++k) {
-            const std::string& text = wing.dihedral[k];
-            if (!readDihedralField(text).flagged)
-                continue;
-            std::string s(kFlaggedDihedralLine.in(l));
-            fillIn(s, "{wing}", std::to_string(w));
-            fillIn(s, "{field}", dihedralWords(k, l));
-            fillIn(s, "{value}", formatFixed(readDihedralField(text).degrees, 1));
-            fillIn(s, "{text}", quotedText(text));
-            lines.push_back(std::move(s));
-        }
+        for (int k = 1; k <= std::clamp(wing.trapezoidCount, 1, MaxTrapezoids); ++k)
+            if (readDihedralField(wing.dihedral[k]).flagged)
+                angle(w, k);
     }
 }
 
@@ -145,19 +138,32 @@ const Text3 kMisreadField{"wing {wing} {field}", "Flügel {wing} {field}", "ala 
 std::vector<std::string> flaggedFieldLines(const AircraftTexts& texts, Language l)
 {
     std::vector<std::string> lines;
-    forEachFlaggedField(texts, [&](int w, Role role) { lines.push_back(flaggedFieldLine(w, role, texts.wing[w][role], l)); });
+    forEachFlaggedField(
+        texts, [&](int w, Role role) { lines.push_back(flaggedFieldLine(w, role, texts.wing[w][role], l)); },
+        [&](int w, int k) {
+            const std::string& text = texts.wing[w].dihedral[k];
+            std::string s(kFlaggedDihedralLine.in(l));
+            fillIn(s, "{wing}", std::to_string(w));
+            fillIn(s, "{field}", dihedralWords(k, l));
+            fillIn(s, "{value}", formatFixed(readDihedralField(text).degrees, 1));
+            fillIn(s, "{text}", quotedText(text));
+            lines.push_back(std::move(s));
+        });
     return lines;
 }
 
 std::string misreadFieldsLine(const AircraftTexts& texts, Language l)
 {
     std::string fields;
-    forEachFlaggedField(texts, [&](int w, Role role) {
+    const auto add = [&](int w, const std::string& words) {
         std::string field(kMisreadField.in(l));
         fillIn(field, "{wing}", std::to_string(w));
-        fillIn(field, "{field}", fieldWords(role, l));
+        fillIn(field, "{field}", words);
         fields += (fields.empty() ? "" : ", ") + field;
-    });
+    };
+    forEachFlaggedField(
+        texts, [&](int w, Role role) { add(w, std::string(fieldWords(role, l))); },
+        [&](int w, int k) { add(w, std::string(dihedralWords(k, l))); });
     return fields.empty() ? fields : std::string(kMisreadHeading.in(l)) + fields;
 }
 

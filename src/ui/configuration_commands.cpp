@@ -57,7 +57,7 @@ void TForm1::Button_C1Click()
         case ExchangeWrite::Field: wingPage[step.wing]->write(step.role, step.text); break;
         case ExchangeWrite::TrapezoidCount: wingPage[step.wing]->checkTrapezoidCount(step.trapezoidCount); break;
         case ExchangeWrite::Name: wingPage[step.wing]->writeName(step.text); break;
-        case ExchangeWrite::Dihedral: applyToTexts(step, texts); break;
+        case ExchangeWrite::Dihedral: wingPage[step.wing]->writeDihedral(step.trapezoid, step.text); break;
         }
     }
 }

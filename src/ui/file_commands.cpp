@@ -163,8 +163,10 @@ void TForm1::applyReading(const AircraftFileReading& reading, const std::string&
         if (a.trapezoidCount[w])
             wingPage[w]->checkTrapezoidCount(*a.trapezoidCount[w]);
     aircraft.ActiveWingCount = aircraft.WingCount;
-    applyDihedrals(reading.extras, texts);
     applyWrites(a.fields);
+    for (int w = 1; w <= MaxWings; ++w)
+        for (int k = 1; k <= MaxTrapezoids; ++k)
+            wingPage[w]->writeDihedral(k, reading.extras.dihedral[w][k]);
     if (a.uncheckPressure)
         aircraftViews->uncheckPressure();
     if (reading.extras.comment)

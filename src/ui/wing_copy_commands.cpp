@@ -43,10 +43,11 @@ void TForm1::Load_Wing()
     }
     const WingInsertion insertion = insertionOf(copy, w);
     asOneEdit({.kind = EditKind::Insertion, .wing = w}, [&] {
-        texts.wing[w].dihedral = insertion.dihedral;
         if (insertion.trapezoidCount)
             wingPage[w]->checkTrapezoidCount(*insertion.trapezoidCount);
         applyWrites(insertion.fields);
+        for (int k = 1; k <= MaxTrapezoids; ++k)
+            wingPage[w]->writeDihedral(k, insertion.dihedral[k]);
         if (insertion.name)
             wingPage[w]->writeName(*insertion.name);
     });

@@ -171,7 +171,8 @@ TEST_F(WindowFiles, SettingsBringBackLanguageAndWindow)
         form.move(50, 40);
         form.FormClose();
     }
-    EXPECT_EQ(bytesOf(settingsPath()), "e\r\n900\r\n800\r\n50\r\n40\r\n"); // the same five lines back
+    // The same five lines back, and whether the window calculates while editing.
+    EXPECT_EQ(bytesOf(settingsPath()), "e\r\n900\r\n800\r\n50\r\n40\r\n0\r\n");
     writeFile(settingsPath(), "d\r\n3000\r\n");
     TForm1 german;
     EXPECT_EQ(german.language(), Language::German);

@@ -62,6 +62,8 @@ inline void typeAircraft(TForm1& form, const AircraftTexts& texts)
         control<QRadioButton>(form, std::string(trapezoidButtonName(w, texts.wing[w].trapezoidCount)))->click();
         for (int r = 0; r < RoleCount; ++r)
             type(form, std::string(fieldName(w, static_cast<Role>(r))), texts.wing[w].field[r]);
+        for (int k = 1; k <= MaxTrapezoids; ++k)
+            type(form, "Edit_dih" + std::to_string(w) + std::to_string(k), texts.wing[w].dihedral[k]);
     }
 }
 
@@ -71,7 +73,8 @@ namespace ab {
 
 inline const std::string kExamples = AEROBALANCE_SOURCE_DIR "/examples/";
 inline constexpr const char* kExampleNames[] = {"default.wk4", "trainer.wk4", "canard.wk4",
-                                                "flying_wing.wk4", "glider.wk4", "biplane.da4", "fuselage_gap.wk4"};
+                                                "flying_wing.wk4", "glider.wk4", "biplane.da4", "fuselage_gap.wk4",
+                                                "vtail_glider.wk4"};
 
 // An example as the core opens it over the start aircraft, as batch mode does.
 struct CoreOpened {
