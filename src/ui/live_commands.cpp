@@ -35,8 +35,17 @@ void TForm1::setLiveCalculation(bool on)
     // Turned on over stale results, it calculates the aircraft as it stands.
     if (on && !aircraft.ResultsValid && !starting)
         live->geometryChanged();
-    if (!on)
+    if (!on && aircraft.ResultsValid) {
         showPreviousResults(false);
+    } else if (!on && !starting) {
+        // Turned off while the figures shown are those of an earlier geometry: the window shows the
+        // aircraft as it stands, without results, as after any change.
+        showPreviousResults(false);
+        showNeutralPoints(ResultsShown::None);
+        aircraftViews->showStaleMarginCaption();
+        aircraftViews->clearTopView();
+        d_1d();
+    }
 }
 
 bool TForm1::liveCalculation() const { return live->enabled(); }

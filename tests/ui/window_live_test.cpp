@@ -101,8 +101,13 @@ TEST(WindowLive, TheLastFiguresStayGreyedUntilTheNewOnesCome)
     EXPECT_TRUE(value->isEnabled());
     EXPECT_TRUE(value->toolTip().isEmpty());
 
-    // Turned off, an edit hides them as without it.
+    // Turned off while a calculation runs, the figures of the earlier geometry go.
+    type(form, std::string(fieldName(2, Role::PosX)), "1320");
     form.setLiveCalculation(false);
+    EXPECT_TRUE(value->isHidden());
+    EXPECT_FALSE(control<ImageView>(form, "Image2")->veiled());
+    EXPECT_FALSE(form.liveCalculationBusy());
+    // Turned off, an edit hides them as without it.
     type(form, std::string(fieldName(2, Role::PosX)), "1350");
     EXPECT_TRUE(value->isHidden());
     EXPECT_FALSE(control<ImageView>(form, "Image2")->veiled());
@@ -122,6 +127,7 @@ TEST(WindowLive, TheWindowNeverWaitsForACalculationItNoLongerWants)
     waitUntilCalculated(*form);
     EXPECT_TRUE(form->aircraftState().ResultsValid);
     EXPECT_EQ(form->aircraftState().ActiveWingCount, 2);
+    control<QRadioButton>(*form, std::string(wingCountButtonName(5)))->click(); // a calculation of some length
     type(*form, std::string(fieldName(2, Role::PosX)), "1200");
     waitFor(30);
     ASSERT_TRUE(form->liveCalculationBusy());
