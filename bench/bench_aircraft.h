@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft the benchmarks calculate: five wings, 2957 panels, close to the 3000 the solver takes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak memory of one calculation of the large aircraft, as the operating system counts it.
 #include "bench_aircraft.h"
 #include "solver/calculation.h"

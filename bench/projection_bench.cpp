@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three-dimensional view: one full redraw with the pressure needles and the curves over their
 // tips, for the calculated aircraft of about 3000 panels, into an image of the window's size.
 // Run offscreen unless a display is configured.

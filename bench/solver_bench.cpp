@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the circulation solve against LAPACK's dgesv and dsgesv on the same matrix, and of the
 // whole calculation of an aircraft of about 3000 panels.
 #include "bench_aircraft.h"

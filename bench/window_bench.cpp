@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window benchmarks: one keystroke in a wing field until its labels show the new figures, the
 // window's construction until its first frame is on the screen, the whole calculation in the window
 // beside the same calculation without it, the redraw of every view after a calculation with the

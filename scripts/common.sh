@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts: installs the Debian packages the build needs when any is missing, and
 # configures and builds one build folder (AB_BUILD_DIR, "build" unless set).
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A print queue for the printing test: a CUPS server of its own (its configuration, spool, logs and
 # socket in one folder of the build) with one queue on the cups-pdf backend, which writes every job
 # as a PDF file into a folder the test reads. The machine's own CUPS setup is neither used nor

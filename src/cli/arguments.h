@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of batch mode: `aerobalance --calc FILE [--json] [--save OUT] [--margin PERCENT]
 // [--pdf OUT [--template WING]] [--avl OUT] [--csv OUT] [--lang en|de|es]`, `--help` and `--version`.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft's own balance in batch mode: the `balance` object of the JSON report and the lines the
 // text summary ends with.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Batch mode: calculates an aircraft file without a window, the way opening it and pressing
 // "Calculate" in the window would, and prints the summary as text or JSON.
 #pragma once

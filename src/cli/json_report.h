@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JSON object batch mode prints with --json: the aircraft's neutral point and reference wing,
 // the stability figures, every wing's planform and vortex figures, moved wings, messages and the
 // aircraft's own balance.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/summary_text.h"
 
 #include "stability/summary_rows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text summary of batch mode: the rows of the printed summary page (stability/summary_rows.h)
 // laid out as lines of plain text in fixed columns.
 #pragma once

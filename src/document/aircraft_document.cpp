@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/aircraft_document.h"
 
 #include "model/balance_items.h"

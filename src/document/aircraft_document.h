@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft as a user works on it: the texts as typed, the aircraft evaluated from them, the
 // calculation's lattice and results, the file it belongs to, and every figure an output needs. The
 // window is this document with views and controls, batch mode is it with outputs; the figures are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing on an image the way the drawings are written: a pen (colour, width) with a position that
 // move-to and line-to use, a brush that fills rectangles and polygons and backs text, and a font with
 // its colour. The state stays with the image between drawings, as it does on a canvas; a Canvas is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colours the window and its drawings use, by the names the drawings are written in.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping a part of a view that is slow to draw (the top view's lattice) between drawings: a
 // fingerprint of everything the part is drawn from, and the pixels and canvas state it left. While
 // the fingerprint stays the same the part is laid down again instead of drawn anew.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/lift_distribution_drawing.h"
 
 #include "draw/colours.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plot of a wing's spanwise lift distribution: the local lift c·cl/c_ref over the half span with
 // the elliptic distribution of the same lift, the local cl/CL in a panel of its own below, the station
 // of the highest cl/CL (where the wing stalls first) marked through both, axes with units and a legend.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/planform_drawing.h"
 
 #include <QPainter>

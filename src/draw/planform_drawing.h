@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two drawings of a wing tab: the parameter sketch, a fixed drawing of a half wing with the
 // dimension arrows the tab's fields lie on, and the planform view of the wing to scale.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the stability display adds to the top view, drawn over the lattice and its pressure colours so
 // that nothing hides it: the recommended band of the centre of gravity across the aircraft, the
 // reference chord with its leading edge marked, the quartered circle of the centre of gravity (and of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rotatable three-dimensional view on the aircraft tab: axes, flight-direction arrow, the
 // outlines of the wings in use and, after a calculation, the pressure needles with the curves over
 // their tips. The window and the printed page draw with the same functions.

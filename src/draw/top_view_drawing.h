@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft top view on the aircraft tab: the wings from above in height order, the panel
 // lattice with its pressure colours, the reference wing, and the stability texts, marks and
 // pointer lines. The window and the printed page draw with the same functions.

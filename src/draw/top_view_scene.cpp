@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/top_view_scene.h"
 
 #include "draw/colours.h"

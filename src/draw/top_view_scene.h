@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole aircraft top view from plain data, as the aircraft tab and the printed page show it: the
 // ground, the reference wing and the lattice when the calculation's data are in memory, the wings
 // with axes and flight direction, and the stability texts and marks. Both draw with this function.

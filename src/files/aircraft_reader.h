@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft file reader: the tagged ".wk4" layout and, for names holding ".da4", the legacy
 // numeric layout, both into the staging record. Nothing is applied here, so a refused file changes
 // nothing.

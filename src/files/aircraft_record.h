@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The staging record both aircraft readers fill before anything changes, and what applying it does:
 // which fields get which texts, which buttons get checked, which exchange items are offered. The
 // window carries the application out on its controls; batch mode carries it out on the texts.

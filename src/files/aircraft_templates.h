@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft a new design starts from: seven aircraft files kept inside the program (built in from
 // the templates folder), each read as a tagged aircraft file is read, with named surfaces and
 // neither results nor balance rows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft file writer: the tagged ".wk4" text of an aircraft, the rule that turns any chosen
 // name into a ".wk4" name, and the save that writes it.
 #pragma once

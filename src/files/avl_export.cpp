@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/avl_export.h"
 
 #include "files/file_messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft as an input file of AVL, the reference vortex-lattice program, so a user can check or
 // extend the analysis there: one surface per wing in use with a section at each station, the
 // reference wing's area, chord and span, the centre of gravity in use as the moment reference, and

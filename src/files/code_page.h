@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The code page of the remarks in aircraft files: files hold them as 8-bit text, older ones in
 // Windows-1252, while the program keeps all text in UTF-8. Checks UTF-8, converts between the two,
 // and decides for a whole comment which form it is read in and written in.

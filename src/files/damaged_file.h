@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an aircraft file that ends early or lacks a wing it counts is missing, as lines for the
 // calculation memo and batch mode's messages. Such a file opens as far as it goes; its gaps take the
 // values every reader gives them, and the user is told where they are.

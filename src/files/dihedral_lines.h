@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How files carry the trapezoids' dihedral angles: one line per tilted trapezoid, its degrees as a
 // plain decimal number with a point, so a file of flat wings holds no such line at all.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-line messages of the file commands, in the chosen language, each naming the file and the
 // reason it was not read or not written.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spanwise lift distribution as a CSV file for a spreadsheet: a header, then one row per strip of
 // every calculated wing, root to tip, with numbers written with a point whatever the locale.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening an aircraft file in the core: read it, apply it to the texts, bring the aircraft up to
 // date and restore the stored results. The window and batch mode open files through this.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a save of the aircraft goes and whether it must ask first: the name after the extension
 // rule, and the question before an existing file is replaced that the user did not just open or
 // save (a typed name without ".wk4", or the ".wk4" beside an opened ".da4").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file "Default.pa4": the language letter and the main window's width, height, left
 // and top edge, kept from one run to the next in the user's configuration folder (user_files.h).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several files replaced together: each is first written in full to its temporary file beside the
 // file it replaces, and the files are replaced only once every one of them is written, so a run that
 // fails on one output leaves all of them as they were.

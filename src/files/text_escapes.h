@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The escapes of the texts a file carries (remarks, names, balance rows): "&amp;", "&lt;" and numeric
 // references "&#N;" for the characters a line of the file cannot hold as they are, so that every
 // character typed comes back. A file uses them only when one of its texts needs them, and says so.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the program's small text files as byte streams: a bounded whole-file read that
 // refuses what is not a plain text file, a line cursor over CR LF lines, and a save that never leaves
 // a half-written file behind and never replaces a device, a FIFO or anything else that is not a file.

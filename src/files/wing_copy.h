@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wing copy file "wingcopy.fl4": one wing's planform written by the copy command and read back
 // by the insert command into the wing on display, of this aircraft or of one opened later.
 #pragma once

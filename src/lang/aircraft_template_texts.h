@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts the aircraft templates bring, in the three languages: the names of their surfaces and the
 // lines of their remarks. A new design takes them in the language of the window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captions of the main window's controls and menu items, and the texts drawn on its images, in the
 // three languages. The window applies them by object name when the language changes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the edits a user can undo, as the Edit menu shows them ("Undo root chord of wing 1"),
 // in the three languages, and the captions of the menu's Undo, Redo and New items.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the balance tab, the margin field and batch mode say about a typed figure that is not used
 // as typed: the tool tip of a balance cell that counts as 0 g, the lines that list such cells, and
 // the tool tip of a margin field whose text is no margin.

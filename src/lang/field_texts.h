@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window and the calculation say about a field whose text was not read as typed: the
 // field's name in words, the tool tip of a flagged field, and the memo lines that list the flagged
 // fields of the aircraft before the results of a calculation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three interface languages, the rule by which a text is picked, and the texts that calculation,
 // drawing, printing and batch mode choose at run time. Captions of the window's controls are in
 // captions.h.

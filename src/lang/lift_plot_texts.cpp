@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/lift_plot_texts.h"
 
 namespace ab::texts {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the spanwise lift distribution: its plot's title, axes, legend and marks, and the
 // reason an export of it is refused, in the three languages. The symbols (y, c·cl/c_ref, cl/CL) are
 // the same in every language, as the columns of the exported file are.

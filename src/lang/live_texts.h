@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window says about the calculation while editing: the tool tips of the check box and of
 // figures that belong to the geometry before the last change.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer dialog's texts in the three languages: its title, captions and buttons, the PDF entry
 // of its printer list, and a resolution as the grid shows it ("600 × 600 dpi").
 #pragma once

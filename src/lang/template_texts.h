@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the 1:1 planform template: its title, the page label, the line of the balance marks
 // measured from the wing's root leading edge and of those off the wing, the check bar, how the pages go together, and why a
 // template is refused, in the three languages. Numbers and names are filled into "{...}" fields.

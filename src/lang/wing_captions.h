@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The captions that name a wing where the user sees it: its tab, the title of its position box on
 // the aircraft tab and the heading of its block on the summary page. A wing without a name keeps the
 // caption of its number; a named wing adds its name, shortened where the room is small.

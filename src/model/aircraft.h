@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft as the calculation sees it: up to five wings of one to four trapezoids each, their
 // station tables in millimetres, the planform and vortex results, and the flags that say which
 // results match the aircraft. Wing arrays are sized one larger so that index w is wing w (1..5).

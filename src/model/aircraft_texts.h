@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft as typed: the texts of every wing's sixteen fields, its trapezoid count and its name,
 // the wing count, the remarks and the balance (its items, the chosen margin and stability mode).
 // This is the master copy; the window shows these texts in its fields, files produce changes to

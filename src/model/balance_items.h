@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft's own balance as typed: the parts of the model (motor, battery, servos ...) with their
 // masses and positions, the chosen stability margin and mode, and the rules by which those texts are
 // read, limited and written as numbers.

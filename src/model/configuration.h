@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rules of configuration editing that the window and the file commands share: which menu items a
 // wing count enables, which copy commands a page offers, which fields a trapezoid count shows, and
 // the exchange of two wings as an ordered list of field writes, button checks and names.

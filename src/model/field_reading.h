@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a length field was read as typed: every wing field and position is read by the lenient
 // integer rule, which never refuses a text; this tells which texts it had to bend, so that the window
 // can mark the field and the calculation can say what it used.

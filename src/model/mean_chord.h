@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mean aerodynamic chord placed on the aircraft: where its leading edge lies in the aircraft's
 // datum and at which spanwise station, for one wing and for the reference chord, which fills the
 // reference wing's centre gap with its root chord as the reference area and chord do.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading numbers from field and file texts, and writing numbers as the labels and files show them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Planform evaluation of one wing: reads the wing's field texts into the station tables, integrates
 // span, area, mean aerodynamic chord, geometric neutral point and aspect ratio, and makes the label
 // texts the wing's tab shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recalculation pass: after any change that concerns more than one wing, every wing is
 // evaluated again and the positions of all wings are read.
 #pragma once

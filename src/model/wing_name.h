@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name a user gives a wing ("Tailplane", "Canard"): what a kept name may hold, how long it may
 // be, and how it is shortened where a caption has little room.
 #pragma once

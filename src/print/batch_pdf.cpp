@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/batch_pdf.h"
 
 #include "cli/batch.h"

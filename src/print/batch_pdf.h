@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PDFs of batch mode: the summary page it writes for --pdf, and the planform template it writes
 // for --pdf with --template.
 #pragma once

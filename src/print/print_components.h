@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thin layers over Qt's printing: TXPrintSet knows the installed printers, the resolutions and
 // colour capability of the selected one and its colour and resolution settings; TXPrint opens a
 // print job on it whose painter draws in device pixels.

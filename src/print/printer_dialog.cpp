@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/printer_dialog.h"
 
 #include "files/file_messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer dialog: choose an installed printer, one of its resolutions and colour, or a PDF file,
 // and print the summary page there. It stays open beside the main window until printed or cancelled.
 #pragma once

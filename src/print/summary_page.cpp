@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/summary_page.h"
 
 #include "draw/canvas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-page summary: the two views at print size and the text rows of the core, painted in the
 // page's own 806 x 1620 pixel frame onto an image, a printer or a PDF. Text stays text on a printer
 // and in a PDF, so it is sharp at any resolution.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/template_pdf.h"
 
 #include "files/file_messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 1:1 planform template as printed pages: each page paints its part of the wing at true size
 // (1 mm on the paper is 1 mm of the wing), with the balance marks, the assembly marks, the texts and
 // a 100 mm check bar, onto a PDF or a printer set to print without scaling.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Blocked LU factorisation with partial pivoting, in single or in double precision, and the
 // substitutions with its factors: the elimination beneath the circulation solve.
 #pragma once

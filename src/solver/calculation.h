@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation of the neutral point over the whole aircraft, in the order the calculate button
 // runs it, without any window: the same steps for the window and for batch mode.
 //

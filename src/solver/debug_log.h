@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines for whoever looks into how a calculation went (which way the solve took, and why), never
 // part of any result: written to the standard error stream when AEROBALANCE_DEBUG is set.
 #pragma once

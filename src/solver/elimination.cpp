@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/elimination.h"
 
 #include "solver/debug_log.h"

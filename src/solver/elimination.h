@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The circulation solve: Gaussian elimination with partial pivoting on the scaled influence matrix,
 // factorised in single precision and refined to double precision against the double matrix, with
 // the elimination in double as the way out when the refinement does not converge.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Panel layout: GRID plans how many strips and chordwise panels each wing half gets, TRAWY2 builds
 // the lattice of horseshoe vortices and control points from the station tables.
 #pragma once

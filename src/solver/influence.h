@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Influence coefficients of the vortex lattice: the downwash a horseshoe vortex of unit circulation
 // induces at a point, and the matrix of these over all control points and horseshoes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How each wing's lift is spread over its half span after a calculation: per strip of the lattice the
 // local lift c·cl/c_ref and the local lift coefficient against the wing's own (cl/CL), the elliptic
 // distribution of the same lift for comparison, and the station of the highest cl/CL, where the wing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vertical separation of the wings: every pair of wings whose spans overlap must lie more than a
 // minimum height apart before the lattice is built, or the horseshoes of one wing would pass
 // through the control points of the other. The later wing of a pair too close is moved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the vortex-lattice calculation builds and keeps between runs: the panel counts, the
 // lattice of the right wing halves, the influence matrix, the circulations, the panel pressures and
 // the outline of the reference wing. Lengths in mm; wing arrays use index 1..5.

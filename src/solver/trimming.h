@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Strip-width trimming of one tapered trapezoid: every strip gets the same ratio of width to mean
 // chord, so the panels keep about the same shape from root to tip. A Newton iteration with a
 // forward-difference Jacobian solves the equations; its linear steps use the plain elimination.

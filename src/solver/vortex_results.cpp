@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/vortex_results.h"
 
 #include "model/mean_chord.h"

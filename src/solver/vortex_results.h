@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vortex results: from the circulations of all panels the pressure coefficients, per wing the lift
 // slope, neutral point, spanwise centre of lift and planform figures of the lattice, the neutral
 // point of the aircraft and the reference wing with its area, chord and outline.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft's own centre of gravity from the masses of its parts, set against the calculated
 // neutral point and the recommended range, and the lines the balance tab and the summary show.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Static stability: where the centre of gravity belongs for a margin in percent of the reference
 // chord ahead of the neutral point, and the texts the aircraft top view and Label21 show.
 #pragma once

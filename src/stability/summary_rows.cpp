@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "stability/summary_rows.h"
 
 #include "lang/wing_captions.h"

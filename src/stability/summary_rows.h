@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of the one-page summary that printing composes after a calculation: title and file
 // name, the aircraft's neutral point with the recommended centres of gravity, a block per wing with
 // its station table and planform figures, and the aircraft's own balance. The printed page, the PDF

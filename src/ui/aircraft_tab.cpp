@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft tab: wing count, the position of every wing over its position box, the top view and
 // the three-dimensional view with their scroll bars, the calculation button, the stability controls
 // and the message memo; and the hidden printing canvases.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft views' controls and drawings: the top view with its lattice and stability display,
 // the three-dimensional view, their bars and the stability controls. The geometry comes from the
 // core (views/); the functions of draw/ turn it into pixels, the same ones the printed page uses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft's views on the aircraft tab: the top view with the lattice and the stability display,
 // the three-dimensional view, their bars (elevation, azimuth, size, zoom, pressure contrast), the
 // pressure box and the stability controls (mode, margin bar, field and marks). It draws what the

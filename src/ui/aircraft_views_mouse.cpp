@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse on the aircraft views: dragging in the three-dimensional view turns and sizes it, and
 // pressing in the top view shows the pointer lines of the stability result while a vertical drag
 // there zooms it until the release.

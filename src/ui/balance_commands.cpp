@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's part in the aircraft's own balance: the balance tab's rows go into the texts, the
 // centre of gravity they give is drawn in the top view, and the figures under the table follow the
 // rows and every stability display.

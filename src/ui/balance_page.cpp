@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The balance tab's table, its add and remove buttons and the lines of figures under it.
 #include "ui/balance_page.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The balance tab: the model's parts with their masses and places in a table the user types into,
 // and under it the aircraft's own centre of gravity, its static margin and whether it lies inside
 // the recommended range. The page reports the typed rows; the window keeps them with the texts and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Calculate Aerodynamic Center" in the window: the core's calculation stages one after another,
 // with the running label, repaints between the stages so that the memo lines and the lattice show
 // while the run goes on, the countdown of the solve, heights moved apart written into their fields,

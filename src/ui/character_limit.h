@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A limit on what a text field takes, counted in characters as the files count them (a character
 // outside the 16-bit range, an emoji, is one, where Qt's own maxLength counts two), for the line
 // fields and for a column of a table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's commands: menus, actions, the tool buttons that show them, and their enabled states.
 #include "ui/commands.h"
 

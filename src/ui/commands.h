@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's commands: the main menu with one action per command, the tool buttons that show
 // those actions, and the enabled state of every command as the core's rules give it. The window
 // binds each action to its entry point; menu item and tool button can never disagree.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Configuration editing in the window: the wing count, each wing's trapezoid count, the exchange
 // of two wings and the Edit menu's jumps to a tab. The rules come from the core; this file carries
 // them out on the controls, so that every write runs the field's own change handling.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a window can be shown at all, asked before the window library starts.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's part in undo and redo: each edit the user makes is recorded as one step of the
 // history with the texts before and after it, edits made of many writes (an exchange, an insertion,
 // a drag, New) as one step; undo and redo put a whole state of the texts back on the controls and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steps of the undo history and the stack that keeps them.
 #include "ui/edit_history.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's undo and redo: every edit is a step that holds the aircraft's texts before and after
 // it (they are small), so undoing or redoing shows a whole state again. Keystrokes in one field while
 // it keeps the focus make one step; opening a file starts the history anew, and the title's mark

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a change in the window sets off: a field's text goes into the texts and its wing is
 // evaluated, a root gap also refreshes the gap questions, a position runs the recalculation pass;
 // the tab change and the pressure check box run the pass when the results are stale.

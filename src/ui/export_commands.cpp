@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's exports: the aircraft for AVL, the spanwise results as CSV, the wing at true size as a
 // template, and the lift distribution plot. Each needs a calculation; stored results are calculated
 // again first for their lattice, as Print does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft file in the window: the open command with its reader applied to the fields and
 // buttons, the save command with the extension rule, unsaved changes offered for saving before
 // they would be lost, and the end of the program with the settings written back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout follows the window size: the tab control fills the client area, the planform views
 // and the two aircraft views take the room their tabs have, and everything is drawn again without
 // touching the calculation results. Controls whose captions differ in size between the languages

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An image control: a widget that owns a bitmap and the canvas state drawn with. Drawings paint
 // into the bitmap and it stays until the next drawing; the paint event only shows it. It also keeps
 // what a drawing needs to redraw only what changed: a layer kept between drawings, and a tag of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The information dialog: what the program does, who made it, in the current language. It stays
 // open beside the main window until its own close button is used.
 #pragma once

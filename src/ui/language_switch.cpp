@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three language selections and the procedure they share: captions of controls and menu
 // items, the texts drawn on images, the drawings whose texts depend on the language, and the
 // message texts.

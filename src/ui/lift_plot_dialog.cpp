@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lift distribution's window: a choice of the wing above the plot, which fills the rest.
 #include "ui/lift_plot_dialog.h"
 

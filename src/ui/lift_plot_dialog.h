@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // View > Lift distribution: a window with the spanwise lift plot of one wing at a time (local lift,
 // the elliptic distribution of the same lift, cl/CL and the station that reaches its maximum lift
 // coefficient first), drawn by the plot function of draw/ at the window's size.

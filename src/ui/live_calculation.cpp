@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worker of the calculation while editing: one calculation at a time, on a thread of its own
 // that shares nothing with the window but the cancel flag.
 #include "ui/live_calculation.h"

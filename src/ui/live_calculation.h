@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calculation while editing: every change of the geometry starts a calculation of a copy of the
 // aircraft on a worker thread after a short pause in typing; a newer change cancels the one still
 // running. Results reach the window only when they belong to the geometry it shows now.

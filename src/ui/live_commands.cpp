@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calculation while editing in the window: the check box and its View menu entry, the copy of the
 // aircraft a calculation in the background starts from, the results it brings back shown as after
 // "Calculate" (without the staged run's memo and countdown), the figures of the last calculation

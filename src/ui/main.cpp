@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: options starting with "--" run batch mode, before any window library starts, so it
 // needs no display (a PDF of the summary is drawn on the offscreen platform); otherwise the main
 // window opens.

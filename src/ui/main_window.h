@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window TForm1: the aircraft tab, five wing tabs, the remarks and balance tabs, made of
 // parts that own their controls: a wing page per wing (wing_page.*), the aircraft views with the
 // stability controls (aircraft_views.*), the balance tab (balance_page.*) and the commands with their

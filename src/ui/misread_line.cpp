@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/misread_line.h"
 
 #include "draw/colours.h"

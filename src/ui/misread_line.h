@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line of its own that names the misread fields of the last calculation, in red above the
 // message memo: it shows while the memo shows and the calculation found such fields.
 #pragma once

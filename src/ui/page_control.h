@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tab control of the main window: a tab bar over a stack of pages. It lays its pages out at
 // once when it is resized, also while hidden, so that the window's resize handling can read the
 // page size right after setting the control's size. Pages can be hidden with their tabs.

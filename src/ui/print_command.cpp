@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Print": the summary page composed from the calculated aircraft into the hidden page image, with
 // the two views at print size in their hidden copies, then the printer dialog beside the window.
 // The views are drawn at print size off the screen, so the window's own images keep their size and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts (the buttons of message boxes, the file and print dialogs) in the window's
 // language, from the translations that come with Qt.
 #pragma once

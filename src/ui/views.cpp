@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's part in its drawings and view controls: the wing pages draw their sketches and
 // planforms, the aircraft views their top and three-dimensional views; these entry points hand the
 // window's commands to them.

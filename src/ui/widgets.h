@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small helpers that make a control with its object name at its place, so that the building code
 // reads like the table of controls it follows.
 #pragma once

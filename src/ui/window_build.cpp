@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Construction of the main window: the client area with the top strip of tool buttons and the file
 // name, the main menu, the tab control with its pages, and the start state without a file.
 #include "ui/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy and insert of a wing through the copy file, for the wing whose tab is on display.
 #include "ui/main_window.h"
 

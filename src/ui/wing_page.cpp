@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wing page's controls, made from the tables of names and places (trapezoid-count panel, copy
 // and insert buttons, the parameter sketch with the fields lying on the dimension each sets,
 // station labels, gap warnings, the planform view and the result labels, the position box and

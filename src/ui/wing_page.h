@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One wing's part of the window: its tab (fields on the parameter sketch, trapezoid count, station
 // labels, gap question, planform view, figures, copy and insert buttons) and its position fields and
 // box on the aircraft tab. It draws its views, handles the mouse on its planform and tells the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse on a wing's planform view: dragging a corner changes the wing's fields at the release,
 // hovering shows the cursor and the fields a drag would change, until the pointer leaves the view.
 #include "ui/wing_page.h"

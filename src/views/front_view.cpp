@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The front view of a tilted half wing: its stations placed by their span seen from above and their
 // rise above the root, at one scale for both directions.
 #include "views/front_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small front view of a half wing with dihedral that the planform view shows above the left half
 // of its planform: the wing's stations from the root out to the tip, spanwise as seen from above and
 // in height as built, to scale, so that a V-tail or a polyhedral wing can be checked as it is typed.

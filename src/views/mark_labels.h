@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the labels of the marks on the top view's centre line stand: in a column beside the symbols
 // of the neutral point and the centres of gravity, each as near the row of its mark as the others
 // leave room for, so that no label touches another label or a symbol and leader lines can reach them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing a planform with the mouse, without any window library: the twenty corners a user can
 // grab in a wing's planform view, which corner lies under the pointer, the cursor and the fields a
 // drag of it would change, and the field texts the drag writes when the button is released. Also

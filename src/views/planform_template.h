@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 1:1 planform template a builder prints to mark a wing and its balance point at the workbench:
 // the half planform of one wing in millimetres from its root leading edge, the balance marks, and how
 // the drawing is laid over printed pages with overlaps and assembly marks. No window library: the PDF,

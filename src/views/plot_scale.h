@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The value scale of a plot's axis: round tick steps (1, 2, 2.5 or 5 times a power of ten) that cover
 // a range of values with a few ticks, and the decimals their labels need.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rotatable perspective view of the aircraft, without any window library: the point tables of
 // the wing outlines, the axes, the flight-direction arrow and the pressure needles, their projection
 // for the elevation and azimuth bars, and the screen lines the view is drawn with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the remarks memo shows a very long line: in display lines of bounded length, so that laying
 // out the memo costs time in proportion to the text instead of to the square of one line's length.
 // The cuts are shown as line breaks but are no part of the remark: joining the display lines of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which part of a straight segment lies inside an axis-parallel rectangle (Liang-Barsky clipping),
 // for the views that measure how much of a wing outline a text block or a page covers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the stability display goes in the aircraft top view beside the wings: the recommended band
 // of the centre of gravity across the aircraft, the symbols of the neutral point and the centres of
 // gravity on the centre line with their labels stacked clear of each other, the reference chord on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where things go on the window's drawings, without any window library: the scale and origin of a
 // wing's planform view, the layout of the aircraft top view, the outlines of the wings, the marks of
 // the neutral point and the centre of gravity, the pointer lines, the lattice and its pressure

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window offers and shows, as plain functions of its state: which commands are enabled,
 // which stability controls show and where the margin marks stand beside the margin bar, when the
 // pressure box is offered and a copied wing can be inserted. The window only applies them.

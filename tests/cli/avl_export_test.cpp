@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The AVL input file of an aircraft: read back by the rules AVL's user primer gives for its geometry
 // file, its sections must give our wing areas, and the trainer's file is pinned as a golden file.
 //

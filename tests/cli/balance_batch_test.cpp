@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Batch mode and the aircraft's own balance: the stored margin, the JSON `balance` object and the
 // lines the text summary ends with.
 #include "cli/batch.h"

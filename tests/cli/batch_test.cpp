@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/arguments.h"
 #include "cli/batch.h"
 #include "files/aircraft_templates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts an aircraft file carries (remarks, wing names, balance part names) through save and open,
 // in the core and through batch mode: random texts full of the characters a line of the file cannot
 // hold come back exactly, and a file larger than the program opens is never written. Damaged files

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculated figures of every example aircraft, pinned. Beside each examples/NAME (.wk4 or
 // .da4) lies examples/NAME.json: the report `aerobalance --calc examples/NAME --json` prints when
 // run from the project folder. Nearly every rule of the calculation feeds these numbers, so a

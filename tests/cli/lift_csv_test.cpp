@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lift distribution's CSV file: batch mode writes one row per strip of every wing, as many as the
 // example's report counts, whose lift integrates to the wing's lift in that report; numbers keep the
 // point in any locale; a file that cannot be written, or would replace the aircraft, is refused.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing tests need fonts and painting but no widgets: a QGuiApplication, offscreen when no
 // display is set, starts before the tests.
 #include <QGuiApplication>

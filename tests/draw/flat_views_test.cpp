@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wings without dihedral are drawn to the pixel as before dihedral existed: every example aircraft,
 // calculated, in its planform views, its top view with the pressure lattice and its 3-D view with
 // the pressure needles, against fingerprints of those images taken before the views learnt to tilt

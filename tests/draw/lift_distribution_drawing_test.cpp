@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lift distribution plot read off its pixels at the places its geometry names: the mark of the
 // highest cl/CL and the curves where they are drawn, panels and legend inside the area at a window's,
 // a small and a printed page's size in every language, nothing painted outside the area, and a note

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the stability display adds to the top view, read off the pixels: the band lies over the
 // pressure colours (they show through it, nothing covers it), the texts move off the canard's
 // reference wing, and the measured centre of gravity has its own quartered circle and its place.

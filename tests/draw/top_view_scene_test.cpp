@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The top view drawn over a kept ground layer must be the top view drawn from nothing: on the first
 // drawing, on a repeat, and after any one input the ground is drawn from has changed (a stale layer
 // would show the old lattice under new texts).

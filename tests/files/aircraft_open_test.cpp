@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/aircraft_writer.h"
 #include "files/open_aircraft.h"
 #include "temp_folder.h"

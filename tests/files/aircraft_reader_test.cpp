@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/aircraft_reader.h"
 #include "files/aircraft_writer.h"
 #include "files/open_aircraft.h"

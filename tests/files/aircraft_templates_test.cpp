@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft templates kept in the program: each is the file of the templates folder, reads and
 // calculates as a starting design should, and names its surfaces.
 #include "files/aircraft_templates.h"

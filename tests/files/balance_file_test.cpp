@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The balance in the aircraft file: the rows, the margin and the stability mode written before the
 // remarks, read back by the tagged reader, and files whose balance lines are damaged.
 #include "files/aircraft_writer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dihedral angles through everything that keeps or moves a wing: the aircraft file, the wing
 // copy, and the states of the texts that undo keeps.
 #include "document/aircraft_document.h"

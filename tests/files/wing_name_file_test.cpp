@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wing names in the aircraft file and the wing copy: where the line stands, its code page, what a
 // name may hold, and that files without names keep their bytes.
 #include "files/aircraft_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/edit_names.h"
 #include "lang/field_texts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of the lift distribution exists in the three languages and keeps the placeholders the
 // plot and the export fill in.
 #include "lang/lift_plot_texts.h"

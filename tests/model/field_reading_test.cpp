@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/field_reading.h"
 #include "model/numbers.h"
 #include "model/planform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mean aerodynamic chord placed on the aircraft, against hand-computed wings: its length, the x
 // of its leading edge in the aircraft's datum and its spanwise station.
 #include "model/mean_chord.h"

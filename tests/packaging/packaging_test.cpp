@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files that install the program on a desktop agree with each other and with the program: the
 // desktop entry, the file types and the AppStream description name the same types; the file types
 // recognise every aircraft file the program writes, also among the other types of the system; the

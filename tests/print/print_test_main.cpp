@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing tests need fonts, painting and the printer classes but no window: an application,
 // offscreen when no display is set, starts before the tests.
 #include <QApplication>

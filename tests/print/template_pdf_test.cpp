@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planform template as printed: the PDF's pages are the paper at its size, the wing is drawn at
 // true size across the pages (read back from the text positions pdftotext reports and the pixels
 // pdftoppm renders), the printer path draws the same, and batch mode writes it or names the reason.

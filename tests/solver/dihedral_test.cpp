@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tilted trapezoids in the calculation: the neutral points of a V-tail glider against a converged
 // lattice of another vortex-lattice code, and the properties a tilted surface must have.
 #include "model/numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "../../bench/bench_aircraft.h"
 #include "solver/elimination.h"
 #include "solver/grid.h"

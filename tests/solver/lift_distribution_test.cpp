@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spanwise lift distribution against what the vortex results report and what the planform's shape
 // says about where a wing stalls first; and the refusal of results that do not belong together.
 #include "solver/lift_distribution.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/grid.h"
 #include "solver/separation.h"
 #include "solver_test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Aircraft for the solver tests: wings described in a line, and the tables as a calculation sees them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Positions in % of the reference chord from its leading edge, the recommended band, and the place of
 // the reference chord after a calculation and after opening the stored results of a file.
 #include "stability/stability.h"

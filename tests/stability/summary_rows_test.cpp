@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of the printed summary page. The calculated default aircraft is pinned as golden text
 // per language in tests/data/summary_rows_default_LANG.txt, one row a line as x, y and the text in
 // quotes (trailing blanks included). After a deliberate change, write them anew and read their diff:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading back a printed PDF in the printing tests: its bytes, its page count, its text and whether
 // it holds any colour, with the tools of poppler-utils the project's scripts install.
 #pragma once

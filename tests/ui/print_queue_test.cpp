@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing through a real print queue. scripts/test, run as root, starts a CUPS server of its own with
 // a queue on the cups-pdf backend, names the queue in AEROBALANCE_TEST_QUEUE and the folder the queue
 // writes its PDF files to in AEROBALANCE_TEST_QUEUE_OUTPUT. Without them the test is skipped.

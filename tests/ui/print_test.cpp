@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/batch.h"
 #include "print/batch_pdf.h"
 #include "print/printer_dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window tests run without a display: fall back to the offscreen platform before Qt starts. The
 // window keeps its settings and wing copy in the desktop's folders: the tests give it folders of
 // their own and a working folder of their own, so that nothing of the user's is read or written.

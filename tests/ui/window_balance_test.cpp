@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The balance tab as a user works it: the parts of a model give the figures under the table, a
 // mistyped mass is marked and counts as nothing, the measured centre of gravity shows in the top
 // view, and the rows with the chosen margin and stability mode come back from a save.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "../solver/solver_test_support.h"
 #include "ui/image_view.h"
 #include "window_test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every caption of the window can be read whole in every language: at the smallest window and at a
 // large one, on every tab, in the states that show the most controls (results shown, manual
 // stability), no label or button cuts its text, nothing sticks out of the page it stands on, and a

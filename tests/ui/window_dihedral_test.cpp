@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A dihedral typed on a wing's tab, as the user sees it: the projected figures and the front view
 // beside the planform appear, a text the field does not read whole is framed red with what was read,
 // the fields follow the trapezoid count, and undo takes the angle back to the picture before it.

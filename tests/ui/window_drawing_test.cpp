@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's top view against the printed page and against itself: on the screen it is the
 // printed top view at the same size, and turning the three-dimensional view, which lays the
 // pressure lattice over the top view again only when something else was drawn there since, shows

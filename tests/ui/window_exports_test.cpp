@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exports as a user takes them from the window: each offers the aircraft's name with its own
 // extension, calculates stored results again first, and writes its file; the lift plot opens on the
 // wing's distribution with its stall-first mark.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/open_aircraft.h"
 #include "files/settings_file.h"
 #include "files/text_file.h"

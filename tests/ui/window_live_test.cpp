@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calculating while editing, as the user sees it: a burst of edits ends with the results of the last
 // geometry and never shows those of an older one, and they are Calculate's to the last bit; a corner
 // drag shows its outline and figures before the release writes the fields, and the neutral point

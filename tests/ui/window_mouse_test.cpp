@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/image_view.h"
 #include "views/planform_editing.h"
 #include "window_test_support.h"

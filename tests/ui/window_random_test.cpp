@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded random user: thousands of actions on the window (texts of every kind into every field,
 // wing and trapezoid counts, exchanges, menu jumps, scroll bars, languages, stability modes, the
 // pressure check box, and a calculation now and then). After each action the

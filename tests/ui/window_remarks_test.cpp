@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The remarks memo: a remark comes back from a save as it was opened, whatever its characters and
 // however long its lines; long lines reach the memo cut into display lines, so the Remarks tab shows
 // at once even for a remark as large as a file may be.

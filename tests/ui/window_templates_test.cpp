@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A design started from File > New, typed with mistakes and named as a user does it: each template
 // comes in as a new, unnamed aircraft that can be undone; a field read otherwise than typed shows a
 // red frame and what was read; a wing's name shows on its tab and comes back from a save.

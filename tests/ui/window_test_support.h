@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the window's controls by object name in the window tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo as a user meets them: a seeded random run of edits of every kind is taken back step
 // by step to each earlier state exactly, and made again; the fields show the texts the window keeps,
 // the title's mark follows the saved state, and the Edit menu names the edit it takes back.

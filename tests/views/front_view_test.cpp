@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The front view of a tilted half wing beside its planform, and the projected figures its tab adds.
 #include "views/front_view.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The labels of the band, the centre of gravity, the neutral point and the measured centre of gravity
 // beside their symbols on the centre line: whatever the rows, no label touches another label or a
 // symbol, each stays inside the view, in the order of its mark, and as near its row as it can.

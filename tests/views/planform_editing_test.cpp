@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/planform_editing.h"
 
 #include "model/recalculation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 1:1 planform template: the wing measured from its root leading edge, its balance marks, and the
 // pages it is laid over (counts at the edges of a page, the overlaps, the pages left out, the labels).
 #include "views/planform_template.h"

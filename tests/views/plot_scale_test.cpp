@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Axis scales: round steps, ends on ticks, as few ticks as the room allows, and sane ranges from
 // values that are empty, reversed or not finite.
 #include "views/plot_scale.h"

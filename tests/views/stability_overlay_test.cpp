@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the stability display goes in the top view: the block of texts clear of the wings (on the
 // tandem and the canard its own place covers the reference wing), the band and symbols, the stacked
 // labels and the pointer lines from wherever the block stands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/view_geometry.h"
 
 #include "model/aircraft_texts.h"

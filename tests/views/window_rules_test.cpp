@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/window_rules.h"
 
 #include "files/open_aircraft.h"
