@@ -99,9 +99,18 @@ inline Vec3 velocity(double x1, double y1, double z1, double x2, double y2, doub
     return {cx * f, cy * f - z2 * t2 + z1 * t1, cz * f + y2 * t2 - y1 * t1};
 }
 
+// The assembly loops are compiled for AVX2 beside the plain kernel, the processor choosing at load
+// time. The thread sanitizer's runtime is not yet up when the loader makes that choice, so its
+// build takes the plain kernel only.
+#if defined(__SANITIZE_THREAD__)
+#define AB_VECTOR_CLONES
+#else
+#define AB_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#endif
+
 // One column of the scaled matrix: horseshoe (A, B) at height za and its mirror image, at all n
 // control points.
-__attribute__((target_clones("avx2", "default"))) void
+AB_VECTOR_CLONES void
 assembleColumn(double ax, double ay, double bx, double by, double za, const double* __restrict px,
                const double* __restrict py, const double* __restrict pz, int n, double* __restrict column)
 {
@@ -119,7 +128,7 @@ struct ControlPoints {
 
 // One column of a tilted lattice: horseshoe A = (ax, ay, az), B = (bx, by, bz) and its mirror image
 // (ends at -y, exchanged), their velocity at each control point taken along that panel's normal.
-__attribute__((target_clones("avx2", "default"))) void
+AB_VECTOR_CLONES void
 assembleTiltedColumn(double ax, double ay, double az, double bx, double by, double bz, ControlPoints p, int n,
                      double* __restrict column)
 {
