@@ -109,15 +109,6 @@ BalanceItemTexts balanceItemOf(std::string_view value, bool escaped)
     return {text(name), text(mass), text(x)};
 }
 
-std::string_view withoutBlanks(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
-
 // The balance tags: rows beyond the limit are counted, not kept; a margin that is no margin a user
 // may choose and a mode that is neither "auto" nor "manual" are ignored.
 void readBalanceTag(const TaggedLine& t, bool escaped, AircraftFileExtras& extras)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/dihedral_lines.h"
+#include "files/text_file.h"
 
 #include "model/balance_items.h"
 #include "model/field_reading.h"
@@ -8,15 +9,6 @@
 
 namespace ab {
 namespace {
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
 
 // An optional minus, digits, and optionally a point followed by digits.
 bool plainDecimal(std::string_view s)
@@ -45,7 +37,7 @@ std::string storedDihedral(std::string_view typed)
     const AngleReading r = readDihedralField(typed);
     if (r.degrees == 0)
         return {};
-    const std::string_view text = trimmed(typed);
+    const std::string_view text = withoutBlanks(typed);
     if (!r.flagged && plainDecimal(text))
         return std::string(text);
     return shortestNumberText(r.degrees);
@@ -56,7 +48,7 @@ std::vector<std::string> dihedralFields(std::string_view value)
     std::vector<std::string> fields;
     for (std::size_t from = 0;;) {
         const std::size_t semicolon = value.find(';', from);
-        fields.emplace_back(trimmed(value.substr(from, semicolon - from)));
+        fields.emplace_back(withoutBlanks(value.substr(from, semicolon - from)));
         if (semicolon == std::string_view::npos)
             return fields;
         from = semicolon + 1;

@@ -38,6 +38,16 @@ TextFileContent readTextFile(const std::string& path);
 // True when path is a regular file that may be opened for reading; never waits on a FIFO.
 bool canReadRegularFile(const std::string& path);
 
+// A value of a line without the blanks and tabs around it.
+inline std::string_view withoutBlanks(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
 // Hands out the lines of a text one at a time. A line ends at CR LF, LF or a lone CR; the end of
 // the text after a line end does not start another line, but an empty text reads as one empty line
 // when it is read at all.

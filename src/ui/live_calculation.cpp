@@ -67,7 +67,6 @@ void LiveCalculation::start()
     worker->setObjectName("LiveCalculation");
     connect(worker, &QThread::finished, this, &LiveCalculation::jobFinished);
     worker->start();
-    emit started();
 }
 
 void LiveCalculation::jobFinished()
@@ -82,8 +81,6 @@ void LiveCalculation::jobFinished()
     if (startWhenIdle && on) {
         startWhenIdle = false;
         start();
-    } else {
-        emit finished();
     }
 }
 

@@ -47,10 +47,6 @@ public:
     // Counts every change of the geometry; a calculation carries the count it started at.
     std::uint64_t generation() const { return current; }
 
-signals:
-    void started();  // a calculation of the current geometry began on the worker
-    void finished(); // the worker is idle again
-
 private:
     struct Job {
         CalculatedCopy copy;
