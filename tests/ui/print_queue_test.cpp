@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Printing through a real print queue. scripts/test, run as root, starts a CUPS server of its own with
 // a queue on the cups-pdf backend, names the queue in AEROBALANCE_TEST_QUEUE and the folder the queue
-// writes its PDF files to in AEROBALANCE_TEST_QUEUE_OUTPUT. Without them the test is skipped.
+// writes its PDF files to in AEROBALANCE_TEST_QUEUE_OUTPUT. Without them the test is skipped. A page
+// counts as printed once the server has completed its job; the backend writes its file in pieces.
 #include "cli/batch.h"
 #include "pdf_reading.h"
 #include "print/printer_dialog.h"
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <vector>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -52,26 +54,45 @@ std::set<fs::path> pdfsIn(const fs::path& folder)
     return found;
 }
 
-// A complete PDF ends with "%%EOF" and perhaps a line end.
-bool complete(const fs::path& pdf)
+// The ids of the queue's jobs the print server lists as completed ("AeroBalance-Test-7"), or, with
+// `completed` false, as not yet completed (waiting, held or printing).
+std::set<std::string> jobsOf(const QString& queue, bool completed)
 {
-    const std::string bytes = bytesOf(pdf.string());
-    const std::size_t end = bytes.find_last_not_of("\r\n");
-    return end != std::string::npos && end >= 4 && bytes.compare(end - 4, 5, "%%EOF") == 0;
+    const std::string list =
+        outputOf("lpstat -W " + std::string(completed ? "completed" : "not-completed") + " -o '" +
+                 queue.toStdString() + "' 2>/dev/null");
+    std::set<std::string> jobs;
+    std::istringstream lines(list);
+    for (std::string line; std::getline(lines, line);)
+        if (const std::size_t end = line.find(' '); end != 0 && end != std::string::npos)
+            jobs.insert(line.substr(0, end));
+    return jobs;
 }
 
-// Waits for the queue to write a PDF that was not there before; empty when none comes in time.
-fs::path awaitNewPdf(const fs::path& folder, const std::set<fs::path>& before)
+// Waits until the print server has completed a job of the queue that was not completed before and
+// none of its jobs is still waiting or printing: the backend has then closed its PDF file, which it
+// writes in pieces. Returns the new job's id, empty when none completes in time.
+std::string awaitCompletedJob(const QString& queue, const std::set<std::string>& completedBefore)
 {
     using namespace std::chrono;
-    const auto deadline = steady_clock::now() + seconds(90);
+    const auto deadline = steady_clock::now() + seconds(120);
     while (steady_clock::now() < deadline) {
-        for (const fs::path& pdf : pdfsIn(folder))
-            if (!before.count(pdf) && complete(pdf))
-                return pdf;
+        for (const std::string& job : jobsOf(queue, true))
+            if (!completedBefore.count(job) && jobsOf(queue, false).empty())
+                return job;
         std::this_thread::sleep_for(milliseconds(200));
     }
     return {};
+}
+
+// The PDF files the queue wrote that were not there before.
+std::vector<fs::path> newPdfs(const fs::path& folder, const std::set<fs::path>& before)
+{
+    std::vector<fs::path> found;
+    for (const fs::path& pdf : pdfsIn(folder))
+        if (!before.count(pdf))
+            found.push_back(pdf);
+    return found;
 }
 
 std::string neutralPointText(const std::string& file)
@@ -127,12 +148,18 @@ TEST(PrintQueue, TheSummaryPageGoesThroughACupsQueueInColourAndInGrey)
         dialog->CheckBoxColor->setChecked(colour);
         dialog->StringGrid2->selectRow(static_cast<int>(resolutions.size()) / 2);
         const std::set<fs::path> before = pdfsIn(queue->output);
+        const std::set<std::string> completedBefore = jobsOf(queue->name, true);
         dialog->ButtonCloseClick();
         EXPECT_TRUE(errors.empty()) << errors.front();
         EXPECT_FALSE(dialog->isVisible());
 
-        const fs::path pdf = awaitNewPdf(queue->output, before);
-        ASSERT_FALSE(pdf.empty()) << "the queue wrote no PDF into " << queue->output;
+        const std::string job = awaitCompletedJob(queue->name, completedBefore);
+        ASSERT_FALSE(job.empty()) << "the print server completed no job of " << queue->name.toStdString()
+                                  << "; still listed: " << jobsOf(queue->name, false).size();
+        const std::vector<fs::path> written = newPdfs(queue->output, before);
+        ASSERT_EQ(written.size(), 1u) << "job " << job << " wrote " << written.size() << " PDF files into "
+                                      << queue->output;
+        const fs::path pdf = written.front();
         EXPECT_EQ(pdfPages(pdf.string()), 1);
         const std::string text = pdfText(pdf.string());
         for (const std::string& expected : {std::string("AeroBalance4 V3.4"), std::string("trainer.wk4"),
