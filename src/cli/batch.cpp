@@ -176,8 +176,12 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
             !failed.empty())
             return refuse(err, failed);
 
-    if (const StagedFiles::CommitOutcome committed = outputs.commit(); !committed.written.ok)
-        return refuse(err, saveFailureMessage(l, committed.path, committed.written));
+    if (const StagedFiles::CommitOutcome committed = outputs.commit(); !committed.written.ok) {
+        const int status = refuse(err, saveFailureMessage(l, committed.path, committed.written));
+        for (const std::string& file : committed.replaced)
+            err << "aerobalance: " << fileMessage(l, texts::FileAlreadySaved, file) << '\n';
+        return status;
+    }
 
     const std::vector<std::string> messages = batchMessages(opened.notes, run, doc.texts.balance, l);
     errno = 0; // whatever fails from here on is the writing of the summary

@@ -8,6 +8,7 @@
 #include "files/text_escapes.h"
 #include "files/text_file.h"
 #include "model/balance_items.h"
+#include "model/field_reading.h"
 #include "model/numbers.h"
 #include "model/wing_name.h"
 
@@ -134,14 +135,20 @@ void readBalanceTag(const TaggedLine& t, bool escaped, AircraftFileExtras& extra
 }
 
 // A line "WING;TRAPEZOID;DEGREES" of a tilted trapezoid; one naming no wing 1..5 and trapezoid 1..4,
-// or with other than three fields, is ignored. A later line for the same trapezoid wins.
-void readDihedralTag(std::string_view value, AircraftFileExtras& extras)
+// or with other than three fields, is ignored. A later line for the same trapezoid wins. Degrees that
+// are no usable angle ("4O", "abc", "1e308", 75) are kept as the file writes them (its code page taken
+// as for the remarks), so that the field shows them marked and the notes name them.
+void readDihedralTag(std::string_view value, int lineNumber, AircraftFileExtras& extras)
 {
     const std::vector<std::string> f = dihedralFields(value);
     if (f.size() != 3 || f[0].size() != 1 || f[0][0] < '1' || f[0][0] > '0' + MaxWings)
         return;
-    if (const std::optional<int> k = trapezoidNumber(f[1]))
-        extras.dihedral[f[0][0] - '0'][static_cast<std::size_t>(*k)] = storedDihedral(f[2]);
+    if (const std::optional<int> k = trapezoidNumber(f[1])) {
+        const int w = f[0][0] - '0';
+        const auto t = static_cast<std::size_t>(*k);
+        extras.dihedral[w][t] = readDihedralField(f[2]).flagged ? commentFromFile(f[2]) : storedDihedral(f[2]);
+        extras.dihedralLine[w][t] = lineNumber;
+    }
 }
 
 bool isBalanceTag(std::string_view tag) { return tag == "balance_item" || tag == "margin" || tag == "stability_mode"; }
@@ -248,7 +255,7 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
             continue;
         }
         if (t.tag == DihedralTag) {
-            readDihedralTag(t.text(), extras);
+            readDihedralTag(t.text(), lineNumber, extras);
             continue;
         }
         if (wing < 1 || wing > MaxWings)

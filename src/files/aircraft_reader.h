@@ -37,8 +37,9 @@ struct AircraftFileReading {
 // and is read as the remarks are, then kept as storedWingName keeps it. After the line
 // <escaped_text>1</escaped_text> the texts' escapes are undone; a file without it is read as it
 // always was. A line <dihedral>WING;TRAPEZOID;DEGREES</dihedral> gives that trapezoid's angle
-// (the degrees as storedDihedral keeps them); one naming no wing 1..5 and trapezoid 1..4 is passed
-// over. The extras also say how far the file went: its wing blocks and its "</aircraft>".
+// (the degrees as storedDihedral keeps them, or as written when they are no usable angle); one
+// naming no wing 1..5 and trapezoid 1..4 is passed over. The extras also say how far the file went:
+// its wing blocks and its "</aircraft>".
 void readTaggedAircraft(std::string_view text, AircraftFileRecord& record, AircraftFileExtras& extras);
 
 // Legacy reading: slots 0..52 one per line, then a skipped line, the three results, a skipped line
@@ -48,7 +49,8 @@ void readLegacyAircraft(std::string_view text, AircraftFileRecord& record, Aircr
 
 // Reads the named file in the layout its name calls for: the reading half of the window's Load2,
 // which then applies the record. A record whose wing count is not 1..5 is refused; a file that ends
-// early or lacks a wing it counts is read as far as it goes, with notes saying so.
+// early, lacks a wing it counts or holds an unusable dihedral angle is read as far as it goes, with
+// notes saying so.
 AircraftFileReading readAircraftFile(const std::string& fileName, Language language);
 
 // Reads an aircraft held in memory (a template kept with the program) as readAircraftFile reads a

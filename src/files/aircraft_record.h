@@ -80,6 +80,7 @@ struct AircraftFileExtras {
     PerWing<std::string> wingName;              // the wings' names, empty where the file has none
     // The dihedral texts of each wing's trapezoids 1..4 (index 0 unused), empty where flat.
     PerWing<std::array<std::string, MaxTrapezoids + 1>> dihedral{};
+    PerWing<std::array<int, MaxTrapezoids + 1>> dihedralLine{}; // the line each text came from
     // How far the file went, for the notes on a damaged file.
     bool wholeFile = true;     // tagged: "</aircraft>" was read; legacy: all 53 values were there
     int linesRead = 0;         // the lines the file holds

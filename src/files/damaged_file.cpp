@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/damaged_file.h"
 
+#include "lang/field_texts.h"
+#include "model/field_reading.h"
+#include "model/numbers.h"
+
 #include <algorithm>
 
 namespace ab {
@@ -40,6 +44,20 @@ std::vector<std::string> damagedFileNotes(const AircraftFileExtras& extras, int 
     for (int w = 1; w < covered; ++w)
         if (!extras.wingRead[w])
             notes.push_back(note(texts::FileLacksWing, language, w));
+    for (int w = 1; w <= MaxWings; ++w)
+        for (int k = 1; k <= MaxTrapezoids; ++k) {
+            const std::string& text = extras.dihedral[w][static_cast<std::size_t>(k)];
+            const AngleReading angle = readDihedralField(text);
+            if (!angle.flagged)
+                continue;
+            std::string s(texts::FileBadDihedral.in(language));
+            fillIn(s, "{line}", std::to_string(extras.dihedralLine[w][static_cast<std::size_t>(k)]));
+            fillIn(s, "{wing}", std::to_string(w));
+            fillIn(s, "{field}", dihedralWords(k, language));
+            fillIn(s, "{value}", formatFixed(angle.degrees, 1));
+            fillIn(s, "{text}", quotedText(text)); // last, so that braces in it stay as they are
+            notes.push_back(std::move(s));
+        }
     return notes;
 }
 

@@ -52,7 +52,8 @@ std::optional<std::string> readOrRefuse(const std::string& fileName, Language la
 std::string saveFailureMessage(Language language, const std::string& file, const WriteOutcome& outcome)
 {
     const std::string reason(outcome.notRegular ? texts::NotRegularReason.in(language) : outcome.reason);
-    return fileMessage(language, texts::FileCannotSave, file, {.reason = reason});
+    return fileMessage(language, outcome.brokeOff ? texts::FileSaveBrokeOff : texts::FileCannotSave, file,
+                       {.reason = reason});
 }
 
 } // namespace ab

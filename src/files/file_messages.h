@@ -36,7 +36,7 @@ struct ReadRefusal {
 // naming the file set in `refusal`.
 std::optional<std::string> readOrRefuse(const std::string& fileName, Language language, ReadRefusal& refusal);
 
-// Why a save failed.
+// Why a save failed, and whether the file on the disk was left as it was.
 std::string saveFailureMessage(Language language, const std::string& file, const WriteOutcome& outcome);
 
 } // namespace ab

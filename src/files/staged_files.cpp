@@ -27,8 +27,8 @@ FileWriter StagedFiles::writer()
 
 StagedFiles::CommitOutcome StagedFiles::commit()
 {
-    // A rewrite in place can fail midway; done first, such a failure still leaves every other
-    // file as it was.
+    // A rewrite in place writes into room reserved for it, yet the disk can still fail it midway;
+    // done first, such a failure still leaves every other file as it was.
     std::stable_partition(staged_.begin(), staged_.end(), [](const Entry& e) { return e.save.inPlace; });
     CommitOutcome out;
     for (const Entry& e : staged_) {
@@ -39,8 +39,12 @@ StagedFiles::CommitOutcome StagedFiles::commit()
         out.written = commitSave(e.save);
         if (!out.written.ok)
             out.path = e.path;
+        else
+            out.replaced.push_back(e.path);
     }
     staged_.clear();
+    if (out.written.ok)
+        out.replaced.clear();
     return out;
 }
 

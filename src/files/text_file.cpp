@@ -8,12 +8,14 @@
 #include <climits>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #define AB_POSIX_FILES 1
@@ -215,33 +217,113 @@ int createTemporary(const fs::path& folder, const std::string& base, std::string
     return fd;
 }
 
-// Rewrites an existing file in place, for a folder that takes no temporary file beside it. A
-// failure midway can leave the file short, which is why this is only the way out when the
-// temporary file cannot be made at all.
-WriteOutcome writeInPlace(const fs::path& target, std::string_view bytes)
+// Secures the room for `size` bytes in the open file fd without changing what it holds: the blocks
+// are reserved beyond its end, its length stays. A file system that reserves no blocks that way gets
+// them through posix_fallocate, which lengthens the file; a failure then takes the length back, so
+// nothing the file held is lost. 0, or the system's error.
+int reserveRoom(int fd, std::size_t size, off_t keptSize)
+{
+    if (size == 0)
+        return 0;
+    if (size > static_cast<std::size_t>(std::numeric_limits<off_t>::max()))
+        return EFBIG;
+    // Room kept beyond the end is not checked against the process's file size limit: do it here.
+    if (rlimit limit{}; ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+                        size > limit.rlim_cur)
+        return EFBIG;
+#ifdef __linux__
+    int error = 0;
+    do
+        error = ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) == 0 ? 0 : errno;
+    while (error == EINTR);
+    if (error != EOPNOTSUPP && error != ENOSYS)
+        return error;
+#endif
+#if defined(__linux__) || (defined(_POSIX_ADVISORY_INFO) && _POSIX_ADVISORY_INFO > 0)
+    const int failed = ::posix_fallocate(fd, 0, static_cast<off_t>(size));
+    if (failed != 0) {
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && st.st_size > keptSize)
+            (void)::ftruncate(fd, keptSize);
+    }
+    return failed;
+#else
+    (void)fd;
+    (void)keptSize;
+    return ENOTSUP; // no way to secure the room: the file is not put at risk
+#endif
+}
+
+// Opens the target for a rewrite in place, for a folder that takes no temporary file beside it, and
+// reserves the room for the new bytes in it before anything is written, so that a full disk or a
+// file size limit refuses the save instead of leaving the file cut.
+WriteOutcome reserveInPlace(const fs::path& target, std::string_view bytes, PreparedSave& save)
 {
     const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return failure(errno);
     // The file opened must still be the regular file that was checked before.
     struct stat st {};
+    int error = 0;
     if (::fstat(fd, &st) != 0) {
-        const int error = errno;
+        error = errno;
+    } else if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return notRegularFailure();
+    } else if (const int flags = ::fcntl(fd, F_GETFL); flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0) {
+        error = errno;
+    } else {
+        error = reserveRoom(fd, bytes.size(), st.st_size);
+    }
+    if (error != 0) {
         ::close(fd);
         return failure(error);
     }
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return notRegularFailure();
-    }
+    save.inPlace = true;
+    save.inPlaceBytes = bytes;
+    save.inPlaceFile = fd;
+    save.keptSize = st.st_size;
+    return {};
+}
+
+// Writes the new bytes over the old ones from the start, in the room reserved, and only then cuts
+// what is left of the old file beyond them.
+WriteOutcome rewriteInPlace(const PreparedSave& save)
+{
+    const int fd = save.inPlaceFile;
+    std::string_view rest = save.inPlaceBytes;
     int error = 0;
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0 || ::ftruncate(fd, 0) != 0 ||
-        !writeAll(fd, bytes) || ::fsync(fd) != 0)
-        error = errno;
+    for (off_t at = 0; !rest.empty();) {
+        const ssize_t n = ::pwrite(fd, rest.data(), rest.size(), at);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : EIO;
+            break;
+        }
+        rest.remove_prefix(static_cast<std::size_t>(n));
+        at += n;
+    }
+    // Whether the file no longer holds what it held: from here on a failure leaves it changed.
+    bool changed = rest.size() < save.inPlaceBytes.size();
+    if (error == 0) {
+        changed = changed || static_cast<long long>(save.inPlaceBytes.size()) != save.keptSize;
+        if (::ftruncate(fd, static_cast<off_t>(save.inPlaceBytes.size())) != 0 || ::fsync(fd) != 0)
+            error = errno;
+    }
+    if (error != 0 && !changed) {
+        // Nothing written: a length the room was reserved with goes back.
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && st.st_size > save.keptSize)
+            (void)::ftruncate(fd, save.keptSize);
+    }
     if (::close(fd) != 0 && error == 0)
         error = errno;
-    return error == 0 ? WriteOutcome{} : failure(error);
+    if (error == 0)
+        return {};
+    WriteOutcome out = failure(error);
+    out.brokeOff = changed;
+    return out;
 }
 
 // What saveTargetProblem says of the resolved target; `old` is its status when it exists.
@@ -345,12 +427,9 @@ WriteOutcome prepareSave(const std::string& path, std::string_view bytes, Prepar
     if (fd < 0) {
         const int error = errno;
         // A folder the user may not write can still hold a file the user may write. Only a refused
-        // permission leads there: on a full disk the rewrite would fail too and lose the old file.
-        if (exists && (error == EACCES || error == EPERM)) {
-            save.inPlace = true;
-            save.inPlaceBytes = bytes;
-            return {};
-        }
+        // permission leads there, and only once the room for the new bytes is secured in the file.
+        if (exists && (error == EACCES || error == EPERM))
+            return reserveInPlace(target, bytes, save);
         return failure(error);
     }
 
@@ -373,7 +452,7 @@ WriteOutcome prepareSave(const std::string& path, std::string_view bytes, Prepar
 WriteOutcome commitSave(const PreparedSave& save)
 {
     if (save.inPlace)
-        return writeInPlace(save.target, save.inPlaceBytes);
+        return rewriteInPlace(save);
     if (::rename(save.temporary.c_str(), save.target.c_str()) != 0) {
         const int error = errno;
         ::unlink(save.temporary.c_str());
@@ -387,6 +466,13 @@ void discardSave(const PreparedSave& save)
 {
     if (!save.temporary.empty())
         (void)::unlink(save.temporary.c_str());
+    if (save.inPlaceFile >= 0) {
+        // The room reserved goes back; a file lengthened for it gets its length back.
+        struct stat st {};
+        if (::fstat(save.inPlaceFile, &st) == 0 && st.st_size >= save.keptSize)
+            (void)::ftruncate(save.inPlaceFile, save.keptSize);
+        ::close(save.inPlaceFile);
+    }
 }
 
 #else

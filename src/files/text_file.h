@@ -68,6 +68,7 @@ struct WriteOutcome {
     bool ok = true;
     bool notRegular = false; // something other than a regular file stands at the path
     std::string reason;      // the system's reason, e.g. "No space left on device"
+    bool brokeOff = false;   // a rewrite in place failed midway: the file may hold part of the new bytes
 };
 
 // Whether a save to path is refused before anything is written: a folder, something that is not a
@@ -79,34 +80,39 @@ WriteOutcome saveTargetProblem(const std::string& path);
 // saveTargetProblem refuses is left alone. A symbolic link is saved through: the file it leads to is
 // replaced, or made when it does not exist yet, and the link kept. A file replaced keeps its owner,
 // group and permissions as far as the process may give them. Where the folder takes no new file but
-// the file itself may be written, the file is rewritten in place instead. Temporary files of earlier
-// saves of the same file whose process has died are removed. The same as prepareSave, then
-// commitSave.
+// the file itself may be written, the file is rewritten in place instead, once the disk has given it
+// the room for the new bytes; without that room the save is refused and the file left as it was.
+// Temporary files of earlier saves of the same file whose process has died are removed. The same as
+// prepareSave, then commitSave.
 WriteOutcome writeFileAtomically(const std::string& path, std::string_view bytes);
 
 // How the writer of a file puts its bytes on the disk: writeFileAtomically for a file of its own, or
 // a stage of several files that are replaced together (StagedFiles).
 using FileWriter = std::function<WriteOutcome(const std::string& path, std::string_view bytes)>;
 
-// A save written in full beside its target and not yet put in its place.
+// A save written in full beside its target, or with its room secured in the target, and not yet put
+// in its place.
 struct PreparedSave {
     std::string target;       // the file to be replaced: the path, or the file its links lead to
     std::string temporary;    // the temporary file holding the new bytes
     bool inPlace = false;     // the folder takes no new file: the target is rewritten when committed
     std::string inPlaceBytes; // the bytes of that rewrite
+    int inPlaceFile = -1;     // the target, open for writing, with the room for those bytes reserved
+    long long keptSize = 0;   // the target's size when the room was reserved
 };
 
 // The first half of writeFileAtomically: refuses what it refuses, and writes and flushes the
-// temporary file (with the old file's owner, group and permissions); the target is not touched.
-// On failure nothing is left behind.
+// temporary file (with the old file's owner, group and permissions), or, where the folder takes no
+// new file, reserves the room for the new bytes in the target itself; the target's contents are not
+// touched. On failure nothing is left behind.
 WriteOutcome prepareSave(const std::string& path, std::string_view bytes, PreparedSave& save);
 
 // The second half: renames the temporary file over the target (or rewrites the target in place).
 // On failure the temporary file is removed and the target is as it was, except after a rewrite in
-// place that failed midway.
+// place that broke off midway, which the outcome says (brokeOff).
 WriteOutcome commitSave(const PreparedSave& save);
 
-// Removes the temporary file of a save that is not to be committed.
+// Removes the temporary file, or gives back the room reserved, of a save that is not to be committed.
 void discardSave(const PreparedSave& save);
 
 } // namespace ab

@@ -19,8 +19,17 @@ struct UserFile {
 };
 
 // The file `name` in `base`/aerobalance, base being the desktop's configuration or data folder
-// ($XDG_CONFIG_HOME, $XDG_DATA_HOME). Without a base (no home folder) the working folder alone.
+// (configFolder, dataFolder). Without a base (no home folder) the working folder alone.
 UserFile userFile(const std::string& base, const std::string& name);
+
+// The desktop's folder for the user's settings: $XDG_CONFIG_HOME when it is an absolute path, else
+// ~/.config; a relative path in the variable is ignored, as the desktop's rules for these folders
+// say. The path is kept as the bytes the system gives, whatever their encoding; empty when there is
+// no home folder.
+std::string configFolder();
+
+// The same for the user's data: $XDG_DATA_HOME when absolute, else ~/.local/share.
+std::string dataFolder();
 
 // The file to read: path when anything stands there (also something that is no file, which its
 // reader then refuses with a message), else the fallback.

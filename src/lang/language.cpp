@@ -127,6 +127,14 @@ const Text3 FileTooLargeToSave{
     "nicht. Bitte die Bemerkungen kürzen. Die Datei auf der Platte blieb unverändert.",
     "No se puede guardar \"{file}\": ocuparía más de 16 MiB, y el programa no abre archivos mayores. Acorte los "
     "comentarios. El archivo en el disco no se modificó."};
+const Text3 FileSaveBrokeOff{
+    "Cannot save \"{file}\": {reason}. The save broke off midway: the file on the disk may be incomplete.",
+    "Kann \"{file}\" nicht speichern: {reason}. Das Speichern brach mittendrin ab: die Datei auf der Platte ist "
+    "womöglich unvollständig.",
+    "No se puede guardar \"{file}\": {reason}. El guardado se interrumpió a medias: el archivo en el disco puede "
+    "estar incompleto."};
+const Text3 FileAlreadySaved{"\"{file}\" had already been saved.", "\"{file}\" war bereits gespeichert.",
+                             "\"{file}\" ya se había guardado."};
 
 const Text3 FileNotCalculated{"\"{file}\" could not be calculated:", "\"{file}\" konnte nicht berechnet werden:",
                               "\"{file}\" no se pudo calcular:"};
@@ -144,6 +152,10 @@ const Text3 FileEndsEarly{"The file breaks off after line {line}: the values tha
 const Text3 FileLacksWing{"The file holds no values for wing {value}: its values are defaults.",
                           "Die Datei enthält keine Werte für Flügel {value}: seine Werte sind Vorgabewerte.",
                           "El archivo no contiene valores para el ala {value}: sus valores son los predeterminados."};
+const Text3 FileBadDihedral{"Line {line}: wing {wing}, {field}: '{text}' is no usable angle and is read as {value}°.",
+                            "Zeile {line}: Flügel {wing}, {field}: '{text}' ist kein brauchbarer Winkel und wird als "
+                            "{value}° gelesen.",
+                            "Línea {line}: ala {wing}, {field}: '{text}' no es un ángulo utilizable y se lee como {value}°."};
 
 const Text3 AvlNeedsCalculation{
     "Cannot export \"{file}\": calculate the aircraft first. The AVL file takes the reference wing and the "

@@ -77,12 +77,16 @@ extern const Text3 FileNoWingCount;  // an aircraft file without the number of w
 extern const Text3 FileBadWingCount; // an aircraft file with a number of wings outside 1..5
 extern const Text3 FileCannotSave;   // "Cannot save \"{file}\": {reason}. ..."
 extern const Text3 FileTooLargeToSave; // the file would be larger than the program opens
+extern const Text3 FileSaveBrokeOff; // "Cannot save \"{file}\": {reason}." after a rewrite in place broke off
+extern const Text3 FileAlreadySaved; // an output of the same run put in its place before another failed
 extern const Text3 FileNotCalculated; // batch mode: the calculation's lines follow
 // Notes on a damaged aircraft file, "{value}" standing for a wing, "{line}" for the file's last line.
 extern const Text3 FileEndsBeforeWing; // "The file ends before wing 2: its values are defaults."
 extern const Text3 FileEndsInsideWing; // the file ends among a wing's values
 extern const Text3 FileEndsEarly;      // the file ends after its wings, before its last line
 extern const Text3 FileLacksWing;      // a whole file without the values of a wing it counts
+// "{wing}", "{field}" (the dihedral words of a trapezoid), "{text}" and "{value}" (the degrees used).
+extern const Text3 FileBadDihedral;    // a dihedral line whose angle is no usable angle
 extern const Text3 AvlNeedsCalculation; // an AVL export without a complete calculation
 
 // Stability texts of the aircraft top view, each followed by a number and the unit shown.

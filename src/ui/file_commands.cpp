@@ -170,8 +170,10 @@ void TForm1::applyReading(const AircraftFileReading& reading, const std::string&
             wingPage[w]->writeDihedral(k, reading.extras.dihedral[w][k]);
     if (a.uncheckPressure)
         aircraftViews->uncheckPressure();
-    if (reading.extras.comment)
+    if (reading.extras.comment) {
+        texts.comment = *reading.extras.comment; // as the file gives it, which the memo may show otherwise
         Memo2->setPlainText(qs(*reading.extras.comment));
+    }
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->writeName(reading.extras.wingName[w]);
     applyBalance(reading.extras, texts);

@@ -130,6 +130,22 @@ std::string remarkOf(const QTextDocument* doc)
     return remark.toStdString();
 }
 
+// What the memo shows of a remark, as remarkOf gives it back: the memo starts a line at every line
+// break it knows (CR LF, CR, LF and the paragraph and frame marks), and remarkOf joins them by LF.
+std::string remarkAsShown(const std::string& remark)
+{
+    // Most remarks hold none of them: spare a long one the conversion on every key typed.
+    if (remark.find('\r') == std::string::npos && remark.find("\xE2\x80\xA9") == std::string::npos &&
+        remark.find("\xEF\xB7\x90") == std::string::npos && remark.find("\xEF\xB7\x91") == std::string::npos)
+        return remark;
+    QString shown = qs(remark);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // CR, the paragraph separator and the beginning and end of a frame.
+    for (const char16_t mark : {u'\r', u'\u2029', u'\uFDD0', u'\uFDD1'})
+        shown.replace(QChar(mark), QChar(u'\n'));
+    return shown.toStdString();
+}
+
 // A caption broken at its spaces into lines no wider than the room, as the control measures them.
 template <typename Control>
 QString linesInRoom(Control* control, const QString& text, int room)
@@ -213,8 +229,10 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
     Memo2->setFont(bold);
     connect(Memo2, &QPlainTextEdit::textChanged, this, [this] {
         std::string remark = remarkOf(Memo2->document());
-        if (remark == texts.comment)
-            return; // only cut into display lines
+        // Only cut into display lines, or the remark put in as it is shown: its own line breaks and
+        // characters stay, byte for byte, until the user edits it.
+        if (remark == texts.comment || remark == remarkAsShown(texts.comment))
+            return;
         texts.comment = std::move(remark);
         recordEdit({.kind = EditKind::Remarks}, RemarksTypingKey);
     });
@@ -316,10 +334,10 @@ void TForm1::setCaptionOf(const char* objectName, const QString& text)
 }
 
 // A file of the program's own in the desktop's folder for it ($XDG_CONFIG_HOME or $XDG_DATA_HOME,
-// ~/.config or ~/.local/share when unset).
+// ~/.config or ~/.local/share when unset or relative), its path kept as the system's bytes.
 static UserFile userFileIn(QStandardPaths::StandardLocation location, const char* name)
 {
-    return userFile(QStandardPaths::writableLocation(location).toStdString(), name);
+    return userFile(location == QStandardPaths::GenericConfigLocation ? configFolder() : dataFolder(), name);
 }
 
 void TForm1::Create1(const QStringList& arguments)

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace ab {
 namespace {
 
@@ -61,6 +63,8 @@ TEST(DihedralFile, AnglesRoundTripThroughTheAircraftFile)
     EXPECT_FALSE(hasDihedral(ac, 2));
 }
 
+// Lines that name no trapezoid are ignored; an angle that is no usable angle stays as written, for
+// its field to show it marked.
 TEST(DihedralFile, MalformedLinesAreIgnoredAndTheLastOneWins)
 {
     AircraftTexts t = defaultAircraftTexts();
@@ -72,10 +76,36 @@ TEST(DihedralFile, MalformedLinesAreIgnoredAndTheLastOneWins)
     text.insert(text.find(" <comment>"), lines);
     Aircraft ac;
     ASSERT_TRUE(openAircraftText(text, "hand.wk4", ac, t, Language::English).ok());
-    const std::array<std::string, 5> none{}, wing2{"", "-12.5", "", "", ""}, wing3{"", "60", "", "", ""};
-    EXPECT_EQ(t.wing[1].dihedral, none);
+    const std::array<std::string, 5> wing1{"", "", "abc", "", ""}, wing2{"", "-12.5", "", "", ""},
+        wing3{"", "99", "", "", ""};
+    EXPECT_EQ(t.wing[1].dihedral, wing1);
     EXPECT_EQ(t.wing[2].dihedral, wing2);
     EXPECT_EQ(t.wing[3].dihedral, wing3);
+}
+
+// An unusable angle in a file is kept as written and named in the notes with its line and the
+// degrees the calculation takes; a line a later one replaces says nothing.
+TEST(DihedralFile, AnUnusableAngleIsKeptAndNamedInTheNotes)
+{
+    const std::string base = aircraftFileText(defaultAircraftTexts(), Aircraft{});
+    const std::size_t at = base.find(" <comment>");
+    const std::string line = std::to_string(1 + std::count(base.begin(), base.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+    for (const auto& [written, used] : {std::pair{"4O", "0.0"}, {"abc", "0.0"}, {"NaN", "0.0"}, {"1e308", "0.0"}, {"-75", "-60.0"}}) {
+        std::string text = base;
+        text.insert(at, " <dihedral>2;1;" + std::string(written) + "</dihedral>\r\n <dihedral>1;1;x</dihedral>\r\n"
+                        " <dihedral>1;1;5</dihedral>\r\n");
+        for (const auto& [l, start] : {std::pair{Language::English, "Line "}, {Language::German, "Zeile "}, {Language::Spanish, "Línea "}}) {
+            Aircraft ac;
+            AircraftTexts t = defaultAircraftTexts();
+            const OpenOutcome opened = openAircraftText(text, "tail.wk4", ac, t, l);
+            EXPECT_EQ(t.wing[2].dihedral[1], written);
+            EXPECT_EQ(t.wing[1].dihedral[1], "5");
+            ASSERT_EQ(opened.notes.size(), 1u) << written;
+            const std::string& note = opened.notes[0];
+            EXPECT_TRUE(note.starts_with(start + line) && holds(note, "'" + std::string(written) + "'") &&
+                        holds(note, std::string(used) + "°")) << note;
+        }
+    }
 }
 
 // The copy carries all four angles after the name, where a reader of the older copy never looks;

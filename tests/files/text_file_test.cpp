@@ -3,6 +3,7 @@
 #include "files/aircraft_writer.h"
 #include "files/file_messages.h"
 #include "files/settings_file.h"
+#include "files/staged_files.h"
 #include "files/text_file.h"
 #include "files/wing_copy.h"
 #include "temp_folder.h"
@@ -15,6 +16,7 @@
 #include <grp.h>
 #include <pwd.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -262,31 +264,38 @@ TEST(NonRegularFile, ASaveOntoItIsRefusedAndLeavesItAsItWas)
         EXPECT_FALSE(e.is_regular_file()) << e.path();
 }
 
-// Saves `file` as someone who may write the file but not its folder: as the superuser, in a child
-// process that becomes the unprivileged user "nobody"; otherwise here, with the folder made
-// read-only. Empty when the save succeeded, else why not; nullopt when the test cannot arrange it.
-std::optional<std::string> saveWithoutFolderPermission(const std::filesystem::path& folder, const std::string& file)
+// Runs `save` in a child process as someone who may write `files` but not their folder: as the
+// superuser, a child that becomes the unprivileged user "nobody"; otherwise the folder made
+// read-only. The child's exit status; nullopt when the test cannot arrange it.
+std::optional<int> withoutFolderPermission(const std::filesystem::path& folder, const std::vector<std::string>& files,
+                                           const std::function<int()>& save)
 {
-    if (::geteuid() != 0) {
-        std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        const WriteOutcome w = writeFileAtomically(file, "new");
-        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-        return w.ok ? std::string() : w.reason;
-    }
+    namespace fs = std::filesystem;
     constexpr uid_t nobody = 65534;
-    if (::chown(file.c_str(), nobody, nobody) != 0 || ::chmod(folder.c_str(), 0755) != 0)
-        return std::nullopt;
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        for (const std::string& file : files)
+            if (::chown(file.c_str(), nobody, nobody) != 0)
+                return std::nullopt;
+        if (::chmod(folder.c_str(), 0755) != 0)
+            return std::nullopt;
+    } else {
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    }
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0 ||
-            ::access(folder.c_str(), X_OK) != 0)
-            ::_exit(3);
-        ::_exit(writeFileAtomically(file, "new").ok ? 0 : 1);
+        if (root && (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0 ||
+                     ::access(folder.c_str(), X_OK) != 0))
+            ::_exit(99);
+        ::_exit(save());
     }
     int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 3)
+    const bool waited = child > 0 && ::waitpid(child, &status, 0) == child;
+    if (!root)
+        fs::permissions(folder, fs::perms::owner_all);
+    if (!waited || !WIFEXITED(status) || WEXITSTATUS(status) == 99)
         return std::nullopt;
-    return WEXITSTATUS(status) == 0 ? std::string() : std::string("the save as nobody failed");
+    return WEXITSTATUS(status);
 }
 
 TEST(AtomicSave, AFolderThatTakesNoNewFileStillSavesAWritableFileInPlace)
@@ -300,10 +309,11 @@ TEST(AtomicSave, AFolderThatTakesNoNewFileStillSavesAWritableFileInPlace)
         return st.st_ino;
     };
     const ino_t before = inode();
-    const std::optional<std::string> failed = saveWithoutFolderPermission(folder.path(), path);
+    const std::optional<int> failed =
+        withoutFolderPermission(folder.path(), {path}, [&] { return writeFileAtomically(path, "new").ok ? 0 : 1; });
     if (!failed)
         GTEST_SKIP() << "cannot take away the write permission of the test folder here";
-    EXPECT_EQ(*failed, "");
+    EXPECT_EQ(*failed, 0);
     EXPECT_EQ(test::readBytes(path), "new");
     EXPECT_EQ(inode(), before); // written in place
     int entries = 0;
@@ -314,6 +324,36 @@ TEST(AtomicSave, AFolderThatTakesNoNewFileStillSavesAWritableFileInPlace)
     ASSERT_TRUE(writeFileAtomically(path, "newer").ok);
     EXPECT_EQ(test::readBytes(path), "newer");
     EXPECT_NE(inode(), before);
+}
+
+// A rewrite in place that the disk has no room for (a file size limit stands for the full disk) is
+// refused before the file is touched, and the message says the file was kept; of two outputs staged
+// together, neither is replaced when the second has no room.
+TEST(AtomicSave, ARewriteInPlaceWithoutRoomLeavesEveryFileAsItWas)
+{
+    test::TempFolder folder;
+    const std::string plane = folder.file("plane.wk4"), pdf = folder.file("plane.pdf");
+    const std::string oldPlane = "the old aircraft, which must survive", oldPdf = "the old page";
+    test::writeBytes(plane, oldPlane);
+    test::writeBytes(pdf, oldPdf);
+    const std::string large(4096, 'n');
+    const std::optional<int> status = withoutFolderPermission(folder.path(), {plane, pdf}, [&] {
+        const rlimit limit{1024, 1024};
+        if (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 99;
+        const WriteOutcome alone = writeFileAtomically(plane, large);
+        const std::string message = saveFailureMessage(Language::English, plane, alone);
+        if (alone.ok || alone.reason != "File too large" || !mentions(message, "was left as it was"))
+            return 1;
+        StagedFiles outputs;
+        const bool staged = outputs.stage(pdf, "a new page").ok && outputs.stage(plane, large).ok;
+        return staged && outputs.commit().written.ok ? 2 : 0;
+    });
+    if (!status)
+        GTEST_SKIP() << "cannot take away the write permission of the test folder here";
+    EXPECT_EQ(*status, 0);
+    EXPECT_EQ(test::readBytes(plane), oldPlane);
+    EXPECT_EQ(test::readBytes(pdf), oldPdf);
 }
 
 // A process id that surely belongs to no process: a child that has ended and been waited for.

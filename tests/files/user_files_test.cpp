@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace ab {
@@ -35,20 +36,50 @@ TEST(UserFiles, LiveInTheProgramsFolderAndAreReadFromTheWorkingFolderUntilMade)
     EXPECT_EQ(fileToRead(copy), copy.path);
 }
 
+// A file in the way or a loop of links where the folder belongs: the save says why, and the
+// program goes on.
 TEST(UserFiles, AFolderThatCannotBeMadeIsSaidWithTheFileAndTheReason)
 {
     test::TempFolder folder;
     test::writeBytes(folder.file("config"), "a file, not a folder");
-    const UserFile settings = userFile(folder.file("config"), SettingsFileName);
-    const WriteOutcome made = makeFolderOf(settings.path);
-    EXPECT_FALSE(made.ok);
-    EXPECT_EQ(made.reason, "Not a directory");
-    for (Language l : {Language::English, Language::German, Language::Spanish}) {
-        const SettingsSaveOutcome saved = saveSettingsFile(settings.path, 'e', 900, 800, 0, 0, l);
-        EXPECT_FALSE(saved.ok);
-        EXPECT_NE(saved.message.find(settings.path), std::string::npos) << saved.message;
-        EXPECT_NE(saved.message.find("Not a directory"), std::string::npos) << saved.message;
+    fs::create_symlink("loop-b", folder.file("loop-a"));
+    fs::create_symlink("loop-a", folder.file("loop-b"));
+    const struct {
+        const char* base;
+        const char* reason;
+    } cases[] = {{"config", "Not a directory"}, {"loop-a", "Too many levels of symbolic links"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.base);
+        const UserFile settings = userFile(folder.file(c.base), SettingsFileName);
+        const WriteOutcome made = makeFolderOf(settings.path);
+        EXPECT_FALSE(made.ok);
+        EXPECT_EQ(made.reason, c.reason);
+        for (Language l : {Language::English, Language::German, Language::Spanish}) {
+            const SettingsSaveOutcome saved = saveSettingsFile(settings.path, 'e', 900, 800, 0, 0, l);
+            EXPECT_FALSE(saved.ok);
+            EXPECT_NE(saved.message.find(settings.path), std::string::npos) << saved.message;
+            EXPECT_NE(saved.message.find(c.reason), std::string::npos) << saved.message;
+        }
     }
+}
+
+// A relative folder in the variables counts as none, and a folder name that is no UTF-8 keeps its
+// bytes: the settings are written in that very folder.
+TEST(UserFiles, TheDesktopFoldersFollowTheVariablesAsTheSystemGivesThem)
+{
+    test::TempFolder folder;
+    const std::string home = folder.file("home"), latin1 = folder.file("caf\xe9-\xff");
+    ::setenv("HOME", home.c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", "relative/config", 1);
+    ::setenv("XDG_DATA_HOME", "", 1);
+    EXPECT_EQ(configFolder(), home + "/.config");
+    EXPECT_EQ(dataFolder(), home + "/.local/share");
+    ::setenv("XDG_CONFIG_HOME", latin1.c_str(), 1);
+    ::setenv("XDG_DATA_HOME", latin1.c_str(), 1);
+    EXPECT_EQ(dataFolder(), latin1);
+    ASSERT_TRUE(saveSettingsFile(userFile(configFolder(), SettingsFileName).path, 'd', 900, 800, 0, 0,
+                                 Language::English).ok);
+    EXPECT_TRUE(fs::is_regular_file(fs::path(latin1) / UserFolderName / SettingsFileName));
 }
 
 } // namespace

@@ -146,6 +146,8 @@ TEST_F(WindowRemarks, EveryCharacterAndLineBreakComesBackFromASave)
         "\xF0\x9F\x9B\xA9 UTF-8 in the file\n\nafter an empty line\n",
         longLine + "\n" + longLine,
         std::string(3 * LongestDisplayLine, ' ') + "\xC2\xA0",
+        // Line ends the memo shows as its own: a CR and a CR LF (escaped in the file), a paragraph mark.
+        "a\rb", "one\r\ntwo\r\n", "para\xE2\x80\xA9graph",
     };
     int n = 0;
     for (const std::string& remark : remarks) {
