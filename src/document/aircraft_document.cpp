@@ -73,14 +73,15 @@ LiftDistribution AircraftDocument::liftDistribution() const { return ab::liftDis
 
 CalculatedCopy copyForCalculation(const AircraftDocument& document, SolverData&& lattice)
 {
-    return {document.texts, document.aircraft, std::move(lattice), {}};
+    return {document.texts, document.texts, document.aircraft, std::move(lattice), {}};
 }
 
 void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel)
 {
     CalculationCallbacks callbacks;
     callbacks.cancel = cancel;
-    copy.run = ab::calculate(copy.aircraft, copy.texts, copy.solver, language, callbacks);
+    copy.calculatedTexts = copy.texts;
+    copy.run = ab::calculate(copy.aircraft, copy.calculatedTexts, copy.solver, language, callbacks);
 }
 
 bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b)

@@ -43,8 +43,9 @@ struct AircraftDocument {
     // document belongs to that file afterwards.
     SaveOutcome save(const std::string& file, Language language, const FileWriter& write = writeFileAtomically);
     // Takes the aircraft and lattice of a calculation made on a copy of this document, when the
-    // copy's geometry is the document's (heights the calculation moved apart written first); the
-    // copy gets the lattice the document had, so that its storage serves the next copy.
+    // copy was taken from the geometry the document has now; the texts stay as typed (the heights
+    // the calculation moved apart are in the aircraft only). The copy gets the lattice the document
+    // had, so that its storage serves the next copy.
     bool adopt(CalculatedCopy& copy);
     // A margin text that reads as a margin becomes the desired one; any other leaves it as it was.
     bool setMargin(const std::string& text);
@@ -60,10 +61,11 @@ struct AircraftDocument {
 };
 
 // A whole calculation made on copies of a document's texts and aircraft, with a lattice of its own:
-// what a calculation in the background hands back. Its texts differ from the document's only where
-// the calculation moved wings apart (run.movedHeights).
+// what a calculation in the background hands back. `texts` stay as the copy was taken; the heights
+// the separation moved apart (run.movedHeights) stand in `calculatedTexts` and in the aircraft.
 struct CalculatedCopy {
     AircraftTexts texts;
+    AircraftTexts calculatedTexts;
     Aircraft aircraft;
     SolverData solver;
     CalculationRun run;

@@ -179,8 +179,9 @@ private:
     void markResultsStale();
     void showNeutralPoints(ResultsShown shown);
     // After a complete run (explicit or in the background): the neutral points, the memo (all its
-    // lines, or those of a failure only), the stability display and every view.
-    enum class MemoOfRun { All, FailureOnly };
+    // lines; after a run while editing those of a failure or of misread fields only), the stability
+    // display and every view.
+    enum class MemoOfRun { All, Live };
     void showCalculationResults(const CalculationRun& run, MemoOfRun memo);
     void buildLiveCalculation();
     bool liveFollows() const; // geometry changes start a calculation in the background
@@ -245,6 +246,7 @@ public:
     QCheckBox* CheckBoxLive = nullptr; // calculation while editing
     QPlainTextEdit* Memo1 = nullptr;
     MisreadLine* misreadLine = nullptr; // the misread fields on a line of their own above the memo
+    MisreadLine* liveLine = nullptr;        // the heights a calculation while editing used, above them
     WindowCommands* commands = nullptr; // menus, actions and tool buttons
 
 private:
@@ -279,6 +281,8 @@ private:
     EditHistory* history = nullptr;
     AircraftTexts recorded;        // the texts as the last step of the history left them
     int focusSession = 0;          // counts focus changes: typing steps merge within one
+    int marginSession = -1;        // the focus session the margin was last typed in
+    std::string marginWhenEditingBegan; // the margin in use when that typing began
     QMetaObject::Connection focusWatch;
     int recordingSuspended = 0;    // writes of one edit made of many
     bool applyingHistory = false;  // undo or redo is putting a state on the controls
