@@ -13,6 +13,7 @@ AircraftDocument::AircraftDocument(Language language) : texts(defaultAircraftTex
 {
     texts.comment = messageTexts(language).RemarksPrompt;
     recalculate(aircraft, texts);
+    recorded = texts;
 }
 
 OpenOutcome AircraftDocument::open(const std::string& file, Language language)
@@ -67,6 +68,44 @@ bool AircraftDocument::adopt(CalculatedCopy& copy)
     aircraft = copy.aircraft;
     std::swap(solver, copy.solver);
     return true;
+}
+
+void AircraftDocument::recordEdit(const Edit& edit, int typingKey, int session)
+{
+    if (texts == recorded)
+        return;
+    steps.record(edit, recorded, texts, typingKey, session);
+    recorded = texts;
+    notify(HistoryChanged | FileChanged);
+}
+
+bool AircraftDocument::putBack(const std::optional<AircraftTexts>& state)
+{
+    if (!state)
+        return false;
+    const unsigned geometry = sameGeometry(*state, texts) ? 0u : unsigned{GeometryChanged};
+    texts = recorded = *state;
+    notify(TextsChanged | HistoryChanged | FileChanged | geometry);
+    return true;
+}
+
+bool AircraftDocument::undo() { return putBack(steps.undo()); }
+
+bool AircraftDocument::redo() { return putBack(steps.redo()); }
+
+void AircraftDocument::markSaved(bool anew)
+{
+    recorded = texts;
+    if (anew)
+        steps.clear();
+    steps.markSaved();
+    notify(HistoryChanged | FileChanged);
+}
+
+void AircraftDocument::keepUnsaved()
+{
+    steps.keepUnsaved();
+    notify(FileChanged);
 }
 
 LiftDistribution AircraftDocument::liftDistribution() const { return ab::liftDistribution(aircraft, solver); }

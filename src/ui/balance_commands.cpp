@@ -22,6 +22,8 @@ void TForm1::buildBalanceTab()
         // A text that is no margin (a keystroke on the way to one, "60") keeps the margin that was
         // in use when editing of the field began, not the one its first keystrokes made. Typing
         // edits while the field keeps the focus; a text set without it is an edit of its own.
+        if (text.toStdString() == texts.margin)
+            return;
         const bool typing = aircraftViews->Edit_Mstab->hasFocus();
         if (!typing || focusSession != marginSession) {
             marginSession = typing ? focusSession : -1;

@@ -125,7 +125,7 @@ void TForm1::noteDamagedFile()
     if (openedFileNotes.empty())
         return;
     showMemo(openedFileNotes, true);
-    history->keepUnsaved();
+    document.keepUnsaved();
 }
 
 // Reads fileName and carries the record out on the buttons and fields, each write running its
