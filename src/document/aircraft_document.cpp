@@ -19,8 +19,14 @@ AircraftDocument::AircraftDocument(Language language) : texts(defaultAircraftTex
 OpenOutcome AircraftDocument::open(const std::string& file, Language language)
 {
     OpenOutcome outcome = openAircraftFile(file, aircraft, texts, language);
-    if (outcome.ok())
+    if (outcome.ok()) {
         fileName = file;
+        markSaved(true);
+        // A damaged file opened with defaults in its gaps is not the file as it stands.
+        if (!outcome.notes.empty())
+            steps.keepUnsaved();
+        notify(GeometryChanged | FiguresChanged | TextsChanged | FileChanged | HistoryChanged);
+    }
     return outcome;
 }
 
@@ -31,9 +37,12 @@ CalculationRun AircraftDocument::calculate(Language language, const CalculationC
 
 SaveOutcome AircraftDocument::save(const std::string& file, Language language, const FileWriter& write)
 {
+    aircraft.ActiveWingCount = aircraft.WingCount; // every wing of the count is written
     SaveOutcome outcome = saveAircraftFile(file, texts, aircraft, language, write);
-    if (outcome.ok)
+    if (outcome.ok) {
         fileName = file;
+        markSaved();
+    }
     return outcome;
 }
 
@@ -85,6 +94,7 @@ bool AircraftDocument::putBack(const std::optional<AircraftTexts>& state)
         return false;
     const unsigned geometry = sameGeometry(*state, texts) ? 0u : unsigned{GeometryChanged};
     texts = recorded = *state;
+    aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount;
     notify(TextsChanged | HistoryChanged | FileChanged | geometry);
     return true;
 }

@@ -47,12 +47,13 @@ struct AircraftDocument {
 
     // The user's operations.
     // Opens fileName over the aircraft: on success the file's texts, evaluated, with the results it
-    // stored (without their lattice); on failure nothing changes.
+    // stored (without their lattice), the history anew and the state saved (unless the file was
+    // damaged); on failure nothing changes.
     OpenOutcome open(const std::string& file, Language language);
     // A whole calculation without stopping between its stages (the window runs the stages itself).
     CalculationRun calculate(Language language, const CalculationCallbacks& callbacks = {});
     // Writes the aircraft with its results to `file` (the extension rule already applied); the
-    // document belongs to that file afterwards.
+    // document belongs to that file afterwards, and this state is the saved one.
     SaveOutcome save(const std::string& file, Language language, const FileWriter& write = writeFileAtomically);
     // Takes the aircraft and lattice of a calculation made on a copy of this document, when the
     // copy was taken from the geometry the document has now; the texts stay as typed (the heights

@@ -20,9 +20,11 @@ void TForm1::buildHistory()
 {
     documentSignals = new DocumentSignals(document, this);
     connect(documentSignals, &DocumentSignals::changed, this, [this](unsigned changes) {
-        // Undo and redo put a state of the texts back: it goes on the controls.
+        // Undo and redo put a state of the texts back, an open a file's texts with the results it
+        // stored: they go on the controls.
         if (changes & (TextsChanged | GeometryChanged))
-            showTexts(changes & GeometryChanged ? ResultsAfterPass::GoStale : ResultsAfterPass::Kept);
+            showTexts((changes & GeometryChanged) && !(changes & FiguresChanged) ? ResultsAfterPass::GoStale
+                                                                                 : ResultsAfterPass::Kept);
         if (changes & HistoryChanged)
             updateUndoCommands();
         if (changes & FileChanged)
@@ -74,7 +76,6 @@ void TForm1::showTexts(ResultsAfterPass results)
     if (Memo2->toPlainText().toStdString() != t.comment)
         Memo2->setPlainText(qs(t.comment));
     showWingNames();
-    aircraft.WingCount = aircraft.ActiveWingCount = t.wingCount;
     Calc(results);
     Space1();
     showBalance();
