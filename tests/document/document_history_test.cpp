@@ -5,39 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
 
 namespace ab {
 namespace {
-
-struct Listened {
-    explicit Listened(AircraftDocument& d)
-    {
-        d.onChange = [this](unsigned c) { heard.push_back(c); };
-    }
-    unsigned last() const { return heard.empty() ? 0u : heard.back(); }
-    std::vector<unsigned> heard;
-};
-
-// A trapezoid count is geometry though no field text changes; a wing's name is not.
-TEST(DocumentHistory, UndoSaysWhetherTheGeometryChanged)
-{
-    AircraftDocument d;
-    Listened listener(d);
-    d.texts.wing[1].trapezoidCount = d.texts.wing[1].trapezoidCount % MaxTrapezoids + 1;
-    d.recordEdit({.kind = EditKind::TrapezoidCount});
-    d.texts.wing[1].name = "Main";
-    d.recordEdit({.kind = EditKind::WingName}, 7);
-
-    ASSERT_TRUE(d.undo());
-    EXPECT_EQ(listener.last() & GeometryChanged, 0u);
-    EXPECT_NE(listener.last() & TextsChanged, 0u);
-    ASSERT_TRUE(d.undo());
-    EXPECT_NE(listener.last() & GeometryChanged, 0u);
-    EXPECT_FALSE(d.undo());
-    EXPECT_TRUE(d.redo());
-    EXPECT_NE(d.texts.wing[1].trapezoidCount, AircraftDocument().texts.wing[1].trapezoidCount);
-}
 
 // Keystrokes of one field in one session are one step; typed back to where they began ("7.5",
 // "6", "60" refused, back to "7.5") they are no step, and the aircraft is as saved.
