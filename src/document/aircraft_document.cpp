@@ -13,13 +13,20 @@ AircraftDocument::AircraftDocument(Language language) : texts(defaultAircraftTex
 {
     texts.comment = messageTexts(language).RemarksPrompt;
     recalculate(aircraft, texts);
+    recorded = texts;
 }
 
 OpenOutcome AircraftDocument::open(const std::string& file, Language language)
 {
     OpenOutcome outcome = openAircraftFile(file, aircraft, texts, language);
-    if (outcome.ok())
+    if (outcome.ok()) {
         fileName = file;
+        markSaved(true);
+        // A damaged file opened with defaults in its gaps is not the file as it stands.
+        if (!outcome.notes.empty())
+            steps.keepUnsaved();
+        notify(GeometryChanged | FiguresChanged | TextsChanged | FileChanged | HistoryChanged);
+    }
     return outcome;
 }
 
@@ -30,9 +37,12 @@ CalculationRun AircraftDocument::calculate(Language language, const CalculationC
 
 SaveOutcome AircraftDocument::save(const std::string& file, Language language, const FileWriter& write)
 {
+    aircraft.ActiveWingCount = aircraft.WingCount; // every wing of the count is written
     SaveOutcome outcome = saveAircraftFile(file, texts, aircraft, language, write);
-    if (outcome.ok)
+    if (outcome.ok) {
         fileName = file;
+        markSaved();
+    }
     return outcome;
 }
 
@@ -69,18 +79,58 @@ bool AircraftDocument::adopt(CalculatedCopy& copy)
     return true;
 }
 
+void AircraftDocument::recordEdit(const Edit& edit, int typingKey, int session)
+{
+    if (texts == recorded)
+        return;
+    steps.record(edit, recorded, texts, typingKey, session);
+    recorded = texts;
+    notify(HistoryChanged | FileChanged);
+}
+
+bool AircraftDocument::putBack(const std::optional<AircraftTexts>& state)
+{
+    if (!state)
+        return false;
+    const unsigned geometry = sameGeometry(*state, texts) ? 0u : unsigned{GeometryChanged};
+    texts = recorded = *state;
+    aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount;
+    notify(TextsChanged | HistoryChanged | FileChanged | geometry);
+    return true;
+}
+
+bool AircraftDocument::undo() { return putBack(steps.undo()); }
+
+bool AircraftDocument::redo() { return putBack(steps.redo()); }
+
+void AircraftDocument::markSaved(bool anew)
+{
+    recorded = texts;
+    if (anew)
+        steps.clear();
+    steps.markSaved();
+    notify(HistoryChanged | FileChanged);
+}
+
+void AircraftDocument::keepUnsaved()
+{
+    steps.keepUnsaved();
+    notify(FileChanged);
+}
+
 LiftDistribution AircraftDocument::liftDistribution() const { return ab::liftDistribution(aircraft, solver); }
 
 CalculatedCopy copyForCalculation(const AircraftDocument& document, SolverData&& lattice)
 {
-    return {document.texts, document.aircraft, std::move(lattice), {}};
+    return {document.texts, document.texts, document.aircraft, std::move(lattice), {}};
 }
 
 void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel)
 {
     CalculationCallbacks callbacks;
     callbacks.cancel = cancel;
-    copy.run = ab::calculate(copy.aircraft, copy.texts, copy.solver, language, callbacks);
+    copy.calculatedTexts = copy.texts;
+    copy.run = ab::calculate(copy.aircraft, copy.calculatedTexts, copy.solver, language, callbacks);
 }
 
 bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b)

@@ -5,6 +5,7 @@
 // worked out here once, and everything that shows one asks the document for it.
 #pragma once
 
+#include "document/edit_history.h"
 #include "files/aircraft_writer.h"
 #include "files/open_aircraft.h"
 #include "files/text_file.h"
@@ -18,11 +19,22 @@
 #include "stability/stability.h"
 
 #include <atomic>
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace ab {
 
 struct CalculatedCopy;
+
+// What changed in a document, as its listener hears it; one notification carries a set of these.
+enum DocumentChange : unsigned {
+    GeometryChanged = 1, // the wings as evaluated: views and figures of the aircraft
+    FiguresChanged = 2,  // calculated results
+    TextsChanged = 4,    // texts that are no geometry (names, remarks, balance, margin, mode)
+    FileChanged = 8,     // the file name or the saved state
+    HistoryChanged = 16, // what undo and redo offer
+};
 
 struct AircraftDocument {
     AircraftTexts texts;
@@ -35,19 +47,38 @@ struct AircraftDocument {
 
     // The user's operations.
     // Opens fileName over the aircraft: on success the file's texts, evaluated, with the results it
-    // stored (without their lattice); on failure nothing changes.
+    // stored (without their lattice), the history anew and the state saved (unless the file was
+    // damaged); on failure nothing changes.
     OpenOutcome open(const std::string& file, Language language);
     // A whole calculation without stopping between its stages (the window runs the stages itself).
     CalculationRun calculate(Language language, const CalculationCallbacks& callbacks = {});
     // Writes the aircraft with its results to `file` (the extension rule already applied); the
-    // document belongs to that file afterwards.
+    // document belongs to that file afterwards, and this state is the saved one.
     SaveOutcome save(const std::string& file, Language language, const FileWriter& write = writeFileAtomically);
     // Takes the aircraft and lattice of a calculation made on a copy of this document, when the
-    // copy's geometry is the document's (heights the calculation moved apart written first); the
-    // copy gets the lattice the document had, so that its storage serves the next copy.
+    // copy was taken from the geometry the document has now; the texts stay as typed (the heights
+    // the calculation moved apart are in the aircraft only). The copy gets the lattice the document
+    // had, so that its storage serves the next copy.
     bool adopt(CalculatedCopy& copy);
     // A margin text that reads as a margin becomes the desired one; any other leaves it as it was.
     bool setMargin(const std::string& text);
+
+    // Undo and redo. The texts as they are now become one step of the history (nothing when they
+    // are as the last step left them); a step with a typing key merges with the step before it of
+    // the same key and session.
+    void recordEdit(const Edit& edit, int typingKey = -1, int session = 0);
+    // Puts the texts before (after) the step back; the listener hears TextsChanged and, when the
+    // geometry differs from the texts replaced, GeometryChanged. False when there is no step.
+    bool undo();
+    bool redo();
+    const EditHistory& history() const { return steps; }
+    // The texts as they are now are the saved state: after an open (anew: nothing to undo) or a save.
+    void markSaved(bool anew = false);
+    void keepUnsaved(); // no state is the saved one until the next save (a damaged file was opened)
+    bool modified() const { return steps.modified(); }
+
+    // The one listener of the document's changes (a set of DocumentChange flags).
+    std::function<void(unsigned changes)> onChange;
 
     // The figures every output takes.
     bool automaticStability() const { return texts.stabilityMode == StabilityMode::Automatic; }
@@ -57,13 +88,24 @@ struct AircraftDocument {
     CgInUse centreOfGravity() const; // the centre of gravity the mode names (mid-band or desired)
     BalanceFigures balance() const;
     LiftDistribution liftDistribution() const; // of the calculated lattice; none without one
+
+private:
+    void notify(unsigned changes) const
+    {
+        if (onChange)
+            onChange(changes);
+    }
+    bool putBack(const std::optional<AircraftTexts>& state);
+    EditHistory steps;
+    AircraftTexts recorded; // the texts as the last step of the history left them
 };
 
 // A whole calculation made on copies of a document's texts and aircraft, with a lattice of its own:
-// what a calculation in the background hands back. Its texts differ from the document's only where
-// the calculation moved wings apart (run.movedHeights).
+// what a calculation in the background hands back. `texts` stay as the copy was taken; the heights
+// the separation moved apart (run.movedHeights) stand in `calculatedTexts` and in the aircraft.
 struct CalculatedCopy {
     AircraftTexts texts;
+    AircraftTexts calculatedTexts;
     Aircraft aircraft;
     SolverData solver;
     CalculationRun run;

@@ -20,6 +20,7 @@ inline const QColor clGray{128, 128, 128};
 inline const QColor clSilver{192, 192, 192};
 inline const QColor clInfoBk{255, 255, 225}; // background of tool tips and notes
 inline const QColor clYellow{255, 255, 0};
+inline const QColor clAmber{200, 120, 0}; // a figure to check before it can be trusted
 
 // Every field, label and drawing of wing w (1..5) is in this colour.
 inline QColor wingColour(int w)

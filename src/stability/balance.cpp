@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stability/balance.h"
 
+#include "lang/balance_texts.h"
 #include "model/numbers.h"
 #include "stability/stability.h"
 
@@ -78,6 +79,8 @@ BalanceVerdict verdictOf(const BalanceFigures& f)
 {
     if (!f.cgXMm)
         return BalanceVerdict::NoCentreOfGravity;
+    if (f.flaggedCount > 0)
+        return BalanceVerdict::RowsNotCounted;
     if (!f.insideBand || !f.moveMm)
         return BalanceVerdict::NoResults;
     if (*f.insideBand)
@@ -97,6 +100,10 @@ BalanceLines balanceLines(const BalanceFigures& f, Language l)
     lines.staticMargin = withValue(texts::BalanceStaticMargin, l,
                                    f.staticMarginPercent ? formatFixed(*f.staticMarginPercent, 1) + "%" : "-");
     switch (verdictOf(f)) {
+    case BalanceVerdict::RowsNotCounted:
+        lines.verdict = f.flaggedCount == 1 ? std::string(texts::BalanceRowNotCounted.in(l))
+                                            : withValue(texts::BalanceRowsNotCounted, l, std::to_string(f.flaggedCount));
+        break;
     case BalanceVerdict::NoCentreOfGravity: lines.verdict = texts::BalanceNoMass.in(l); break;
     case BalanceVerdict::NoResults: lines.verdict = texts::BalanceNoResults.in(l); break;
     case BalanceVerdict::Inside: lines.verdict = texts::BalanceInside.in(l); break;

@@ -57,8 +57,9 @@ struct BalanceFigures {
 // the total is the sum of the items' masses. Every figure is finite or absent.
 BalanceFigures evaluateBalance(const std::vector<BalanceItemTexts>& items, const BalanceReference& reference);
 
-// The state of the balance the verdict line shows, and its ink (green inside, red outside).
-enum class BalanceVerdict { NoCentreOfGravity, NoResults, Inside, MoveForward, MoveRearward };
+// The state of the balance the verdict line shows, and its ink (green inside, red outside, amber
+// while a row is flagged: then the centre of gravity is not the aircraft's and no verdict is given).
+enum class BalanceVerdict { NoCentreOfGravity, RowsNotCounted, NoResults, Inside, MoveForward, MoveRearward };
 BalanceVerdict verdictOf(const BalanceFigures& figures);
 
 // The lines under the table, in the chosen language: total mass with the number of items, centre of

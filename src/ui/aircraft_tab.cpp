@@ -72,7 +72,8 @@ void TForm1::buildAircraftTab(QWidget* tab, const PerWing<QWidget*>& wingTabs)
     setInk(Memo1, clRed);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setReadOnly(true);
-    misreadLine = new MisreadLine(Memo1, this);
+    misreadLine = new MisreadLine(Memo1, "Label_Misread", clRed, MisreadLine::Shown::WithMemo, this);
+    liveLine = new MisreadLine(Memo1, "Label_LiveHeights", clBlue, MisreadLine::Shown::WhenSet, this);
     // The memo starts under the last stability control the mode shows.
     connect(aircraftViews, &AircraftViews::stabilityModeChosen, this, [this] { placeCaptionedControls(); });
 }

@@ -201,9 +201,9 @@ void AircraftViews::setLanguage(Language l, const std::string& direction)
 // margin still in use; the stability display and the aircraft keep that margin.
 void AircraftViews::marginTyped(const QString& text)
 {
-    // The document takes a margin that reads; the display then shows the margin in use.
-    if (readMargin(text.toStdString()).valid)
-        emit marginEdited(text);
+    // The document takes a margin that reads (any other text keeps the margin in use when editing
+    // began); the display then shows the margin in use.
+    emit marginEdited(text);
     markMarginField();
     STABIL();
 }

@@ -97,7 +97,7 @@ public:
 signals:
     void pressureToggled();
     void stabilityShown(); // the stability display (or its stale state) was shown
-    void marginEdited(const QString& text); // only a text that reads as a margin
+    void marginEdited(const QString& text); // as typed, margin or not
     void stabilityModeChosen(bool automatic);
 
 protected:

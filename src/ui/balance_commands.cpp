@@ -8,6 +8,8 @@
 #include "ui/balance_page.h"
 #include "ui/page_control.h"
 
+#include <QLineEdit>
+
 namespace ab {
 
 void TForm1::buildBalanceTab()
@@ -17,8 +19,19 @@ void TForm1::buildBalanceTab()
             [this](const std::vector<BalanceItemTexts>& items) { balanceEdited(items); });
     connect(aircraftViews, &AircraftViews::stabilityShown, this, [this] { showBalanceFigures(); });
     connect(aircraftViews, &AircraftViews::marginEdited, this, [this](const QString& text) {
-        if (text.toStdString() == texts.margin || !document.setMargin(text.toStdString()))
+        // A text that is no margin (a keystroke on the way to one, "60") keeps the margin that was
+        // in use when editing of the field began, not the one its first keystrokes made. Typing
+        // edits while the field keeps the focus; a text set without it is an edit of its own.
+        if (text.toStdString() == texts.margin)
             return;
+        const bool typing = aircraftViews->Edit_Mstab->hasFocus();
+        if (!typing || focusSession != marginSession) {
+            marginSession = typing ? focusSession : -1;
+            marginWhenEditingBegan = texts.margin;
+        }
+        const std::string typed = text.toStdString();
+        if (!document.setMargin(typed))
+            document.setMargin(marginWhenEditingBegan);
         recordEdit({.kind = EditKind::Margin}, MarginTypingKey);
     });
     connect(aircraftViews, &AircraftViews::stabilityModeChosen, this, [this](bool automatic) {

@@ -149,7 +149,7 @@ void BalancePage::showFigures(const BalanceFigures& figures, Language language)
     const BalanceVerdict verdict = verdictOf(figures);
     const bool inside = verdict == BalanceVerdict::Inside;
     const bool outside = verdict == BalanceVerdict::MoveForward || verdict == BalanceVerdict::MoveRearward;
-    setInk(line[3], inside ? clGreen : outside ? clRed : clBlack);
+    setInk(line[3], inside ? clGreen : outside ? clRed : verdict == BalanceVerdict::RowsNotCounted ? clAmber : clBlack);
 }
 
 } // namespace ab

@@ -102,8 +102,9 @@ void TForm1::Button4Click()
 
 void TForm1::showCalculationResults(const CalculationRun& run, MemoOfRun memo)
 {
+    liveLine->setText({});
     if (run.failed) {
-        if (memo == MemoOfRun::FailureOnly) {
+        if (memo == MemoOfRun::Live) {
             // The wings as they stand, without results, under the run's lines.
             Calc(ResultsAfterPass::Kept);
             showNeutralPoints(ResultsShown::None);
@@ -114,10 +115,14 @@ void TForm1::showCalculationResults(const CalculationRun& run, MemoOfRun memo)
             const WingResultLabels labels = wingResultLabels(aircraft, w);
             wingPage[w]->showNeutralPoint(labels.neutralPoint, labels.liftCentre);
         }
-        if (memo == MemoOfRun::All)
+        if (memo == MemoOfRun::All) {
             showMemo(run.memo, run.memoVisible);
-        else
-            Memo1->hide();
+        } else {
+            // A run while editing says what its figures were read from, as Calculate does, but the
+            // heights it moved stay out of the fields (and out of the memo's warning).
+            const std::vector<std::string> flagged = flaggedFieldLines(texts, language());
+            showMemo(flagged, !flagged.empty());
+        }
         aircraftViews->showResultsCursor(true);
         STABIL();
         FormResize();

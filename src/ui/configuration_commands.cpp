@@ -17,12 +17,14 @@ namespace ab {
 
 void TForm1::chooseWingCount(int n)
 {
-    aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = n;
     for (int w = 1; w <= MaxWings; ++w) {
         const bool used = w <= n;
         PageControl1->setPageVisible(wingPage[w]->tab(), used);
         wingPage[w]->showInUse(used);
     }
+    if (applyingHistory)
+        return; // the document has the count; the pass after the whole state follows
+    aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = n;
     aircraftViews->uncheckPressure();
     Calc(); // the Edit menu follows the wing count there
     showWingNames();
@@ -31,9 +33,12 @@ void TForm1::chooseWingCount(int n)
 
 void TForm1::chooseTrapezoidCount(int w, int n)
 {
-    texts.wing[w].trapezoidCount = n;
+    if (!applyingHistory)
+        texts.wing[w].trapezoidCount = n;
     d_w(w);
     wingPage[w]->showTrapezoidCount(n);
+    if (applyingHistory)
+        return;
     Calc_W(w);
     recordEdit({.kind = EditKind::TrapezoidCount, .wing = w});
 }

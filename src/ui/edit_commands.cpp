@@ -6,7 +6,7 @@
 #include "ui/main_window.h"
 
 #include "ui/balance_page.h"
-#include "ui/edit_history.h"
+#include "ui/document_signals.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -18,23 +18,30 @@ namespace ab {
 
 void TForm1::buildHistory()
 {
-    history = new EditHistory([this](const AircraftTexts& t) { showTexts(t); },
-                              [this](const Edit& edit) { return qs(editName(edit, language())); }, this);
-    connect(history, &EditHistory::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
-    connect(history, &EditHistory::changed, this, [this] { updateUndoCommands(); });
+    documentSignals = new DocumentSignals(document, this);
+    connect(documentSignals, &DocumentSignals::changed, this, [this](unsigned changes) {
+        // Undo and redo put a state of the texts back, an open a file's texts with the results it
+        // stored: they go on the controls.
+        if (changes & (TextsChanged | GeometryChanged))
+            showTexts((changes & GeometryChanged) && !(changes & FiguresChanged) ? ResultsAfterPass::GoStale
+                                                                                 : ResultsAfterPass::Kept);
+        if (changes & HistoryChanged)
+            updateUndoCommands();
+        if (changes & FileChanged)
+            setWindowModified(document.modified());
+    });
     // Keystrokes make one step while their field keeps the focus.
     // The application outlives the window: its destructor ends this connection.
     focusWatch = connect(qApp, &QApplication::focusChanged, this, [this] { ++focusSession; });
-    connect(commands->Undo1, &QAction::triggered, this, [this] { history->undo(); });
-    connect(commands->Redo1, &QAction::triggered, this, [this] { history->redo(); });
+    connect(commands->Undo1, &QAction::triggered, this, [this] { document.undo(); });
+    connect(commands->Redo1, &QAction::triggered, this, [this] { document.redo(); });
 }
 
 void TForm1::recordEdit(const Edit& edit, int typingKey)
 {
-    if (building || applyingHistory || recordingSuspended > 0 || texts == recorded)
+    if (building || applyingHistory || recordingSuspended > 0)
         return;
-    history->record(edit, recorded, texts, typingKey, focusSession);
-    recorded = texts;
+    document.recordEdit(edit, typingKey, focusSession);
 }
 
 void TForm1::asOneEdit(const Edit& edit, const std::function<void()>& writes)
@@ -46,21 +53,14 @@ void TForm1::asOneEdit(const Edit& edit, const std::function<void()>& writes)
 }
 
 // The texts as they are now are the saved state: after an open (nothing to undo then) or a save.
-void TForm1::markSaved(HistoryAfterSave after)
-{
-    recorded = texts;
-    if (after == HistoryAfterSave::StartAnew)
-        history->clear();
-    history->setClean();
-    setWindowModified(false);
-}
+void TForm1::markSaved(HistoryAfterSave after) { document.markSaved(after == HistoryAfterSave::StartAnew); }
 
 // A state of the history on the controls: counts, fields, balance, stability choice and remarks,
 // then the pass over the aircraft. Its results go stale as after any edit when the state has another
 // geometry; a state that differs only in names, remarks, balance, margin or mode keeps them.
-void TForm1::showTexts(const AircraftTexts& t)
+void TForm1::showTexts(ResultsAfterPass results)
 {
-    const ResultsAfterPass results = sameGeometry(t, texts) ? ResultsAfterPass::Kept : ResultsAfterPass::GoStale;
+    const AircraftTexts& t = texts;
     applyingHistory = true;
     wingCountButton[t.wingCount]->setChecked(true);
     for (int w = 1; w <= MaxWings; ++w) {
@@ -73,11 +73,9 @@ void TForm1::showTexts(const AircraftTexts& t)
     }
     balancePage->showItems(t.balance);
     aircraftViews->showStabilityChoice(t.stabilityMode == StabilityMode::Automatic, t.margin);
-    if (t.comment != texts.comment)
+    if (Memo2->toPlainText().toStdString() != t.comment)
         Memo2->setPlainText(qs(t.comment));
-    texts = recorded = t;
     showWingNames();
-    aircraft.WingCount = aircraft.ActiveWingCount = t.wingCount;
     Calc(results);
     Space1();
     showBalance();
@@ -86,10 +84,12 @@ void TForm1::showTexts(const AircraftTexts& t)
 
 void TForm1::updateUndoCommands()
 {
-    commands->Undo1->setEnabled(history->canUndo());
-    commands->Redo1->setEnabled(history->canRedo());
-    commands->Undo1->setText(qs(undoMenuText(history->undoName().toStdString(), language())));
-    commands->Redo1->setText(qs(redoMenuText(history->redoName().toStdString(), language())));
+    const EditHistory& history = document.history();
+    const auto nameOf = [this](const Edit* edit) { return edit ? editName(*edit, language()) : std::string(); };
+    commands->Undo1->setEnabled(history.canUndo());
+    commands->Redo1->setEnabled(history.canRedo());
+    commands->Undo1->setText(qs(undoMenuText(nameOf(history.undoEdit()), language())));
+    commands->Redo1->setText(qs(redoMenuText(nameOf(history.redoEdit()), language())));
 }
 
 } // namespace ab

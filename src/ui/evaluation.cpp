@@ -11,6 +11,7 @@
 #include "draw/colours.h"
 #include "ui/image_view.h"
 #include "ui/live_calculation.h"
+#include "ui/misread_line.h"
 #include "ui/lift_plot_dialog.h"
 #include "ui/page_control.h"
 #include "ui/widgets.h"
@@ -95,6 +96,10 @@ void TForm1::markResultsStale()
 
 void TForm1::showNeutralPoints(ResultsShown shown)
 {
+    if (shown == ResultsShown::None && !liveLine->label->text().isEmpty()) {
+        liveLine->setText({}); // the heights it names belonged to the figures that went
+        placeCaptionedControls();
+    }
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->showNeutralPointLabels(shown);
 }

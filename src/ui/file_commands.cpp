@@ -101,19 +101,20 @@ void TForm1::Load1Click()
     showOpenedAircraft();
 }
 
-// An aircraft read from a file, at start or by Open: the pass over its wings, the aircraft tab, and
-// the results the file stored (without their lattice) in the stability display.
+// An aircraft the document opened, at start or by Open: its texts are on the controls already (the
+// document's change put them there, keeping the results the file stored); the wings show as after
+// any change of geometry, the stability display with the stored results.
 void TForm1::showOpenedAircraft()
 {
-    Calc();
+    aircraftViews->resetZoom();
+    editedSinceCalculation = true;
+    markResultsStale();
+    aircraftViews->showStaleMarginCaption();
+    showBalanceFigures();
     saveOffered = true;
     PageControl1->setActivePage(TabSheet5);
-    if (storedResultsValid(aircraft)) {
-        aircraft.ResultsValid = true;
-        aircraftViews->showResultsCursor(true);
-    }
+    aircraftViews->showResultsCursor(aircraft.ResultsValid);
     STABIL();
-    aircraft.SolverDataValid = false;
     applyCommandStates();
     noteDamagedFile();
 }
@@ -125,30 +126,25 @@ void TForm1::noteDamagedFile()
     if (openedFileNotes.empty())
         return;
     showMemo(openedFileNotes, true);
-    history->keepUnsaved();
+    document.keepUnsaved();
 }
 
-// Reads fileName and carries the record out on the buttons and fields, each write running its
-// change handling; the file becomes the current one only once it has been read and applied. A file
-// that cannot be read changes nothing and says why.
+// Opens fileName through the document, which puts it on the controls; the file becomes the
+// current one only once it has been read. A file that cannot be read changes nothing and says why.
 bool TForm1::Load2(const std::string& fileName)
 {
-    const AircraftFileReading reading = readAircraftFile(fileName, language());
-    if (reading.status == AircraftReadStatus::NoFileChosen)
+    const OpenOutcome opened = document.open(fileName, language());
+    if (opened.status == AircraftReadStatus::NoFileChosen)
         return false;
-    if (!reading.ok()) {
-        reportFileError(reading.message);
+    if (!opened.ok()) {
+        reportFileError(opened.message);
         return false;
     }
-    ++recordingSuspended; // an open is no edit: the history starts anew below
-    applyReading(reading, fileName);
-    --recordingSuspended;
-    openedFileNotes = reading.notes;
+    openedFileNotes = opened.notes;
     designName.clear();
     CurrentFileName = fileName;
-    fileOfAircraft = fileName;
     Lab_FName->setText(qs(CurrentFileName));
-    markSaved(HistoryAfterSave::StartAnew);
+    showStoredBalance(opened.balanceCut);
     return true;
 }
 
@@ -217,7 +213,6 @@ bool TForm1::confirmReplace(const std::string& fileName)
 
 void TForm1::Save1Click(SaveChoice choice)
 {
-    aircraft.ActiveWingCount = aircraft.WingCount;
     std::string chosen;
     // "Save" of an aircraft that has no file yet (the start's "Unknown.wk4") asks for a name as
     // "Save as" does, instead of writing a file the user never chose.
@@ -232,15 +227,14 @@ void TForm1::Save1Click(SaveChoice choice)
     if (target.askBeforeReplace && !confirmReplace(target.fileName))
         return;
     // A failed save leaves the old file, the file name and its label as they were.
-    const SaveOutcome saved = saveAircraftFile(target.fileName, texts, aircraft, language());
+    const SaveOutcome saved = document.save(target.fileName, language());
     if (!saved.ok) {
         reportFileError(saved.message);
         return;
     }
-    CurrentFileName = fileOfAircraft = target.fileName;
+    CurrentFileName = document.fileName;
     saveOffered = true;
     Lab_FName->setText(qs(CurrentFileName));
-    markSaved(HistoryAfterSave::Keep);
     applyCommandStates();
 }
 

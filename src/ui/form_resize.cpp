@@ -70,7 +70,7 @@ void TForm1::placeCaptionedControls()
     for (const QLabel* mark : {aircraftViews->Label28, aircraftViews->Label29, aircraftViews->Label30})
         if (!mark->isHidden() && mark->y() + mark->height() > lineTop)
             clear = std::max(clear, mark->x() + mark->width() + 3);
-    const int memoTop = misreadLine->placeAt(lineTop, clear);
+    const int memoTop = misreadLine->placeAt(liveLine->placeAt(lineTop, clear), clear);
     Memo1->setGeometry(Memo1->x(), memoTop, Memo1->width(), page.height() - kBottomGap - memoTop);
     // The countdown follows the running label on its row.
     Label24->move(Label_w->x() + Label_w->width() + 4, Label_w->y());

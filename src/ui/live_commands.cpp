@@ -9,6 +9,7 @@
 #include "solver/calculation.h"
 #include "ui/image_view.h"
 #include "ui/live_calculation.h"
+#include "ui/misread_line.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -71,15 +72,9 @@ void TForm1::showPreviousResults(bool shown)
 void TForm1::adoptLiveResults(CalculatedCopy&& copy)
 {
     const CalculationRun run = copy.run;
-    // Wings the calculation moved apart: their height fields show it, one edit as after Calculate.
-    if (!run.movedHeights.empty()) {
-        ++liveSuspended;
-        asOneEdit({.kind = EditKind::HeightSeparation}, [&] {
-            for (const auto& [w, height] : run.movedHeights)
-                wingPage[w]->write(Role::PosZ, copy.texts.wing[w][Role::PosZ]);
-        });
-        --liveSuspended;
-    }
+    // Wings the separation moved apart keep their fields as typed; the line says which heights the
+    // figures used instead.
+    const std::string heights = liveHeightsLine(copy.texts, run.movedHeights, language());
     // The generation counter already holds back results of an older geometry; the document checks
     // the geometry itself once more before it takes them.
     const bool taken = document.adopt(copy);
@@ -87,7 +82,14 @@ void TForm1::adoptLiveResults(CalculatedCopy&& copy)
     if (!taken)
         return;
     showPreviousResults(false);
-    showCalculationResults(run, MemoOfRun::FailureOnly);
+    showCalculationResults(run, MemoOfRun::Live);
+    liveLine->setText(qs(heights));
+    placeCaptionedControls();
+    // Calculate stays offered while the fields hold heights the figures did not use: it writes them.
+    if (!run.movedHeights.empty()) {
+        editedSinceCalculation = true;
+        applyCommandStates();
+    }
 }
 
 // A corner drag not yet released: the wing as the release would give it goes into the texts (not

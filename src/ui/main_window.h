@@ -29,7 +29,6 @@
 #include "stability/stability.h"
 #include "ui/aircraft_views.h"
 #include "ui/commands.h"
-#include "ui/edit_history.h"
 #include "ui/qt_translations.h"
 #include "ui/wing_page.h"
 #include "views/projection.h"
@@ -62,7 +61,7 @@ class PageControl;
 class TForm2;
 class TForm3;
 class BalancePage;
-class EditHistory;
+class DocumentSignals;
 class LiftPlotDialog;
 class LiveCalculation;
 class MisreadLine;
@@ -179,8 +178,9 @@ private:
     void markResultsStale();
     void showNeutralPoints(ResultsShown shown);
     // After a complete run (explicit or in the background): the neutral points, the memo (all its
-    // lines, or those of a failure only), the stability display and every view.
-    enum class MemoOfRun { All, FailureOnly };
+    // lines; after a run while editing those of a failure or of misread fields only), the stability
+    // display and every view.
+    enum class MemoOfRun { All, Live };
     void showCalculationResults(const CalculationRun& run, MemoOfRun memo);
     void buildLiveCalculation();
     bool liveFollows() const; // geometry changes start a calculation in the background
@@ -217,7 +217,7 @@ private:
     void asOneEdit(const Edit& edit, const std::function<void()>& writes);
     enum class HistoryAfterSave { Keep, StartAnew };
     void markSaved(HistoryAfterSave after);
-    void showTexts(const AircraftTexts& t);
+    void showTexts(ResultsAfterPass results); // the document's texts, put back by undo or redo
     void updateUndoCommands();
 
     int activePageNumber() const; // AircraftPage, wing 1..5 or RemarksPage
@@ -245,6 +245,7 @@ public:
     QCheckBox* CheckBoxLive = nullptr; // calculation while editing
     QPlainTextEdit* Memo1 = nullptr;
     MisreadLine* misreadLine = nullptr; // the misread fields on a line of their own above the memo
+    MisreadLine* liveLine = nullptr;        // the heights a calculation while editing used, above them
     WindowCommands* commands = nullptr; // menus, actions and tool buttons
 
 private:
@@ -276,9 +277,10 @@ private:
     bool starting = true; // the start-up state is being set
     BalanceCut balanceCutOnOpen; // what the opened file's balance held beyond the limits
     std::vector<std::string> openedFileNotes; // what the file opened last lacks (damaged_file.h)
-    EditHistory* history = nullptr;
-    AircraftTexts recorded;        // the texts as the last step of the history left them
+    DocumentSignals* documentSignals = nullptr; // the document's changes as a signal
     int focusSession = 0;          // counts focus changes: typing steps merge within one
+    int marginSession = -1;        // the focus session the margin was last typed in
+    std::string marginWhenEditingBegan; // the margin in use when that typing began
     QMetaObject::Connection focusWatch;
     int recordingSuspended = 0;    // writes of one edit made of many
     bool applyingHistory = false;  // undo or redo is putting a state on the controls

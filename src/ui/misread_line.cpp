@@ -12,12 +12,13 @@
 
 namespace ab {
 
-MisreadLine::MisreadLine(QPlainTextEdit* memo, QObject* parent) : QObject(parent), memo(memo)
+MisreadLine::MisreadLine(QPlainTextEdit* memo, const char* name, const QColor& ink, Shown shown, QObject* parent)
+    : QObject(parent), memo(memo), shown(shown)
 {
-    label = place<QLabel>(memo->parentWidget(), "Label_Misread", memo->x(), memo->y(), memo->width(), 16);
+    label = place<QLabel>(memo->parentWidget(), name, memo->x(), memo->y(), memo->width(), 16);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
-    setInk(label, clRed);
+    setInk(label, ink);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
@@ -45,6 +46,9 @@ bool MisreadLine::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void MisreadLine::follow() { label->setVisible(!memo->isHidden() && !label->text().isEmpty()); }
+void MisreadLine::follow()
+{
+    label->setVisible((shown == Shown::WhenSet || !memo->isHidden()) && !label->text().isEmpty());
+}
 
 } // namespace ab

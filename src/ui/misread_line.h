@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The line of its own that names the misread fields of the last calculation, in red above the
-// message memo: it shows while the memo shows and the calculation found such fields.
+// A line of its own above the message memo: the misread fields of the last calculation (red, shown
+// while the memo shows and the calculation found such fields), or the heights a calculation while
+// editing used in place of those typed (shown while it has text, memo or not).
 #pragma once
 
 #include <QObject>
 #include <QString>
 
+class QColor;
 class QLabel;
 class QPlainTextEdit;
 
@@ -14,8 +16,9 @@ namespace ab {
 class MisreadLine : public QObject {
     Q_OBJECT
 public:
-    // Makes the label Label_Misread on the memo's page, hidden.
-    MisreadLine(QPlainTextEdit* memo, QObject* parent);
+    // Makes the label `name` on the memo's page, hidden; withMemo: it shows only while the memo does.
+    enum class Shown { WithMemo, WhenSet };
+    MisreadLine(QPlainTextEdit* memo, const char* name, const QColor& ink, Shown shown, QObject* parent);
 
     // The fields' line as the memo is filled: empty when every field read cleanly.
     void setText(const QString& line);
@@ -32,6 +35,7 @@ protected:
 private:
     void follow();
     QPlainTextEdit* memo;
+    Shown shown;
 };
 
 } // namespace ab

@@ -185,6 +185,15 @@ TEST(WindowUndo, OnlyAnotherGeometryMakesTheResultsStale)
     ASSERT_TRUE(form.aircraftState().ResultsValid);
     trigger(form, "Undo1"); // the calculation's step (heights kept) merges into nothing; the chord goes back
     EXPECT_FALSE(form.aircraftState().ResultsValid);
+
+    // A trapezoid count is geometry too, though no field text changes with it.
+    const int count = form.textsState().wing[1].trapezoidCount;
+    control<QRadioButton>(form, std::string(trapezoidButtonName(1, count % MaxTrapezoids + 1)))->click();
+    trigger(form, "calculateAction");
+    ASSERT_TRUE(form.aircraftState().ResultsValid);
+    trigger(form, "Undo1");
+    EXPECT_EQ(form.textsState().wing[1].trapezoidCount, count);
+    EXPECT_FALSE(form.aircraftState().ResultsValid);
 }
 
 // Typing into a field, leaving it and coming back starts a new step.
