@@ -50,7 +50,9 @@ struct AircraftDocument {
     // stored (without their lattice), the history anew and the state saved (unless the file was
     // damaged); on failure nothing changes.
     OpenOutcome open(const std::string& file, Language language);
-    // A whole calculation without stopping between its stages (the window runs the stages itself).
+    // A whole calculation, made as the window makes it on its worker (calculateCopy), then taken
+    // with the heights it moved apart (applyMovedHeights). Of the callbacks, the cancel flag and the
+    // countdown are used.
     CalculationRun calculate(Language language, const CalculationCallbacks& callbacks = {});
     // Writes the aircraft with its results to `file` (the extension rule already applied); the
     // document belongs to that file afterwards, and this state is the saved one.
@@ -60,6 +62,10 @@ struct AircraftDocument {
     // the calculation moved apart are in the aircraft only). The copy gets the lattice the document
     // had, so that its storage serves the next copy.
     bool adopt(CalculatedCopy& copy);
+    // The heights a calculation moved apart, written into the texts as one step of the history
+    // ("wings moved apart in height"), after its results were adopted; the listener hears TextsChanged
+    // with FiguresChanged (the results belong to the heights written). Nothing when none moved.
+    void applyMovedHeights(const CalculatedCopy& copy);
     // A margin text that reads as a margin becomes the desired one; any other leaves it as it was.
     bool setMargin(const std::string& text);
 
@@ -111,12 +117,31 @@ struct CalculatedCopy {
     CalculationRun run;
 };
 
+// The stages of a calculation as it passes them, with its memo as it stands then; after the lattice
+// is laid out without a failure also the aircraft and the lattice (without the matrix) to draw while
+// the solve runs.
+enum class CalculationStage { Prepared, PanelsPlanned, WingsSeparated, LatticeLaidOut };
+struct StageReport {
+    CalculationStage stage = CalculationStage::Prepared;
+    std::vector<std::string> memo;
+    bool memoVisible = false;
+    bool hasLattice = false;
+    Aircraft aircraft;
+    SolverData lattice;
+};
+// What a calculation on a copy reports while it runs, on the thread that runs it.
+struct CalculationProgress {
+    std::function<void(StageReport&&)> stage;
+    std::function<void(int remaining)> countdown; // pivot steps still to do (throttle is the caller's)
+};
+
 // The document's texts and aircraft to calculate apart from it, with `lattice` as the copy's lattice
 // (a lattice handed back by adopt keeps its storage for the next run).
 CalculatedCopy copyForCalculation(const AircraftDocument& document, SolverData&& lattice = {});
 // Calculates the copy in place; it shares nothing with the document, so it may run on another
 // thread while the document changes. `cancel` ends it early (run.cancelled).
-void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel = nullptr);
+void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel = nullptr,
+                   const CalculationProgress& progress = {});
 
 // Whether two states of the texts describe the same geometry: wing count, trapezoid counts, the
 // field texts and the dihedral texts of every wing in use. Names, remarks, balance, margin and mode

@@ -86,6 +86,8 @@ void TForm1::markResultsStale()
     aircraftViews->showResultsCursor(false);
     if (liftPlot)
         liftPlot->hide(); // its distribution is no longer the aircraft's
+    if (calculating)
+        live->cancelNow(); // Calculate's run no longer belongs to the aircraft
     if (liveFollows()) {
         live->geometryChanged();
         showPreviousResults(true);

@@ -105,7 +105,8 @@ public:
     void spain1Click();
     void german1Click();
     void FormResize();
-    void Button4Click(); // "Calculate Aerodynamic Center"
+    void Button4Click(); // "Calculate Aerodynamic Center": starts the run on the worker
+    bool calculationRunning() const; // Calculate's run has not finished
     // Calculation while editing (the check box beside Calculate, View menu): on, every change of the
     // geometry is calculated in the background after a short pause.
     void setLiveCalculation(bool on);
@@ -182,6 +183,9 @@ private:
     // display and every view.
     enum class MemoOfRun { All, Live };
     void showCalculationResults(const CalculationRun& run, MemoOfRun memo);
+    void calculateThen(std::function<void()> then); // `then` runs after a complete run
+    void showStage(const StageReport& report);
+    void finishCalculation(CalculatedCopy&& copy);
     void buildLiveCalculation();
     bool liveFollows() const; // geometry changes start a calculation in the background
     void showPreviousResults(bool shown);
@@ -198,7 +202,14 @@ private:
     void showOpenedAircraft(); // after a file was read at start or by Open
     void noteDamagedFile();    // the notes of a damaged file in the memo, and the aircraft unsaved
     void applyReading(const AircraftFileReading& reading, const std::string& fileName);
-    bool calculatedWithLattice(); // results with their lattice, calculated again when only stored
+    // `then` runs once the results have their lattice: at once, or after they were calculated again
+    // when they were only stored; never without results.
+    void withLattice(std::function<void()> then);
+    void exportAvl();
+    void exportCsv();
+    void exportTemplate();
+    void printTemplate();
+    void printAircraft();
     std::string askExportFileName(std::string_view extension, const QString& filter, std::string_view suffix = {});
     int askTemplateWing(); // 0: cancelled
     std::optional<TemplateDocument> templateOfChosenWing();
@@ -287,6 +298,7 @@ private:
     TForm2* infoDialog = nullptr;
     LiveCalculation* live = nullptr;
     int liveSuspended = 0; // an explicit calculation, or heights a calculation moved being written
+    std::function<void()> afterCalculation; // what waits for Calculate's run (an export)
     std::optional<WingTexts> textsBeforeDrag; // the dragged wing's texts while a drag is previewed
 
 public:
