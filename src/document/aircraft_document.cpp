@@ -68,6 +68,28 @@ bool AircraftDocument::setMargin(const std::string& text)
     return true;
 }
 
+void AircraftDocument::applyFieldChanges(const std::vector<FieldChange>& changes) { applyToTexts(changes, texts); }
+
+void AircraftDocument::setWingCount(int n)
+{
+    aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = n;
+}
+
+void AircraftDocument::takeStoredResults(const AircraftFileExtras& extras, int wingCount)
+{
+    applyStoredResults(extras, aircraft);
+    aircraft.WingCount = wingCount;
+}
+
+void AircraftDocument::takeBalance(const AircraftFileExtras& extras) { applyBalance(extras, texts); }
+
+PerWing<WingLabels> AircraftDocument::evaluate(ResultsAfterPass results) { return recalculate(aircraft, texts, results); }
+
+WingLabels AircraftDocument::evaluateWing(int w, ResultsAfterPass results)
+{
+    return ab::evaluateWing(aircraft, texts.wing[w], w, results);
+}
+
 double AircraftDocument::marginPercent() const { return storedMarginPercent(texts.margin); }
 
 StabilityFigures AircraftDocument::stabilityFigures() const { return ab::stabilityFigures(aircraft, marginPercent()); }

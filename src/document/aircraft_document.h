@@ -12,6 +12,7 @@
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/aircraft_texts.h"
+#include "model/planform.h"
 #include "solver/calculation.h"
 #include "solver/lift_distribution.h"
 #include "solver/solver_data.h"
@@ -68,6 +69,30 @@ struct AircraftDocument {
     void applyMovedHeights(const CalculatedCopy& copy);
     // A margin text that reads as a margin becomes the desired one; any other leaves it as it was.
     bool setMargin(const std::string& text);
+
+    // Edits of the texts as the window's controls make them. The evaluation that follows is the
+    // caller's (evaluate, evaluateWing), and so is the step of the history (recordEdit).
+    void setField(int w, Role role, const std::string& text) { texts.wing[w][role] = text; }
+    void setDihedral(int w, int k, const std::string& text) { texts.wing[w].dihedral[k] = text; }
+    void setWingName(int w, const std::string& name) { texts.wing[w].name = name; }
+    void setWingTexts(int w, const WingTexts& wing) { texts.wing[w] = wing; }
+    void applyFieldChanges(const std::vector<FieldChange>& changes); // a drag's writes, in order
+    void setTrapezoidCount(int w, int n) { texts.wing[w].trapezoidCount = n; }
+    void setWingCount(int n); // of the texts and of the aircraft, every wing of it active
+    void setComment(const std::string& comment) { texts.comment = comment; }
+    void setBalance(const std::vector<BalanceItemTexts>& items) { texts.balance = items; }
+    void setStabilityMode(StabilityMode mode) { texts.stabilityMode = mode; }
+    void setFileName(const std::string& file) { fileName = file; }
+    // What a record read as a template brings beside its fields: the results it stored, with its
+    // wing count (every wing of it active once its fields are written: useAllWings), and its rows.
+    void takeStoredResults(const AircraftFileExtras& extras, int wingCount);
+    void useAllWings() { aircraft.ActiveWingCount = aircraft.WingCount; }
+    void takeBalance(const AircraftFileExtras& extras);
+    void dropResults() { aircraft.ResultsValid = false; } // a change is on its way
+
+    // The recalculation pass over every wing, and the evaluation of one wing, from the texts.
+    PerWing<WingLabels> evaluate(ResultsAfterPass results = ResultsAfterPass::GoStale);
+    WingLabels evaluateWing(int w, ResultsAfterPass results = ResultsAfterPass::GoStale);
 
     // Undo and redo. The texts as they are now become one step of the history (nothing when they
     // are as the last step left them); a step with a typing key merges with the step before it of

@@ -45,7 +45,6 @@ void TForm1::calculateThen(std::function<void()> then)
     ++liveSuspended;
     if (PageControl1->activePage() != TabSheet5)
         PageControl1->setActivePage(TabSheet5);
-    aircraft.CalcFailed = false;
     calculating = true;
     applyCommandStates();
     Label_w->show();

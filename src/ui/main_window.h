@@ -262,9 +262,9 @@ public:
 private:
     // The aircraft the window works on; the names below are its parts, as the handlers know them.
     AircraftDocument document;
-    Aircraft& aircraft = document.aircraft;
-    AircraftTexts& texts = document.texts;
-    SolverData& solver = document.solver;
+    const Aircraft& aircraft = document.aircraft;
+    const AircraftTexts& texts = document.texts;
+    const SolverData& solver = document.solver;
     LanguageFlags languageFlags;
     MessageTexts messages; // empty until a language is chosen
     QtTranslations qtTexts; // Qt's own dialogs and buttons in the chosen language
@@ -277,7 +277,7 @@ private:
     std::string CurrentFileName = "Unknown.wk4";
     // The file the aircraft was last opened from or saved to; empty until there is one. A plain Save
     // writes without asking only to this file.
-    std::string& fileOfAircraft = document.fileName;
+    const std::string& fileOfAircraft = document.fileName;
     std::string designName; // the template a new aircraft started from, as Save as offers it ("glider.wk4")
     int ExchangePair = 1;
     bool building = true; // controls are being made: field events change nothing yet
