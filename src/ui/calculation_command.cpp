@@ -70,6 +70,19 @@ void TForm1::calculateThen(std::function<void()> then)
 
 bool TForm1::calculationRunning() const { return calculating; }
 
+void TForm1::withLattice(std::function<void()> then)
+{
+    if (!aircraft.ResultsValid)
+        return;
+    if (aircraft.SolverDataValid)
+        then();
+    else
+        calculateThen([this, then = std::move(then)] {
+            if (aircraft.ResultsValid && aircraft.SolverDataValid)
+                then();
+        });
+}
+
 void TForm1::showStage(const StageReport& report)
 {
     if (!calculating || report.stage == CalculationStage::Prepared)

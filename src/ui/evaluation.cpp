@@ -9,6 +9,7 @@
 #include "model/wing_name.h"
 #include "model/recalculation.h"
 #include "draw/colours.h"
+#include "ui/export_commands.h"
 #include "ui/image_view.h"
 #include "ui/live_calculation.h"
 #include "ui/misread_line.h"
@@ -84,8 +85,7 @@ void TForm1::showWingNames()
 void TForm1::markResultsStale()
 {
     aircraftViews->showResultsCursor(false);
-    if (liftPlot)
-        liftPlot->hide(); // its distribution is no longer the aircraft's
+    exports->hideLiftPlot(); // its distribution is no longer the aircraft's
     if (calculating)
         live->cancelNow(); // Calculate's run no longer belongs to the aircraft
     if (liveFollows()) {

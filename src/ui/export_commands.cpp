@@ -2,7 +2,9 @@
 // The window's exports: the aircraft for AVL, the spanwise results as CSV, the wing at true size as a
 // template, and the lift distribution plot. Each needs a calculation; stored results are calculated
 // again first for their lattice, as Print does.
-#include "ui/main_window.h"
+#include "ui/export_commands.h"
+
+#include "model/configuration.h"
 
 #include "files/avl_export.h"
 #include "files/lift_distribution_csv.h"
@@ -26,26 +28,18 @@
 
 namespace ab {
 
-void TForm1::withLattice(std::function<void()> then)
+ExportCommands::ExportCommands(const AircraftDocument& d, Window w, QObject* parent)
+    : QObject(parent), document(d), window(std::move(w))
 {
-    if (!aircraft.ResultsValid)
-        return;
-    if (aircraft.SolverDataValid)
-        then();
-    else
-        calculateThen([this, then = std::move(then)] {
-            if (aircraft.ResultsValid && aircraft.SolverDataValid)
-                then();
-        });
 }
 
 // The name offered is the aircraft's with the export's ending (extension, or a suffix and the
 // extension), in its folder; the extension is added when the name chosen has none.
-std::string TForm1::askExportFileName(std::string_view extension, const QString& filter, std::string_view suffix)
+std::string ExportCommands::askExportFileName(std::string_view extension, const QString& filter, std::string_view suffix)
 {
-    const QString suggested = qs(exportNameOf(CurrentFileName, std::string(suffix) + std::string(extension)));
+    const QString suggested = qs(exportNameOf(window.shownFileName(), std::string(suffix) + std::string(extension)));
     QString chosen = chooseExportFile ? chooseExportFile(suggested)
-                                      : QFileDialog::getSaveFileName(this, QString(), suggested, filter);
+                                      : QFileDialog::getSaveFileName(window.widget, QString(), suggested, filter);
     if (chosen.isEmpty())
         return {};
     if (!chosen.endsWith(qs(std::string(extension)), Qt::CaseInsensitive))
@@ -53,65 +47,77 @@ std::string TForm1::askExportFileName(std::string_view extension, const QString&
     return chosen.toStdString();
 }
 
-void TForm1::ExportAvl1Click() { withLattice([this] { exportAvl(); }); }
+void ExportCommands::exportAvl() { window.withLattice([this] { writeAvl(); }); }
 
-void TForm1::exportAvl()
+void ExportCommands::writeAvl()
 {
     const std::string file = askExportFileName(".avl", "AVL (*.avl)");
     if (file.empty())
         return;
-    const std::string failed = writeAvlFile(file, aircraft, solver, document.centreOfGravity().x, wingNames(texts),
-                                            fileOfAircraft, language());
+    const std::string failed = writeAvlFile(file, document.aircraft, document.solver, document.centreOfGravity().x,
+                                            wingNames(document.texts), document.fileName, window.language());
     if (!failed.empty())
-        reportFileError(failed);
+        window.reportError(failed);
 }
 
-void TForm1::ExportCsv1Click() { withLattice([this] { exportCsv(); }); }
+void ExportCommands::exportCsv() { window.withLattice([this] { writeCsv(); }); }
 
-void TForm1::exportCsv()
+void ExportCommands::writeCsv()
 {
     const std::string file = askExportFileName(".csv", "CSV (*.csv)");
     if (file.empty())
         return;
-    const std::string failed = saveLiftDistributionCsv(file, document.liftDistribution(), language());
+    const std::string failed = saveLiftDistributionCsv(file, document.liftDistribution(), window.language());
     if (!failed.empty())
-        reportFileError(failed);
+        window.reportError(failed);
 }
 
-void TForm1::LiftPlot1Click()
+void ExportCommands::showLiftPlot()
 {
-    withLattice([this] {
+    window.withLattice([this] {
         if (!liftPlot)
-            liftPlot = new LiftPlotDialog(this);
-        liftPlot->show(document.liftDistribution(), wingNames(texts), language());
+            liftPlot = new LiftPlotDialog(window.widget);
+        liftPlot->show(document.liftDistribution(), wingNames(document.texts), window.language());
     });
+}
+
+void ExportCommands::hideLiftPlot()
+{
+    if (liftPlot)
+        liftPlot->hide();
+}
+
+void ExportCommands::followLanguage()
+{
+    if (liftPlot && liftPlot->isVisible() && document.aircraft.ResultsValid && document.aircraft.SolverDataValid)
+        showLiftPlot();
 }
 
 // The wing a template is made of: the one whose tab is shown, else the reference wing, as the user
 // confirms or changes it in a list that marks the reference wing. The chooser is as wide as its
 // title and its longest entry.
-int TForm1::askTemplateWing()
+int ExportCommands::askTemplateWing()
 {
-    const int page = activePageNumber();
-    const int proposed = page >= 1 && page <= aircraft.WingCount ? page : std::max(1, solver.ReferenceWing);
+    const int page = window.activePage();
+    const int proposed = page >= 1 && page <= document.aircraft.WingCount ? page : std::max(1, document.solver.ReferenceWing);
     if (chooseTemplateWing)
         return chooseTemplateWing(proposed);
     QStringList wings;
-    for (int w = 1; w <= aircraft.WingCount; ++w) {
-        std::string entry = wingTabCaption(language(), w, shownWingName(texts.wing[w].name));
+    for (int w = 1; w <= document.aircraft.WingCount; ++w) {
+        std::string entry = wingTabCaption(window.language(), w, shownWingName(document.texts.wing[w].name));
         entry = qs(entry).trimmed().toStdString();
-        if (w == solver.ReferenceWing) {
-            std::string marked(texts::TemplateReferenceWing.in(language()));
+        if (w == document.solver.ReferenceWing) {
+            std::string marked(texts::TemplateReferenceWing.in(window.language()));
             fillIn(marked, "{wing}", entry);
             entry = marked;
         }
         wings << qs(entry);
     }
-    QDialog chooser(this);
+    QDialog chooser(window.widget);
     chooser.setObjectName("TemplateWingChooser");
-    chooser.setWindowTitle(commands->ExportTemplate1->text().remove("..."));
+    chooser.setWindowTitle(window.templateTitle());
     auto* layout = new QVBoxLayout(&chooser);
-    layout->addWidget(new QLabel(qs(texts::TemplateWingPrompt.in(language())), &chooser));
+    layout->addWidget(new QLabel(qs(texts::TemplateWingPrompt.in(window.language())), &chooser));
     auto* list = new QComboBox(&chooser);
     list->setObjectName("TemplateWing");
     list->addItems(wings);
@@ -129,28 +135,28 @@ int TForm1::askTemplateWing()
 
 // The template of the chosen wing with the balance marks the top view shows; a problem (a wing
 // without area, one too large for the page limit) is said instead.
-std::optional<TemplateDocument> TForm1::templateOfChosenWing()
+std::optional<TemplateDocument> ExportCommands::templateOfChosenWing()
 {
     const int w = askTemplateWing();
     if (w < 1)
         return std::nullopt;
     const TemplateRequest request{.wing = w,
-                                  .referenceWing = solver.ReferenceWing,
+                                  .referenceWing = document.solver.ReferenceWing,
                                   .automatic = document.automaticStability(),
-                                  .wingNames = wingNames(texts),
+                                  .wingNames = wingNames(document.texts),
                                   .paper = localePaper()};
     TemplateDocument pages =
-        templateDocument(aircraft, document.stabilityFigures(), request, language(), CurrentFileName);
+        templateDocument(document.aircraft, document.stabilityFigures(), request, window.language(), window.shownFileName());
     if (!pages.ok()) {
-        reportFileError(pages.problem);
+        window.reportError(pages.problem);
         return std::nullopt;
     }
     return pages;
 }
 
-void TForm1::ExportTemplate1Click() { withLattice([this] { exportTemplate(); }); }
+void ExportCommands::exportTemplate() { window.withLattice([this] { writeTemplate(); }); }
 
-void TForm1::exportTemplate()
+void ExportCommands::writeTemplate()
 {
     const std::optional<TemplateDocument> pages = templateOfChosenWing();
     if (!pages)
@@ -160,13 +166,13 @@ void TForm1::exportTemplate()
         return;
     const std::string failed = writePlanformTemplatePdf(file, *pages);
     if (!failed.empty())
-        reportFileError(failed);
+        window.reportError(failed);
 }
 
 // The template through the printer dialog: real printers print it without scaling.
-void TForm1::PrintTemplate1Click() { withLattice([this] { printTemplate(); }); }
+void ExportCommands::printTemplate() { window.withLattice([this] { printChosenTemplate(); }); }
 
-void TForm1::printTemplate()
+void ExportCommands::printChosenTemplate()
 {
     const std::optional<TemplateDocument> pages = templateOfChosenWing();
     if (!pages)
@@ -174,13 +180,13 @@ void TForm1::printTemplate()
     QPrinter printer(QPrinter::HighResolution);
     // The job's name, which the dialog also offers for printing to a file: the aircraft's with the
     // wing ("trainer_wing1.pdf").
-    printer.setDocName(QFileInfo(qs(templatePdfNameOf(CurrentFileName, pages->planform.wing))).fileName());
-    QPrintDialog dialog(&printer, this);
+    printer.setDocName(QFileInfo(qs(templatePdfNameOf(window.shownFileName(), pages->planform.wing))).fileName());
+    QPrintDialog dialog(&printer, window.widget);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const std::string failed = printPlanformTemplate(printer, *pages);
     if (!failed.empty())
-        reportFileError(failed);
+        window.reportError(failed);
 }
 
 } // namespace ab

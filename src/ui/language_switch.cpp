@@ -4,6 +4,8 @@
 // message texts.
 #include "ui/main_window.h"
 
+#include "ui/export_commands.h"
+
 #include "lang/captions.h"
 #include "lang/live_texts.h"
 #include "ui/live_calculation.h"
@@ -49,8 +51,7 @@ void TForm1::applyLanguage(Language l)
     balancePage->setLanguage(l);
     updateUndoCommands();
     commands->setLanguage(l);
-    if (liftPlot && liftPlot->isVisible() && aircraft.ResultsValid && aircraft.SolverDataValid)
-        LiftPlot1Click();
+    exports->followLanguage();
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->setLanguage(l);
     showBalanceFigures();

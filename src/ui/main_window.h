@@ -62,6 +62,7 @@ class TForm2;
 class TForm3;
 class BalancePage;
 class DocumentSignals;
+class ExportCommands;
 class LiftPlotDialog;
 class LiveCalculation;
 class MisreadLine;
@@ -80,8 +81,6 @@ public:
     std::function<SaveAnswer()> askToSaveChanges;  // before unsaved changes would be lost
     std::function<void(const QString&)> showError; // a file that could not be read or written
     std::function<bool(const QString&)> askToReplace; // the question before a file is replaced
-    std::function<QString(const QString&)> chooseExportFile; // offered the suggested name; empty: cancelled
-    std::function<int(int)> chooseTemplateWing; // offered the wing proposed; 0: cancelled
 
     // The state the window keeps; tests and the later commands read it.
     const Aircraft& aircraftState() const { return aircraft; }
@@ -116,11 +115,6 @@ public:
     void Load1Click();
     bool Load2(const std::string& fileName); // true when the file was read and applied
     void newFromTemplate(const AircraftTemplate& from); // File > New
-    void ExportAvl1Click();
-    void ExportCsv1Click();
-    void LiftPlot1Click();
-    void ExportTemplate1Click();
-    void PrintTemplate1Click();
     enum class SaveChoice { CurrentFile, AskName }; // Save, Save as
     void Save1Click(SaveChoice choice);
     void Exit1Click();
@@ -205,14 +199,7 @@ private:
     // `then` runs once the results have their lattice: at once, or after they were calculated again
     // when they were only stored; never without results.
     void withLattice(std::function<void()> then);
-    void exportAvl();
-    void exportCsv();
-    void exportTemplate();
-    void printTemplate();
     void printAircraft();
-    std::string askExportFileName(std::string_view extension, const QString& filter, std::string_view suffix = {});
-    int askTemplateWing(); // 0: cancelled
-    std::optional<TemplateDocument> templateOfChosenWing();
     // The aircraft's own balance: rows typed, the measured centre of gravity and the figures.
     void buildBalanceTab();
     void balanceEdited(const std::vector<BalanceItemTexts>& items);
@@ -303,7 +290,7 @@ private:
 
 public:
     TForm3* printerDialog = nullptr; // made at the first print
-    LiftPlotDialog* liftPlot = nullptr; // made at the first View > Lift distribution
+    ExportCommands* exports = nullptr; // AVL, CSV, the wing template and the lift distribution plot
 };
 
 } // namespace ab

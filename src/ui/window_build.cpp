@@ -3,6 +3,8 @@
 // name, the main menu, the tab control with its pages, and the start state without a file.
 #include "ui/main_window.h"
 
+#include "ui/export_commands.h"
+
 #include "files/settings_file.h"
 #include "ui/live_calculation.h"
 #include "files/wing_copy.h"
@@ -288,11 +290,21 @@ void TForm1::bindCommands()
     };
     for (auto [action, handler] : bindings)
         connect(action, &QAction::triggered, this, handler);
-    connect(c.ExportAvl1, &QAction::triggered, this, [this] { ExportAvl1Click(); });
-    connect(c.ExportCsv1, &QAction::triggered, this, [this] { ExportCsv1Click(); });
-    connect(c.ExportTemplate1, &QAction::triggered, this, [this] { ExportTemplate1Click(); });
-    connect(c.PrintTemplate1, &QAction::triggered, this, [this] { PrintTemplate1Click(); });
-    connect(c.LiftPlot1, &QAction::triggered, this, [this] { LiftPlot1Click(); });
+    exports = new ExportCommands(
+        document,
+        {.widget = this,
+         .language = [this] { return language(); },
+         .shownFileName = [this] { return CurrentFileName; },
+         .activePage = [this] { return activePageNumber(); },
+         .templateTitle = [this] { return commands->ExportTemplate1->text().remove("..."); },
+         .reportError = [this](const std::string& message) { reportFileError(message); },
+         .withLattice = [this](std::function<void()> then) { withLattice(std::move(then)); }},
+        this);
+    connect(c.ExportAvl1, &QAction::triggered, exports, &ExportCommands::exportAvl);
+    connect(c.ExportCsv1, &QAction::triggered, exports, &ExportCommands::exportCsv);
+    connect(c.ExportTemplate1, &QAction::triggered, exports, &ExportCommands::exportTemplate);
+    connect(c.PrintTemplate1, &QAction::triggered, exports, &ExportCommands::printTemplate);
+    connect(c.LiftPlot1, &QAction::triggered, exports, &ExportCommands::showLiftPlot);
     connect(c.Save2, &QAction::triggered, this, [this] { Save1Click(SaveChoice::AskName); });
     connect(c.Save3, &QAction::triggered, this, [this] { Save1Click(SaveChoice::CurrentFile); });
     const std::pair<QAction*, int> jumps[] = {{c.wing11, 1}, {c.wing21, 2}, {c.wing31, 3}};

@@ -4,6 +4,7 @@
 // wing's distribution with its stall-first mark.
 #include "cli/batch.h"
 #include "files/save_target.h"
+#include "ui/export_commands.h"
 #include "ui/lift_plot_dialog.h"
 #include "ui/page_control.h"
 #include "window_test_support.h"
@@ -53,7 +54,7 @@ TEST_F(WindowExports, EachExportOffersTheAircraftsNameAndWritesItsFile)
         SCOPED_TRACE(e.action);
         ASSERT_TRUE(control<QAction>(form, e.action)->isEnabled());
         QString offered;
-        form.chooseExportFile = [&](const QString& suggested) {
+        form.exports->chooseExportFile = [&](const QString& suggested) {
             offered = suggested;
             return QString::fromStdString(path("out")); // the extension is added
         };
@@ -69,12 +70,12 @@ TEST_F(WindowExports, EachExportOffersTheAircraftsNameAndWritesItsFile)
     // The template proposes the wing whose tab is shown and writes its pages as a PDF.
     control<PageControl>(form, "PageControl1")->setActivePage(control(form, "TabSheet2"));
     int proposed = 0;
-    form.chooseTemplateWing = [&](int wing) {
+    form.exports->chooseTemplateWing = [&](int wing) {
         proposed = wing;
         return wing;
     };
     QString offered;
-    form.chooseExportFile = [&](const QString& suggested) {
+    form.exports->chooseExportFile = [&](const QString& suggested) {
         offered = suggested;
         return QString::fromStdString(path("tail.pdf"));
     };
@@ -84,7 +85,7 @@ TEST_F(WindowExports, EachExportOffersTheAircraftsNameAndWritesItsFile)
     EXPECT_TRUE(contentsOf(path("tail.pdf")).startsWith("%PDF"));
 
     // A cancelled choice writes nothing and says nothing.
-    form.chooseExportFile = [](const QString&) { return QString(); };
+    form.exports->chooseExportFile = [](const QString&) { return QString(); };
     trigger(form, "ExportAvl1");
 }
 
