@@ -56,7 +56,7 @@ void TForm1::balanceEdited(const std::vector<BalanceItemTexts>& items)
 void TForm1::showBalance()
 {
     if (aircraft.ResultsValid)
-        STABIL(); // shows the figures too
+        aircraftViews->STABIL(); // shows the figures too
     else
         showBalanceFigures();
 }

@@ -144,7 +144,7 @@ void TForm1::showCalculationResults(const CalculationRun& run, MemoOfRun memo)
             showMemo(flagged, !flagged.empty());
         }
         aircraftViews->showResultsCursor(true);
-        STABIL();
+        aircraftViews->STABIL();
         FormResize();
         showNeutralPoints(ResultsShown::Current);
     }

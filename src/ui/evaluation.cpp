@@ -150,9 +150,9 @@ void TForm1::Calc(ResultsAfterPass results)
     }
     if (!keepTopView) {
         aircraftViews->clearTopView();
-        d_1d();
+        aircraftViews->d_1d();
     }
-    d_3d();
+    aircraftViews->d_3d();
     drawThumbnailTitles();
     Memo1->setPlainText(qs(messages.ErrorTitle));
     Memo1->hide();
@@ -201,9 +201,9 @@ void TForm1::CheckBoxAClick()
     aircraftViews->showContrastBar();
     if (!aircraft.ResultsValid)
         Calc();
-    d_1d();
-    STABIL();
-    d_3d();
+    aircraftViews->d_1d();
+    aircraftViews->STABIL();
+    aircraftViews->d_3d();
 }
 
 } // namespace ab

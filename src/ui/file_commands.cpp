@@ -114,7 +114,7 @@ void TForm1::showOpenedAircraft()
     saveOffered = true;
     PageControl1->setActivePage(TabSheet5);
     aircraftViews->showResultsCursor(aircraft.ResultsValid);
-    STABIL();
+    aircraftViews->STABIL();
     applyCommandStates();
     noteDamagedFile();
 }
@@ -196,7 +196,7 @@ void TForm1::newFromTemplate(const AircraftTemplate& from)
     Calc();
     saveOffered = false;
     PageControl1->setActivePage(TabSheet5);
-    STABIL();
+    aircraftViews->STABIL();
     applyCommandStates();
     markSaved(HistoryAfterSave::Keep);
 }

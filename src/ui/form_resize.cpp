@@ -49,9 +49,9 @@ void TForm1::FormResize()
     aircraftViews->resizeTo(tab);
     if (!aircraft.ResultsValid)
         Calc(ResultsAfterPass::Kept);
-    d_1d();
-    STABIL();
-    d_3d();
+    aircraftViews->d_1d();
+    aircraftViews->STABIL();
+    aircraftViews->d_3d();
     placeCaptionedControls();
     showWingNames(); // as long as the tab bar's width lets them be
 }

@@ -22,9 +22,6 @@
 
 namespace ab {
 
-void TForm1::english1Click() { selectLanguage(Language::English); }
-void TForm1::spain1Click() { selectLanguage(Language::Spanish); }
-void TForm1::german1Click() { selectLanguage(Language::German); }
 
 // Exactly one language button shows: the one that switches to the next language in the cycle
 // German, English, Spanish.
@@ -58,10 +55,10 @@ void TForm1::applyLanguage(Language l)
     // The top view is drawn again as a whole: its flight direction stands where the drawing puts it,
     // beside its arrow, and no text of the language before is left under it.
     if (aircraft.ResultsValid) {
-        STABIL();
+        aircraftViews->STABIL();
     } else {
         aircraftViews->clearTopView();
-        d_1d();
+        aircraftViews->d_1d();
     }
     for (int w = 1; w <= MaxWings; ++w)
         d_w(w);

@@ -46,7 +46,7 @@ void TForm1::setLiveCalculation(bool on)
         showNeutralPoints(ResultsShown::None);
         aircraftViews->showStaleMarginCaption();
         aircraftViews->clearTopView();
-        d_1d();
+        aircraftViews->d_1d();
     }
 }
 

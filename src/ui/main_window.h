@@ -100,9 +100,6 @@ public:
     void Button_C1Click();        // the exchange of the pair ExchangePair
     void jumpToWing(int w);       // wing11Click, wing21Click, wing31Click
     void aircraft1Click();
-    void english1Click();
-    void spain1Click();
-    void german1Click();
     void FormResize();
     void Button4Click(); // "Calculate Aerodynamic Center": starts the run on the worker
     bool calculationRunning() const; // Calculate's run has not finished
@@ -125,24 +122,10 @@ public:
     void Load_Wing();
     void CopyWing1Click();
     void InsertCopiedWing1Click();
-    void RadioButton15Click();
-    void RadioButton16Click();
-    void chooseStabilityMode(bool automatic);
-    void ScrollBar3Change();
-    void ScrollBar4Change();
-    void ScrollBar5Change();
-    void ScrollBar5Exit();
     ViewState viewState() const; // the scales and places of the views as last drawn
 
-    // Drawings: the parameter sketch, the top view with its lattice, the stability display and its
-    // pointer lines, the three-dimensional view.
-    using TopViewScale = AircraftViews::TopViewScale;
+    // The parameter sketch of wing w (the aircraft views draw the others themselves).
     void d_w(int w);
-    void d_1d(TopViewScale scale = TopViewScale::Fit);
-    void DrawGrid();
-    void STABIL(TopViewScale scale = TopViewScale::Fit);
-    void Zeiger();
-    void d_3d();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

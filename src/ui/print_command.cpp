@@ -26,7 +26,7 @@ void TForm1::printAircraft()
     // The pass brings the leading-edge tables the page prints up to date without touching the
     // results; the stability display then puts back what the pass cleared from the top view.
     Calc(ResultsAfterPass::Kept);
-    STABIL();
+    aircraftViews->STABIL();
 
     PrintScene scene{aircraft,
                      solver,

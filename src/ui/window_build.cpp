@@ -285,11 +285,14 @@ void TForm1::bindCommands()
         {c.Open2, &TForm1::Load1Click},          {c.Exit1, &TForm1::Exit1Click},
         {c.Print1, &TForm1::Button6Click},       {c.aircraft1, &TForm1::aircraft1Click},
         {c.CopyWing1, &TForm1::CopyWing1Click},  {c.InsertCopiedWing1, &TForm1::InsertCopiedWing1Click},
-        {c.german1, &TForm1::german1Click},      {c.english1, &TForm1::english1Click},
-        {c.spain1, &TForm1::spain1Click},        {c.Info1, &TForm1::BitBtn1Click},
+        {c.Info1, &TForm1::BitBtn1Click},
     };
     for (auto [action, handler] : bindings)
         connect(action, &QAction::triggered, this, handler);
+    const std::pair<QAction*, Language> languages[] = {
+        {c.german1, Language::German}, {c.english1, Language::English}, {c.spain1, Language::Spanish}};
+    for (auto [action, l] : languages)
+        connect(action, &QAction::triggered, this, [this, l] { selectLanguage(l); });
     exports = new ExportCommands(
         document,
         {.widget = this,
