@@ -2,79 +2,78 @@
 // The window's part in the aircraft's own balance: the balance tab's rows go into the texts, the
 // centre of gravity they give is drawn in the top view, and the figures under the table follow the
 // rows and every stability display.
-#include "ui/main_window.h"
+#include "ui/balance_commands.h"
+
+#include "ui/aircraft_views.h"
 
 #include "stability/balance.h"
 #include "ui/balance_page.h"
-#include "ui/page_control.h"
 
 #include <QLineEdit>
 
 namespace ab {
 
-void TForm1::buildBalanceTab()
+BalanceCommands::BalanceCommands(AircraftDocument& d, AircraftViews* v, QWidget* tab, Window w, QObject* parent)
+    : QObject(parent), document(d), views(v), window(std::move(w))
 {
-    balancePage = new BalancePage(TabSheet8, this);
-    connect(balancePage, &BalancePage::itemsEdited, this,
-            [this](const std::vector<BalanceItemTexts>& items) { balanceEdited(items); });
-    connect(aircraftViews, &AircraftViews::stabilityShown, this, [this] { showBalanceFigures(); });
-    connect(aircraftViews, &AircraftViews::marginEdited, this, [this](const QString& text) {
+    page = new BalancePage(tab, this);
+    connect(page, &BalancePage::itemsEdited, this,
+            [this](const std::vector<BalanceItemTexts>& items) { edited(items); });
+    connect(views, &AircraftViews::stabilityShown, this, [this] { showFigures(); });
+    connect(views, &AircraftViews::marginEdited, this, [this](const QString& text) {
         // A text that is no margin (a keystroke on the way to one, "60") keeps the margin that was
         // in use when editing of the field began, not the one its first keystrokes made. Typing
         // edits while the field keeps the focus; a text set without it is an edit of its own.
-        if (text.toStdString() == texts.margin)
+        if (text.toStdString() == document.texts.margin)
             return;
-        const bool typing = aircraftViews->Edit_Mstab->hasFocus();
-        if (!typing || focusSession != marginSession) {
-            marginSession = typing ? focusSession : -1;
-            marginWhenEditingBegan = texts.margin;
+        const bool typing = views->Edit_Mstab->hasFocus();
+        if (!typing || window.focusSession() != marginSession) {
+            marginSession = typing ? window.focusSession() : -1;
+            marginWhenEditingBegan = document.texts.margin;
         }
         const std::string typed = text.toStdString();
         if (!document.setMargin(typed))
             document.setMargin(marginWhenEditingBegan);
-        recordEdit({.kind = EditKind::Margin}, MarginTypingKey);
+        window.recordEdit({.kind = EditKind::Margin}, window.marginTypingKey);
     });
-    connect(aircraftViews, &AircraftViews::stabilityModeChosen, this, [this](bool automatic) {
+    connect(views, &AircraftViews::stabilityModeChosen, this, [this](bool automatic) {
         const StabilityMode mode = automatic ? StabilityMode::Automatic : StabilityMode::Manual;
-        if (mode == texts.stabilityMode)
+        if (mode == document.texts.stabilityMode)
             return;
         document.setStabilityMode(mode);
-        recordEdit({.kind = EditKind::StabilityMode});
+        window.recordEdit({.kind = EditKind::StabilityMode}, -1);
     });
 }
 
-void TForm1::balanceEdited(const std::vector<BalanceItemTexts>& items)
+void BalanceCommands::edited(const std::vector<BalanceItemTexts>& items)
 {
     document.setBalance(items);
-    balanceCutOnOpen = {};
+    cutOnOpen = {};
     showBalance();
-    recordEdit({.kind = EditKind::Balance});
+    window.recordEdit({.kind = EditKind::Balance}, -1);
 }
 
-// The measured centre of gravity in the top view (drawn again while it shows results) and the
-// figures under the table, both from the document.
-void TForm1::showBalance()
+void BalanceCommands::showBalance()
 {
-    if (aircraft.ResultsValid)
-        aircraftViews->STABIL(); // shows the figures too
+    if (document.aircraft.ResultsValid)
+        views->STABIL(); // shows the figures too
     else
-        showBalanceFigures();
+        showFigures();
 }
 
-void TForm1::showBalanceFigures()
+void BalanceCommands::showFigures()
 {
     BalanceFigures figures = document.balance();
-    figures.cut.itemsLeftOut += balanceCutOnOpen.itemsLeftOut;
-    figures.cut.namesShortened += balanceCutOnOpen.namesShortened;
-    balancePage->showFigures(figures, language());
+    figures.cut.itemsLeftOut += cutOnOpen.itemsLeftOut;
+    figures.cut.namesShortened += cutOnOpen.namesShortened;
+    page->showFigures(figures, window.language());
 }
 
-// The rows, margin and stability mode an opened file brought (or the starting ones).
-void TForm1::showStoredBalance(const BalanceCut& cut)
+void BalanceCommands::showStored(const BalanceCut& cut)
 {
-    balanceCutOnOpen = cut;
-    balancePage->showItems(texts.balance);
-    aircraftViews->showStabilityChoice(texts.stabilityMode == StabilityMode::Automatic, texts.margin);
+    cutOnOpen = cut;
+    page->showItems(document.texts.balance);
+    views->showStabilityChoice(document.texts.stabilityMode == StabilityMode::Automatic, document.texts.margin);
 }
 
 } // namespace ab

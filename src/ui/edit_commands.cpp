@@ -5,6 +5,7 @@
 // evaluate it as after any edit.
 #include "ui/main_window.h"
 
+#include "ui/balance_commands.h"
 #include "ui/balance_page.h"
 #include "ui/document_signals.h"
 #include "ui/widgets.h"
@@ -71,14 +72,14 @@ void TForm1::showTexts(ResultsAfterPass results)
             wingPage[w]->writeDihedral(k, t.wing[w].dihedral[k]);
         wingPage[w]->writeName(t.wing[w].name);
     }
-    balancePage->showItems(t.balance);
+    balance->page->showItems(t.balance);
     aircraftViews->showStabilityChoice(t.stabilityMode == StabilityMode::Automatic, t.margin);
     if (Memo2->toPlainText().toStdString() != t.comment)
         Memo2->setPlainText(qs(t.comment));
     showWingNames();
     Calc(results);
     Space1();
-    showBalance();
+    balance->showBalance();
     applyingHistory = false;
 }
 

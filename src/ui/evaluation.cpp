@@ -9,6 +9,7 @@
 #include "model/wing_name.h"
 #include "model/recalculation.h"
 #include "draw/colours.h"
+#include "ui/balance_commands.h"
 #include "ui/export_commands.h"
 #include "ui/image_view.h"
 #include "ui/live_calculation.h"
@@ -141,7 +142,7 @@ void TForm1::Calc(ResultsAfterPass results)
         markResultsStale();
         if (!keepTopView)
             aircraftViews->showStaleMarginCaption();
-        showBalanceFigures();
+        balance->showFigures();
     }
     const PerWing<WingLabels> labels = document.evaluate(results);
     for (int w = 1; w <= MaxWings; ++w) {

@@ -4,6 +4,8 @@
 // they would be lost, and the end of the program with the settings written back.
 #include "ui/main_window.h"
 
+#include "ui/balance_commands.h"
+
 #include "files/aircraft_reader.h"
 #include "files/aircraft_record.h"
 #include "files/aircraft_writer.h"
@@ -110,7 +112,7 @@ void TForm1::showOpenedAircraft()
     editedSinceCalculation = true;
     markResultsStale();
     aircraftViews->showStaleMarginCaption();
-    showBalanceFigures();
+    balance->showFigures();
     saveOffered = true;
     PageControl1->setActivePage(TabSheet5);
     aircraftViews->showResultsCursor(aircraft.ResultsValid);
@@ -144,7 +146,7 @@ bool TForm1::Load2(const std::string& fileName)
     designName.clear();
     CurrentFileName = fileName;
     Lab_FName->setText(qs(CurrentFileName));
-    showStoredBalance(opened.balanceCut);
+    balance->showStored(opened.balanceCut);
     return true;
 }
 
@@ -172,7 +174,7 @@ void TForm1::applyReading(const AircraftFileReading& reading, const std::string&
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->writeName(reading.extras.wingName[w]);
     document.takeBalance(reading.extras);
-    showStoredBalance(reading.extras.balanceCut);
+    balance->showStored(reading.extras.balanceCut);
 }
 
 // A new, unnamed aircraft from a template kept with the program: the unsaved-changes question

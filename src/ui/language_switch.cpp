@@ -4,6 +4,7 @@
 // message texts.
 #include "ui/main_window.h"
 
+#include "ui/balance_commands.h"
 #include "ui/export_commands.h"
 
 #include "lang/captions.h"
@@ -45,13 +46,13 @@ void TForm1::applyLanguage(Language l)
     aircraftViews->setLanguage(l, messages.FlightDirectionText);
     live->setLanguage(l);
     CheckBoxLive->setToolTip(qs(texts::LiveCalculationTip.in(l)));
-    balancePage->setLanguage(l);
+    balance->page->setLanguage(l);
     updateUndoCommands();
     commands->setLanguage(l);
     exports->followLanguage();
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->setLanguage(l);
-    showBalanceFigures();
+    balance->showFigures();
     // The top view is drawn again as a whole: its flight direction stands where the drawing puts it,
     // beside its arrow, and no text of the language before is left under it.
     if (aircraft.ResultsValid) {

@@ -61,6 +61,7 @@ class PageControl;
 class TForm2;
 class TForm3;
 class BalancePage;
+class BalanceCommands;
 class DocumentSignals;
 class ExportCommands;
 class LiftPlotDialog;
@@ -183,12 +184,6 @@ private:
     // when they were only stored; never without results.
     void withLattice(std::function<void()> then);
     void printAircraft();
-    // The aircraft's own balance: rows typed, the measured centre of gravity and the figures.
-    void buildBalanceTab();
-    void balanceEdited(const std::vector<BalanceItemTexts>& items);
-    void showBalance();
-    void showBalanceFigures();
-    void showStoredBalance(const BalanceCut& cut);
 
     // Undo and redo: each edit is recorded as a step of the history (edit_commands.cpp).
     void buildHistory();
@@ -216,7 +211,7 @@ public:
     QWidget *TabSheet5 = nullptr, *TabSheet4 = nullptr, *TabSheet8 = nullptr; // aircraft, remarks, balance
     PerWing<WingPage*> wingPage{}; // the wing pages, made with their tabs
     AircraftViews* aircraftViews = nullptr; // the top and three-dimensional views and their controls
-    BalancePage* balancePage = nullptr;     // the balance tab
+    BalanceCommands* balance = nullptr;     // the balance tab with the margin and the stability mode
     QPlainTextEdit* Memo2 = nullptr;
     QWidget* Panel1 = nullptr;
     std::array<QRadioButton*, MaxWings + 1> wingCountButton{}; // RadioButton1 .. RB_W5, by count
@@ -256,12 +251,9 @@ private:
     bool saveOffered = false;           // plain Save is offered
     CopyCommands copyState;             // copy and insert as page changes and menu jumps left them
     bool starting = true; // the start-up state is being set
-    BalanceCut balanceCutOnOpen; // what the opened file's balance held beyond the limits
     std::vector<std::string> openedFileNotes; // what the file opened last lacks (damaged_file.h)
     DocumentSignals* documentSignals = nullptr; // the document's changes as a signal
     int focusSession = 0;          // counts focus changes: typing steps merge within one
-    int marginSession = -1;        // the focus session the margin was last typed in
-    std::string marginWhenEditingBegan; // the margin in use when that typing began
     QMetaObject::Connection focusWatch;
     int recordingSuspended = 0;    // writes of one edit made of many
     bool applyingHistory = false;  // undo or redo is putting a state on the controls

@@ -3,6 +3,7 @@
 // name, the main menu, the tab control with its pages, and the start state without a file.
 #include "ui/main_window.h"
 
+#include "ui/balance_commands.h"
 #include "ui/export_commands.h"
 
 #include "files/settings_file.h"
@@ -239,7 +240,13 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
         recordEdit({.kind = EditKind::Remarks}, RemarksTypingKey);
     });
 
-    buildBalanceTab();
+    balance = new BalanceCommands(
+        document, aircraftViews, TabSheet8,
+        {.language = [this] { return language(); },
+         .recordEdit = [this](const Edit& edit, int typingKey) { recordEdit(edit, typingKey); },
+         .focusSession = [this] { return focusSession; },
+         .marginTypingKey = MarginTypingKey},
+        this);
     buildHistory();
     buildLiveCalculation();
     applyDesignCaptions();
