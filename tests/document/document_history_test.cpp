@@ -3,6 +3,8 @@
 // puts back, what the listener hears, and when the aircraft counts as saved.
 #include "document/aircraft_document.h"
 
+#include "../solver/solver_test_support.h"
+
 #include <gtest/gtest.h>
 
 
@@ -43,6 +45,40 @@ TEST(DocumentHistory, TypingBackToTheStartLeavesNoStepAndNothingModified)
     EXPECT_TRUE(d.modified());
     d.keepUnsaved();
     EXPECT_TRUE(d.modified());
+}
+
+} // namespace
+} // namespace ab
+
+namespace ab {
+namespace {
+
+// A calculation that moves a wing apart in height (batch mode's, and Calculate's on the worker)
+// writes the moved height into the texts as one step, with results for that height; undo puts the
+// height back and the listener hears the geometry change.
+TEST(DocumentHistory, HeightsACalculationMovedAreOneStepWithTheResults)
+{
+    AircraftDocument d;
+    AircraftTexts t = defaultAircraftTexts();
+    test::setRectangle(t, 1, 500, 100);
+    test::setRectangle(t, 2, 250, 60, 600, 0);
+    t.wingCount = 2;
+    d.texts = t;
+    d.setWingCount(2);
+    d.markSaved(true);
+    unsigned heard = 0;
+    d.onChange = [&](unsigned changes) { heard |= changes; };
+    const CalculationRun run = d.calculate(Language::English);
+    ASSERT_FALSE(run.failed);
+    EXPECT_EQ(d.texts.wing[2][Role::PosZ], "-7");
+    EXPECT_TRUE(d.aircraft.ResultsValid);
+    EXPECT_EQ(d.history().count(), 1u);
+    EXPECT_TRUE(heard & TextsChanged);
+    EXPECT_TRUE(heard & FiguresChanged);
+    heard = 0;
+    ASSERT_TRUE(d.undo());
+    EXPECT_EQ(d.texts.wing[2][Role::PosZ], "0");
+    EXPECT_TRUE(heard & GeometryChanged);
 }
 
 } // namespace
