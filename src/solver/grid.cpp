@@ -37,7 +37,7 @@ bool refuseChordlessTrapezoids(Aircraft& ac, Language l, std::vector<std::string
             const double meanChord = (ac.StationChord[t - 1][w] + ac.StationChord[t][w]) / 2;
             if (width > 0 && meanChord == 0) {
                 failures.push_back(trapezoidFailureLine(l, w, t));
-                failures.push_back(messageTexts(l).TrapezoidAdvice);
+                failures.push_back(messageTexts(l).ChordlessAdvice);
                 ac.CalcFailed = true;
                 refused = true;
             }

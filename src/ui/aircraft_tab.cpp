@@ -56,11 +56,11 @@ void TForm1::buildAircraftTab(QWidget* tab, const PerWing<QWidget*>& wingTabs)
 
     // The button starts below the last position box; while the calculation runs, its place shows
     // the running label with the countdown after it (placeCaptionedControls) instead.
-    Button4 = place<QPushButton>(tab, "Button4", 1, 477, 196, 27);
+    Button4 = place<QPushButton>(tab, "Button4", 1, 367, 196, 27);
     connect(Button4, &QPushButton::clicked, this, [this] { commands->calculateAction->trigger(); });
-    Label_w = autoLabel(tab, "Label_w", 23, 483, clGreen);
+    Label_w = autoLabel(tab, "Label_w", 23, 373, clGreen);
     Label_w->hide();
-    Label24 = autoLabel(tab, "Label24", 172, 483, clBlack);
+    Label24 = autoLabel(tab, "Label24", 172, 373, clBlack);
     Label24->hide();
     setCaptionRoom(Button4, 205 - Button4->x()); // the left column ends at the 3-D view's bar
     // Calculation while editing, under the button; the stability controls follow it.

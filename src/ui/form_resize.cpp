@@ -64,7 +64,7 @@ void TForm1::placeCaptionedControls()
 {
     const QSize page = PageControl1->pageSize();
     CheckBoxLive->move(CheckBoxLive->x(), bottomOf(Button4) + 2);
-    const int lineTop = aircraftViews->placeStabilityControls(bottomOf(CheckBoxLive) + 1, page) + 11;
+    const int lineTop = aircraftViews->placeStabilityControls(bottomOf(CheckBoxLive) + 1, page) + 6;
     // The line keeps clear of the margin marks beside the margin bar.
     int clear = 0;
     for (const QLabel* mark : {aircraftViews->Label28, aircraftViews->Label29, aircraftViews->Label30})

@@ -13,6 +13,8 @@
 #include "ui/balance_page.h"
 #include "ui/lift_plot_dialog.h"
 #include "ui/image_view.h"
+#include "ui/info_dialog.h"
+#include "print/printer_dialog.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -51,6 +53,11 @@ void TForm1::applyLanguage(Language l)
     commands->setLanguage(l);
     if (liftPlot && liftPlot->isVisible() && aircraft.ResultsValid && aircraft.SolverDataValid)
         LiftPlot1Click();
+    // The windows beside the main window speak the new language too.
+    if (infoDialog)
+        infoDialog->showTexts(l);
+    if (printerDialog)
+        printerDialog->setLanguage(l);
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->setLanguage(l);
     showBalanceFigures();

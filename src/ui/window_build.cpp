@@ -34,9 +34,10 @@
 namespace ab {
 namespace {
 
-// The client area the window was laid out for; the window is never made smaller.
+// The client area the window was laid out for; the window is never made smaller. With the menu bar
+// and a title bar it fits a screen of 1366 x 768 above a panel.
 constexpr int kClientWidth = 821;
-constexpr int kClientHeight = 730;
+constexpr int kClientHeight = 645;
 
 // A block of the remarks memo that continues the line before it: the break before it is a cut of
 // a long line, no line break of the remark.
@@ -207,7 +208,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
     bindCommands();
     buildTopStrip(client);
 
-    PageControl1 = place<PageControl>(client, "PageControl1", 0, 22, 825, 707);
+    PageControl1 = place<PageControl>(client, "PageControl1", 0, 22, kClientWidth + 4, kClientHeight - 23);
     setInk(PageControl1->tabBar(), clGreen);
     TabSheet5 = PageControl1->addPage("TabSheet5");
     constexpr const char* wingTabs[MaxWings + 1] = {"", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet6", "TabSheet7"};

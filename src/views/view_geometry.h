@@ -42,6 +42,8 @@ struct ViewState {
     double ViewScale = 0;            // top view as drawn (zoomed)
     double ViewScaleBase = 0;        // top view at zoom position 100
     double View3DScale = 0;
+    double View3DScaleBase = 0;      // three-dimensional view at size position 75: the top view's
+                                     // scale, or less where the whole aircraft would not fit
     int ViewCentreX = 0;             // column of the aircraft centre line
     int ViewOffsetY = 0;             // row of x = 0
 };

@@ -136,7 +136,7 @@ TEST(PanelPlanning, ChordlessTrapezoidIsRefusedBeforePlanning)
     const Planned p = layout(t);
     EXPECT_TRUE(p.ac.CalcFailed);
     EXPECT_EQ(p.failures, (Lines{"Can not calculate Wing  1 / Trapezium  2 ",
-                                 "Please change this trapezium (more chord length at tip)!"}));
+                                 "Please give this trapezium a chord (its root and tip chord are both 0)!"}));
     EXPECT_EQ(p.sd.counts.PanelCount, 0);
 }
 
