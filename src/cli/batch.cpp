@@ -95,7 +95,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     const Language l = o.language;
     // The aircraft the window starts with, then the file opened over it.
     AircraftDocument doc(l);
-    const OpenOutcome opened = doc.open(o.file, l);
+    const OpenOutcome opened = doc.open(o.file, l, o.deckUnit);
     if (opened.status == AircraftReadStatus::NoFileChosen)
         return refuse(err, fileMessage(l, texts::FileCannotOpen, o.file, {.reason = std::generic_category().message(ENOENT)}));
     if (!opened.ok())

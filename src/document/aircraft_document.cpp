@@ -16,14 +16,15 @@ AircraftDocument::AircraftDocument(Language language) : texts(defaultAircraftTex
     recorded = texts;
 }
 
-OpenOutcome AircraftDocument::open(const std::string& file, Language language)
+OpenOutcome AircraftDocument::open(const std::string& file, Language language, DeckUnit deckUnit)
 {
-    OpenOutcome outcome = openAircraftFile(file, aircraft, texts, language);
+    OpenOutcome outcome = openAircraftFile(file, aircraft, texts, language, deckUnit);
     if (outcome.ok()) {
-        fileName = file;
+        fileName = outcome.importedAs.empty() ? file : std::string();
         markSaved(true);
-        // A damaged file opened with defaults in its gaps is not the file as it stands.
-        if (!outcome.notes.empty())
+        // A damaged file opened with defaults in its gaps is not the file as it stands, nor is a
+        // design brought in from another tool.
+        if (!outcome.notes.empty() || !outcome.importedAs.empty())
             steps.keepUnsaved();
         notify(GeometryChanged | FiguresChanged | TextsChanged | FileChanged | HistoryChanged);
     }

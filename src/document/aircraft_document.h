@@ -48,8 +48,9 @@ struct AircraftDocument {
     // The user's operations.
     // Opens fileName over the aircraft: on success the file's texts, evaluated, with the results it
     // stored (without their lattice), the history anew and the state saved (unless the file was
-    // damaged); on failure nothing changes.
-    OpenOutcome open(const std::string& file, Language language);
+    // damaged); on failure nothing changes. An imported design (an AVL deck, an XFLR5 plane) opens
+    // without a file and unsaved; outcome.importedAs is the name Save as offers.
+    OpenOutcome open(const std::string& file, Language language, DeckUnit deckUnit = DeckUnit::Metre);
     // A whole calculation without stopping between its stages (the window runs the stages itself).
     CalculationRun calculate(Language language, const CalculationCallbacks& callbacks = {});
     // Writes the aircraft with its results to `file` (the extension rule already applied); the

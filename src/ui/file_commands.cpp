@@ -12,6 +12,7 @@
 #include "files/save_target.h"
 #include "files/settings_file.h"
 #include "files/wing_copy.h"
+#include "lang/import_texts.h"
 #include "ui/image_view.h"
 #include "ui/info_dialog.h"
 #include "ui/page_control.h"
@@ -22,6 +23,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -36,7 +38,8 @@ QString TForm1::askOpenFileName()
 {
     if (chooseFileToOpen)
         return chooseFileToOpen();
-    return QFileDialog::getOpenFileName(this, QString(), QString(), "*.da4 *.wk4 (*.da4 *.wk4)");
+    return QFileDialog::getOpenFileName(this, QString(), QString(),
+                                        "*.da4 *.wk4 (*.da4 *.wk4);;AVL, XFLR5 (*.avl *.xml)");
 }
 
 QString TForm1::askSaveFileName()
@@ -133,7 +136,27 @@ void TForm1::noteDamagedFile()
 // current one only once it has been read. A file that cannot be read changes nothing and says why.
 bool TForm1::Load2(const std::string& fileName)
 {
-    const OpenOutcome opened = document.open(fileName, language());
+    // An AVL deck that does not say its unit: the unit is asked, offering the one chosen last.
+    if (deckNeedsUnit(fileName)) {
+        std::optional<DeckUnit> chosen;
+        if (chooseDeckUnit) {
+            chosen = chooseDeckUnit(deckUnit);
+        } else {
+            QStringList names;
+            for (DeckUnit u : DeckUnits)
+                names << qs(std::string(deckUnitName(u)));
+            bool ok = false;
+            const QString name = QInputDialog::getItem(this, QApplication::applicationName(),
+                                                       qs(std::string(texts::DeckUnitQuestion.in(language()))), names,
+                                                       static_cast<int>(deckUnit), false, &ok);
+            if (ok)
+                chosen = deckUnitNamed(name.toStdString());
+        }
+        if (!chosen)
+            return false;
+        deckUnit = *chosen;
+    }
+    const OpenOutcome opened = document.open(fileName, language(), deckUnit);
     if (opened.status == AircraftReadStatus::NoFileChosen)
         return false;
     if (!opened.ok()) {
@@ -141,8 +164,9 @@ bool TForm1::Load2(const std::string& fileName)
         return false;
     }
     openedFileNotes = opened.notes;
-    designName.clear();
-    CurrentFileName = fileName;
+    // A design brought in from another tool has no file yet: Save as offers its name with ".wk4".
+    designName = opened.importedAs;
+    CurrentFileName = opened.importedAs.empty() ? fileName : opened.importedAs;
     Lab_FName->setText(qs(CurrentFileName));
     showStoredBalance(opened.balanceCut);
     return true;
@@ -270,7 +294,7 @@ void TForm1::FormClose()
 {
     const QRect frame = frameGeometry();
     const SettingsSaveOutcome saved = saveSettingsFile(settingsFile.path, letterOf(language()), width(), height(),
-                                                       frame.x(), frame.y(), language(), liveCalculation());
+                                                       frame.x(), frame.y(), language(), liveCalculation(), deckUnit);
     if (!saved.ok)
         reportFileError(saved.message);
 }

@@ -82,6 +82,8 @@ public:
     std::function<bool(const QString&)> askToReplace; // the question before a file is replaced
     std::function<QString(const QString&)> chooseExportFile; // offered the suggested name; empty: cancelled
     std::function<int(int)> chooseTemplateWing; // offered the wing proposed; 0: cancelled
+    // The unit of an AVL deck that does not state its own, offered the one chosen last; none: cancelled.
+    std::function<std::optional<DeckUnit>(DeckUnit)> chooseDeckUnit;
 
     // The state the window keeps; tests and the later commands read it.
     const Aircraft& aircraftState() const { return aircraft; }
@@ -268,6 +270,7 @@ private:
     // writes without asking only to this file.
     std::string& fileOfAircraft = document.fileName;
     std::string designName; // the template a new aircraft started from, as Save as offers it ("glider.wk4")
+    DeckUnit deckUnit = DeckUnit::Metre; // the unit last chosen for an AVL deck, kept in the settings
     int ExchangePair = 1;
     bool building = true; // controls are being made: field events change nothing yet
     bool calculating = false;

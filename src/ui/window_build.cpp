@@ -358,6 +358,7 @@ void TForm1::Create1(const QStringList& arguments)
         move(settings.left.value_or(0), settings.top.value_or(0));
     selectLanguage(languageOfLetter(settings.letter));
     setLiveCalculation(settings.live.value_or(false));
+    deckUnit = settings.deckUnit.value_or(DeckUnit::Metre);
 
     Memo2->setPlainText(qs(messages.RemarksPrompt));
     aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = MaxWings;
