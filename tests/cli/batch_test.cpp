@@ -60,6 +60,8 @@ TEST(BatchArguments, AcceptsTheDocumentedForms)
     EXPECT_DOUBLE_EQ(parseBatchArguments({"--calc=x"}).options.marginPercent, 7.5);
     EXPECT_TRUE(parseBatchArguments({"--help"}).options.help);
     EXPECT_TRUE(parseBatchArguments({"--version"}).options.version);
+    EXPECT_EQ(parseBatchArguments({"--calc=x.avl"}).options.deckUnit, DeckUnit::Metre);
+    EXPECT_EQ(parseBatchArguments({"--calc=x.avl", "--deck-units", "in"}).options.deckUnit, DeckUnit::Inch);
 }
 
 TEST(BatchArguments, RefusesWhatItDoesNotUnderstand)
@@ -78,6 +80,7 @@ TEST(BatchArguments, RefusesWhatItDoesNotUnderstand)
         {"--calc", "a", "--margin", "50.5"},
         {"--calc", "a", "--margin", "7.5%"},
         {"--calc", "a", "--lang", "fr"},
+        {"--calc", "a", "--deck-units", "yd"},
         {"--calc", "a", "--save"},
         {"--calc", "a", "--frobnicate"},
         {"--calc", "a", "extra.wk4"},

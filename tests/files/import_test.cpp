@@ -82,7 +82,7 @@ const ImportCase Cases[] = {
      {"read in m", "\"A\": joined to other surfaces as component 1", "\"B\": joined", "\"E\": left out"}},
     {DeckUnit::Metre, "XFLR5 plane in mm with a fin, a body and a cambered airfoil", "plane.xml",
      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE explane>\n<explane version=\"1.0\">\n"
-     "<Units><length_unit_to_meter>0.001</length_unit_to_meter></Units>\n<Plane><Name>Trainer &amp; co</Name>\n"
+     "<Units><length_unit_to_meter>0.001</length_unit_to_meter></Units>\n<Plane><Name>Trainer &amp; &#x2018;co&#8217;</Name>\n"
      "<has_body>true</has_body>\n"
      "<wing><Name>Main Wing</Name><Type>MAINWING</Type><Position>10, 0, 5</Position><Tilt_angle>1.5</Tilt_angle>\n"
      "<Sections><Section><y_position>0</y_position><Chord>220</Chord><xOffset>0</xOffset><Dihedral>3</Dihedral>"
@@ -96,7 +96,7 @@ const ImportCase Cases[] = {
     {DeckUnit::Metre, "XFLR5 wing-only file in metres", "wing.xml",
      "<explane version=\"1.0\"><wing><Name>Elevator</Name><Type>ELEVATOR</Type>"
      "<Position>0.75, 0, 0.05</Position><Sections>"
-     "<Section><y_position>0.0</y_position><Chord>0.1</Chord><xOffset>0</xOffset></Section>"
+     "<Section><y_position>0.0</y_position><Chord>0.1</Chord><xOffset>0</xOffset></Section><!-- root -->"
      "<Section><y_position>0.25</y_position><Chord>0.08</Chord><xOffset>0.01</xOffset></Section>"
      "</Sections></wing></explane>",
      {"Elevator: 750 50 0 100 | 250 80 10"},
@@ -133,6 +133,8 @@ TEST_F(ImportTest, EachFileGivesItsAircraftAndSaysWhatWasLeftOut)
         EXPECT_EQ(opened.importedAs, folder.file(std::filesystem::path(c.fileName).stem().string() + ".wk4"));
         EXPECT_FALSE(doc.calculate(Language::English).failed);
         EXPECT_TRUE(std::isfinite(doc.aircraft.NeutralPointX));
+        if (std::string_view(c.fileName) == "plane.xml")
+            EXPECT_EQ(doc.texts.comment, "Trainer & \u2018co\u2019");
     }
 }
 
