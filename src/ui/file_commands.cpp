@@ -294,7 +294,9 @@ void TForm1::FormClose()
 {
     const QRect frame = frameGeometry();
     const SettingsSaveOutcome saved = saveSettingsFile(settingsFile.path, letterOf(language()), width(), height(),
-                                                       frame.x(), frame.y(), language(), liveCalculation(), deckUnit);
+                                                       frame.x(), frame.y(), language(), liveCalculation(),
+                                                       // metres, the starting unit, need no line
+                                                       deckUnit == DeckUnit::Metre ? std::nullopt : std::optional(deckUnit));
     if (!saved.ok)
         reportFileError(saved.message);
 }
