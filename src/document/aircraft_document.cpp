@@ -33,7 +33,21 @@ OpenOutcome AircraftDocument::open(const std::string& file, Language language, D
 
 CalculationRun AircraftDocument::calculate(Language language, const CalculationCallbacks& callbacks)
 {
-    return ab::calculate(aircraft, texts, solver, language, callbacks);
+    CalculatedCopy copy = copyForCalculation(*this, std::move(solver));
+    calculateCopy(copy, language, callbacks.cancel, {.stage = {}, .countdown = callbacks.countdown});
+    adopt(copy);
+    applyMovedHeights(copy);
+    return copy.run;
+}
+
+void AircraftDocument::applyMovedHeights(const CalculatedCopy& copy)
+{
+    if (copy.run.movedHeights.empty())
+        return;
+    for (const auto& [w, height] : copy.run.movedHeights)
+        texts.wing[w][Role::PosZ] = copy.calculatedTexts.wing[w][Role::PosZ];
+    notify(TextsChanged | FiguresChanged);
+    recordEdit({.kind = EditKind::HeightSeparation});
 }
 
 SaveOutcome AircraftDocument::save(const std::string& file, Language language, const FileWriter& write)
@@ -53,6 +67,28 @@ bool AircraftDocument::setMargin(const std::string& text)
         return false;
     texts.margin = text;
     return true;
+}
+
+void AircraftDocument::applyFieldChanges(const std::vector<FieldChange>& changes) { applyToTexts(changes, texts); }
+
+void AircraftDocument::setWingCount(int n)
+{
+    aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = n;
+}
+
+void AircraftDocument::takeStoredResults(const AircraftFileExtras& extras, int wingCount)
+{
+    applyStoredResults(extras, aircraft);
+    aircraft.WingCount = wingCount;
+}
+
+void AircraftDocument::takeBalance(const AircraftFileExtras& extras) { applyBalance(extras, texts); }
+
+PerWing<WingLabels> AircraftDocument::evaluate(ResultsAfterPass results) { return recalculate(aircraft, texts, results); }
+
+WingLabels AircraftDocument::evaluateWing(int w, ResultsAfterPass results)
+{
+    return ab::evaluateWing(aircraft, texts.wing[w], w, results);
 }
 
 double AircraftDocument::marginPercent() const { return storedMarginPercent(texts.margin); }
@@ -126,12 +162,36 @@ CalculatedCopy copyForCalculation(const AircraftDocument& document, SolverData&&
     return {document.texts, document.texts, document.aircraft, std::move(lattice), {}};
 }
 
-void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel)
+void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel,
+                   const CalculationProgress& progress)
 {
     CalculationCallbacks callbacks;
     callbacks.cancel = cancel;
+    callbacks.countdown = progress.countdown;
     copy.calculatedTexts = copy.texts;
-    copy.run = ab::calculate(copy.aircraft, copy.calculatedTexts, copy.solver, language, callbacks);
+    Calculation run(copy.aircraft, copy.calculatedTexts, copy.solver, language, callbacks);
+    const auto report = [&](CalculationStage stage) {
+        if (!progress.stage)
+            return;
+        StageReport r{.stage = stage, .memo = run.memo(), .memoVisible = run.memoVisible()};
+        if (stage == CalculationStage::LatticeLaidOut && !run.failed()) {
+            r.hasLattice = true;
+            r.aircraft = copy.aircraft;
+            r.lattice.counts = copy.solver.counts;
+            r.lattice.lattice = copy.solver.lattice;
+        }
+        progress.stage(std::move(r));
+    };
+    run.prepare();
+    report(CalculationStage::Prepared);
+    run.planPanels();
+    report(CalculationStage::PanelsPlanned);
+    run.separateWings();
+    report(CalculationStage::WingsSeparated);
+    run.layOutLattice();
+    report(CalculationStage::LatticeLaidOut);
+    run.solve();
+    copy.run = run.finish();
 }
 
 bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b)

@@ -12,6 +12,7 @@
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/aircraft_texts.h"
+#include "model/planform.h"
 #include "solver/calculation.h"
 #include "solver/lift_distribution.h"
 #include "solver/solver_data.h"
@@ -51,7 +52,9 @@ struct AircraftDocument {
     // damaged); on failure nothing changes. An imported design (an AVL deck, an XFLR5 plane) opens
     // without a file and unsaved; outcome.importedAs is the name Save as offers.
     OpenOutcome open(const std::string& file, Language language, DeckUnit deckUnit = DeckUnit::Metre);
-    // A whole calculation without stopping between its stages (the window runs the stages itself).
+    // A whole calculation, made as the window makes it on its worker (calculateCopy), then taken
+    // with the heights it moved apart (applyMovedHeights). Of the callbacks, the cancel flag and the
+    // countdown are used.
     CalculationRun calculate(Language language, const CalculationCallbacks& callbacks = {});
     // Writes the aircraft with its results to `file` (the extension rule already applied); the
     // document belongs to that file afterwards, and this state is the saved one.
@@ -61,8 +64,36 @@ struct AircraftDocument {
     // the calculation moved apart are in the aircraft only). The copy gets the lattice the document
     // had, so that its storage serves the next copy.
     bool adopt(CalculatedCopy& copy);
+    // The heights a calculation moved apart, written into the texts as one step of the history
+    // ("wings moved apart in height"), after its results were adopted; the listener hears TextsChanged
+    // with FiguresChanged (the results belong to the heights written). Nothing when none moved.
+    void applyMovedHeights(const CalculatedCopy& copy);
     // A margin text that reads as a margin becomes the desired one; any other leaves it as it was.
     bool setMargin(const std::string& text);
+
+    // Edits of the texts as the window's controls make them. The evaluation that follows is the
+    // caller's (evaluate, evaluateWing), and so is the step of the history (recordEdit).
+    void setField(int w, Role role, const std::string& text) { texts.wing[w][role] = text; }
+    void setDihedral(int w, int k, const std::string& text) { texts.wing[w].dihedral[k] = text; }
+    void setWingName(int w, const std::string& name) { texts.wing[w].name = name; }
+    void setWingTexts(int w, const WingTexts& wing) { texts.wing[w] = wing; }
+    void applyFieldChanges(const std::vector<FieldChange>& changes); // a drag's writes, in order
+    void setTrapezoidCount(int w, int n) { texts.wing[w].trapezoidCount = n; }
+    void setWingCount(int n); // of the texts and of the aircraft, every wing of it active
+    void setComment(const std::string& comment) { texts.comment = comment; }
+    void setBalance(const std::vector<BalanceItemTexts>& items) { texts.balance = items; }
+    void setStabilityMode(StabilityMode mode) { texts.stabilityMode = mode; }
+    void setFileName(const std::string& file) { fileName = file; }
+    // What a record read as a template brings beside its fields: the results it stored, with its
+    // wing count (every wing of it active once its fields are written: useAllWings), and its rows.
+    void takeStoredResults(const AircraftFileExtras& extras, int wingCount);
+    void useAllWings() { aircraft.ActiveWingCount = aircraft.WingCount; }
+    void takeBalance(const AircraftFileExtras& extras);
+    void dropResults() { aircraft.ResultsValid = false; } // a change is on its way
+
+    // The recalculation pass over every wing, and the evaluation of one wing, from the texts.
+    PerWing<WingLabels> evaluate(ResultsAfterPass results = ResultsAfterPass::GoStale);
+    WingLabels evaluateWing(int w, ResultsAfterPass results = ResultsAfterPass::GoStale);
 
     // Undo and redo. The texts as they are now become one step of the history (nothing when they
     // are as the last step left them); a step with a typing key merges with the step before it of
@@ -112,12 +143,31 @@ struct CalculatedCopy {
     CalculationRun run;
 };
 
+// The stages of a calculation as it passes them, with its memo as it stands then; after the lattice
+// is laid out without a failure also the aircraft and the lattice (without the matrix) to draw while
+// the solve runs.
+enum class CalculationStage { Prepared, PanelsPlanned, WingsSeparated, LatticeLaidOut };
+struct StageReport {
+    CalculationStage stage = CalculationStage::Prepared;
+    std::vector<std::string> memo;
+    bool memoVisible = false;
+    bool hasLattice = false;
+    Aircraft aircraft;
+    SolverData lattice;
+};
+// What a calculation on a copy reports while it runs, on the thread that runs it.
+struct CalculationProgress {
+    std::function<void(StageReport&&)> stage;
+    std::function<void(int remaining)> countdown; // pivot steps still to do (throttle is the caller's)
+};
+
 // The document's texts and aircraft to calculate apart from it, with `lattice` as the copy's lattice
 // (a lattice handed back by adopt keeps its storage for the next run).
 CalculatedCopy copyForCalculation(const AircraftDocument& document, SolverData&& lattice = {});
 // Calculates the copy in place; it shares nothing with the document, so it may run on another
 // thread while the document changes. `cancel` ends it early (run.cancelled).
-void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel = nullptr);
+void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel = nullptr,
+                   const CalculationProgress& progress = {});
 
 // Whether two states of the texts describe the same geometry: wing count, trapezoid counts, the
 // field texts and the dihedral texts of every wing in use. Names, remarks, balance, margin and mode

@@ -269,6 +269,14 @@ void AircraftViews::DrawGrid()
     drawLattice(c, aircraft, solver, topViewLayout(), contrast);
 }
 
+// The lattice a calculation on the worker has laid out, drawn while its solve runs; untagged, so
+// that the view is drawn anew once the results come.
+void AircraftViews::drawLatticeOf(const Aircraft& ac, const SolverData& lattice)
+{
+    Canvas c = Image2->canvas();
+    drawLattice(c, ac, lattice, topViewLayout(), std::nullopt);
+}
+
 // What a drawing of the stability display over the lattice is tagged with: the lattice's inputs as
 // the view shows them; 0 when the view has no lattice.
 std::uint64_t AircraftViews::sceneTag() const

@@ -50,6 +50,7 @@ public:
     void clearTopView();
     void d_1d(TopViewScale scale = TopViewScale::Fit); // the wings and the flight direction
     void DrawGrid();                                   // the lattice, with the pressure colours if chosen
+    void drawLatticeOf(const Aircraft& aircraft, const SolverData& lattice); // a run's, before its solve
     void STABIL(TopViewScale scale = TopViewScale::Fit); // the stability display over the lattice
     void Zeiger();                                     // the pointer lines of the stability marks
     void showResults(TopViewScale scale);              // the stability display when the results are valid

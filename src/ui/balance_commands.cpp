@@ -38,14 +38,14 @@ void TForm1::buildBalanceTab()
         const StabilityMode mode = automatic ? StabilityMode::Automatic : StabilityMode::Manual;
         if (mode == texts.stabilityMode)
             return;
-        texts.stabilityMode = mode;
+        document.setStabilityMode(mode);
         recordEdit({.kind = EditKind::StabilityMode});
     });
 }
 
 void TForm1::balanceEdited(const std::vector<BalanceItemTexts>& items)
 {
-    texts.balance = items;
+    document.setBalance(items);
     balanceCutOnOpen = {};
     showBalance();
     recordEdit({.kind = EditKind::Balance});

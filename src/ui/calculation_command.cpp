@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Calculate Aerodynamic Center" in the window: the core's calculation stages one after another,
-// with the running label, repaints between the stages so that the memo lines and the lattice show
-// while the run goes on, the countdown of the solve, heights moved apart written into their fields,
+// "Calculate Aerodynamic Center" in the window: the core's calculation of a copy of the aircraft on
+// the worker, with the running label, the memo lines and the lattice of each stage as the worker
+// reports it, the countdown of the solve, heights moved apart written into their fields as one edit,
 // and after a complete run the neutral points, the stability display and every view redrawn.
 #include "ui/main_window.h"
 
@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -34,70 +33,78 @@ void TForm1::showMemo(const std::vector<std::string>& lines, bool visible)
     placeCaptionedControls();
 }
 
-void TForm1::Button4Click()
+void TForm1::Button4Click() { calculateThen({}); }
+
+void TForm1::calculateThen(std::function<void()> then)
 {
+    if (calculating)
+        return;
     // The explicit run takes over from a calculation in the background.
     live->cancel();
     showPreviousResults(false);
     ++liveSuspended;
     if (PageControl1->activePage() != TabSheet5)
         PageControl1->setActivePage(TabSheet5);
-    aircraft.CalcFailed = false;
     calculating = true;
     applyCommandStates();
     Label_w->show();
     Button4->hide();
     Memo1->clear();
     Memo1->hide();
+    Calc();
+    afterCalculation = std::move(then);
 
-    // The countdown label is repainted at most every 30 ms: a repaint per pivot step would cost
-    // more than the elimination itself. The last step (0) always shows.
-    QElapsedTimer sinceRepaint;
-    sinceRepaint.start();
-    CalculationCallbacks callbacks;
-    callbacks.countdown = [&](int remaining) {
-        if (remaining != 0 && sinceRepaint.elapsed() < 30 && !Label24->isHidden())
+    // The worker reports its stages and the countdown (at most every 30 ms) to this thread, so the
+    // memo lines, the lattice and the countdown show while the run goes on and the window answers.
+    CalculationProgress progress;
+    progress.stage = [this](StageReport&& report) { showStage(report); };
+    progress.countdown = [this](int remaining) {
+        if (!calculating)
             return;
-        sinceRepaint.restart();
         Label24->show();
         setLabelText(Label24, QString::number(remaining));
-        Label24->repaint();
     };
-    // A height moved apart goes into its field, whose change runs the recalculation pass.
-    callbacks.heightChanged = [this](int w, const std::string& zText) {
-        wingPage[w]->write(Role::PosZ, zText);
-    };
-    Calculation run(aircraft, texts, solver, language(), callbacks);
-    // Heights the calculation moves apart are one edit, which can be undone.
-    ++recordingSuspended;
-    auto showProgress = [&] {
-        showMemo(run.memo(), run.memoVisible());
-        repaint();
-    };
+    live->calculateNow(copyForCalculation(document), std::move(progress),
+                       [this](CalculatedCopy&& copy) { finishCalculation(std::move(copy)); });
+}
 
-    Calc();
-    run.prepare();
-    repaint();
-    run.planPanels();
-    showProgress();
-    run.separateWings();
-    showProgress();
-    run.layOutLattice();
-    if (!run.failed()) {
-        DrawGrid();
-        showProgress();
-        run.solve();
-        Label24->hide();
+bool TForm1::calculationRunning() const { return calculating; }
+
+void TForm1::showStage(const StageReport& report)
+{
+    if (!calculating || report.stage == CalculationStage::Prepared)
+        return;
+    if (report.stage == CalculationStage::LatticeLaidOut) {
+        if (!report.hasLattice)
+            return;
+        aircraftViews->drawLatticeOf(report.aircraft, report.lattice);
     }
-    const CalculationRun result = run.finish();
-    --recordingSuspended;
-    recordEdit({.kind = EditKind::HeightSeparation});
+    showMemo(report.memo, report.memoVisible);
+}
+
+// The run's copy back on the window's thread: its results go into the document, the heights it
+// moved apart into their fields as one edit, which can be undone. A run cancelled, or overtaken by
+// an edit of the geometry, leaves the aircraft as it stands, without results.
+void TForm1::finishCalculation(CalculatedCopy&& copy)
+{
+    Label24->hide();
     Label_w->hide();
     Button4->show();
     calculating = false;
-    showCalculationResults(result, MemoOfRun::All);
     --liveSuspended;
+    std::function<void()> then = std::move(afterCalculation);
+    afterCalculation = nullptr;
+    const CalculationRun result = copy.run;
+    if (result.cancelled || !document.adopt(copy)) {
+        showMemo({}, false);
+        applyCommandStates();
+        return;
+    }
+    document.applyMovedHeights(copy);
+    showCalculationResults(result, MemoOfRun::All);
     QApplication::beep();
+    if (then)
+        then();
 }
 
 void TForm1::showCalculationResults(const CalculationRun& run, MemoOfRun memo)

@@ -24,7 +24,7 @@ void TForm1::chooseWingCount(int n)
     }
     if (applyingHistory)
         return; // the document has the count; the pass after the whole state follows
-    aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = n;
+    document.setWingCount(n);
     aircraftViews->uncheckPressure();
     Calc(); // the Edit menu follows the wing count there
     showWingNames();
@@ -34,7 +34,7 @@ void TForm1::chooseWingCount(int n)
 void TForm1::chooseTrapezoidCount(int w, int n)
 {
     if (!applyingHistory)
-        texts.wing[w].trapezoidCount = n;
+        document.setTrapezoidCount(w, n);
     d_w(w);
     wingPage[w]->showTrapezoidCount(n);
     if (applyingHistory)
@@ -46,7 +46,7 @@ void TForm1::chooseTrapezoidCount(int w, int n)
 void TForm1::exchangeWings(int pair)
 {
     ExchangePair = pair;
-    aircraft.ResultsValid = false;
+    document.dropResults();
     const ExchangePairing wings = exchangePairing(pair);
     asOneEdit({.kind = EditKind::Exchange, .wing = wings.bufferA, .otherWing = wings.bufferB}, [this] {
         Button_C1Click();

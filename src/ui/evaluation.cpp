@@ -29,7 +29,7 @@ void TForm1::fieldEdited(int w, Role role, const QString& text)
 {
     if (building || applyingHistory)
         return;
-    texts.wing[w][role] = text.toStdString();
+    document.setField(w, role, text.toStdString());
     switch (fieldHandling(role)) {
     case FieldHandling::WingEvaluation: Calc_W(w); break;
     case FieldHandling::GapEvaluation:
@@ -46,7 +46,7 @@ void TForm1::dihedralEdited(int w, int k, const QString& text)
 {
     if (building || applyingHistory)
         return;
-    texts.wing[w].dihedral[k] = text.toStdString();
+    document.setDihedral(w, k, text.toStdString());
     Calc_W(w);
     recordEdit({.kind = EditKind::Dihedral, .wing = w, .trapezoid = k}, DihedralTypingKey + 10 * w + k);
 }
@@ -56,7 +56,7 @@ void TForm1::wingNameEdited(int w, const QString& name)
 {
     if (building || applyingHistory)
         return;
-    texts.wing[w].name = name.toStdString();
+    document.setWingName(w, name.toStdString());
     showWingNames();
     recordEdit({.kind = EditKind::WingName, .wing = w}, NameTypingKey + w);
 }
@@ -95,6 +95,8 @@ void TForm1::markResultsStale()
     aircraftViews->showResultsCursor(false);
     if (liftPlot)
         liftPlot->hide(); // its distribution is no longer the aircraft's
+    if (calculating)
+        live->cancelNow(); // Calculate's run no longer belongs to the aircraft
     if (liveFollows()) {
         live->geometryChanged();
         showPreviousResults(true);
@@ -125,7 +127,7 @@ void TForm1::Calc_W(int w, ResultsAfterPass results)
         editedSinceCalculation = true;
         markResultsStale();
     }
-    const WingLabels labels = evaluateWing(aircraft, texts.wing[w], w, results);
+    const WingLabels labels = document.evaluateWing(w, results);
     wingPage[w]->drawPlanform();
     wingPage[w]->showLabels(labels);
     applyCommandStates();
@@ -150,7 +152,7 @@ void TForm1::Calc(ResultsAfterPass results)
             aircraftViews->showStaleMarginCaption();
         showBalanceFigures();
     }
-    const PerWing<WingLabels> labels = recalculate(aircraft, texts, results);
+    const PerWing<WingLabels> labels = document.evaluate(results);
     for (int w = 1; w <= MaxWings; ++w) {
         wingPage[w]->drawPlanform();
         wingPage[w]->showLabels(labels[w]);

@@ -26,13 +26,17 @@
 
 namespace ab {
 
-bool TForm1::calculatedWithLattice()
+void TForm1::withLattice(std::function<void()> then)
 {
     if (!aircraft.ResultsValid)
-        return false;
-    if (!aircraft.SolverDataValid)
-        Button4Click();
-    return aircraft.ResultsValid && aircraft.SolverDataValid;
+        return;
+    if (aircraft.SolverDataValid)
+        then();
+    else
+        calculateThen([this, then = std::move(then)] {
+            if (aircraft.ResultsValid && aircraft.SolverDataValid)
+                then();
+        });
 }
 
 // The name offered is the aircraft's with the export's ending (extension, or a suffix and the
@@ -49,10 +53,10 @@ std::string TForm1::askExportFileName(std::string_view extension, const QString&
     return chosen.toStdString();
 }
 
-void TForm1::ExportAvl1Click()
+void TForm1::ExportAvl1Click() { withLattice([this] { exportAvl(); }); }
+
+void TForm1::exportAvl()
 {
-    if (!calculatedWithLattice())
-        return;
     const std::string file = askExportFileName(".avl", "AVL (*.avl)");
     if (file.empty())
         return;
@@ -62,10 +66,10 @@ void TForm1::ExportAvl1Click()
         reportFileError(failed);
 }
 
-void TForm1::ExportCsv1Click()
+void TForm1::ExportCsv1Click() { withLattice([this] { exportCsv(); }); }
+
+void TForm1::exportCsv()
 {
-    if (!calculatedWithLattice())
-        return;
     const std::string file = askExportFileName(".csv", "CSV (*.csv)");
     if (file.empty())
         return;
@@ -76,11 +80,11 @@ void TForm1::ExportCsv1Click()
 
 void TForm1::LiftPlot1Click()
 {
-    if (!calculatedWithLattice())
-        return;
-    if (!liftPlot)
-        liftPlot = new LiftPlotDialog(this);
-    liftPlot->show(document.liftDistribution(), wingNames(texts), language());
+    withLattice([this] {
+        if (!liftPlot)
+            liftPlot = new LiftPlotDialog(this);
+        liftPlot->show(document.liftDistribution(), wingNames(texts), language());
+    });
 }
 
 // The wing a template is made of: the one whose tab is shown, else the reference wing, as the user
@@ -127,8 +131,6 @@ int TForm1::askTemplateWing()
 // without area, one too large for the page limit) is said instead.
 std::optional<TemplateDocument> TForm1::templateOfChosenWing()
 {
-    if (!calculatedWithLattice())
-        return std::nullopt;
     const int w = askTemplateWing();
     if (w < 1)
         return std::nullopt;
@@ -146,7 +148,9 @@ std::optional<TemplateDocument> TForm1::templateOfChosenWing()
     return pages;
 }
 
-void TForm1::ExportTemplate1Click()
+void TForm1::ExportTemplate1Click() { withLattice([this] { exportTemplate(); }); }
+
+void TForm1::exportTemplate()
 {
     const std::optional<TemplateDocument> pages = templateOfChosenWing();
     if (!pages)
@@ -160,7 +164,9 @@ void TForm1::ExportTemplate1Click()
 }
 
 // The template through the printer dialog: real printers print it without scaling.
-void TForm1::PrintTemplate1Click()
+void TForm1::PrintTemplate1Click() { withLattice([this] { printTemplate(); }); }
+
+void TForm1::printTemplate()
 {
     const std::optional<TemplateDocument> pages = templateOfChosenWing();
     if (!pages)

@@ -177,13 +177,12 @@ bool TForm1::Load2(const std::string& fileName)
 void TForm1::applyReading(const AircraftFileReading& reading, const std::string& fileName)
 {
     const RecordApplication a = applicationOf(reading.record, fileName);
-    applyStoredResults(reading.extras, aircraft);
-    aircraft.WingCount = a.WingCount;
+    document.takeStoredResults(reading.extras, a.WingCount);
     wingCountButton[a.WingCount]->setChecked(true);
     for (int w = 1; w <= MaxWings; ++w)
         if (a.trapezoidCount[w])
             wingPage[w]->checkTrapezoidCount(*a.trapezoidCount[w]);
-    aircraft.ActiveWingCount = aircraft.WingCount;
+    document.useAllWings();
     applyWrites(a.fields);
     for (int w = 1; w <= MaxWings; ++w)
         for (int k = 1; k <= MaxTrapezoids; ++k)
@@ -191,12 +190,12 @@ void TForm1::applyReading(const AircraftFileReading& reading, const std::string&
     if (a.uncheckPressure)
         aircraftViews->uncheckPressure();
     if (reading.extras.comment) {
-        texts.comment = *reading.extras.comment; // as the file gives it, which the memo may show otherwise
+        document.setComment(*reading.extras.comment); // as the file gives it, which the memo may show otherwise
         Memo2->setPlainText(qs(*reading.extras.comment));
     }
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->writeName(reading.extras.wingName[w]);
-    applyBalance(reading.extras, texts);
+    document.takeBalance(reading.extras);
     showStoredBalance(reading.extras.balanceCut);
 }
 
@@ -215,7 +214,7 @@ void TForm1::newFromTemplate(const AircraftTemplate& from)
     aircraftViews->uncheckPressure();
     asOneEdit({.kind = EditKind::New}, [&] { applyReading(reading, "Unknown.wk4"); });
     CurrentFileName = "Unknown.wk4";
-    fileOfAircraft.clear();
+    document.setFileName({});
     designName = std::string(from.id) + ".wk4";
     Lab_FName->setText(qs(CurrentFileName));
     Calc();

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Calculation while editing: every change of the geometry starts a calculation of a copy of the
-// aircraft on a worker thread after a short pause in typing; a newer change cancels the one still
-// running. Results reach the window only when they belong to the geometry it shows now.
+// The window's calculations on a worker thread. While editing, every change of the geometry starts
+// a calculation of a copy of the aircraft after a short pause in typing; a newer change cancels the
+// one still running, and results reach the window only when they belong to the geometry it shows now.
+// Calculate runs the same calculation at once, its stages and countdown reported to the window's
+// thread as they pass, and hands back its copy however it ended.
 #pragma once
 
 #include "document/aircraft_document.h"
@@ -41,6 +43,15 @@ public:
     void cancel();
     // A calculation runs or waits for the end of the pause.
     bool busy() const { return job != nullptr || pause.isActive(); }
+    // Calculate: what runs while editing is cancelled and the copy taken now is calculated as soon as
+    // the worker is free; progress reaches the window's thread as queued calls (the countdown at most
+    // every 30 ms, and its 0), then finished gets the copy, also when it was cancelled.
+    void calculateNow(CalculatedCopy&& copy, CalculationProgress progress,
+                      std::function<void(CalculatedCopy&&)> finished);
+    // Ends the calculation Calculate started (finished hears it as cancelled).
+    void cancelNow();
+    bool calculatingNow() const { return (job && job->explicitRun) || pending != nullptr; }
+
     // A lattice the window no longer needs: the next calculation reuses its storage.
     void recycle(SolverData&& lattice) { spare = std::move(lattice); }
 
@@ -53,7 +64,11 @@ private:
         std::uint64_t generation = 0;
         Language language = Language::English;
         std::atomic<bool> cancel{false};
+        bool explicitRun = false;
+        CalculationProgress progress; // called on the worker
+        std::function<void(CalculatedCopy&&)> finished;
     };
+    void run(std::unique_ptr<Job> next);
     void start();
     void jobFinished();
 
@@ -66,6 +81,7 @@ private:
     std::unique_ptr<Job> job; // the calculation on the worker, owned here while it runs
     QThread* worker = nullptr;
     bool startWhenIdle = false;
+    std::unique_ptr<Job> pending; // Calculate's copy, waiting for a cancelled run to leave
     SolverData spare;
 };
 

@@ -99,11 +99,11 @@ void TForm1::previewDrag(int w, const std::vector<FieldChange>& writes)
 {
     if (!textsBeforeDrag)
         textsBeforeDrag = texts.wing[w];
-    texts.wing[w] = *textsBeforeDrag;
-    applyToTexts(writes, texts);
+    document.setWingTexts(w, *textsBeforeDrag);
+    document.applyFieldChanges(writes);
     editedSinceCalculation = true;
     markResultsStale();
-    wingPage[w]->showLabels(evaluateWing(aircraft, texts.wing[w], w));
+    wingPage[w]->showLabels(document.evaluateWing(w));
     applyCommandStates();
 }
 
@@ -111,7 +111,7 @@ void TForm1::endDrag(int w, const std::vector<FieldChange>& writes)
 {
     if (textsBeforeDrag && writes.empty()) {
         // Let go where it was taken: the wing goes back to its fields.
-        texts.wing[w] = *textsBeforeDrag;
+        document.setWingTexts(w, *textsBeforeDrag);
         Calc_W(w);
     }
     textsBeforeDrag.reset();

@@ -107,7 +107,8 @@ public:
     void spain1Click();
     void german1Click();
     void FormResize();
-    void Button4Click(); // "Calculate Aerodynamic Center"
+    void Button4Click(); // "Calculate Aerodynamic Center": starts the run on the worker
+    bool calculationRunning() const; // Calculate's run has not finished
     // Calculation while editing (the check box beside Calculate, View menu): on, every change of the
     // geometry is calculated in the background after a short pause.
     void setLiveCalculation(bool on);
@@ -184,6 +185,9 @@ private:
     // display and every view.
     enum class MemoOfRun { All, Live };
     void showCalculationResults(const CalculationRun& run, MemoOfRun memo);
+    void calculateThen(std::function<void()> then); // `then` runs after a complete run
+    void showStage(const StageReport& report);
+    void finishCalculation(CalculatedCopy&& copy);
     void buildLiveCalculation();
     bool liveFollows() const; // geometry changes start a calculation in the background
     void showPreviousResults(bool shown);
@@ -200,7 +204,14 @@ private:
     void showOpenedAircraft(); // after a file was read at start or by Open
     void noteDamagedFile();    // the notes of a damaged file in the memo, and the aircraft unsaved
     void applyReading(const AircraftFileReading& reading, const std::string& fileName);
-    bool calculatedWithLattice(); // results with their lattice, calculated again when only stored
+    // `then` runs once the results have their lattice: at once, or after they were calculated again
+    // when they were only stored; never without results.
+    void withLattice(std::function<void()> then);
+    void exportAvl();
+    void exportCsv();
+    void exportTemplate();
+    void printTemplate();
+    void printAircraft();
     std::string askExportFileName(std::string_view extension, const QString& filter, std::string_view suffix = {});
     int askTemplateWing(); // 0: cancelled
     std::optional<TemplateDocument> templateOfChosenWing();
@@ -253,9 +264,9 @@ public:
 private:
     // The aircraft the window works on; the names below are its parts, as the handlers know them.
     AircraftDocument document;
-    Aircraft& aircraft = document.aircraft;
-    AircraftTexts& texts = document.texts;
-    SolverData& solver = document.solver;
+    const Aircraft& aircraft = document.aircraft;
+    const AircraftTexts& texts = document.texts;
+    const SolverData& solver = document.solver;
     LanguageFlags languageFlags;
     MessageTexts messages; // empty until a language is chosen
     QtTranslations qtTexts; // Qt's own dialogs and buttons in the chosen language
@@ -268,7 +279,7 @@ private:
     std::string CurrentFileName = "Unknown.wk4";
     // The file the aircraft was last opened from or saved to; empty until there is one. A plain Save
     // writes without asking only to this file.
-    std::string& fileOfAircraft = document.fileName;
+    const std::string& fileOfAircraft = document.fileName;
     std::string designName; // the template a new aircraft started from, as Save as offers it ("glider.wk4")
     DeckUnit deckUnit = DeckUnit::Metre; // the unit last chosen for an AVL deck, kept in the settings
     int ExchangePair = 1;
@@ -290,6 +301,7 @@ private:
     TForm2* infoDialog = nullptr;
     LiveCalculation* live = nullptr;
     int liveSuspended = 0; // an explicit calculation, or heights a calculation moved being written
+    std::function<void()> afterCalculation; // what waits for Calculate's run (an export)
     std::optional<WingTexts> textsBeforeDrag; // the dragged wing's texts while a drag is previewed
 
 public:

@@ -17,17 +17,12 @@
 
 namespace ab {
 
-void TForm1::Button6Click()
+// Stored results come without their lattice: the calculation runs first (a fraction of a second)
+// so that the page shows the lattice and the three-dimensional view.
+void TForm1::Button6Click() { withLattice([this] { printAircraft(); }); }
+
+void TForm1::printAircraft()
 {
-    if (!aircraft.ResultsValid)
-        return;
-    // Stored results come without their lattice: the calculation runs first (a fraction of a second)
-    // so that the page shows the lattice and the three-dimensional view.
-    if (!aircraft.SolverDataValid) {
-        Button4Click();
-        if (!aircraft.ResultsValid || !aircraft.SolverDataValid)
-            return;
-    }
     // The pass brings the leading-edge tables the page prints up to date without touching the
     // results; the stability display then puts back what the pass cleared from the top view.
     Calc(ResultsAfterPass::Kept);

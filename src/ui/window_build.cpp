@@ -218,7 +218,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
     TabSheet4 = PageControl1->addPage("TabSheet4");
     TabSheet8 = PageControl1->addPage("TabSheet8");
 
-    texts = defaultAircraftTexts();
+    document.setComment(defaultAircraftTexts().comment);
     buildAircraftTab(TabSheet5, wingTab);
     buildHiddenImages(TabSheet5);
 
@@ -234,7 +234,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
         // characters stay, byte for byte, until the user edits it.
         if (remark == texts.comment || remark == remarkAsShown(texts.comment))
             return;
-        texts.comment = std::move(remark);
+        document.setComment(remark);
         recordEdit({.kind = EditKind::Remarks}, RemarksTypingKey);
     });
 
@@ -361,7 +361,7 @@ void TForm1::Create1(const QStringList& arguments)
     deckUnit = settings.deckUnit.value_or(DeckUnit::Metre);
 
     Memo2->setPlainText(qs(messages.RemarksPrompt));
-    aircraft.WingCount = aircraft.ActiveWingCount = texts.wingCount = MaxWings;
+    document.setWingCount(MaxWings);
     CurrentFileName = "Unknown.wk4";
     // The aircraft tab is on display from the start, as if it had just been shown.
     setCopyCommands(copyCommandsAfterPageChange(activePageNumber(), CopyAvailable, copyCommands()));

@@ -115,6 +115,7 @@ TEST(MainWindow, ToolButtonsAreTheirMenuCommands)
     EXPECT_FALSE(control<QAction>(form, "Print1")->isEnabled());
     EXPECT_TRUE(control<QAction>(form, "calculateAction")->isEnabled());
     control<QToolButton>(form, "SpeedButton4")->click();
+    waitForCalculation(form);
     EXPECT_TRUE(form.aircraftState().ResultsValid);
     agree("calculated by the tool button");
 }

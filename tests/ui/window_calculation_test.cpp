@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <array>
 #include <map>
@@ -63,6 +64,7 @@ TEST(WindowCalculation, AWingWithTooManyStripsEndsWithItsLinesAndNoResults)
     TForm1 form;
     typeAircraft(form, t);
     control<QPushButton>(form, "Button4")->click();
+    waitForCalculation(form);
     EXPECT_EQ(memoLines(form), (std::vector<std::string>{"Error: ", "Can not calculate wing-1. ",
                                                          "Please change this wing (less aspect ratio)!"}));
     EXPECT_FALSE(control(form, "Memo1")->isHidden());
@@ -88,6 +90,45 @@ TEST(WindowCalculation, WingsAtTheSameHeightAreMovedApartInTheirFields)
     EXPECT_FALSE(control(form, "Memo1")->isHidden());
     EXPECT_TRUE(form.aircraftState().ResultsValid);
     EXPECT_FALSE(control(form, "Label_anp2")->isHidden());
+}
+
+// Calculate runs on the worker: the click returns at once, the window's event loop keeps running,
+// and the memo shows each stage's lines as the worker passes it, in the run's order, before the
+// results; the moved height then goes into its field as one step that undo passes.
+TEST(WindowCalculation, CalculateShowsItsStagesWhileTheWindowAnswers)
+{
+    AircraftTexts t = defaultAircraftTexts();
+    test::setRectangle(t, 1, 500, 100);
+    test::setRectangle(t, 2, 250, 60, 600, 0);
+    t.wingCount = 2;
+    TForm1 form;
+    typeAircraft(form, t);
+    auto* memo = control<QPlainTextEdit>(form, "Memo1");
+    std::vector<std::string> shown; // the memo's texts while the run goes on, repeats left out
+    QObject::connect(memo, &QPlainTextEdit::textChanged, [&] {
+        const std::string text = memo->toPlainText().toStdString();
+        if (form.calculationRunning() && !form.aircraftState().ResultsValid && (shown.empty() || shown.back() != text))
+            shown.push_back(text);
+    });
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ticks += form.calculationRunning() ? 1 : 0; });
+    ticker.start(0);
+
+    control<QAction>(form, "calculateAction")->trigger();
+    EXPECT_TRUE(form.calculationRunning());
+    EXPECT_FALSE(form.aircraftState().ResultsValid);
+    EXPECT_EQ(textOf(form, "Edit_z2"), "0");
+    waitForCalculation(form);
+    EXPECT_GT(ticks, 0);
+    ASSERT_GE(shown.size(), 2u);
+    EXPECT_EQ(shown[shown.size() - 2], "Error: "); // after the panels are planned
+    EXPECT_EQ(shown.back(), "Attention:\nWings are moved automatically in z-direction!");
+    EXPECT_TRUE(form.aircraftState().ResultsValid);
+    EXPECT_EQ(textOf(form, "Edit_z2"), "-7");
+    trigger(form, "Undo1");
+    EXPECT_EQ(textOf(form, "Edit_z2"), "0");
+    EXPECT_FALSE(form.aircraftState().ResultsValid);
 }
 
 TEST(WindowStability, ManualMarginZoomAndPressureColours)

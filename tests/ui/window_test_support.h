@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTabBar>
 #include <QLabel>
@@ -48,7 +49,23 @@ inline void type(TForm1& form, const std::string& field, const std::string& text
     control<QLineEdit>(form, field)->setText(QString::fromStdString(text));
 }
 
-inline void trigger(TForm1& form, const std::string& action) { control<QAction>(form, action)->trigger(); }
+// Calculate runs on the worker: waits, the event loop running, until its results are shown (and
+// what waited for them, such as an export, has run).
+inline void waitForCalculation(TForm1& form)
+{
+    QElapsedTimer t;
+    t.start();
+    while (form.calculationRunning() && t.elapsed() < 60000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    EXPECT_FALSE(form.calculationRunning());
+}
+
+// Triggers the action as the user would and, when it started Calculate, waits for its end.
+inline void trigger(TForm1& form, const std::string& action)
+{
+    control<QAction>(form, action)->trigger();
+    waitForCalculation(form);
+}
 
 } // namespace ab
 
