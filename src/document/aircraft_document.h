@@ -77,8 +77,8 @@ CalculatedCopy copyForCalculation(const AircraftDocument& document, SolverData&&
 void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel = nullptr);
 
 // Whether two states of the texts describe the same geometry: wing count, trapezoid counts, the
-// field texts and the dihedral texts of every wing in use. Names, remarks, balance, margin and mode
-// are no geometry, so a change of only those keeps the calculated results.
+// field texts and the dihedral texts of every wing in use, and the fuselage table. Names, remarks,
+// balance, margin and mode are no geometry, so a change of only those keeps the calculated results.
 bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b);
 
 } // namespace ab

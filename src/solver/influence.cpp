@@ -145,6 +145,37 @@ assembleTiltedColumn(double ax, double ay, double az, double bx, double by, doub
     }
 }
 
+// The vertical velocity of every horseshoe and its mirror image at the point P, each times its
+// circulation, summed: a flat lattice by the matrix's own kernel, a tilted one by the z part of the
+// whole velocity.
+AB_VECTOR_CLONES double verticalVelocitySum(const Vec3& P, const PanelTable& t, const double* __restrict gamma)
+{
+    const int n = static_cast<int>(t.ax.size());
+    const double* __restrict ax = t.ax.data();
+    const double* __restrict ay = t.ay.data();
+    const double* __restrict bx = t.bx.data();
+    const double* __restrict by = t.by.data();
+    double sum = 0;
+    if (!t.tilted) {
+        const double* __restrict z = t.z.data();
+        for (int j = 0; j < n; ++j) {
+            const double x1 = P.x - ax[j], x2 = P.x - bx[j], dz = P.z - z[j];
+            sum += gamma[j] * (downwash(x1, P.y - ay[j], dz, x2, P.y - by[j], dz) +
+                               downwash(x2, P.y + by[j], dz, x1, P.y + ay[j], dz));
+        }
+        return sum * 0.0795775;
+    }
+    const double* __restrict az = t.az.data();
+    const double* __restrict bz = t.bz.data();
+    for (int j = 0; j < n; ++j) {
+        const double x1 = P.x - ax[j], x2 = P.x - bx[j], z1 = P.z - az[j], z2 = P.z - bz[j];
+        const Vec3 v1 = velocity(x1, P.y - ay[j], z1, x2, P.y - by[j], z2);
+        const Vec3 v2 = velocity(x2, P.y + by[j], z2, x1, P.y + ay[j], z1);
+        sum += gamma[j] * (v1.z + v2.z);
+    }
+    return sum * 0.0795775;
+}
+
 } // namespace
 
 double INDU(const Vec3& r1, const Vec3& r2) { return downwash(r1.x, r1.y, r1.z, r2.x, r2.y, r2.z); }
@@ -172,6 +203,19 @@ bool EINFLUSS(const Aircraft& ac, SolverData& sd)
         assembleTiltedColumn(t.ax[j], t.ay[j], t.az[j], t.bx[j], t.by[j], t.bz[j], p, n,
                              m + static_cast<std::size_t>(j) * n);
     return true;
+}
+
+std::vector<double> solvedVerticalVelocity(const Aircraft& ac, const SolverData& sd, const std::vector<Vec3>& points)
+{
+    const PanelTable t = panelTable(ac, sd);
+    std::vector<double> w(points.size(), 0.0);
+    if (t.ax.size() != sd.Circulation.size())
+        return w;
+    const int count = static_cast<int>(points.size());
+#pragma omp parallel for schedule(dynamic, 8)
+    for (int i = 0; i < count; ++i)
+        w[static_cast<std::size_t>(i)] = verticalVelocitySum(points[static_cast<std::size_t>(i)], t, sd.Circulation.data());
+    return w;
 }
 
 std::vector<double> onsetNormals(const SolverData& sd)
