@@ -43,6 +43,7 @@ void BM_CalculationWithFuselage(benchmark::State& state)
 {
     AircraftTexts texts = benchTexts(state.range(0) != 0);
     Aircraft ac;
+    ac.WingCount = ac.ActiveWingCount = texts.wingCount;
     SolverData sd;
     calculate(ac, texts, sd, Language::English);
     for (auto _ : state)
@@ -57,6 +58,7 @@ void BM_FuselageShare(benchmark::State& state)
 {
     AircraftTexts texts = benchTexts(state.range(0) != 0);
     Aircraft ac;
+    ac.WingCount = ac.ActiveWingCount = texts.wingCount;
     SolverData sd;
     calculate(ac, texts, sd, Language::English);
     for (auto _ : state)

@@ -4,11 +4,28 @@
 #include "model/fuselage.h"
 #include "solver/influence.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <vector>
 
 namespace ab {
+namespace {
+
+// How far x lies from the nearest root chord of a wing in use (0 within one): where the body axis
+// passes a wing's bound vortices the flow changes within millimetres.
+double distanceToRootChords(const Aircraft& ac, double x)
+{
+    double d = std::numeric_limits<double>::infinity();
+    for (int w = 1; w <= ac.ActiveWingCount; ++w) {
+        const double front = ac.StationLeX[0][w], rear = front + ac.StationChord[0][w];
+        d = std::min(d, x < front ? front - x : x > rear ? x - rear : 0.0);
+    }
+    return d;
+}
+
+} // namespace
 
 double fuselageShift(const Aircraft& ac, const SolverData& sd, const std::vector<FuselageStation>& stations,
                      double stripLength)
@@ -30,15 +47,18 @@ double fuselageShift(const Aircraft& ac, const SolverData& sd, const std::vector
     for (std::size_t i = 1; i < stations.size(); ++i) {
         const FuselageStation& a = stations[i - 1];
         const FuselageStation& b = stations[i];
-        const int strips = std::max(1, static_cast<int>(std::ceil((b.x - a.x) / stripLength)));
-        const double dx = (b.x - a.x) / strips;
-        for (int k = 0; k < strips; ++k) {
-            const double x = a.x + (k + 0.5) * dx;
-            const double width = a.width + (b.width - a.width) * (k + 0.5) / strips;
-            if (width == 0 || (x >= rootFront && x <= rootRear))
-                continue;
-            points.push_back({x, 0, axisZ});
-            weights.push_back(width * width * dx);
+        // Strips of stripLength close to a root chord, longer (up to four times) where the flow is
+        // smooth, a quarter of the distance; a rest shorter than half a strip joins the strip before it.
+        for (double x0 = a.x; x0 < b.x;) {
+            const double h = std::clamp(distanceToRootChords(ac, x0) / 4, stripLength, 4 * stripLength);
+            const double x1 = x0 + 1.5 * h >= b.x ? b.x : x0 + h;
+            const double x = (x0 + x1) / 2;
+            const double width = a.width + (b.width - a.width) * (x - a.x) / (b.x - a.x);
+            if (width != 0 && (x < rootFront || x > rootRear)) {
+                points.push_back({x, 0, axisZ});
+                weights.push_back(width * width * (x1 - x0));
+            }
+            x0 = x1;
         }
     }
     // The local flow angle per unit angle of attack: the onset flow plus the induced vertical velocity.

@@ -8,11 +8,13 @@
 
 namespace ab {
 
-// The body is cut into strips of at most this length between its stations (mm); 2 or 10 mm change
-// a neutral point by under 0.1 mm against 5.
+// The body is cut into strips of this length between its stations (mm) where the axis passes close
+// to a wing's root chord, up to four times longer where the flow is smooth; 2 or 10 mm change a
+// neutral point by under 0.1 mm against 5.
 inline constexpr double FuselageStripLength = 5;
 
-// The shift of the neutral point (mm, negative forward) by the body of `stations`:
+// The shift of the neutral point (mm, negative forward) by the body of `stations`, over strips from
+// `stripLength` long (close to a root chord) to four times that (a quarter of the distance to it):
 //     dx = -(pi/2) * sum(W^2 * dbeta/dalpha * dx) / (CL_alpha * S_ref)
 // with W the plan-view width at each strip's middle (straight between stations) and dbeta/dalpha =
 // 1 + the solved vertical velocity there per unit angle of attack, taken on the body axis: y = 0 at the
