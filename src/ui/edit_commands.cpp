@@ -7,6 +7,7 @@
 
 #include "ui/balance_page.h"
 #include "ui/edit_history.h"
+#include "ui/fuselage_page.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -72,6 +73,7 @@ void TForm1::showTexts(const AircraftTexts& t)
         wingPage[w]->writeName(t.wing[w].name);
     }
     balancePage->showItems(t.balance);
+    fuselagePage->showStations(t.fuselage);
     aircraftViews->showStabilityChoice(t.stabilityMode == StabilityMode::Automatic, t.margin);
     if (t.comment != texts.comment)
         Memo2->setPlainText(qs(t.comment));

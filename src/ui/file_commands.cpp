@@ -12,6 +12,7 @@
 #include "files/save_target.h"
 #include "files/settings_file.h"
 #include "files/wing_copy.h"
+#include "ui/fuselage_page.h"
 #include "ui/image_view.h"
 #include "ui/info_dialog.h"
 #include "ui/page_control.h"
@@ -178,6 +179,8 @@ void TForm1::applyReading(const AircraftFileReading& reading, const std::string&
         wingPage[w]->writeName(reading.extras.wingName[w]);
     applyBalance(reading.extras, texts);
     showStoredBalance(reading.extras.balanceCut);
+    applyFuselage(reading.extras, texts);
+    fuselagePage->showStations(texts.fuselage);
 }
 
 // A new, unnamed aircraft from a template kept with the program: the unsaved-changes question
