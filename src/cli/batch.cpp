@@ -183,7 +183,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         return status;
     }
 
-    const std::vector<std::string> messages = batchMessages(opened.notes, run, doc.texts.balance, l);
+    const std::vector<std::string> messages = batchMessages(opened.notes, run, doc.texts.balance, l, doc.texts.fuselage);
     errno = 0; // whatever fails from here on is the writing of the summary
     if (o.json) {
         // A file name that is not UTF-8 (an old 8-bit name) is shown with replacement characters.

@@ -203,7 +203,7 @@ bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b)
         if (a.wing[w].trapezoidCount != b.wing[w].trapezoidCount || a.wing[w].field != b.wing[w].field ||
             a.wing[w].dihedral != b.wing[w].dihedral)
             return false;
-    return true;
+    return a.fuselage == b.fuselage;
 }
 
 } // namespace ab

@@ -5,6 +5,7 @@
 #include "files/damaged_file.h"
 #include "files/dihedral_lines.h"
 #include "files/file_messages.h"
+#include "files/fuselage_lines.h"
 #include "files/text_escapes.h"
 #include "files/text_file.h"
 #include "model/balance_items.h"
@@ -252,6 +253,11 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
         }
         if (isBalanceTag(t.tag)) {
             readBalanceTag(t, escaped, extras);
+            continue;
+        }
+        if (t.tag == FuselageTag) {
+            if (extras.fuselage.size() < static_cast<std::size_t>(MaxFuselageStations))
+                extras.fuselage.push_back(fuselageRowOf(t.text(), escaped));
             continue;
         }
         if (t.tag == DihedralTag) {

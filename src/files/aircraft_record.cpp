@@ -80,6 +80,8 @@ void applyDihedrals(const AircraftFileExtras& extras, AircraftTexts& texts)
         texts.wing[w].dihedral = extras.dihedral[w];
 }
 
+void applyFuselage(const AircraftFileExtras& extras, AircraftTexts& texts) { texts.fuselage = extras.fuselage; }
+
 void applyBalance(const AircraftFileExtras& extras, AircraftTexts& texts)
 {
     texts.balance = extras.balance;

@@ -43,6 +43,7 @@ OpenOutcome opened(AircraftFileReading& reading, const std::string& fileName, Ai
     applyWingNames(reading.extras, texts);
     applyDihedrals(reading.extras, texts);
     applyBalance(reading.extras, texts);
+    applyFuselage(reading.extras, texts);
     out.balanceCut = reading.extras.balanceCut;
     out.notes = std::move(reading.notes);
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace ab {
 
@@ -34,6 +35,12 @@ struct Wing {
     std::array<Trapezoid, MaxTrapezoids + 1> trapezoids{}; // index 1..4
     std::int32_t posX = 0;      // x of the root leading edge, positive rearward
     std::int32_t posZ = 0;      // height
+};
+
+// A station of the fuselage: its x from the datum and the body's width seen from above there (mm).
+struct FuselageStation {
+    double x = 0;
+    double width = 0;
 };
 
 struct Aircraft {
@@ -92,6 +99,14 @@ struct Aircraft {
     // results a file brought by the planform of the wing the calculation would take.
     double ReferenceMacLeadingX = 0; // mm, absolute
     double ReferenceMacY = 0;        // mm
+
+    // The fuselage as read from its table (model/fuselage.h), x strictly increasing; fewer than two
+    // stations are no body. Its share moves the neutral point by FuselageShift (mm, negative
+    // forward): NeutralPointX includes it. FuselageCalculated says the last calculation had a body;
+    // results a file brought leave it false, since the file stores only their sum.
+    std::vector<FuselageStation> Fuselage{};
+    double FuselageShift = 0;
+    bool FuselageCalculated = false;
 
     bool ResultsValid = false;    // the results match the aircraft
     bool SolverDataValid = false; // lattice and distributions are in memory

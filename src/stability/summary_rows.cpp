@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stability/summary_rows.h"
 
+#include "lang/fuselage_texts.h"
 #include "lang/wing_captions.h"
 #include "model/numbers.h"
 
@@ -181,6 +182,16 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
             y += 20;
         }
     };
+    // After a calculation with a fuselage: its share, and the neutral point of the wings alone.
+    if (ac.FuselageCalculated && fits(y, 2)) {
+        std::string share = r(ac.FuselageShift, 5, 1) + " mm";
+        if (const std::optional<double> percent = fuselageShiftPercentMac(ac))
+            share += " (" + formatFixed(*percent, 1) + " % " + text(texts::MacShortName) + ")";
+        aircraftRow(y, text(texts::SummaryFuselage), share);
+        const double without = neutralPointWithoutFuselage(ac);
+        aircraftRow(y + 20, text(texts::SummaryWithoutFuselage), mm(without, percentOfMac(ac, without)));
+        y += 50;
+    }
     if (balance && !balance->items.empty()) {
         const BalanceLines b = balanceLines(*balance, l);
         // Mass and margin at the aircraft rows' value column. Below five wings the page holds two

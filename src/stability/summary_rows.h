@@ -44,7 +44,9 @@ inline constexpr std::size_t SummaryFootColumns = 80;
 // spanwise station at 663, one block per wing 1..ActiveWingCount at T = 683 + 180 (k - 1): title
 // and station lines at x 0, right labels at x 320 and their values at x 580; and the datum sentence
 // at x 0 from T + 170 of the last wing (of wing 1 when none is in use) in rows 20 pixels apart, the
-// balance before it when `balance` holds parts. Station fields beyond the wing's stations are empty
+// balance before it when `balance` holds parts, and before that, after a calculation with a
+// fuselage, the fuselage's share and the neutral point without it (aircraft rows, 30 pixels above
+// what follows). Station fields beyond the wing's stations are empty
 // strings with their separating blanks kept. A block's title carries the wing's name when it has one
 // ("Wing2: Tailplane"). A wing with dihedral adds the row "vf: " of its angles in degrees under
 // "yf: " (each trapezoid's under its tip station; "zf: " and "x0: " move down a row) and, at T + 140,

@@ -7,6 +7,7 @@
 
 #include "ui/balance_page.h"
 #include "ui/document_signals.h"
+#include "ui/fuselage_page.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -72,6 +73,7 @@ void TForm1::showTexts(ResultsAfterPass results)
         wingPage[w]->writeName(t.wing[w].name);
     }
     balancePage->showItems(t.balance);
+    fuselagePage->showStations(t.fuselage);
     aircraftViews->showStabilityChoice(t.stabilityMode == StabilityMode::Automatic, t.margin);
     if (Memo2->toPlainText().toStdString() != t.comment)
         Memo2->setPlainText(qs(t.comment));

@@ -175,7 +175,7 @@ int TForm1::activePageNumber() const
         if (page == wingPage[w]->tab())
             return w;
     // The balance tab offers no wing commands, as the remarks tab.
-    return page == TabSheet4 || page == TabSheet8 ? RemarksPage : AircraftPage;
+    return page == TabSheet4 || page == TabSheet8 || page == TabSheet9 ? RemarksPage : AircraftPage;
 }
 
 void TForm1::setCopyCommands(CopyCommands c)

@@ -13,6 +13,7 @@
 #include "files/settings_file.h"
 #include "files/wing_copy.h"
 #include "lang/import_texts.h"
+#include "ui/fuselage_page.h"
 #include "ui/image_view.h"
 #include "ui/info_dialog.h"
 #include "ui/page_control.h"
@@ -197,6 +198,8 @@ void TForm1::applyReading(const AircraftFileReading& reading, const std::string&
         wingPage[w]->writeName(reading.extras.wingName[w]);
     document.takeBalance(reading.extras);
     showStoredBalance(reading.extras.balanceCut);
+    document.takeFuselage(reading.extras);
+    fuselagePage->showStations(texts.fuselage);
 }
 
 // A new, unnamed aircraft from a template kept with the program: the unsaved-changes question

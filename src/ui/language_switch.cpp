@@ -49,6 +49,7 @@ void TForm1::applyLanguage(Language l)
     live->setLanguage(l);
     CheckBoxLive->setToolTip(qs(texts::LiveCalculationTip.in(l)));
     balancePage->setLanguage(l);
+    showFuselageLanguage(l);
     updateUndoCommands();
     commands->setLanguage(l);
     if (liftPlot && liftPlot->isVisible() && aircraft.ResultsValid && aircraft.SolverDataValid)

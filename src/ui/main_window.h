@@ -10,8 +10,8 @@
 // on field changes (evaluation.cpp), configuration editing (configuration_commands.cpp), languages
 // (language_switch.cpp), layout (form_resize.cpp), the calculation (calculation_command.cpp), files,
 // settings and closing (file_commands.cpp), wing copies (wing_copy_commands.cpp), printing
-// (print_command.cpp), exports (export_commands.cpp), the balance (balance_commands.cpp), undo and
-// redo (edit_commands.cpp) and the drawing entry points (views.cpp).
+// (print_command.cpp), exports (export_commands.cpp), the balance (balance_commands.cpp), the fuselage
+// (fuselage_tab.cpp), undo and redo (edit_commands.cpp) and the drawing entry points (views.cpp).
 #pragma once
 
 #include "document/aircraft_document.h"
@@ -62,6 +62,7 @@ class TForm2;
 class TForm3;
 class BalancePage;
 class DocumentSignals;
+class FuselagePage;
 class LiftPlotDialog;
 class LiveCalculation;
 class MisreadLine;
@@ -221,6 +222,11 @@ private:
     void showBalance();
     void showBalanceFigures();
     void showStoredBalance(const BalanceCut& cut);
+    // The fuselage tab: its rows go into the texts, its figures follow the results (fuselage_tab.cpp).
+    void buildFuselageTab();
+    void fuselageEdited(const std::vector<FuselageStationTexts>& rows);
+    void showFuselageFigures();
+    void showFuselageLanguage(Language language);
 
     // Undo and redo: each edit is recorded as a step of the history (edit_commands.cpp).
     void buildHistory();
@@ -249,6 +255,8 @@ public:
     PerWing<WingPage*> wingPage{}; // the wing pages, made with their tabs
     AircraftViews* aircraftViews = nullptr; // the top and three-dimensional views and their controls
     BalancePage* balancePage = nullptr;     // the balance tab
+    QWidget* TabSheet9 = nullptr;           // the fuselage tab
+    FuselagePage* fuselagePage = nullptr;
     QPlainTextEdit* Memo2 = nullptr;
     QWidget* Panel1 = nullptr;
     std::array<QRadioButton*, MaxWings + 1> wingCountButton{}; // RadioButton1 .. RB_W5, by count

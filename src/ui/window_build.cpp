@@ -239,6 +239,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
     });
 
     buildBalanceTab();
+    buildFuselageTab();
     buildHistory();
     buildLiveCalculation();
     applyDesignCaptions();

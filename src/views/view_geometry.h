@@ -97,7 +97,8 @@ PlanformMarks planformMarks(const Aircraft& aircraft, int w, const ViewMapping& 
 // Layout of the aircraft top view on an image of width x height for the wings in use: the span of
 // the widest wing seen from above fits 2.03 half spans, the depth from the most forward leading edge (or wing 1's
 // root) to the most rearward trailing edge fits 1.26 times; the origin row moves down for a canard
-// ahead of x = 0. Wings not in use count with tip 1 mm, rear 1 mm and front 0 mm. Where one scale has
+// ahead of x = 0; a fuselage's nose and tail widen the depth where they lie beyond it. Wings not in
+// use count with tip 1 mm, rear 1 mm and front 0 mm. Where one scale has
 // no finite positive value the other is used, and 1.0 where neither has.
 struct TopViewLayout {
     double scale = 1;
