@@ -76,8 +76,8 @@ CalculatedCopy copyForCalculation(const AircraftDocument& document, SolverData&&
 // thread while the document changes. `cancel` ends it early (run.cancelled).
 void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel = nullptr);
 
-// Whether two states of the texts describe the same geometry: wing count, trapezoid counts, the
-// field texts and the dihedral texts of every wing in use. Names, remarks, balance, margin and mode
+// Whether two states of the texts describe the same geometry: wing count, spacing of the strips,
+// trapezoid counts, the field texts and the dihedral texts of every wing in use. Names, remarks, balance, margin and mode
 // are no geometry, so a change of only those keeps the calculated results.
 bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b);
 

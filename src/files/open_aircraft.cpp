@@ -39,6 +39,7 @@ OpenOutcome opened(AircraftFileReading& reading, const std::string& fileName, Ai
     applyWingNames(reading.extras, texts);
     applyDihedrals(reading.extras, texts);
     applyBalance(reading.extras, texts);
+    applySpacing(reading.extras, texts);
     out.balanceCut = reading.extras.balanceCut;
     out.notes = std::move(reading.notes);
 
