@@ -229,6 +229,7 @@ void TRAWY2(Aircraft& ac, SolverData& sd, Language l, std::vector<std::string>& 
                         strip.ControlX[q] = xe + pe * (q - 0.25);
                     strip.ControlX[nc + 1] = xe + ce;
                     strip.Chord = ce;
+                    strip.ControlFraction = (fc - f[s - 1]) / (f[s] - f[s - 1]);
                     strip.ControlY = tilt.tilted ? tilt.y0 + tilt.dY * fc : y0 + dY * fc;
                     if (tilt.tilted)
                         strip.ControlZ = tilt.z0 + tilt.dZ * fc;

@@ -33,7 +33,8 @@ void GRID(Aircraft& aircraft, PanelCounts& counts, Language language, std::vecto
 // and the control points of strip i on the line at the fraction of the middle angle, pi (i - 1/2) / n
 // (the semicircle method: the horseshoes are the projections of equal arcs of a semicircle over the
 // trapezoid, each collocated at the projection of its arc's middle). That line lies off the strip's
-// middle, towards the nearer end of the trapezoid.
+// middle, towards the nearer end of the trapezoid; the strip's circulation stands for the load
+// there, so its lift is taken to act on its bound legs on that line (ControlFraction).
 void TRAWY2(Aircraft& aircraft, SolverData& solver, Language language, std::vector<std::string>& failures);
 
 // (1 - cos(pi i / n)) / 2: where edge i of n cosine-spaced strips lies across a trapezoid, as a

@@ -35,6 +35,9 @@ struct Strip {
     // y of the line the strip's control points lie on: its centre line, or with refined spacing the
     // line through the middle of its arc (nearer the closer end of its trapezoid).
     double ControlY = 0;
+    // Where that line crosses the strip, as a fraction of its width from the inner edge; the strip's
+    // lift acts on its bound legs there (0.5: the middle).
+    double ControlFraction = 0.5;
     // The strip lies in the plane of its trapezoid, which its dihedral tilts about the trapezoid's
     // root: the ys above are as seen from above, these are the heights (absolute z) of its inner and
     // outer edge and of its centre line, and the unit normal of its plane (y and z parts; 0 and 1 on

@@ -227,6 +227,7 @@ TEST(Lattice, RefinedStripsAtCosinePositionsWithTheSameCounts)
             const double fc = at(i - 0.5);
             EXPECT_NEAR(s.ControlY, y0 + dY * fc, 1e-9);
             EXPECT_NEAR(s.ControlZ, z0 + dZ * fc, 1e-9);
+            EXPECT_NEAR(s.ControlFraction, (fc - at(i - 1)) / (at(i) - at(i - 1)), 1e-12); // where its lift acts
             EXPECT_NEAR(s.Chord, c0 + dC * fc, 1e-9);
             for (int q = 1; q <= nc; ++q) {
                 EXPECT_NEAR(s.ControlX[q], x0 + dX * fc + s.Chord * (q - 0.25) / nc, 1e-9);
