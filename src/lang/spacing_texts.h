@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The words for how the calculation spreads the strips along the span: the choice beside the
+// The words for how the calculation spreads the strips along the span: the choice under the
 // calculate button and the line on the printed page and in batch mode's text summary.
 #pragma once
 
@@ -8,18 +8,20 @@
 
 namespace ab::texts {
 
-inline constexpr Text3 SpacingLabel{"Strips along the span:", "Streifen längs der Spannweite:",
-                                    "Franjas a lo largo de la envergadura:"};
-inline constexpr Text3 SpacingEqual{"equal (standard)", "gleich (Standard)", "iguales (estándar)"};
-inline constexpr Text3 SpacingRefined{"refined towards the ends", "zu den Enden hin verfeinert",
-                                      "refinadas hacia los extremos"};
+// The box's entries, short enough for the column under the calculate button; the tip says it whole.
+inline constexpr Text3 SpacingEqual{"Strips: equal (standard)", "Streifen: gleich (Standard)", "Franjas: iguales"};
+inline constexpr Text3 SpacingRefined{"Strips: refined to the ends", "Streifen: Enden verfeinert",
+                                      "Franjas: extremos refinados"};
 inline constexpr Text3 SpacingTip{
-    "Refined: the same number of strips, closer together towards the root, the breaks and the tip of every "
-    "trapezoid; a more accurate neutral point in about the same time",
-    "Verfeinert: gleich viele Streifen, dichter zur Wurzel, zu den Knicken und zur Spitze jedes Trapezes hin; "
-    "ein genauerer Neutralpunkt in etwa derselben Zeit",
-    "Refinadas: el mismo número de franjas, más juntas hacia la raíz, los quiebres y la punta de cada trapecio; "
-    "un punto neutro más exacto en casi el mismo tiempo"};
+    "Strips along the span: equal (standard), or refined towards the ends: the same number of strips, "
+    "closer together towards the root, the breaks and the tip of every trapezoid, for a more accurate "
+    "neutral point in about the same time",
+    "Streifen längs der Spannweite: gleich (Standard) oder zu den Enden hin verfeinert: gleich viele "
+    "Streifen, dichter zur Wurzel, zu den Knicken und zur Spitze jedes Trapezes hin, für einen genaueren "
+    "Neutralpunkt in etwa derselben Zeit",
+    "Franjas a lo largo de la envergadura: iguales (estándar) o refinadas hacia los extremos: el mismo "
+    "número de franjas, más juntas hacia la raíz, los quiebres y la punta de cada trapecio, para un punto "
+    "neutro más exacto en casi el mismo tiempo"};
 
 // The page's line, e.g. "strips along the span: equal".
 inline constexpr Text3 SummarySpacing{"strips along the span: ", "Spannweitenstreifen: ", "franjas en envergadura: "};

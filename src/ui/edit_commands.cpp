@@ -7,6 +7,7 @@
 
 #include "ui/balance_page.h"
 #include "ui/edit_history.h"
+#include "ui/spacing_choice.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -73,6 +74,7 @@ void TForm1::showTexts(const AircraftTexts& t)
     }
     balancePage->showItems(t.balance);
     aircraftViews->showStabilityChoice(t.stabilityMode == StabilityMode::Automatic, t.margin);
+    spacingChoice->show(t.spacing);
     if (t.comment != texts.comment)
         Memo2->setPlainText(qs(t.comment));
     texts = recorded = t;

@@ -15,6 +15,7 @@
 #include "ui/image_view.h"
 #include "ui/info_dialog.h"
 #include "ui/page_control.h"
+#include "ui/spacing_choice.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -176,6 +177,8 @@ void TForm1::applyReading(const AircraftFileReading& reading, const std::string&
         wingPage[w]->writeName(reading.extras.wingName[w]);
     applyBalance(reading.extras, texts);
     showStoredBalance(reading.extras.balanceCut);
+    applySpacing(reading.extras, texts);
+    spacingChoice->show(texts.spacing);
 }
 
 // A new, unnamed aircraft from a template kept with the program: the unsaved-changes question
