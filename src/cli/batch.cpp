@@ -111,6 +111,9 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
             return refuse(err, "--template " + std::to_string(*o.templateWing) + ": " +
                                    templateProblemText(problem, *o.templateWing, 0, l));
 
+    // A spacing on the command line replaces the file's, and is saved with it.
+    if (o.spacing)
+        doc.texts.spacing = *o.spacing;
     const CalculationRun run = doc.calculate(l);
     if (run.failed) {
         err << "aerobalance: " << fileMessage(l, texts::FileNotCalculated, o.file) << '\n';

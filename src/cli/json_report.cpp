@@ -65,6 +65,12 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const AircraftDoc
         {"file", fileName},
         {"wing_count", ac.WingCount},
         {"panel_count", sd.counts.PanelCount},
+        // The lattice the figures come from: how its strips were spread along the span, and its panels.
+        {"lattice",
+         {
+             {"spanwise_spacing", std::string(spacingName(ac.StripSpacing))},
+             {"panels", sd.counts.PanelCount},
+         }},
         {"neutral_point_x_mm", ac.NeutralPointX},
         {"reference_wing", sd.ReferenceWing},
         {"reference_area_mm2", ac.ReferenceArea},

@@ -196,7 +196,7 @@ void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bo
 
 bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b)
 {
-    if (a.wingCount != b.wingCount)
+    if (a.wingCount != b.wingCount || a.spacing != b.spacing)
         return false;
     const int wings = std::clamp(a.wingCount, 1, MaxWings);
     for (int w = 1; w <= wings; ++w)

@@ -91,6 +91,8 @@ struct AircraftDocument {
     void takeBalance(const AircraftFileExtras& extras);
     void setFuselage(const std::vector<FuselageStationTexts>& rows) { texts.fuselage = rows; }
     void takeFuselage(const AircraftFileExtras& extras) { applyFuselage(extras, texts); }
+    void setSpacing(SpanwiseSpacing spacing) { texts.spacing = spacing; }
+    void takeSpacing(const AircraftFileExtras& extras) { applySpacing(extras, texts); }
     void dropResults() { aircraft.ResultsValid = false; } // a change is on its way
 
     // The recalculation pass over every wing, and the evaluation of one wing, from the texts.
@@ -171,9 +173,10 @@ CalculatedCopy copyForCalculation(const AircraftDocument& document, SolverData&&
 void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel = nullptr,
                    const CalculationProgress& progress = {});
 
-// Whether two states of the texts describe the same geometry: wing count, trapezoid counts, the
-// field texts and the dihedral texts of every wing in use, and the fuselage table. Names, remarks,
-// balance, margin and mode are no geometry, so a change of only those keeps the calculated results.
+// Whether two states of the texts describe the same geometry: wing count, spacing of the strips,
+// trapezoid counts, the field texts and the dihedral texts of every wing in use, and the fuselage
+// table. Names, remarks, balance, margin and mode are no geometry, so a change of only those keeps
+// the calculated results.
 bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b);
 
 } // namespace ab

@@ -89,4 +89,9 @@ void applyBalance(const AircraftFileExtras& extras, AircraftTexts& texts)
     texts.stabilityMode = extras.stabilityMode.value_or(StabilityMode::Automatic);
 }
 
+void applySpacing(const AircraftFileExtras& extras, AircraftTexts& texts)
+{
+    texts.spacing = extras.spacing.value_or(SpanwiseSpacing::Equal);
+}
+
 } // namespace ab

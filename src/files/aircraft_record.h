@@ -77,6 +77,7 @@ struct AircraftFileExtras {
     BalanceCut balanceCut;                      // rows and name characters beyond the limits
     std::optional<std::string> margin;          // the stored margin as a number text ("7.5")
     std::optional<StabilityMode> stabilityMode; // the stored mode
+    std::optional<SpanwiseSpacing> spacing;     // the stored spacing of the strips
     PerWing<std::string> wingName;              // the wings' names, empty where the file has none
     // The dihedral texts of each wing's trapezoids 1..4 (index 0 unused), empty where flat.
     PerWing<std::array<std::string, MaxTrapezoids + 1>> dihedral{};
@@ -125,5 +126,9 @@ void applyFuselage(const AircraftFileExtras& extras, AircraftTexts& texts);
 // The file's balance rows, margin and stability mode onto the texts. What the file does not hold (an
 // older file, a legacy file) gets the starting values: no rows, 7.5 %, automatic.
 void applyBalance(const AircraftFileExtras& extras, AircraftTexts& texts);
+
+// The file's spacing of the strips onto the texts; a file without one (every file but those of
+// aircraft calculated with refined spacing, a legacy file, a template) gets equal spacing.
+void applySpacing(const AircraftFileExtras& extras, AircraftTexts& texts);
 
 } // namespace ab

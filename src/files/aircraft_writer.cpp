@@ -237,6 +237,10 @@ std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraf
     writeDihedrals(w, texts, wingCount);
     writeFuselage(w, texts, escaped);
     writeBalance(w, texts, escaped);
+    // Only a refined spacing is written: a file of equal strips keeps the bytes it always had, and a
+    // reader that does not know the tag calculates such a file with equal strips.
+    if (texts.spacing == SpanwiseSpacing::Refined)
+        w.tagged(1, SpacingTag, spacingName(texts.spacing));
     w.line(1, "<comment>" + commentWithFileBreaks(texts.comment, escaped) + "</comment>");
     w.line(0, "</aircraft>");
     w.line(1, "");

@@ -44,6 +44,7 @@ OpenOutcome opened(AircraftFileReading& reading, const std::string& fileName, Ai
     applyDihedrals(reading.extras, texts);
     applyBalance(reading.extras, texts);
     applyFuselage(reading.extras, texts);
+    applySpacing(reading.extras, texts);
     out.balanceCut = reading.extras.balanceCut;
     out.notes = std::move(reading.notes);
 

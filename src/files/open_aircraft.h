@@ -39,7 +39,8 @@ void applyStoredResults(const AircraftFileExtras& extras, Aircraft& aircraft);
 inline bool storedResultsValid(const Aircraft& aircraft) { return aircraft.ReferenceArea > 0; }
 
 // On success the texts take the file's wing count, trapezoid counts, field texts, wing names, comment
-// and balance (rows, margin and mode, or the starting ones where the file has none); the aircraft takes
+// balance (rows, margin and mode, or the starting ones where the file has none) and spacing of the
+// strips (equal where the file has none); the aircraft takes
 // the wing count and the stored results (a missing reference area counts as 0); a recalculation pass
 // runs, and a positive stored reference area makes the results valid without a calculation. The
 // stability figures are the caller's to evaluate. On any failure nothing changes.

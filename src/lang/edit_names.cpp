@@ -28,8 +28,9 @@ const Text3 kNames[] = {
     {"wings moved apart in height", "Flügel in der Höhe auseinandergerückt", "alas separadas en altura"},
     {"{field} of wing {wing}", "Flügel {wing}, {field}", "{field} del ala {wing}"},
     {"fuselage", "Rumpf", "fuselaje"},
+    {"strips along the span", "Streifen längs der Spannweite", "franjas a lo largo de la envergadura"},
 };
-static_assert(std::size(kNames) == static_cast<std::size_t>(EditKind::Fuselage) + 1);
+static_assert(std::size(kNames) == static_cast<std::size_t>(EditKind::Spacing) + 1);
 
 const Text3 kUndoWith{"Undo {edit}", "Rückgängig: {edit}", "Deshacer {edit}"};
 const Text3 kRedoWith{"Redo {edit}", "Wiederholen: {edit}", "Rehacer {edit}"};

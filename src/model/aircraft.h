@@ -4,6 +4,8 @@
 // results match the aircraft. Wing arrays are sized one larger so that index w is wing w (1..5).
 #pragma once
 
+#include "model/spanwise_spacing.h"
+
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -67,6 +69,7 @@ struct Aircraft {
     PerStation<double> StationDihedral{};   // degrees, index k = trapezoid k (1..4), index 0 unused
     PerStation<double> StationProjectedY{}; // mm
     PerStation<double> StationRise{};       // mm
+    SpanwiseSpacing StripSpacing = SpanwiseSpacing::Equal; // the lattice's strips, from the texts
 
     // Planform figures of each wing; the vortex results later overwrite span, area, mac and
     // aspect ratio with their strip-based values.

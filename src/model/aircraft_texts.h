@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft as typed: the texts of every wing's sixteen fields, its trapezoid count and its name,
 // the wing count, the remarks, the balance (its items, the chosen margin and stability mode) and the
-// fuselage table.
+// fuselage table and the spacing of the lattice's strips.
 // This is the master copy; the window shows these texts in its fields, files produce changes to
 // them, and every evaluation reads them.
 #pragma once
@@ -53,6 +53,7 @@ struct AircraftTexts {
     std::string margin = DefaultMarginText; // the desired margin in percent, as in Edit_Mstab
     StabilityMode stabilityMode = StabilityMode::Automatic;
     std::vector<FuselageStationTexts> fuselage; // the fuselage table's rows in order; none: no fuselage
+    SpanwiseSpacing spacing = SpanwiseSpacing::Equal; // how the calculation spreads the strips
     bool operator==(const AircraftTexts&) const = default;
 };
 

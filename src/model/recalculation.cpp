@@ -22,6 +22,7 @@ PerWing<WingLabels> recalculate(Aircraft& ac, const AircraftTexts& texts, Result
     for (int w = 1; w <= MaxWings; ++w)
         ac.posZ[w] = parseLenientInt(texts.wing[w][Role::PosZ]);
     ac.Fuselage = readFuselage(texts.fuselage).stations;
+    ac.StripSpacing = texts.spacing;
     // The mean chords move with the positions just read. Results that go stale may yet be restored
     // from a file, which stores no reference wing: the reference chord is placed on the wing the
     // calculation would take. A calculation places it again from its own reference wing.

@@ -2,6 +2,7 @@
 #include "stability/summary_rows.h"
 
 #include "lang/fuselage_texts.h"
+#include "lang/spacing_texts.h"
 #include "lang/wing_captions.h"
 #include "model/numbers.h"
 
@@ -122,6 +123,7 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
     // Each position also in % of the reference chord, whose leading edge the row below them places.
     const auto mm = [l](double x, std::optional<double> percent) { return r(x, 5, 1) + " mm" + percentMacText(percent, l); };
     rows.push_back({0, 563, text(texts::SummaryTitle)});
+    rows.push_back({320, 563, text(texts::SummarySpacing) + text(texts::summarySpacing(ac.StripSpacing))});
     aircraftRow(583, text(texts::SummaryNeutralPoint), mm(ac.NeutralPointX, f.NeutralPointPercentMac));
     aircraftRow(603, text(texts::SummaryCgHigh) + r(f.StabilityHigh, 0, 0) + "%: ", mm(f.CgAtHigh, f.CgAtHighPercentMac));
     aircraftRow(623, text(texts::SummaryCgLow) + r(f.StabilityLow, 0, 0) + "%: ", mm(f.CgAtLow, f.CgAtLowPercentMac));

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft tab: wing count, the position of every wing over its position box, the top view and
-// the three-dimensional view with their scroll bars, the calculation button, the stability controls
-// and the message memo; and the hidden printing canvases.
+// the three-dimensional view with their scroll bars, the calculation button, the spacing of the
+// strips, the stability controls and the message memo; and the hidden printing canvases.
 #include "ui/main_window.h"
 
 #include "draw/colours.h"
 #include "ui/image_view.h"
 #include "ui/misread_line.h"
+#include "ui/spacing_choice.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -66,6 +67,8 @@ void TForm1::buildAircraftTab(QWidget* tab, const PerWing<QWidget*>& wingTabs)
     // Calculation while editing, under the button; the stability controls follow it.
     CheckBoxLive = place<QCheckBox>(tab, "CheckBoxLive", 3, bottomOf(Button4) + 2, 196, 18);
     setCaptionRoom(CheckBoxLive, 205 - CheckBoxLive->x());
+    spacingChoice = new SpacingChoice(tab, 205, this);
+    connect(spacingChoice, &SpacingChoice::chosen, this, [this](SpanwiseSpacing s) { spacingChosen(s); });
     aircraftViews->buildStabilityControls(tab);
 
     Memo1 = place<QPlainTextEdit>(tab, "Memo1", 25, 587, 175, 84);

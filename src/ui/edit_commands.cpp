@@ -8,6 +8,7 @@
 #include "ui/balance_page.h"
 #include "ui/document_signals.h"
 #include "ui/fuselage_page.h"
+#include "ui/spacing_choice.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -75,6 +76,7 @@ void TForm1::showTexts(ResultsAfterPass results)
     balancePage->showItems(t.balance);
     fuselagePage->showStations(t.fuselage);
     aircraftViews->showStabilityChoice(t.stabilityMode == StabilityMode::Automatic, t.margin);
+    spacingChoice->show(t.spacing);
     if (Memo2->toPlainText().toStdString() != t.comment)
         Memo2->setPlainText(qs(t.comment));
     showWingNames();

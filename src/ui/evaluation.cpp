@@ -51,6 +51,16 @@ void TForm1::dihedralEdited(int w, int k, const QString& text)
     recordEdit({.kind = EditKind::Dihedral, .wing = w, .trapezoid = k}, DihedralTypingKey + 10 * w + k);
 }
 
+// Another spacing of the strips is another lattice: the results go stale.
+void TForm1::spacingChosen(SpanwiseSpacing spacing)
+{
+    if (building || applyingHistory || spacing == texts.spacing)
+        return;
+    document.setSpacing(spacing);
+    Calc();
+    recordEdit({.kind = EditKind::Spacing});
+}
+
 // A wing's name changes no figure: it shows where the wing is named.
 void TForm1::wingNameEdited(int w, const QString& name)
 {

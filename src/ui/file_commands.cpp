@@ -17,6 +17,7 @@
 #include "ui/image_view.h"
 #include "ui/info_dialog.h"
 #include "ui/page_control.h"
+#include "ui/spacing_choice.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -200,6 +201,8 @@ void TForm1::applyReading(const AircraftFileReading& reading, const std::string&
     showStoredBalance(reading.extras.balanceCut);
     document.takeFuselage(reading.extras);
     fuselagePage->showStations(texts.fuselage);
+    document.takeSpacing(reading.extras);
+    spacingChoice->show(texts.spacing);
 }
 
 // A new, unnamed aircraft from a template kept with the program: the unsaved-changes question

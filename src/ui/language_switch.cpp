@@ -12,6 +12,7 @@
 #include "draw/colours.h"
 #include "ui/balance_page.h"
 #include "ui/lift_plot_dialog.h"
+#include "ui/spacing_choice.h"
 #include "ui/image_view.h"
 #include "ui/info_dialog.h"
 #include "print/printer_dialog.h"
@@ -48,6 +49,7 @@ void TForm1::applyLanguage(Language l)
     aircraftViews->setLanguage(l, messages.FlightDirectionText);
     live->setLanguage(l);
     CheckBoxLive->setToolTip(qs(texts::LiveCalculationTip.in(l)));
+    spacingChoice->setLanguage(l);
     balancePage->setLanguage(l);
     showFuselageLanguage(l);
     updateUndoCommands();

@@ -66,6 +66,7 @@ class FuselagePage;
 class LiftPlotDialog;
 class LiveCalculation;
 class MisreadLine;
+class SpacingChoice;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -243,6 +244,7 @@ private:
     void fieldEdited(int w, Role role, const QString& text);
     void wingNameEdited(int w, const QString& name);
     void dihedralEdited(int w, int k, const QString& text);
+    void spacingChosen(SpanwiseSpacing spacing);
     void showWingNames(); // in the tabs' captions and the position boxes
     // Writes the texts into their fields in order, each write running the field's change handling.
     void applyWrites(const std::vector<FieldChange>& writes);
@@ -264,6 +266,7 @@ public:
     ImageView *Image_P = nullptr, *Image4 = nullptr, *Image7 = nullptr, *Image6 = nullptr;
     QPushButton* Button4 = nullptr;
     QCheckBox* CheckBoxLive = nullptr; // calculation while editing
+    SpacingChoice* spacingChoice = nullptr; // strips along the span, under CheckBoxLive
     QPlainTextEdit* Memo1 = nullptr;
     MisreadLine* misreadLine = nullptr; // the misread fields on a line of their own above the memo
     MisreadLine* liveLine = nullptr;        // the heights a calculation while editing used, above them

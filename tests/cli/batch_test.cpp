@@ -173,7 +173,9 @@ TEST(BatchMode, JsonCarriesExactlyTheDocumentedKeys)
     EXPECT_EQ(keysOf(j), (std::set<std::string>{"file", "wing_count", "panel_count", "neutral_point_x_mm",
                                                  "reference_wing", "reference_area_mm2", "reference_mac_mm",
                                                  "mac_leading_edge_x_mm", "mac_y_mm", "neutral_point_percent_mac",
-                                                 "stability", "wings", "moved_wings", "messages", "balance"}));
+                                                 "stability", "wings", "moved_wings", "messages", "balance",
+                                                 "lattice"}));
+    EXPECT_EQ(j["lattice"], (nlohmann::json{{"spanwise_spacing", "equal"}, {"panels", j["panel_count"]}}));
     EXPECT_EQ(keysOf(j["stability"]),
               (std::set<std::string>{"low_percent", "high_percent", "cg_at_low_mm", "cg_at_high_mm", "desired_percent",
                                      "cg_desired_mm", "cg_at_low_percent_mac", "cg_at_high_percent_mac",
