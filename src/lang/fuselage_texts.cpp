@@ -13,13 +13,9 @@ const Text3 FuselageNoseX{"Nose x (mm)", "Nase x (mm)", "Morro x (mm)"};
 const Text3 FuselageLength{"Length (mm)", "Länge (mm)", "Longitud (mm)"};
 const Text3 FuselageLargestWidth{"Largest width (mm)", "Größte Breite (mm)", "Ancho máximo (mm)"};
 const Text3 FuselageShapeButton{"Fill the table", "Tabelle füllen", "Rellenar la tabla"};
-const Text3 FuselageHint{
-    "Stations from nose to tail: x rearward from the datum, the width seen from above. The body moves the "
-    "neutral point forward.",
-    "Stationen von der Nase zum Heck: x vom Bezugspunkt nach hinten, die Breite von oben gesehen. Der Rumpf "
-    "verschiebt den Neutralpunkt nach vorn.",
-    "Estaciones del morro a la cola: x hacia atrás desde el origen, el ancho visto desde arriba. El fuselaje "
-    "adelanta el punto neutro."};
+const Text3 FuselageHint{"Stations from nose to tail: x rearward from the datum, the width seen from above.",
+                         "Stationen von der Nase zum Heck: x vom Bezugspunkt nach hinten, die Breite von oben.",
+                         "Estaciones del morro a la cola: x hacia atrás desde el origen, el ancho visto desde arriba."};
 const Text3 FuselageShiftLabel{"fuselage: ", "Rumpf: ", "fuselaje: "};
 const Text3 FuselageStale{"fuselage: calculate to see its share", "Rumpf: berechnen, um seinen Anteil zu sehen",
                           "fuselaje: calcule para ver su parte"};

@@ -59,8 +59,7 @@ FuselagePage::FuselagePage(QWidget* tab, QObject* parent) : QObject(parent)
     }
     shapeButton = place<QPushButton>(tab, "FuselageShape", 360, 146, 265, 24);
 
-    hint = place<QLabel>(tab, "FuselageHint", 24, 466, 780, 36);
-    hint->setWordWrap(true);
+    hint = place<QLabel>(tab, "FuselageHint", 24, 466, 780, 18);
     const char* figures[] = {"FuselageNeutralPoint", "FuselageShift"};
     for (int i = 0; i < 2; ++i) {
         figureLine[i] = place<QLabel>(tab, figures[i], 24, 510 + 20 * i, 780, 18);

@@ -140,6 +140,7 @@ void expectTabsOfWingCount(TForm1& form, int n)
             shown.push_back(control(form, name));
     shown.push_back(control(form, "TabSheet4"));
     shown.push_back(control(form, "TabSheet8"));
+    shown.push_back(control(form, "TabSheet9"));
 
     QApplication::processEvents();
     const QRect inside = bar->rect().intersected(pages->rect().translated(-bar->pos()));
