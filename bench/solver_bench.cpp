@@ -108,10 +108,31 @@ void BM_EINFLUSS(benchmark::State& state)
 }
 BENCHMARK(BM_EINFLUSS)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Argument 0: the large aircraft flat, 1: with tilted wings.
+// The panel layout alone (GRID and TRAWY2), the only stage the spacing changes. Argument 0: equal
+// strips (trimmed), 1: refined (cosine positions, no trimming).
+void BM_Layout(benchmark::State& state)
+{
+    AircraftTexts texts = bench::largeAircraftTexts();
+    texts.spacing = state.range(0) != 0 ? SpanwiseSpacing::Refined : SpanwiseSpacing::Equal;
+    Aircraft ac;
+    recalculate(ac, texts);
+    recalculate(ac, texts);
+    SolverData sd;
+    std::vector<std::string> failures;
+    for (auto _ : state) {
+        GRID(ac, sd.counts, Language::English, failures);
+        TRAWY2(ac, sd, Language::English, failures);
+    }
+    state.counters["n"] = sd.counts.PanelCount;
+}
+BENCHMARK(BM_Layout)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// First argument 0: the large aircraft flat, 1: with tilted wings; second argument 0: equal strips,
+// 1: refined towards the ends of every trapezoid (the same panel count).
 void BM_WholeCalculation(benchmark::State& state)
 {
     AircraftTexts texts = state.range(0) != 0 ? bench::tiltedLargeAircraftTexts() : bench::largeAircraftTexts();
+    texts.spacing = state.range(1) != 0 ? SpanwiseSpacing::Refined : SpanwiseSpacing::Equal;
     Aircraft ac;
     SolverData sd;
     calculate(ac, texts, sd, Language::English); // the matrix storage exists from the first run on
@@ -122,7 +143,8 @@ void BM_WholeCalculation(benchmark::State& state)
     }
     state.counters["n"] = sd.counts.PanelCount;
 }
-BENCHMARK(BM_WholeCalculation)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
+BENCHMARK(BM_WholeCalculation)->Args({0, 0})->Args({0, 1})->Args({1, 0})->Args({1, 1})
+    ->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
 } // namespace
 } // namespace ab

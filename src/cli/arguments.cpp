@@ -101,6 +101,20 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& args)
                     p.error = "--margin needs a margin from 0 to 50 percent such as 7.5, not \"" + *v + "\"";
                 }
             }
+        } else if (name == "--deck-units") {
+            if (auto v = takeValue()) {
+                if (auto u = deckUnitNamed(*v))
+                    o.deckUnit = *u;
+                else
+                    p.error = "--deck-units is m, mm, in or ft, not \"" + *v + "\"";
+            }
+        } else if (name == "--spacing") {
+            if (auto v = takeValue()) {
+                if (const std::optional<SpanwiseSpacing> s = spacingNamed(*v))
+                    o.spacing = s;
+                else
+                    p.error = "--spacing is equal or refined, not \"" + *v + "\"";
+            }
         } else if (name == "--lang") {
             if (auto v = takeValue()) {
                 if (auto l = languageNamed(*v))
@@ -148,11 +162,14 @@ std::string usageText()
     return "Usage: aerobalance [FILE]\n"
            "       aerobalance --calc FILE [--json] [--save OUT] [--pdf OUT.pdf\n"
            "                   [--template WING]] [--avl OUT.avl] [--csv OUT.csv]\n"
-           "                   [--margin PERCENT] [--lang en|de|es]\n"
+           "                   [--margin PERCENT] [--spacing equal|refined]\n"
+           "                   [--deck-units m|mm|in|ft] [--lang en|de|es]\n"
            "       aerobalance --help | --version\n"
            "\n"
            "Without options the window opens, with FILE (.wk4 or .da4) loaded if one is\n"
-           "given.\n"
+           "given. FILE may also be an AVL deck (.avl) or an XFLR5 plane file (.xml); what\n"
+           "the program cannot take from it (fins, bodies, twist, camber, controls) is\n"
+           "named in the messages.\n"
            "\n"
            "Options:\n"
            "  --calc FILE        calculate the neutral point of the aircraft in FILE\n"
@@ -176,6 +193,14 @@ std::string usageText()
            "                     cl_over_CL, width_mm (per radian)\n"
            "  --margin PERCENT   stability margin for the desired centre of gravity,\n"
            "                     0 to 50 (default: the margin stored in FILE, else 7.5)\n"
+           "  --deck-units m|mm|in|ft\n"
+           "                     unit of the lengths of an AVL deck that does not state\n"
+           "                     its own in a comment (default m)\n"
+           "  --spacing equal|refined\n"
+           "                     strips along the span: equal, each of one ratio of width\n"
+           "                     to chord, or refined towards the ends of every trapezoid\n"
+           "                     (same strip count, cosine spacing); default: the spacing\n"
+           "                     stored in FILE, else equal\n"
            "  --lang en|de|es    language of the summary and the messages (default en)\n"
            "  -h, --help         show this text and exit\n"
            "  --version          show the version and exit\n"

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of batch mode: `aerobalance --calc FILE [--json] [--save OUT] [--margin PERCENT]
-// [--pdf OUT [--template WING]] [--avl OUT] [--csv OUT] [--lang en|de|es]`, `--help` and `--version`.
+// [--pdf OUT [--template WING]] [--avl OUT] [--csv OUT] [--spacing equal|refined]
+// [--deck-units m|mm|in|ft] [--lang en|de|es]`, `--help` and `--version`.
 #pragma once
 
+#include "files/imported_aircraft.h"
 #include "lang/language.h"
+#include "model/aircraft.h"
 
 #include <optional>
 #include <string>
@@ -22,7 +25,9 @@ struct BatchOptions {
     std::string csv;          // empty: no CSV file of the spanwise lift distribution
     double marginPercent = 7.5; // used when given, or when the file stores no margin
     bool marginGiven = false;   // --margin was on the command line: it overrides a stored margin
+    std::optional<SpanwiseSpacing> spacing; // --spacing: overrides the spacing stored in the file
     Language language = Language::English;
+    DeckUnit deckUnit = DeckUnit::Metre; // lengths of an AVL deck that does not state its unit
     bool help = false;
     bool version = false;
 };

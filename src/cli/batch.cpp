@@ -95,7 +95,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     const Language l = o.language;
     // The aircraft the window starts with, then the file opened over it.
     AircraftDocument doc(l);
-    const OpenOutcome opened = doc.open(o.file, l);
+    const OpenOutcome opened = doc.open(o.file, l, o.deckUnit);
     if (opened.status == AircraftReadStatus::NoFileChosen)
         return refuse(err, fileMessage(l, texts::FileCannotOpen, o.file, {.reason = std::generic_category().message(ENOENT)}));
     if (!opened.ok())
@@ -111,6 +111,9 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
             return refuse(err, "--template " + std::to_string(*o.templateWing) + ": " +
                                    templateProblemText(problem, *o.templateWing, 0, l));
 
+    // A spacing on the command line replaces the file's, and is saved with it.
+    if (o.spacing)
+        doc.texts.spacing = *o.spacing;
     const CalculationRun run = doc.calculate(l);
     if (run.failed) {
         err << "aerobalance: " << fileMessage(l, texts::FileNotCalculated, o.file) << '\n';
@@ -183,7 +186,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         return status;
     }
 
-    const std::vector<std::string> messages = batchMessages(opened.notes, run, doc.texts.balance, l);
+    const std::vector<std::string> messages = batchMessages(opened.notes, run, doc.texts.balance, l, doc.texts.fuselage);
     errno = 0; // whatever fails from here on is the writing of the summary
     if (o.json) {
         // A file name that is not UTF-8 (an old 8-bit name) is shown with replacement characters.

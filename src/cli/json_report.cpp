@@ -61,10 +61,16 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const AircraftDoc
     for (const auto& [wing, z] : moved)
         movedWings.push_back({{"wing", wing}, {"z_mm", z}});
 
-    return {
+    json report = {
         {"file", fileName},
         {"wing_count", ac.WingCount},
         {"panel_count", sd.counts.PanelCount},
+        // The lattice the figures come from: how its strips were spread along the span, and its panels.
+        {"lattice",
+         {
+             {"spanwise_spacing", std::string(spacingName(ac.StripSpacing))},
+             {"panels", sd.counts.PanelCount},
+         }},
         {"neutral_point_x_mm", ac.NeutralPointX},
         {"reference_wing", sd.ReferenceWing},
         {"reference_area_mm2", ac.ReferenceArea},
@@ -94,15 +100,28 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const AircraftDoc
         {"messages", json(messages)},
         {"balance", balanceJson(doc.balance())},
     };
+    // An aircraft with a fuselage table adds the body's share; neutral_point_x_mm includes it.
+    if (!doc.texts.fuselage.empty())
+        report["fuselage"] = {
+            {"stations", ac.Fuselage.size()},
+            {"calculated", ac.FuselageCalculated},
+            {"neutral_point_shift_mm", ac.FuselageShift},
+            {"neutral_point_shift_percent_mac", orNull(fuselageShiftPercentMac(ac))},
+            {"neutral_point_without_x_mm", neutralPointWithoutFuselage(ac)},
+        };
+    return report;
 }
 
 std::vector<std::string> batchMessages(const std::vector<std::string>& fileNotes, const CalculationRun& run,
-                                       const std::vector<BalanceItemTexts>& balance, Language language)
+                                       const std::vector<BalanceItemTexts>& balance, Language language,
+                                       const std::vector<FuselageStationTexts>& fuselage)
 {
     std::vector<std::string> messages = fileNotes;
     if (run.memoVisible)
         messages.insert(messages.end(), run.memo.begin(), run.memo.end());
     for (std::string& line : flaggedBalanceLines(balance, language))
+        messages.push_back(std::move(line));
+    for (std::string& line : flaggedFuselageLines(fuselage, language))
         messages.push_back(std::move(line));
     return messages;
 }

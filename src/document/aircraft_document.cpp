@@ -16,14 +16,15 @@ AircraftDocument::AircraftDocument(Language language) : texts(defaultAircraftTex
     recorded = texts;
 }
 
-OpenOutcome AircraftDocument::open(const std::string& file, Language language)
+OpenOutcome AircraftDocument::open(const std::string& file, Language language, DeckUnit deckUnit)
 {
-    OpenOutcome outcome = openAircraftFile(file, aircraft, texts, language);
+    OpenOutcome outcome = openAircraftFile(file, aircraft, texts, language, deckUnit);
     if (outcome.ok()) {
-        fileName = file;
+        fileName = outcome.importedAs.empty() ? file : std::string();
         markSaved(true);
-        // A damaged file opened with defaults in its gaps is not the file as it stands.
-        if (!outcome.notes.empty())
+        // A damaged file opened with defaults in its gaps is not the file as it stands, nor is a
+        // design brought in from another tool.
+        if (!outcome.notes.empty() || !outcome.importedAs.empty())
             steps.keepUnsaved();
         notify(GeometryChanged | FiguresChanged | TextsChanged | FileChanged | HistoryChanged);
     }
@@ -195,14 +196,14 @@ void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bo
 
 bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b)
 {
-    if (a.wingCount != b.wingCount)
+    if (a.wingCount != b.wingCount || a.spacing != b.spacing)
         return false;
     const int wings = std::clamp(a.wingCount, 1, MaxWings);
     for (int w = 1; w <= wings; ++w)
         if (a.wing[w].trapezoidCount != b.wing[w].trapezoidCount || a.wing[w].field != b.wing[w].field ||
             a.wing[w].dihedral != b.wing[w].dihedral)
             return false;
-    return true;
+    return a.fuselage == b.fuselage;
 }
 
 } // namespace ab

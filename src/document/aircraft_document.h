@@ -49,8 +49,9 @@ struct AircraftDocument {
     // The user's operations.
     // Opens fileName over the aircraft: on success the file's texts, evaluated, with the results it
     // stored (without their lattice), the history anew and the state saved (unless the file was
-    // damaged); on failure nothing changes.
-    OpenOutcome open(const std::string& file, Language language);
+    // damaged); on failure nothing changes. An imported design (an AVL deck, an XFLR5 plane) opens
+    // without a file and unsaved; outcome.importedAs is the name Save as offers.
+    OpenOutcome open(const std::string& file, Language language, DeckUnit deckUnit = DeckUnit::Metre);
     // A whole calculation, made as the window makes it on its worker (calculateCopy), then taken
     // with the heights it moved apart (applyMovedHeights). Of the callbacks, the cancel flag and the
     // countdown are used.
@@ -88,6 +89,10 @@ struct AircraftDocument {
     void takeStoredResults(const AircraftFileExtras& extras, int wingCount);
     void useAllWings() { aircraft.ActiveWingCount = aircraft.WingCount; }
     void takeBalance(const AircraftFileExtras& extras);
+    void setFuselage(const std::vector<FuselageStationTexts>& rows) { texts.fuselage = rows; }
+    void takeFuselage(const AircraftFileExtras& extras) { applyFuselage(extras, texts); }
+    void setSpacing(SpanwiseSpacing spacing) { texts.spacing = spacing; }
+    void takeSpacing(const AircraftFileExtras& extras) { applySpacing(extras, texts); }
     void dropResults() { aircraft.ResultsValid = false; } // a change is on its way
 
     // The recalculation pass over every wing, and the evaluation of one wing, from the texts.
@@ -168,9 +173,10 @@ CalculatedCopy copyForCalculation(const AircraftDocument& document, SolverData&&
 void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bool>* cancel = nullptr,
                    const CalculationProgress& progress = {});
 
-// Whether two states of the texts describe the same geometry: wing count, trapezoid counts, the
-// field texts and the dihedral texts of every wing in use. Names, remarks, balance, margin and mode
-// are no geometry, so a change of only those keeps the calculated results.
+// Whether two states of the texts describe the same geometry: wing count, spacing of the strips,
+// trapezoid counts, the field texts and the dihedral texts of every wing in use, and the fuselage
+// table. Names, remarks, balance, margin and mode are no geometry, so a change of only those keeps
+// the calculated results.
 bool sameGeometry(const AircraftTexts& a, const AircraftTexts& b);
 
 } // namespace ab

@@ -18,6 +18,7 @@ inline const QColor clPurple{128, 0, 128};
 inline const QColor clMaroon{128, 0, 0};
 inline const QColor clGray{128, 128, 128};
 inline const QColor clSilver{192, 192, 192};
+inline const QColor clFuselage{90, 90, 90}; // the fuselage's outline in the top and 3-D views
 inline const QColor clInfoBk{255, 255, 225}; // background of tool tips and notes
 inline const QColor clYellow{255, 255, 0};
 inline const QColor clAmber{200, 120, 0}; // a figure to check before it can be trusted

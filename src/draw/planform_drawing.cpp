@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/planform_drawing.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "draw/colours.h"
@@ -26,6 +28,8 @@ struct SketchDimension {
 // Left column of the angle mark right of each trapezoid's dihedral field (the field lies under the
 // width's, on the dimension line).
 constexpr int kSketchDihedralMarks[MaxTrapezoids + 1] = {0, 231, 423, 591, 671};
+// The column where the texts left of the root end: the root station's label stands right of it.
+constexpr int kSketchTextRight = 101;
 constexpr SketchDimension kSketchDimensions[MaxTrapezoids + 1] = {
     {}, {107, 314, 72, 187}, {314, 519, 86, 187}, {519, 619, 115, 175}, {619, 688, 145, 195}};
 
@@ -103,12 +107,23 @@ void drawSketch(Canvas& c, int count, const QString& flightDirection)
     line(c, 10, 26, 10, 1);
     c.polygon({{10, 1}, {12, 12}, {8, 12}});
 
+    // The flight direction stands right of its arrow and ends before the root's station label (over
+    // column 103), above the root gap's field: a text too long for that room is set smaller.
     c.setBrush(clSilver);
     c.setFontColour(clRed);
-    c.textOut(17, 1, flightDirection);
+    const QString direction = flightDirection.trimmed();
+    const QFont usual = c.state().font;
+    QFont smaller = usual;
+    for (int size = QFontInfo(usual).pixelSize();
+         size > 8 && 17 + QFontMetrics(smaller).horizontalAdvance(direction) > kSketchTextRight; --size)
+        smaller.setPixelSize(size - 1);
+    c.setFont(smaller);
+    c.textOut(17, 1, direction);
+    c.setFont(usual);
     c.setFontColour(clBlack);
     c.textOut(8, 174, "x");
-    c.textOut(722, 15, "y");
+    // The span's letter under the end of its arrow, clear of the outer station's label above it.
+    c.textOut(736, 34, "y");
 }
 
 void drawViewAxes(Canvas& c, int ox, int oy)

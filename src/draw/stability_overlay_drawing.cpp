@@ -50,7 +50,7 @@ struct Label {
 
 } // namespace
 
-OverlayDrawn drawStabilityOverlay(Canvas& c, const StabilityOverlay& o)
+OverlayDrawn drawStabilityOverlay(Canvas& c, const StabilityOverlay& o, const std::vector<Polyline>& outlines)
 {
     const CanvasState before = c.state();
     const OverlayMarks& m = o.marks;
@@ -114,7 +114,7 @@ OverlayDrawn drawStabilityOverlay(Canvas& c, const StabilityOverlay& o)
     std::vector<MarkLabel> boxes;
     for (const Label& l : labels)
         boxes.push_back({l.anchorRow, metrics.horizontalAdvance(QString::fromStdString(l.text)), textHeight});
-    const std::vector<PixelRect> placed = placeMarkLabels(boxes, symbols, c.width(), c.height());
+    const std::vector<PixelRect> placed = placeMarkLabels(boxes, symbols, c.width(), c.height(), outlines);
     c.setBrush(clInfoBk);
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const PixelRect& r = placed[i];

@@ -34,8 +34,10 @@ struct OverlayDrawn {
     std::vector<PixelRect> labels;
 };
 
-// Draws the band, the reference chord, the symbols and their labels, in that order. Pen, brush and
-// font colour are left as the canvas had them.
-OverlayDrawn drawStabilityOverlay(Canvas& canvas, const StabilityOverlay& overlay);
+// Draws the band, the reference chord, the symbols and their labels, in that order; the labels keep
+// clear of the wing outlines given where the view has room (placeMarkLabels). Pen, brush and font
+// colour are left as the canvas had them.
+OverlayDrawn drawStabilityOverlay(Canvas& canvas, const StabilityOverlay& overlay,
+                                  const std::vector<Polyline>& outlines = {});
 
 } // namespace ab

@@ -2,6 +2,7 @@
 #include "draw/three_d_drawing.h"
 
 #include "draw/colours.h"
+#include "views/fuselage_view.h"
 
 namespace ab {
 namespace {
@@ -27,6 +28,9 @@ void drawThreeDView(Canvas& c, const Aircraft& ac, int wingCount, const SolverDa
         c.polyline(p);
     c.setPen(clRed);
     for (const Polyline& p : lines.arrow)
+        c.polyline(p);
+    c.setPen(clFuselage);
+    for (const Polyline& p : fuselageThreeDLines(ac, view.matrix, in.view3DScale, c.width(), c.height()))
         c.polyline(p);
     for (int w = 1; w <= MaxWings; ++w) {
         if (lines.outlines[w].empty())

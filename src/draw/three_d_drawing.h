@@ -13,8 +13,8 @@ namespace ab {
 
 // Draws the whole view: clears it (a rectangle over the whole image in the note colour, outlined
 // grey), fills the point tables from the aircraft, the lattice and the input, projects them for the
-// elevation and azimuth bars, then strokes the axes, the arrow and the outlines of wings
-// 1..wingCount; with the pressure distribution on and valid results also the grey needles and the
+// elevation and azimuth bars, then strokes the axes, the arrow, the fuselage's round sections and
+// the outlines of wings 1..wingCount; with the pressure distribution on and valid results also the grey needles and the
 // green curves over their tips. Leaves the pen width at 1. The view keeps the projected offsets for
 // the next drawing.
 void drawThreeDView(Canvas& canvas, const Aircraft& aircraft, int wingCount, const SolverData& solver,

@@ -3,6 +3,7 @@
 
 #include "draw/colours.h"
 #include "draw/planform_drawing.h"
+#include "views/fuselage_view.h"
 
 #include <QFontMetrics>
 
@@ -32,6 +33,11 @@ void drawTopView(Canvas& c, const Aircraft& ac, int wingCount, const TopViewLayo
     c.setFontColour(clBlack);
     c.textOut(cx + 4, H - 20, "x");
     c.textOut(W - 20, oy - 16, "y");
+
+    // The fuselage under the wings.
+    c.setPen(clFuselage);
+    for (const Polyline& p : fuselageTopOutline(ac, l, W))
+        c.polyline(p);
 
     const PerWing<int> rank = heightRanks(ac);
     for (int i = 1; i <= MaxWings; ++i)

@@ -17,7 +17,8 @@
 
 namespace ab {
 
-// Axes, flight-direction arrow and text, and every wing in use from the lowest to the highest.
+// Axes, flight-direction arrow and text, the fuselage's outline, and every wing in use from the
+// lowest to the highest.
 void drawTopView(Canvas& canvas, const Aircraft& aircraft, int wingCount, const TopViewLayout& layout,
                  const QString& flightDirection);
 

@@ -102,12 +102,12 @@ TopViewDrawn drawTopViewScene(Canvas& c, const TopViewScene& scene, CachedLayer*
     std::vector<PixelRect> markLabels;
     if (display.overlay) {
         // Over the lattice and the wings, and the texts then clear of the wings and of all it drew.
-        OverlayDrawn overlay = drawStabilityOverlay(c, overlayOfScene(scene, c.width()));
+        const std::vector<Polyline> outlines = topViewOutlines(ac, ac.WingCount, scene.layout);
+        OverlayDrawn overlay = drawStabilityOverlay(c, overlayOfScene(scene, c.width()), outlines);
         std::vector<PixelRect>& taken = overlay.covered;
         for (const PixelRect& r : axisTexts(c, scene))
             taken.push_back(r);
-        texts.block = placeTextBlock(texts.block.width, texts.block.height, c.width(), c.height(),
-                                     topViewOutlines(ac, ac.WingCount, scene.layout), taken);
+        texts.block = placeTextBlock(texts.block.width, texts.block.height, c.width(), c.height(), outlines, taken);
         // Clear of the wings the first row stands on the view's ground like the others.
         onReferenceColour = false;
         markLabels = std::move(overlay.labels);

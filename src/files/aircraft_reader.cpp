@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/aircraft_reader.h"
 
+#include "files/aircraft_writer.h"
 #include "files/code_page.h"
 #include "files/damaged_file.h"
 #include "files/dihedral_lines.h"
 #include "files/file_messages.h"
+#include "files/fuselage_lines.h"
 #include "files/text_escapes.h"
 #include "files/text_file.h"
 #include "model/balance_items.h"
@@ -252,6 +254,16 @@ void readTaggedAircraft(std::string_view text, Record& record, AircraftFileExtra
         }
         if (isBalanceTag(t.tag)) {
             readBalanceTag(t, escaped, extras);
+            continue;
+        }
+        if (t.tag == FuselageTag) {
+            if (extras.fuselage.size() < static_cast<std::size_t>(MaxFuselageStations))
+                extras.fuselage.push_back(fuselageRowOf(t.text(), escaped));
+            continue;
+        }
+        if (t.tag == SpacingTag) {
+            // A word the program does not know leaves the spacing equal.
+            extras.spacing = spacingNamed(withoutBlanks(t.value));
             continue;
         }
         if (t.tag == DihedralTag) {

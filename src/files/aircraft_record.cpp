@@ -80,11 +80,18 @@ void applyDihedrals(const AircraftFileExtras& extras, AircraftTexts& texts)
         texts.wing[w].dihedral = extras.dihedral[w];
 }
 
+void applyFuselage(const AircraftFileExtras& extras, AircraftTexts& texts) { texts.fuselage = extras.fuselage; }
+
 void applyBalance(const AircraftFileExtras& extras, AircraftTexts& texts)
 {
     texts.balance = extras.balance;
     texts.margin = extras.margin.value_or(DefaultMarginText);
     texts.stabilityMode = extras.stabilityMode.value_or(StabilityMode::Automatic);
+}
+
+void applySpacing(const AircraftFileExtras& extras, AircraftTexts& texts)
+{
+    texts.spacing = extras.spacing.value_or(SpanwiseSpacing::Equal);
 }
 
 } // namespace ab

@@ -77,10 +77,12 @@ struct AircraftFileExtras {
     BalanceCut balanceCut;                      // rows and name characters beyond the limits
     std::optional<std::string> margin;          // the stored margin as a number text ("7.5")
     std::optional<StabilityMode> stabilityMode; // the stored mode
+    std::optional<SpanwiseSpacing> spacing;     // the stored spacing of the strips
     PerWing<std::string> wingName;              // the wings' names, empty where the file has none
     // The dihedral texts of each wing's trapezoids 1..4 (index 0 unused), empty where flat.
     PerWing<std::array<std::string, MaxTrapezoids + 1>> dihedral{};
     PerWing<std::array<int, MaxTrapezoids + 1>> dihedralLine{}; // the line each text came from
+    std::vector<FuselageStationTexts> fuselage; // the fuselage's stations in file order, none for none
     // How far the file went, for the notes on a damaged file.
     bool wholeFile = true;     // tagged: "</aircraft>" was read; legacy: all 53 values were there
     int linesRead = 0;         // the lines the file holds
@@ -118,8 +120,15 @@ void applyWingNames(const AircraftFileExtras& extras, AircraftTexts& texts);
 // The angles of all five wings' trapezoids from the file; a trapezoid the file gives none is flat.
 void applyDihedrals(const AircraftFileExtras& extras, AircraftTexts& texts);
 
+// The file's fuselage table onto the texts; a file without one gives an aircraft without a fuselage.
+void applyFuselage(const AircraftFileExtras& extras, AircraftTexts& texts);
+
 // The file's balance rows, margin and stability mode onto the texts. What the file does not hold (an
 // older file, a legacy file) gets the starting values: no rows, 7.5 %, automatic.
 void applyBalance(const AircraftFileExtras& extras, AircraftTexts& texts);
+
+// The file's spacing of the strips onto the texts; a file without one (every file but those of
+// aircraft calculated with refined spacing, a legacy file, a template) gets equal spacing.
+void applySpacing(const AircraftFileExtras& extras, AircraftTexts& texts);
 
 } // namespace ab

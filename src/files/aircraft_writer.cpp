@@ -4,6 +4,7 @@
 #include "files/code_page.h"
 #include "files/dihedral_lines.h"
 #include "files/file_messages.h"
+#include "files/fuselage_lines.h"
 #include "files/text_escapes.h"
 #include "files/text_file.h"
 #include "model/balance_items.h"
@@ -145,6 +146,17 @@ void writeDihedrals(LineWriter& w, const AircraftTexts& texts, int wingCount)
         w.line(1, "");
 }
 
+// The fuselage's stations, one line each; an aircraft without a fuselage writes none, so its file
+// keeps the bytes it always had.
+void writeFuselage(LineWriter& w, const AircraftTexts& texts, bool escaped)
+{
+    const std::size_t count = std::min(texts.fuselage.size(), static_cast<std::size_t>(MaxFuselageStations));
+    for (std::size_t i = 0; i < count; ++i)
+        w.tagged(1, FuselageTag, fuselageLine(texts.fuselage[i], escaped));
+    if (count > 0)
+        w.line(1, "");
+}
+
 // The balance block after the results: the rows, the margin and the mode. An aircraft without rows,
 // at 7.5 % and automatic writes none of it, so its file keeps the layout older readers write.
 void writeBalance(LineWriter& w, const AircraftTexts& texts, bool escaped)
@@ -173,6 +185,9 @@ bool needsEscapedTexts(const AircraftTexts& texts, int wingCount)
         for (const std::string& field : balanceFields(row))
             if (needsEscapes(field, TextPlace::BalanceField))
                 return true;
+    for (const FuselageStationTexts& row : texts.fuselage)
+        if (fuselageLineNeedsEscapes(row))
+            return true;
     return false;
 }
 
@@ -220,7 +235,12 @@ std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraf
         w.line(1, "");
     }
     writeDihedrals(w, texts, wingCount);
+    writeFuselage(w, texts, escaped);
     writeBalance(w, texts, escaped);
+    // Only a refined spacing is written: a file of equal strips keeps the bytes it always had, and a
+    // reader that does not know the tag calculates such a file with equal strips.
+    if (texts.spacing == SpanwiseSpacing::Refined)
+        w.tagged(1, SpacingTag, spacingName(texts.spacing));
     w.line(1, "<comment>" + commentWithFileBreaks(texts.comment, escaped) + "</comment>");
     w.line(0, "</aircraft>");
     w.line(1, "");

@@ -9,6 +9,7 @@
 #include "model/aircraft_texts.h"
 
 #include <string>
+#include <string_view>
 
 namespace ab {
 
@@ -16,6 +17,9 @@ namespace ab {
 // ends in ".wk4" / ".WK4" instead, and a name still without ".wk4" or ".WK4" gets ".wk4" appended
 // ("model.da4.backup" becomes "model.da4.backup.wk4"). The folders on the path are left as they are.
 std::string applyExtensionRule(std::string fileName);
+
+// The tag of an aircraft calculated with refined spacing of its strips: <spacing>refined</spacing>.
+inline constexpr std::string_view SpacingTag = "spacing";
 
 // The bytes of the aircraft file, lines ended by CR LF. The geometry comes from the field texts
 // read as the evaluation reads them; wings 1..WingCount with sections 1..trapezoidCount+1 (at least
@@ -29,7 +33,8 @@ std::string applyExtensionRule(std::string fileName);
 // is written escaped (text_escapes.h); otherwise the texts stand as they are. Each tilted
 // trapezoid of a written wing (up to its trapezoid count) has a line
 // <dihedral>WING;TRAPEZOID;DEGREES</dihedral> after the results, the degrees as storedDihedral keeps
-// them; a file whose wings are all flat holds none.
+// them; a file whose wings are all flat holds none. Refined spacing of the strips adds the line
+// <spacing>refined</spacing> before the comment; equal spacing writes nothing.
 std::string aircraftFileText(const AircraftTexts& texts, const Aircraft& aircraft);
 
 struct SaveOutcome {

@@ -63,6 +63,32 @@ struct Section {
     int strips = 0; // of our lattice from this section to the next one
 };
 
+// The sections of a wing of equal strips: one at each edge of every strip, one strip from each to the
+// next, so AVL takes our strips as they are, trimmed widths included. Where a strip does not start
+// where the one before it ends (a step in chord at a trapezoid of no width), the end of the one
+// before stands as a section of its own with no strips up to the next.
+std::vector<Section> stripEdgeSections(const std::vector<Strip>& strips)
+{
+    const auto edge = [](const std::vector<double>& border, double y, double z, int strips) {
+        return Section{border.front(), y, z, border.back() - border.front(), 0, strips};
+    };
+    // Edges closer than a thousandth of a millimetre are one: the file gives micrometres.
+    const auto same = [](const Section& a, const Section& b) {
+        return std::fabs(a.x - b.x) < 1e-3 && std::fabs(a.y - b.y) < 1e-3 && std::fabs(a.z - b.z) < 1e-3 &&
+               std::fabs(a.chord - b.chord) < 1e-3;
+    };
+    std::vector<Section> sections;
+    for (std::size_t J = 1; J < strips.size(); ++J) {
+        const Strip& s = strips[J];
+        const Section inner = edge(s.PanelEdgeXLeft, s.YLeft, s.ZLeft, 1);
+        if (!sections.empty() && same(sections.back(), inner))
+            sections.pop_back();
+        sections.push_back(inner);
+        sections.push_back(edge(s.PanelEdgeXRight, s.YRight, s.ZRight, 0));
+    }
+    return sections;
+}
+
 // The stations of wing w that shape its lattice, placed as built (y seen from above, z its root's
 // height plus the rise of its tilted trapezoids): from the root of the first trapezoid with width to
 // the tip of the last one, without a station that repeats the one before. Each carries the strips
@@ -114,6 +140,7 @@ std::optional<std::string> avlFileText(const Aircraft& ac, const SolverData& sd,
         return std::nullopt;
     const int m = sd.ReferenceWing;
     const std::string wingM = "Wing " + std::to_string(m);
+    const bool refined = ac.StripSpacing == SpanwiseSpacing::Refined;
 
     std::string t = dataLine(title, "Aircraft") + '\n';
     t += "# AVL input file written by AeroBalance.\n"
@@ -126,11 +153,15 @@ std::optional<std::string> avlFileText(const Aircraft& ac, const SolverData& sd,
                   "# dihedral (Zle of each section), without incidence, twist or camber, and mirrored at y = 0.\n"
                 : " Every wing is flat at its height, without incidence,\n"
                   "# twist or camber, and mirrored at y = 0.\n";
-    t += "# The lattice is AeroBalance's own: Nchord panels along each strip, and between two sections\n"
-         "# the strips AeroBalance has in that trapezoid (Nspan on the SECTION line), spaced equally both\n"
-         "# ways (Cspace and Sspace 0). AeroBalance's strips keep one ratio of width to chord, so on a\n"
-         "# tapered trapezoid they narrow a little towards its tip.\n"
-         "# With its finite vortex core off AVL agrees with AeroBalance's neutral point on this lattice:\n"
+    t += refined ? "# The lattice is AeroBalance's own: Nchord panels along each strip, equally spaced (Cspace 0),\n"
+                   "# and a section at each end of every trapezoid with the strips AeroBalance has in it (Nspan on\n"
+                   "# the SECTION line), spaced by cosine (Sspace 1), closer together towards both ends, each\n"
+                   "# strip's control points where AVL puts them too, at the middle of its arc.\n"
+                 : "# The lattice is AeroBalance's own: Nchord panels along each strip, equally spaced (Cspace 0),\n"
+                   "# and a section at each edge of every strip (Nspan 1 on the SECTION line), so the strips have\n"
+                   "# AeroBalance's widths, which keep one ratio of width to chord and so narrow a little towards\n"
+                   "# the tip of a tapered trapezoid.\n";
+    t += "# With its finite vortex core off AVL agrees with AeroBalance's neutral point on this lattice:\n"
          "# LOAD this file, then OPER, O (options), C (core size) and 0, Enter back to OPER, X (execute),\n"
          "# ST: Xnp is the neutral point.\n";
     int mirroredStrips = 0;
@@ -156,7 +187,8 @@ std::optional<std::string> avlFileText(const Aircraft& ac, const SolverData& sd,
 
     for (int w = 1; w <= ac.ActiveWingCount; ++w) {
         const std::string wingW = "Wing " + std::to_string(w);
-        const std::vector<Section> sections = sectionsOf(ac, sd.counts, w);
+        const std::vector<Section> sections =
+            refined ? sectionsOf(ac, sd.counts, w) : stripEdgeSections(sd.lattice[w].strips);
         if (sd.lattice[w].strips.size() < 2 || sections.size() < 2) {
             t += "#\n# " + wingW + " has no span in the lattice and is left out.\n";
             continue;
@@ -166,7 +198,8 @@ std::optional<std::string> avlFileText(const Aircraft& ac, const SolverData& sd,
         t += "YDUPLICATE\n0.0\n";
         for (const Section& s : sections)
             t += "SECTION\n#Xle      Yle       Zle       Chord     Ainc      Nspan     Sspace\n" +
-                 columns({metres(s.x), metres(s.y), metres(s.z), metres(s.chord), "0.0", std::to_string(s.strips), "0.0"});
+                 columns({metres(s.x), metres(s.y), metres(s.z), metres(s.chord), "0.0", std::to_string(s.strips),
+                          refined ? "1.0" : "0.0"});
     }
     return t;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/file_messages.h"
 
+#include "lang/system_reasons.h"
+
 namespace ab {
 namespace {
 
@@ -20,7 +22,7 @@ std::string fileMessage(Language language, const Text3& text, const std::string&
     // placeholders.
     replaceAll(s, "{value}", fields.value);
     replaceAll(s, "{line}", fields.line);
-    replaceAll(s, "{reason}", fields.reason);
+    replaceAll(s, "{reason}", systemReasonIn(language, fields.reason));
     replaceAll(s, "{file}", file);
     return s;
 }

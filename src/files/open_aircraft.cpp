@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/open_aircraft.h"
 
+#include "files/avl_deck_reader.h"
+#include "files/file_messages.h"
+#include "files/xflr5_plane_reader.h"
 #include "model/recalculation.h"
 
 #include <cmath>
+#include <filesystem>
 
 namespace ab {
 
@@ -39,6 +43,8 @@ OpenOutcome opened(AircraftFileReading& reading, const std::string& fileName, Ai
     applyWingNames(reading.extras, texts);
     applyDihedrals(reading.extras, texts);
     applyBalance(reading.extras, texts);
+    applyFuselage(reading.extras, texts);
+    applySpacing(reading.extras, texts);
     out.balanceCut = reading.extras.balanceCut;
     out.notes = std::move(reading.notes);
 
@@ -68,11 +74,57 @@ void applyStoredResults(const AircraftFileExtras& extras, Aircraft& aircraft)
         aircraft.ReferenceArea = 0;
 }
 
-OpenOutcome openAircraftFile(const std::string& fileName, Aircraft& aircraft, AircraftTexts& texts,
-                             Language language)
+namespace {
+
+// The other tools' files: read by their reader, then opened as the aircraft file they give.
+std::optional<OpenOutcome> openedImport(const std::string& fileName, Aircraft& aircraft, AircraftTexts& texts,
+                                        Language language, DeckUnit deckUnit)
 {
+    if (namesTaggedFile(fileName) || namesLegacyFile(fileName))
+        return std::nullopt;
+    const bool deck = namesAvlDeck(fileName);
+    const TextFileContent content = readTextFile(fileName);
+    if (!deck && (!content.ok() || !looksLikeXflr5File(fileName, content.bytes)))
+        return std::nullopt;
+    OpenOutcome out;
+    if (!content.ok()) {
+        out.status = content.problem == ReadProblem::CannotOpen ? AircraftReadStatus::CannotOpen
+                                                                : AircraftReadStatus::Refused;
+        out.message = readProblemMessage(language, fileName, content);
+        return out;
+    }
+    const ImportReading imported = deck ? readAvlDeck(content.bytes, deckUnit, fileName, language)
+                                        : readXflr5Plane(content.bytes, fileName, language);
+    if (!imported.ok()) {
+        out.status = imported.status;
+        out.message = imported.message;
+        return out;
+    }
+    const std::string name = std::filesystem::path(fileName).replace_extension(".wk4").string();
+    AircraftFileReading reading = readAircraftText(imported.aircraftText, language, name);
+    out = opened(reading, name, aircraft, texts);
+    out.notes.insert(out.notes.begin(), imported.notes.begin(), imported.notes.end());
+    out.importedAs = name;
+    return out;
+}
+
+} // namespace
+
+OpenOutcome openAircraftFile(const std::string& fileName, Aircraft& aircraft, AircraftTexts& texts,
+                             Language language, DeckUnit deckUnit)
+{
+    if (std::optional<OpenOutcome> imported = openedImport(fileName, aircraft, texts, language, deckUnit))
+        return std::move(*imported);
     AircraftFileReading reading = readAircraftFile(fileName, language);
     return opened(reading, fileName, aircraft, texts);
+}
+
+bool deckNeedsUnit(const std::string& fileName)
+{
+    if (!namesAvlDeck(fileName))
+        return false;
+    const TextFileContent content = readTextFile(fileName);
+    return content.ok() && !statedDeckUnit(content.bytes);
 }
 
 OpenOutcome openAircraftText(std::string_view text, const std::string& fileName, Aircraft& aircraft,

@@ -35,6 +35,8 @@ SettingsReading readSettingsFile(const std::string& fileName, Language language)
     // Added after the five described lines: whether the window calculates while editing.
     if (auto v = number())
         s.live = *v == 1;
+    if (!lines.atEnd())
+        s.deckUnit = deckUnitNamed(withoutBlanks(lines.next()));
     return out;
 }
 
@@ -50,24 +52,28 @@ char letterOf(Language language)
     return language == Language::English ? 'e' : language == Language::German ? 'd' : 's';
 }
 
-std::string settingsText(char letter, int width, int height, int left, int top, std::optional<bool> live)
+std::string settingsText(char letter, int width, int height, int left, int top, std::optional<bool> live,
+                         std::optional<DeckUnit> deckUnit)
 {
     std::string out(1, letter);
     out += "\r\n";
     for (int v : {width, height, left, top})
         out += std::to_string(v) + "\r\n";
-    if (live)
-        out += *live ? "1\r\n" : "0\r\n";
+    if (live || deckUnit)
+        out += live.value_or(false) ? "1\r\n" : "0\r\n";
+    if (deckUnit)
+        out += std::string(deckUnitName(*deckUnit)) + "\r\n";
     return out;
 }
 
 SettingsSaveOutcome saveSettingsFile(const std::string& fileName, char letter, int width, int height, int left,
-                                     int top, Language language, std::optional<bool> live)
+                                     int top, Language language, std::optional<bool> live,
+                                     std::optional<DeckUnit> deckUnit)
 {
     SettingsSaveOutcome out;
     WriteOutcome written = makeFolderOf(fileName);
     if (written.ok)
-        written = writeFileAtomically(fileName, settingsText(letter, width, height, left, top, live));
+        written = writeFileAtomically(fileName, settingsText(letter, width, height, left, top, live, deckUnit));
     if (!written.ok) {
         out.ok = false;
         out.message = saveFailureMessage(language, fileName, written);

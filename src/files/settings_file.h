@@ -4,6 +4,7 @@
 #pragma once
 
 #include "files/file_messages.h"
+#include "files/imported_aircraft.h"
 #include "lang/language.h"
 
 #include <optional>
@@ -19,6 +20,7 @@ struct Settings {
     std::optional<int> width, height;     // only values inside 0 < width < 3000, 0 < height < 2000
     std::optional<int> left, top;         // 0 <= value < 1000, any other value puts the edge at 0
     std::optional<bool> live;             // line 6: calculation while editing, "1" on
+    std::optional<DeckUnit> deckUnit;     // line 7: the unit last chosen for an AVL deck ("m", "in", ...)
 };
 
 struct SettingsReading : ReadRefusal {
@@ -35,8 +37,10 @@ Language languageOfLetter(std::optional<char> letter);
 char letterOf(Language language);
 
 // The five lines: the letter, then width, height, left and top as plain decimal integers.
-// A sixth line follows when `live` is given: "1" when the window calculates while editing, else "0".
-std::string settingsText(char letter, int width, int height, int left, int top, std::optional<bool> live = {});
+// A sixth line follows when `live` is given: "1" when the window calculates while editing, else "0";
+// a seventh, the deck unit's name, when `deckUnit` is given (the sixth then says "0" without `live`).
+std::string settingsText(char letter, int width, int height, int left, int top, std::optional<bool> live = {},
+                         std::optional<DeckUnit> deckUnit = {});
 
 // Writes the five lines through a temporary file, making the file's folder when it is missing; the
 // message names the file and the reason on failure.
@@ -45,6 +49,7 @@ struct SettingsSaveOutcome {
     std::string message;
 };
 SettingsSaveOutcome saveSettingsFile(const std::string& fileName, char letter, int width, int height, int left,
-                                     int top, Language language, std::optional<bool> live = {});
+                                     int top, Language language, std::optional<bool> live = {},
+                                     std::optional<DeckUnit> deckUnit = {});
 
 } // namespace ab

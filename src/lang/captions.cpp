@@ -33,21 +33,18 @@ constexpr Caption kControls[] = {
     {"Label20", {"aspect ratio (lam):", "Streckung [lam):", "proporción de aspecto [lam):"}},
     {"Label34", {"aspect ratio (lam):", "Streckung [lam):", "proporción de aspecto (lam):"}},
     {"Label46", {"aspect ratio (lam):", "Streckung [lam):", "proporción de aspecto [lam):"}},
-    {"Label25", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerodinámico (anp):"}},
-    {"Label26", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerodinámico (anp):"}},
-    {"Label27", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerodinámico (anp):"}},
-    {"Label36", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerodinámico (anp):"}},
-    {"Label48", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerodinámico (anp):"}},
+    {"Label25", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerod. (anp):"}},
+    {"Label26", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerod. (anp):"}},
+    {"Label27", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerod. (anp):"}},
+    {"Label36", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerod. (anp):"}},
+    {"Label48", {"aerodynamic center (anp):", "Aerodynamischer NP (anp):", "Punto neutro aerod. (anp):"}},
 
-    {"Label22", {"Desired Static Stability:", "Gewünschte stat. Längsstabilität:",
-                 "Estabilidad longitudinal estática deseada:"}},
+    {"Label22", {"Desired Static Stability:", "Gewünschte stat. Längsstabilität:", "Estabilidad estática deseada:"}},
     {"Label23", {"Positioning", "Anordnung", "estado de ánimo"}},
     {"Label_w", {"- calculation is running -", "  - Berechnung läuft - ", "  - Cálculo en curso - "}},
     {"Button4", {"Calculate Aerodynamic Center", "Berechnung Neutralpunkt", "Cálculo del punto neutro"}},
-    {"RadioButton15", {"Automatic choice of stability", "Automat. Wahl der Stabilität",
-                       "Selección automática de la estabilidad"}},
-    {"RadioButton16", {"Manual choice of stability", "Manuelle Wahl der Stabilität",
-                       "Selección manual de la estabilidad"}},
+    {"RadioButton15", {"Automatic choice of stability", "Automat. Wahl der Stabilität", "Estabilidad automática"}},
+    {"RadioButton16", {"Manual choice of stability", "Manuelle Wahl der Stabilität", "Estabilidad manual"}},
     {"CheckBoxA", {"show pressure distribution:", "zeige Druckverteilung:", "mostrar la distribución de la presión:"}},
     {"Label_Press", {"(angle of attack influence only)", "(Nur Anstellwinkeleinfluss)",
                      "(Influencia del ángulo de ataque solamente)"}},
@@ -244,6 +241,14 @@ std::span<const DesignCaption> designHints() { return kDesignHints; }
 std::string_view thumbnailTitle(Language l, int w) { return kThumbnails[w].in(l); }
 std::string_view topViewFlightDirection(Language l) { return kTopViewFlightDirection.in(l); }
 
+const Text3 texts::NeedsCalculationTip{
+    "Calculate the aerodynamic center first (F9): printing and the exports use its results.",
+    "Zuerst den Neutralpunkt berechnen (F9): Drucken und die Exporte verwenden seine Ergebnisse.",
+    "Calcule primero el punto neutro (F9): la impresión y las exportaciones usan sus resultados."};
+const Text3 texts::AwaitsCalculationTip{
+    "Available when the calculation has ended: printing and the exports use its results.",
+    "Verfügbar, sobald die Berechnung beendet ist: Drucken und die Exporte verwenden ihre Ergebnisse.",
+    "Disponible cuando termine el cálculo: la impresión y las exportaciones usan sus resultados."};
 const Text3 texts::ContrastBarTip{
     "Contrast of the pressure colours in the top view and of the needles in the 3-D view: up for more",
     "Kontrast der Druckfarben in der Draufsicht und der Nadeln in der 3D-Ansicht: nach oben für mehr",

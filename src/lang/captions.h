@@ -37,6 +37,9 @@ std::string_view topViewFlightDirection(Language language);
 namespace texts {
 // The tool tip of the pressure colours' contrast bar and of its caption.
 extern const Text3 ContrastBarTip;
+// The tool tips of Print and the exports while they are not offered: they use calculated results,
+// which a calculation still has to give or is giving.
+extern const Text3 NeedsCalculationTip, AwaitsCalculationTip;
 } // namespace texts
 
 // The column titles of the balance table: part, mass in g, x in mm.

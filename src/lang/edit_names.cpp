@@ -27,8 +27,10 @@ const Text3 kNames[] = {
     {"name of wing {wing}", "Name von Flügel {wing}", "nombre del ala {wing}"},
     {"wings moved apart in height", "Flügel in der Höhe auseinandergerückt", "alas separadas en altura"},
     {"{field} of wing {wing}", "Flügel {wing}, {field}", "{field} del ala {wing}"},
+    {"fuselage", "Rumpf", "fuselaje"},
+    {"strips along the span", "Streifen längs der Spannweite", "franjas a lo largo de la envergadura"},
 };
-static_assert(std::size(kNames) == static_cast<std::size_t>(EditKind::Dihedral) + 1);
+static_assert(std::size(kNames) == static_cast<std::size_t>(EditKind::Spacing) + 1);
 
 const Text3 kUndoWith{"Undo {edit}", "Rückgängig: {edit}", "Deshacer {edit}"};
 const Text3 kRedoWith{"Redo {edit}", "Wiederholen: {edit}", "Rehacer {edit}"};

@@ -26,6 +26,8 @@ enum class EditKind {
     WingName,         // the name of a wing: wing
     HeightSeparation, // the calculation moved wings apart in height
     Dihedral,         // typing in a dihedral field: wing, trapezoid
+    Fuselage,         // the fuselage table or its quick shape
+    Spacing,          // how the strips are spread along the span
 };
 
 // One edit as the menu names it; the fields an edit kind does not use are ignored.

@@ -15,6 +15,15 @@ const Text3 kEmpty{"empty", "leer", "vacío"};
 const Text3 kNotANumber{"not a number", "keine Zahl", "no es un número"};
 const Text3 kNegative{"a negative mass", "eine negative Masse", "una masa negativa"};
 const Text3 kOutOfRange{"beyond any model's size", "jenseits jeder Modellgröße", "fuera de toda medida de un modelo"};
+const Text3 kOutOfOrder{"not behind the station before it", "nicht hinter der Station davor",
+                        "no detrás de la estación anterior"};
+const Text3 kNegativeWidth{"a negative width", "eine negative Breite", "un ancho negativo"};
+const Text3 kWidthWord{"width", "Breite", "ancho"};
+const Text3 kLeftOut{"the station does not count", "die Station zählt nicht", "la estación no cuenta"};
+const Text3 kWidthZero{"the width counts as 0", "die Breite zählt als 0", "el ancho cuenta como 0"};
+const Text3 kFuselageLine{"Fuselage row {row}, {column} '{text}': {problem}; {effect}",
+                          "Rumpf Zeile {row}, {column} '{text}': {problem}; {effect}",
+                          "Fuselaje fila {row}, {column} '{text}': {problem}; {effect}"};
 
 const Text3 kCellTip{"{problem}: the row counts as 0 g", "{problem}: die Zeile zählt mit 0 g",
                      "{problem}: la fila cuenta como 0 g"};
@@ -34,6 +43,7 @@ const Text3* problemWords(EntryProblem p)
     case EntryProblem::NotANumber: return &kNotANumber;
     case EntryProblem::Negative: return &kNegative;
     case EntryProblem::OutOfRange: return &kOutOfRange;
+    case EntryProblem::OutOfOrder: return &kOutOfOrder;
     }
     return nullptr;
 }
@@ -92,6 +102,44 @@ std::vector<std::string> flaggedBalanceLines(const std::vector<BalanceItemTexts>
                                                     {"{text}", quotedText(cell.text)}}));
         }
     }
+    return lines;
+}
+
+namespace {
+
+// What a flagged fuselage cell means: an x leaves its station out, a width counts as 0.
+const Text3& fuselageEffect(bool xColumn) { return xColumn ? kLeftOut : kWidthZero; }
+
+const Text3* fuselageProblemWords(EntryProblem p, bool xColumn)
+{
+    return !xColumn && p == EntryProblem::Negative ? &kNegativeWidth : problemWords(p);
+}
+
+} // namespace
+
+std::string fuselageCellTip(EntryProblem problem, bool xColumn, Language l)
+{
+    const Text3* words = fuselageProblemWords(problem, xColumn);
+    if (!words)
+        return {};
+    return std::string(words->in(l)) + ": " + std::string(fuselageEffect(xColumn).in(l));
+}
+
+std::vector<std::string> flaggedFuselageLines(const std::vector<FuselageStationTexts>& rows, Language l)
+{
+    std::vector<std::string> lines;
+    const FuselageReading reading = readFuselage(rows);
+    for (std::size_t r = 0; r < reading.rows.size(); ++r)
+        for (const bool xColumn : {true, false}) {
+            const Text3* words = fuselageProblemWords(xColumn ? reading.rows[r].x : reading.rows[r].width, xColumn);
+            if (!words)
+                continue;
+            lines.push_back(filled(kFuselageLine.in(l), {{"{row}", std::to_string(r + 1)},
+                                                         {"{column}", xColumn ? "x" : kWidthWord.in(l)},
+                                                         {"{problem}", words->in(l)},
+                                                         {"{text}", quotedText(xColumn ? rows[r].x : rows[r].width)},
+                                                         {"{effect}", fuselageEffect(xColumn).in(l)}}));
+        }
     return lines;
 }
 

@@ -38,6 +38,9 @@ const Text3 kTrapezoidFailure3{" ", " nicht berechnen.", " "};
 const Text3 kTrapezoidAdvice{"Please change this trapezium (more chord length at tip)!",
                              "Bitte dieses Trapez verändern (Außentiefe größer)!",
                              "Por favor, cambie este trapecio (profundidad exterior mayor)!"};
+const Text3 kChordlessAdvice{"Please give this trapezium a chord (its root and tip chord are both 0)!",
+                             "Bitte diesem Trapez eine Tiefe geben (Innen- und Außentiefe sind 0)!",
+                             "Por favor, dé profundidad a este trapecio (la interior y la exterior son 0)!"};
 const Text3 kWingFailurePrefix{"Can not calculate wing-", "Kann Flügel-", "No se puede calcular ala-"};
 const Text3 kWingFailureSuffix{". ", " nicht berechnen.", ". "};
 const Text3 kWingAdvice{"Please change this wing (less aspect ratio)!", "Bitte Streckung verkleinern!",
@@ -60,6 +63,7 @@ MessageTexts makeMessages(Language l)
     m.TrapezoidFailure2 = kTrapezoidFailure2.in(l);
     m.TrapezoidFailure3 = kTrapezoidFailure3.in(l);
     m.TrapezoidAdvice = kTrapezoidAdvice.in(l);
+    m.ChordlessAdvice = kChordlessAdvice.in(l);
     m.WingAdvice = kWingAdvice.in(l);
     return m;
 }
@@ -261,6 +265,7 @@ const Text3 InfoLine2{"of an aircraft and suggests a suitable", "Flugzeugs und s
                       "avión y sugiere un rango favorable "};
 const Text3 InfoLine3{"range for the center of gravity", "Bereich für die Schwerpunktlage vor",
                       "para el centro de gravedad. "};
+const Text3 InfoClose{"Close", "Schließen", "Cerrar"};
 const Text3 InfoDownload{"The current version of the program is available here: ",
                          "Die aktuelle Version des Programms ist hier erhältlich: ",
                          "La versión actual del programa está disponible aquí: "};

@@ -49,6 +49,7 @@ struct MessageTexts {
     std::string FlightDirectionText;
     std::string RemarksPrompt;
     std::string TrapezoidFailure1, TrapezoidFailure2, TrapezoidFailure3, TrapezoidAdvice;
+    std::string ChordlessAdvice; // a trapezoid whose root and tip chords are both 0
     std::array<std::string, 6> WingFailure; // index 1..5
     std::string WingAdvice;
 };
@@ -132,6 +133,7 @@ extern const Text3 SummaryProjected;
 extern const Text3 InfoLine1, InfoLine2, InfoLine3, InfoDownload;
 extern const Text3 InfoIdeaCredit, InfoIdeaContact, InfoRealisationCredit, InfoRealisationContact;
 extern const char* const InfoDownloadAddress;
+extern const Text3 InfoClose; // the dialog's close button
 
 // Questions and notes of the window and the printer dialog ("{file}" as in the file commands).
 extern const Text3 SaveChangesQuestion; // unsaved changes before they would be lost

@@ -49,6 +49,12 @@ std::string wingTabCaption(Language language, int w, std::string_view name)
     return withBeforeTrailingBlanks(caption, " - " + shortenedText(shown, WingTabNameLength));
 }
 
+std::string shortWingTabCaption(int w, std::string_view name)
+{
+    return " " + std::to_string(std::clamp(w, 1, MaxWings)) + " " + shortenedText(shownWingName(name), WingTabNameLength) +
+           " ";
+}
+
 std::string positionBoxTitle(Language language, int w, std::string_view name)
 {
     const std::string_view title = thumbnailTitle(language, std::clamp(w, 1, MaxWings));

@@ -21,6 +21,10 @@ inline constexpr int PositionBoxNameLength = 14;
 // Only the name's blanks at either end are left out; a name of blanks counts as none.
 std::string wingTabCaption(Language language, int w, std::string_view name);
 
+// The caption of a named wing's tab where the bar has no room for the one above: its number and its
+// name (" 2 Tailplane "), in every language.
+std::string shortWingTabCaption(int w, std::string_view name);
+
 // The title of wing w's position box: the thumbnail title of the language ("Wing-2  ") without a
 // name, "Wing-2 Tailplane" with one.
 std::string positionBoxTitle(Language language, int w, std::string_view name);

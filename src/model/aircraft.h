@@ -4,8 +4,11 @@
 // results match the aircraft. Wing arrays are sized one larger so that index w is wing w (1..5).
 #pragma once
 
+#include "model/spanwise_spacing.h"
+
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace ab {
 
@@ -36,6 +39,12 @@ struct Wing {
     std::int32_t posZ = 0;      // height
 };
 
+// A station of the fuselage: its x from the datum and the body's width seen from above there (mm).
+struct FuselageStation {
+    double x = 0;
+    double width = 0;
+};
+
 struct Aircraft {
     int WingCount = 5;       // wings configured, 1..5
     int ActiveWingCount = 5; // wings the solver loops run over
@@ -60,6 +69,7 @@ struct Aircraft {
     PerStation<double> StationDihedral{};   // degrees, index k = trapezoid k (1..4), index 0 unused
     PerStation<double> StationProjectedY{}; // mm
     PerStation<double> StationRise{};       // mm
+    SpanwiseSpacing StripSpacing = SpanwiseSpacing::Equal; // the lattice's strips, from the texts
 
     // Planform figures of each wing; the vortex results later overwrite span, area, mac and
     // aspect ratio with their strip-based values.
@@ -92,6 +102,14 @@ struct Aircraft {
     // results a file brought by the planform of the wing the calculation would take.
     double ReferenceMacLeadingX = 0; // mm, absolute
     double ReferenceMacY = 0;        // mm
+
+    // The fuselage as read from its table (model/fuselage.h), x strictly increasing; fewer than two
+    // stations are no body. Its share moves the neutral point by FuselageShift (mm, negative
+    // forward): NeutralPointX includes it. FuselageCalculated says the last calculation had a body;
+    // results a file brought leave it false, since the file stores only their sum.
+    std::vector<FuselageStation> Fuselage{};
+    double FuselageShift = 0;
+    bool FuselageCalculated = false;
 
     bool ResultsValid = false;    // the results match the aircraft
     bool SolverDataValid = false; // lattice and distributions are in memory

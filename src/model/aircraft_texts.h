@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft as typed: the texts of every wing's sixteen fields, its trapezoid count and its name,
-// the wing count, the remarks and the balance (its items, the chosen margin and stability mode).
+// the wing count, the remarks, the balance (its items, the chosen margin and stability mode) and the
+// fuselage table and the spacing of the lattice's strips.
 // This is the master copy; the window shows these texts in its fields, files produce changes to
 // them, and every evaluation reads them.
 #pragma once
 
 #include "model/aircraft.h"
 #include "model/balance_items.h"
+#include "model/fuselage.h"
 
 #include <array>
 #include <string>
@@ -50,6 +52,8 @@ struct AircraftTexts {
     std::vector<BalanceItemTexts> balance; // the table's rows in order
     std::string margin = DefaultMarginText; // the desired margin in percent, as in Edit_Mstab
     StabilityMode stabilityMode = StabilityMode::Automatic;
+    std::vector<FuselageStationTexts> fuselage; // the fuselage table's rows in order; none: no fuselage
+    SpanwiseSpacing spacing = SpanwiseSpacing::Equal; // how the calculation spreads the strips
     bool operator==(const AircraftTexts&) const = default;
 };
 

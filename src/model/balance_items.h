@@ -37,6 +37,7 @@ enum class EntryProblem {
     NotANumber, // no digit where the number should start
     Negative,   // a mass below zero
     OutOfRange, // beyond what any model weighs or measures
+    OutOfOrder, // a fuselage station not rearward of the one before it
 };
 
 struct DecimalReading {

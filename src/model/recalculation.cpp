@@ -11,6 +11,8 @@ PerWing<WingLabels> recalculate(Aircraft& ac, const AircraftTexts& texts, Result
     if (results == ResultsAfterPass::GoStale) {
         ac.ResultsValid = false;
         ac.SolverDataValid = false;
+        ac.FuselageCalculated = false;
+        ac.FuselageShift = 0;
     }
     PerWing<WingLabels> labels;
     for (int w = 1; w <= MaxWings; ++w)
@@ -19,6 +21,8 @@ PerWing<WingLabels> recalculate(Aircraft& ac, const AircraftTexts& texts, Result
         ac.posX[w] = parseLenientInt(texts.wing[w][Role::PosX]);
     for (int w = 1; w <= MaxWings; ++w)
         ac.posZ[w] = parseLenientInt(texts.wing[w][Role::PosZ]);
+    ac.Fuselage = readFuselage(texts.fuselage).stations;
+    ac.StripSpacing = texts.spacing;
     // The mean chords move with the positions just read. Results that go stale may yet be restored
     // from a file, which stores no reference wing: the reference chord is placed on the wing the
     // calculation would take. A calculation places it again from its own reference wing.

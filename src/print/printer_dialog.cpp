@@ -30,9 +30,10 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     ComboBox1->setObjectName("ComboBox1");
     Label2 = new QLabel(this);
     Label2->setObjectName("Label2");
-    StringGrid2 = new QTableWidget(0, 2, this);
+    StringGrid2 = new QTableWidget(0, 1, this);
     StringGrid2->setObjectName("StringGrid2");
     StringGrid2->verticalHeader()->hide();
+    StringGrid2->horizontalHeader()->setStretchLastSection(true);
     StringGrid2->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid2->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -67,12 +68,17 @@ void TForm3::setPage(const SummaryPage& p, Language l, const QString& pdf)
 {
     page = p;
     pdfName = pdf;
-    if (l != language) {
-        language = l;
-        showTexts();
-        if (isVisible())
-            FormCreate();
-    }
+    setLanguage(l);
+}
+
+void TForm3::setLanguage(Language l)
+{
+    if (l == language)
+        return;
+    language = l;
+    showTexts();
+    if (isVisible())
+        FormCreate();
 }
 
 // The captions in the dialog's language; the PDF entry takes its text when the list is filled.
@@ -80,7 +86,7 @@ void TForm3::showTexts()
 {
     setWindowTitle(qs(texts::PrinterTitle.in(language)));
     Label2->setText(qs(texts::PrinterResolution.in(language)));
-    StringGrid2->setHorizontalHeaderLabels({"i", qs(texts::ResolutionColumn.in(language))});
+    StringGrid2->setHorizontalHeaderLabels({qs(texts::ResolutionColumn.in(language))});
     CheckBoxColor->setText(qs(texts::PrintInColour.in(language)));
     ButtonClose->setText(qs(texts::PrintButton.in(language)));
     Button1->setText(qs(texts::CancelButton.in(language)));
@@ -107,9 +113,6 @@ void TForm3::FormCreate()
     ComboBox1->addItem(qs(texts::PdfFileEntry.in(language)));
     ComboBox1->setCurrentIndex(XPrintSet1.printersAvailable() ? XPrintSet1.currentPrinterIndex() : ComboBox1->count() - 1);
     suppress = false;
-    const int width = StringGrid2->viewport()->width();
-    StringGrid2->setColumnWidth(0, width / 4 - 10);
-    StringGrid2->setColumnWidth(1, width * 3 / 4 - 10);
     fillResolutions();
     fillColour();
 }
@@ -134,10 +137,8 @@ void TForm3::fillResolutions()
         for (int i = 0; i < XPrintSet1.resolutionCount(); ++i)
             dpis.append({XPrintSet1.resolutionX(i), XPrintSet1.resolutionY(i)});
     StringGrid2->setRowCount(static_cast<int>(dpis.size()));
-    for (int i = 0; i < dpis.size(); ++i) {
-        StringGrid2->setItem(i, 0, new QTableWidgetItem(QString::number(i)));
-        StringGrid2->setItem(i, 1, new QTableWidgetItem(qs(resolutionText(dpis[i].first, dpis[i].second))));
-    }
+    for (int i = 0; i < dpis.size(); ++i)
+        StringGrid2->setItem(i, 0, new QTableWidgetItem(qs(resolutionText(dpis[i].first, dpis[i].second))));
     if (!dpis.isEmpty())
         StringGrid2->selectRow(0);
     const bool target = ComboBox1->currentIndex() >= 0;

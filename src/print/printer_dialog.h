@@ -26,6 +26,8 @@ public:
     // The page that "Print" sends, and the language of the dialog and its messages.
     // pdfName: the name the "PDF file" entry offers (the aircraft's file name with ".pdf").
     void setPage(const SummaryPage& page, Language language, const QString& pdfName = "summary.pdf");
+    // The dialog's captions and messages in another language; the page stays as it was composed.
+    void setLanguage(Language language);
 
     // Asks for the PDF file's name (empty: cancelled); tests put their own answer here.
     std::function<QString()> choosePdfFile;

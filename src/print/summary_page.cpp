@@ -97,14 +97,21 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
         drawTopViewScene(c, top);
     }
 
-    // The three-dimensional view takes its size from the top view at print size, as in the window.
+    // The three-dimensional view takes its size from the top view at print size, as in the window,
+    // and never more than holds the whole aircraft at the window's angles: a view the user enlarged
+    // on the screen still shows every wing on paper.
     page.threeDView = QImage(kThreeDSize, QImage::Format_RGB32);
     CanvasState threeDState;
     {
         Canvas c(page.threeDView, threeDState);
         ThreeDView view;
         ThreeDInput input = scene.threeD;
-        input.view3DScale = view3DScale(scene.view3DPosition, layout.scale);
+        const std::optional<double> fit =
+            fittingView3DScale(ac, ac.WingCount, input.elevationPosition, input.azimuthPosition,
+                               kThreeDSize.width(), kThreeDSize.height());
+        input.view3DScale = view3DScale(scene.view3DPosition, fit ? std::min(layout.scale, *fit) : layout.scale);
+        if (fit)
+            input.view3DScale = std::min(input.view3DScale, *fit);
         drawThreeDView(c, ac, ac.WingCount, scene.solver, view, input);
     }
 

@@ -5,6 +5,7 @@
 #include "model/numbers.h"
 #include "model/recalculation.h"
 #include "solver/elimination.h"
+#include "solver/fuselage_share.h"
 #include "solver/grid.h"
 #include "solver/influence.h"
 #include "solver/separation.h"
@@ -90,7 +91,10 @@ void Calculation::solve()
                 callbacks.countdown(remaining);
         };
         try {
-            if (!LOES(solver, callbacks.cancel ? countdown : callbacks.countdown) || !WIRBEL_ERG(aircraft, solver))
+            // The fuselage's share needs the solved circulations and the lift slope of the whole
+            // aircraft; a share that is not finite refuses the results as a singular solve does.
+            if (!LOES(solver, callbacks.cancel ? countdown : callbacks.countdown) || !WIRBEL_ERG(aircraft, solver) ||
+                !addFuselageShare(aircraft, solver))
                 failure = &texts::SingularSystem;
         } catch (const Cancelled&) {
             return;

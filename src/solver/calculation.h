@@ -13,6 +13,8 @@
 //   LOES         matrix -> circulations (onset along each panel's normal), by SIMQ902 (blocked elimination with partial pivoting in
 //                single precision, refined in double; in double when the refinement fails)
 //   WIRBEL_ERG   circulations -> pressures, wing and aircraft neutral points, reference wing
+//   fuselage     circulations, fuselage stations -> the body's shift of the neutral point, by the
+//                strip method in the solved flow along the body axis (fuselage_share.h)
 //   STABIL       neutral point, reference chord -> centre-of-gravity figures (stability/)
 #pragma once
 
@@ -60,7 +62,7 @@ public:
     void planPanels();    // GRID: panel counts, or the refusal of a plan beyond the table sizes
     void separateWings(); // KONFLIKT2: wings too close in height moved apart, fields rewritten
     void layOutLattice(); // TRAWY2, unless a step failed
-    void solve();         // EINFLUSS, LOES and WIRBEL_ERG, unless a step failed
+    void solve();         // EINFLUSS, LOES, WIRBEL_ERG and the fuselage's share, unless a step failed
     // Sets ResultsValid and SolverDataValid after a complete run (clears them after a failed one),
     // copies WingCount into ActiveWingCount and returns the run.
     CalculationRun finish();

@@ -37,7 +37,7 @@ bool refuseChordlessTrapezoids(Aircraft& ac, Language l, std::vector<std::string
             const double meanChord = (ac.StationChord[t - 1][w] + ac.StationChord[t][w]) / 2;
             if (width > 0 && meanChord == 0) {
                 failures.push_back(trapezoidFailureLine(l, w, t));
-                failures.push_back(messageTexts(l).TrapezoidAdvice);
+                failures.push_back(messageTexts(l).ChordlessAdvice);
                 ac.CalcFailed = true;
                 refused = true;
             }
@@ -91,6 +91,17 @@ Tilt tiltOf(const Aircraft& ac, int w, int t)
 }
 
 } // namespace
+
+double cosineFraction(double i, int n) { return (1 - std::cos(std::numbers::pi * i / n)) / 2; }
+
+std::vector<double> cosineFractions(int n)
+{
+    std::vector<double> f(n + 1);
+    for (int i = 0; i <= n; ++i)
+        f[i] = cosineFraction(i, n);
+    f[n] = 1; // the outer end exactly, whatever the cosine's last digit
+    return f;
+}
 
 void GRID(Aircraft& ac, PanelCounts& c, Language l, std::vector<std::string>& failures)
 {
@@ -149,6 +160,7 @@ void GRID(Aircraft& ac, PanelCounts& c, Language l, std::vector<std::string>& fa
 void TRAWY2(Aircraft& ac, SolverData& sd, Language l, std::vector<std::string>& failures)
 {
     const PanelCounts& c = sd.counts;
+    const bool refined = ac.StripSpacing == SpanwiseSpacing::Refined;
     for (int w = 1; w <= MaxWings; ++w)
         sd.lattice[w].strips.clear();
 
@@ -169,7 +181,9 @@ void TRAWY2(Aircraft& ac, SolverData& sd, Language l, std::vector<std::string>& 
             const Tilt tilt = tiltOf(ac, w, t);
 
             std::vector<double> f{0.0, 1.0};
-            if (n >= 2) {
+            if (refined) {
+                f = cosineFractions(n);
+            } else if (n >= 2) {
                 TrimResult trim = TRAPEZ_TRIM(ac.StationChord[t][w], c0, dY, n);
                 if (!trim.converged) {
                     failures.push_back(trapezoidFailureLine(l, w, t));
@@ -205,22 +219,40 @@ void TRAWY2(Aircraft& ac, SolverData& sd, Language l, std::vector<std::string>& 
                 } else {
                     strip.ZLeft = strip.ZRight = strip.ControlZ = ac.posZ[w];
                 }
+                if (refined) {
+                    // The control points on the line through the middle of the strip's arc.
+                    const double fc = cosineFraction(s - 0.5, n);
+                    const double xe = x0 + dX * fc, ce = c0 + dC * fc, pe = ce / nc;
+                    strip.ControlX.resize(nc + 2);
+                    strip.ControlX[0] = xe;
+                    for (int q = 1; q <= nc; ++q)
+                        strip.ControlX[q] = xe + pe * (q - 0.25);
+                    strip.ControlX[nc + 1] = xe + ce;
+                    strip.Chord = ce;
+                    strip.ControlFraction = (fc - f[s - 1]) / (f[s] - f[s - 1]);
+                    strip.ControlY = tilt.tilted ? tilt.y0 + tilt.dY * fc : y0 + dY * fc;
+                    if (tilt.tilted)
+                        strip.ControlZ = tilt.z0 + tilt.dZ * fc;
+                }
                 strips.push_back(std::move(strip));
             }
         }
-        // Control points at the three-quarter point of each panel on the strip centre line.
+        // Control points at the three-quarter point of each panel on the strip centre line (equal
+        // strips; refined ones have theirs and their chord already).
+        std::vector<double> mid(nc + 1);
         for (std::size_t J = 1; J < strips.size(); ++J) {
             Strip& s = strips[J];
-            std::vector<double> mid(nc + 1);
             for (int q = 0; q <= nc; ++q)
                 mid[q] = (s.PanelEdgeXLeft[q] + s.PanelEdgeXRight[q]) / 2;
-            s.ControlX.resize(nc + 2);
-            s.ControlX[0] = mid[0];
-            for (int q = 1; q <= nc; ++q)
-                s.ControlX[q] = 0.25 * mid[q - 1] + 0.75 * mid[q];
-            s.ControlX[nc + 1] = mid[nc];
-            s.ControlY = (s.YLeft + s.YRight) / 2;
-            s.Chord = mid[nc] - mid[0];
+            if (!refined) {
+                s.ControlX.resize(nc + 2);
+                s.ControlX[0] = mid[0];
+                for (int q = 1; q <= nc; ++q)
+                    s.ControlX[q] = 0.25 * mid[q - 1] + 0.75 * mid[q];
+                s.ControlX[nc + 1] = mid[nc];
+                s.ControlY = (s.YLeft + s.YRight) / 2;
+                s.Chord = mid[nc] - mid[0];
+            }
             s.PanelPressure.assign(nc + 1, 0.0);
         }
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/influence.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
@@ -145,6 +146,50 @@ assembleTiltedColumn(double ax, double ay, double az, double bx, double by, doub
     }
 }
 
+// The vertical velocity of one horseshoe (A, B) and its mirror image, times its circulation, added
+// to each of m points: a flat lattice by the matrix's own kernel, a tilted one by the z part of the
+// whole velocity. On the centre plane (every point at y = 0) the mirror image induces what its
+// horseshoe does, so the horseshoe's share is taken twice. The loop runs over the points, so that it
+// vectorises as the matrix's columns do.
+struct FieldPoints {
+    const double *x, *y, *z;
+    int count;
+    bool centrePlane;
+};
+
+AB_VECTOR_CLONES void addFlatVelocity(double ax, double ay, double bx, double by, double za, double gamma,
+                                      FieldPoints p, double* __restrict out)
+{
+    const double* __restrict px = p.x;
+    const double* __restrict py = p.y;
+    const double* __restrict pz = p.z;
+    if (p.centrePlane) {
+        for (int i = 0; i < p.count; ++i) {
+            const double x1 = px[i] - ax, x2 = px[i] - bx, dz = pz[i] - za;
+            out[i] += 2 * gamma * downwash(x1, -ay, dz, x2, -by, dz);
+        }
+        return;
+    }
+    for (int i = 0; i < p.count; ++i) {
+        const double x1 = px[i] - ax, x2 = px[i] - bx, dz = pz[i] - za;
+        out[i] += gamma * (downwash(x1, py[i] - ay, dz, x2, py[i] - by, dz) + downwash(x2, py[i] + by, dz, x1, py[i] + ay, dz));
+    }
+}
+
+AB_VECTOR_CLONES void addTiltedVelocity(double ax, double ay, double az, double bx, double by, double bz, double gamma,
+                                        FieldPoints p, double* __restrict out)
+{
+    const double* __restrict px = p.x;
+    const double* __restrict py = p.y;
+    const double* __restrict pz = p.z;
+    for (int i = 0; i < p.count; ++i) {
+        const double x1 = px[i] - ax, x2 = px[i] - bx, z1 = pz[i] - az, z2 = pz[i] - bz;
+        const Vec3 v1 = velocity(x1, py[i] - ay, z1, x2, py[i] - by, z2);
+        const Vec3 v2 = velocity(x2, py[i] + by, z2, x1, py[i] + ay, z1);
+        out[i] += gamma * (v1.z + v2.z);
+    }
+}
+
 } // namespace
 
 double INDU(const Vec3& r1, const Vec3& r2) { return downwash(r1.x, r1.y, r1.z, r2.x, r2.y, r2.z); }
@@ -172,6 +217,42 @@ bool EINFLUSS(const Aircraft& ac, SolverData& sd)
         assembleTiltedColumn(t.ax[j], t.ay[j], t.az[j], t.bx[j], t.by[j], t.bz[j], p, n,
                              m + static_cast<std::size_t>(j) * n);
     return true;
+}
+
+std::vector<double> solvedVerticalVelocity(const Aircraft& ac, const SolverData& sd, const std::vector<Vec3>& points)
+{
+    const PanelTable t = panelTable(ac, sd);
+    const int n = static_cast<int>(t.ax.size()), count = static_cast<int>(points.size());
+    std::vector<double> w(points.size(), 0.0);
+    if (t.ax.size() != sd.Circulation.size())
+        return w;
+    std::vector<double> px, py, pz;
+    bool centrePlane = true;
+    for (const Vec3& P : points) {
+        px.push_back(P.x), py.push_back(P.y), pz.push_back(P.z);
+        centrePlane = centrePlane && P.y == 0;
+    }
+    // Blocks of points on the cores; within a block every horseshoe adds in the same order, so the
+    // figures do not depend on the number of cores.
+    constexpr int block = 32;
+    const int blocks = (count + block - 1) / block;
+#pragma omp parallel for schedule(dynamic, 1)
+    for (int b = 0; b < blocks; ++b) {
+        const int first = b * block;
+        const FieldPoints p{px.data() + first, py.data() + first, pz.data() + first, std::min(block, count - first),
+                            centrePlane};
+        double* out = w.data() + first;
+        for (int j = 0; j < n; ++j) {
+            const double gamma = sd.Circulation[static_cast<std::size_t>(j)];
+            if (t.tilted)
+                addTiltedVelocity(t.ax[j], t.ay[j], t.az[j], t.bx[j], t.by[j], t.bz[j], gamma, p, out);
+            else
+                addFlatVelocity(t.ax[j], t.ay[j], t.bx[j], t.by[j], t.z[j], gamma, p, out);
+        }
+    }
+    for (double& v : w)
+        v *= 0.0795775;
+    return w;
 }
 
 std::vector<double> onsetNormals(const SolverData& sd)

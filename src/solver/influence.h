@@ -43,6 +43,14 @@ Vec3 horseshoeVelocity(const Vec3& r1, const Vec3& r2);
 // the solve reports that).
 bool EINFLUSS(const Aircraft& aircraft, SolverData& solver);
 
+// The vertical velocity (positive upward) that the solved horseshoes of every wing (both halves,
+// tilted strips as they lie) induce at each point, per unit onset speed and angle of attack: the sum
+// over all panels of the circulation times the coefficient a level panel's control point at that
+// place would get. On a lattice without tilted strips it is -1 at every control point, where it
+// cancels the onset flow and the flow follows the wing. Points are spread over the cores; a point exactly on a vortex end gives a figure that is not
+// finite, which the caller avoids.
+std::vector<double> solvedVerticalVelocity(const Aircraft& aircraft, const SolverData& solver, const std::vector<Vec3>& points);
+
 // The onset flow at each control point for unit angle of attack, taken along the panel's normal:
 // the normal's z part (cos a on a trapezoid tilted by a, exactly 1 on a flat one), in the global
 // panel numbering of the lattice.

@@ -18,9 +18,9 @@ namespace ab {
 
 // One strip of a right wing half.
 struct LiftStation {
-    double y = 0;         // mm, the strip's centre line
+    double y = 0;         // mm, the line of the strip's control points (its centre line with equal strips)
     double width = 0;     // mm, the strip's spanwise width
-    double chord = 0;     // mm, chord on the centre line
+    double chord = 0;     // mm, chord on that line
     double localLift = 0; // c·cl/c_ref, per radian
     double clOverCL = 0;  // local lift coefficient over the wing's lift coefficient
     double elliptic = 0;  // c·cl/c_ref of the elliptic distribution of the same lift, at y

@@ -32,19 +32,24 @@ struct PanelCounts {
 // edge rearward).
 struct Strip {
     double YLeft = 0, YRight = 0;       // y of the inner and outer edge
-    double ControlY = 0;                // y of the strip centre line
+    // y of the line the strip's control points lie on: its centre line, or with refined spacing the
+    // line through the middle of its arc (nearer the closer end of its trapezoid).
+    double ControlY = 0;
+    // Where that line crosses the strip, as a fraction of its width from the inner edge; the strip's
+    // lift acts on its bound legs there (0.5: the middle).
+    double ControlFraction = 0.5;
     // The strip lies in the plane of its trapezoid, which its dihedral tilts about the trapezoid's
     // root: the ys above are as seen from above, these are the heights (absolute z) of its inner and
     // outer edge and of its centre line, and the unit normal of its plane (y and z parts; 0 and 1 on
     // a flat trapezoid, pointing up).
     double ZLeft = 0, ZRight = 0, ControlZ = 0;
     double NormalY = 0, NormalZ = 1;
-    double Chord = 0;                   // chord on the centre line
+    double Chord = 0;                   // chord on the line of the control points
     std::vector<double> PanelEdgeXLeft;  // q = 0..nc: panel borders along the inner edge
     std::vector<double> PanelEdgeXRight; // q = 0..nc: along the outer edge
     std::vector<double> VortexXLeft;     // q = 1..nc (index 0 unused): inner end of the bound vortex
     std::vector<double> VortexXRight;    // q = 1..nc: outer end of the bound vortex
-    std::vector<double> ControlX;        // q = 0 leading edge, 1..nc control points, nc+1 trailing edge
+    std::vector<double> ControlX;        // on that line: q = 0 leading edge, 1..nc control points, nc+1 trailing edge
     std::vector<double> PanelPressure;   // q = 1..nc: 2 * circulation / panel length, per radian
 };
 

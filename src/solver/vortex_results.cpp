@@ -151,7 +151,10 @@ bool WIRBEL_ERG(Aircraft& ac, SolverData& sd)
                 const double lift = 2 * gamma * dy;
                 s.PanelPressure[k] = 2 * gamma / p;
                 Ls += lift;
-                const double xm = (s.VortexXLeft[k] + s.VortexXRight[k]) / 2;
+                // The panel's lift acts on its bound leg where the strip's control points lie (its
+                // middle on an equal strip: 0.5 weighs both ends exactly as their mean).
+                const double f = s.ControlFraction;
+                const double xm = s.VortexXLeft[k] * (1 - f) + s.VortexXRight[k] * f;
                 Mtot -= 2 * lift * xm;
                 M -= 2 * lift * xm;
             }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stability/stability.h"
 
+#include "lang/fuselage_texts.h"
 #include "model/numbers.h"
 
 #include <algorithm>
@@ -120,7 +121,27 @@ std::vector<StabilityRow> stabilityRows(const Aircraft& ac, const StabilityFigur
     rows.push_back({298, StabilityInk::Red,
                     std::string(texts::NeutralPointPrefix.in(l)) + formatFixed(ac.NeutralPointX, 1) + "mm" +
                         percentMacText(f.NeutralPointPercentMac, l) + "    "});
+    if (ac.FuselageCalculated)
+        rows.push_back({314, StabilityInk::Red, fuselageShiftText(ac, l) + "    "});
     return rows;
+}
+
+std::optional<double> fuselageShiftPercentMac(const Aircraft& ac)
+{
+    if (!(ac.ReferenceMac > 0) || !std::isfinite(ac.ReferenceMac))
+        return std::nullopt;
+    const double percent = ac.FuselageShift / ac.ReferenceMac * 100;
+    return std::isfinite(percent) ? std::optional<double>(percent) : std::nullopt;
+}
+
+std::string fuselageShiftText(const Aircraft& ac, Language l)
+{
+    if (!ac.FuselageCalculated)
+        return {};
+    std::string s = std::string(texts::FuselageShiftLabel.in(l)) + formatFixed(ac.FuselageShift, 1) + " mm";
+    if (const std::optional<double> percent = fuselageShiftPercentMac(ac))
+        s += " (" + formatFixed(*percent, 1) + " % " + std::string(texts::MacShortName.in(l)) + ")";
+    return s;
 }
 
 std::string label21Text(const Aircraft& ac, const StabilityFigures& f, Language l)

@@ -64,7 +64,8 @@ inline constexpr int ReferenceAreaRow = 232;
 
 // The lines of rows 232 to 298: reference area, reference length, the centre of gravity for the
 // high and low margin (automatic) or for the desired margin (manual), and the neutral point; each
-// position also in % of the reference chord, e.g. "x_ac: 126.9mm (52.8% MAC)".
+// position also in % of the reference chord, e.g. "x_ac: 126.9mm (52.8% MAC)". After a calculation
+// with a fuselage, its share follows in row 314.
 std::vector<StabilityRow> stabilityRows(const Aircraft& aircraft, const StabilityFigures& figures,
                                         Language language, bool automatic);
 
@@ -84,6 +85,18 @@ std::string measuredCgLabel(const Aircraft& aircraft, double x, Language languag
 
 // " (52.8% MAC)" in the language's words for the reference chord; empty for no figure.
 std::string percentMacText(std::optional<double> percent, Language language);
+
+// The fuselage's shift of the neutral point in percent of the reference chord; none without a
+// reference chord.
+std::optional<double> fuselageShiftPercentMac(const Aircraft& aircraft);
+// The fuselage's share as the outputs show it: "fuselage: -3.7 mm (-1.5 % MAC)" in the language's
+// words; empty unless the last calculation had a fuselage.
+std::string fuselageShiftText(const Aircraft& aircraft, Language language);
+// The neutral point the wings alone give (NeutralPointX includes the fuselage).
+inline double neutralPointWithoutFuselage(const Aircraft& aircraft)
+{
+    return aircraft.NeutralPointX - aircraft.FuselageShift;
+}
 
 // The caption of Label21 behind the margin field: "%" while the results are stale, otherwise the
 // distance of the neutral point ahead of the desired centre of gravity, e.g. "%  AC-CG= 15.0mm".

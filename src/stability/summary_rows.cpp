@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stability/summary_rows.h"
 
+#include "lang/fuselage_texts.h"
+#include "lang/spacing_texts.h"
 #include "lang/wing_captions.h"
 #include "model/numbers.h"
 
@@ -121,6 +123,7 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
     // Each position also in % of the reference chord, whose leading edge the row below them places.
     const auto mm = [l](double x, std::optional<double> percent) { return r(x, 5, 1) + " mm" + percentMacText(percent, l); };
     rows.push_back({0, 563, text(texts::SummaryTitle)});
+    rows.push_back({320, 563, text(texts::SummarySpacing) + text(texts::summarySpacing(ac.StripSpacing))});
     aircraftRow(583, text(texts::SummaryNeutralPoint), mm(ac.NeutralPointX, f.NeutralPointPercentMac));
     aircraftRow(603, text(texts::SummaryCgHigh) + r(f.StabilityHigh, 0, 0) + "%: ", mm(f.CgAtHigh, f.CgAtHighPercentMac));
     aircraftRow(623, text(texts::SummaryCgLow) + r(f.StabilityLow, 0, 0) + "%: ", mm(f.CgAtLow, f.CgAtLowPercentMac));
@@ -181,6 +184,16 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
             y += 20;
         }
     };
+    // After a calculation with a fuselage: its share, and the neutral point of the wings alone.
+    if (ac.FuselageCalculated && fits(y, 2)) {
+        std::string share = r(ac.FuselageShift, 5, 1) + " mm";
+        if (const std::optional<double> percent = fuselageShiftPercentMac(ac))
+            share += " (" + formatFixed(*percent, 1) + " % " + text(texts::MacShortName) + ")";
+        aircraftRow(y, text(texts::SummaryFuselage), share);
+        const double without = neutralPointWithoutFuselage(ac);
+        aircraftRow(y + 20, text(texts::SummaryWithoutFuselage), mm(without, percentOfMac(ac, without)));
+        y += 50;
+    }
     if (balance && !balance->items.empty()) {
         const BalanceLines b = balanceLines(*balance, l);
         // Mass and margin at the aircraft rows' value column. Below five wings the page holds two

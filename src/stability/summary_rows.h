@@ -39,12 +39,15 @@ struct PageRow {
 inline constexpr std::size_t SummaryFootColumns = 80;
 
 // Every text of the summary page in drawing order: the program title "AeroBalance4  V3.4 " at (0, 0),
-// the file name at (0, 20), the aircraft rows at y 563..643 (labels at x 0, values at x 520, each
+// the file name at (0, 20), the spacing of the lattice's strips beside the title of the aircraft rows
+// at (320, 563) ("strips along the span: equal"), the aircraft rows at y 563..643 (labels at x 0, values at x 520, each
 // position also in % of the reference chord) with the leading edge of the reference chord and its
 // spanwise station at 663, one block per wing 1..ActiveWingCount at T = 683 + 180 (k - 1): title
 // and station lines at x 0, right labels at x 320 and their values at x 580; and the datum sentence
 // at x 0 from T + 170 of the last wing (of wing 1 when none is in use) in rows 20 pixels apart, the
-// balance before it when `balance` holds parts. Station fields beyond the wing's stations are empty
+// balance before it when `balance` holds parts, and before that, after a calculation with a
+// fuselage, the fuselage's share and the neutral point without it (aircraft rows, 30 pixels above
+// what follows). Station fields beyond the wing's stations are empty
 // strings with their separating blanks kept. A block's title carries the wing's name when it has one
 // ("Wing2: Tailplane"). A wing with dihedral adds the row "vf: " of its angles in degrees under
 // "yf: " (each trapezoid's under its tip station; "zf: " and "x0: " move down a row) and, at T + 140,

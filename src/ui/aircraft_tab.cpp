@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft tab: wing count, the position of every wing over its position box, the top view and
-// the three-dimensional view with their scroll bars, the calculation button, the stability controls
-// and the message memo; and the hidden printing canvases.
+// the three-dimensional view with their scroll bars, the calculation button, the spacing of the
+// strips, the stability controls and the message memo; and the hidden printing canvases.
 #include "ui/main_window.h"
 
 #include "draw/colours.h"
 #include "ui/image_view.h"
 #include "ui/misread_line.h"
+#include "ui/spacing_choice.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -56,16 +57,18 @@ void TForm1::buildAircraftTab(QWidget* tab, const PerWing<QWidget*>& wingTabs)
 
     // The button starts below the last position box; while the calculation runs, its place shows
     // the running label with the countdown after it (placeCaptionedControls) instead.
-    Button4 = place<QPushButton>(tab, "Button4", 1, 477, 196, 27);
+    Button4 = place<QPushButton>(tab, "Button4", 1, 367, 196, 27);
     connect(Button4, &QPushButton::clicked, this, [this] { commands->calculateAction->trigger(); });
-    Label_w = autoLabel(tab, "Label_w", 23, 483, clGreen);
+    Label_w = autoLabel(tab, "Label_w", 23, 373, clGreen);
     Label_w->hide();
-    Label24 = autoLabel(tab, "Label24", 172, 483, clBlack);
+    Label24 = autoLabel(tab, "Label24", 172, 373, clBlack);
     Label24->hide();
     setCaptionRoom(Button4, 205 - Button4->x()); // the left column ends at the 3-D view's bar
     // Calculation while editing, under the button; the stability controls follow it.
     CheckBoxLive = place<QCheckBox>(tab, "CheckBoxLive", 3, bottomOf(Button4) + 2, 196, 18);
     setCaptionRoom(CheckBoxLive, 205 - CheckBoxLive->x());
+    spacingChoice = new SpacingChoice(tab, 205, this);
+    connect(spacingChoice, &SpacingChoice::chosen, this, [this](SpanwiseSpacing s) { spacingChosen(s); });
     aircraftViews->buildStabilityControls(tab);
 
     Memo1 = place<QPlainTextEdit>(tab, "Memo1", 25, 587, 175, 84);

@@ -41,11 +41,16 @@ QScrollBar* scrollBar(QWidget* parent, const char* name, Qt::Orientation o, QRec
 }
 
 // The layout of the top view for its image size: scale, centre column and row of x = 0. The
-// three-dimensional view's scale starts again from the top view's.
-void layOutTopView(ViewState& v, const Aircraft& ac, const QImage& image)
+// three-dimensional view's scale starts again from the top view's, or less where the whole aircraft
+// would not fit its image at the bars' angles.
+void layOutTopView(ViewState& v, const Aircraft& ac, const QImage& image, const QImage& threeD,
+                   const ThreeDInput& bars)
 {
     const TopViewLayout l = topViewLayout(ac, ac.WingCount, image.width(), image.height());
-    v.ViewScale = v.ViewScaleBase = v.View3DScale = l.scale;
+    v.ViewScale = v.ViewScaleBase = l.scale;
+    const std::optional<double> fit = fittingView3DScale(ac, ac.WingCount, bars.elevationPosition,
+                                                         bars.azimuthPosition, threeD.width(), threeD.height());
+    v.View3DScale = v.View3DScaleBase = fit ? std::min(l.scale, *fit) : l.scale;
     v.ViewCentreX = l.centreX;
     v.ViewOffsetY = l.offsetY;
 }
@@ -222,9 +227,14 @@ void AircraftViews::clearTopView() { Image2->clear(clInfoBk, clGray); }
 void AircraftViews::d_1d(TopViewScale scale)
 {
     if (scale == TopViewScale::Fit)
-        layOutTopView(views, aircraft, std::as_const(*Image2).bitmap());
+        layOutViews();
     Canvas c = Image2->canvas();
     drawTopView(c, aircraft, aircraft.WingCount, topViewLayout(), flightDirection);
+}
+
+void AircraftViews::layOutViews()
+{
+    layOutTopView(views, aircraft, std::as_const(*Image2).bitmap(), std::as_const(*Image3).bitmap(), threeDInput());
 }
 
 TopViewLayout AircraftViews::topViewLayout() const { return {views.ViewScale, views.ViewCentreX, views.ViewOffsetY}; }
@@ -286,7 +296,7 @@ void AircraftViews::STABIL(TopViewScale scale)
         return;
     }
     if (scale == TopViewScale::Fit)
-        layOutTopView(views, aircraft, std::as_const(*Image2).bitmap());
+        layOutViews();
     const StabilityFigures figures = document.stabilityFigures();
     const TopViewScene scene{
         aircraft, solver, topViewLayout(), flightDirection,
@@ -382,8 +392,7 @@ int AircraftViews::placeStabilityControls(int top, QSize page)
     // The stability modes and the desired margin's caption follow one another, each as high as its
     // caption's lines. Below them the margin bar stands at the left, the margin field right of it;
     // the bar keeps its design height where the page has the room and ends above its lower edge
-    // where it has not (the Spanish captions take two lines each: at the smallest window the bar
-    // is shorter then).
+    // where it has not (at the smallest window it is shorter).
     int row = top;
     for (QRadioButton* mode : {RadioButton15, RadioButton16}) {
         mode->move(mode->x(), row);
@@ -469,7 +478,7 @@ void AircraftViews::ScrollBar3Change()
 
 void AircraftViews::ScrollBar4Change()
 {
-    views.View3DScale = view3DScale(ScrollBar4->value(), views.ViewScale);
+    views.View3DScale = view3DScale(ScrollBar4->value(), views.View3DScaleBase);
     d_3d();
 }
 

@@ -105,6 +105,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Fits the top view to its image, and the three-dimensional view's starting scale with it.
+    void layOutViews();
     TopViewLayout topViewLayout() const; // the top view as last laid out (and zoomed)
     StabilityMarks stabilityMarks() const;
     std::optional<int> pressureContrast() const;

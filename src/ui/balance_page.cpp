@@ -41,7 +41,7 @@ void markCell(QTableWidget* table, int row, int column, EntryProblem problem, La
 
 BalancePage::BalancePage(QWidget* tab, QObject* parent) : QObject(parent)
 {
-    table = place<QTableWidget>(tab, "BalanceTable", 24, 24, 561, 400);
+    table = place<QTableWidget>(tab, "BalanceTable", 24, 24, 561, 330);
     table->setColumnCount(kColumns);
     // A name takes no more characters than the file keeps.
     table->setItemDelegateForColumn(0, new CharacterLimitDelegate(MaxBalanceNameLength, table));
@@ -49,12 +49,12 @@ BalancePage::BalancePage(QWidget* tab, QObject* parent) : QObject(parent)
     table->setColumnWidth(1, 110);
     table->setColumnWidth(2, 110);
     table->verticalHeader()->setDefaultSectionSize(22);
-    addButton = place<QPushButton>(tab, "BalanceAdd", 24, 432, 170, 24);
-    removeButton = place<QPushButton>(tab, "BalanceRemove", 200, 432, 170, 24);
+    addButton = place<QPushButton>(tab, "BalanceAdd", 24, 362, 170, 24);
+    removeButton = place<QPushButton>(tab, "BalanceRemove", 200, 362, 170, 24);
     const char* names[] = {"BalanceMass",    "BalanceCg",   "BalanceMargin", "BalanceVerdict",
                            "BalanceFlagged", "BalanceNote", "BalanceDatum"};
     for (int i = 0; i < static_cast<int>(line.size()); ++i) {
-        line[i] = place<QLabel>(tab, names[i], 24, 466 + 20 * i, 780, 18);
+        line[i] = place<QLabel>(tab, names[i], 24, 394 + 20 * i, 780, 18);
         line[i]->setTextFormat(Qt::PlainText);
     }
     QFont bold = line[3]->font();

@@ -70,6 +70,7 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window)
     };
 
     Open1 = menu("Open1");
+    Open1->setToolTipsVisible(true); // a greyed command says why
     // File > New: one action per template kept with the program.
     New1 = Open1->addMenu(QString());
     New1->setObjectName("New1");
@@ -118,6 +119,7 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window)
         chng[k] = item(EEdit1, ("chng" + std::to_string(k)).c_str(), true, {});
 
     View1 = menu("View1");
+    View1->setToolTipsVisible(true);
     LiftPlot1 = item(View1, "LiftPlot1", false, {});
     LiveCalculation1 = item(View1, "LiveCalculation1", true, {});
     LiveCalculation1->setCheckable(true);
@@ -179,6 +181,18 @@ void WindowCommands::buildToolButtons(QWidget* client)
     }
     SpeedButtonE->hide();
     SpeedButtonS->hide();
+    printHint = Print1->toolTip();
+}
+
+// Print and the exports say in their tool tips why they are greyed (the menu shows its items' tips).
+void WindowCommands::showResultsWait()
+{
+    const Text3* why = resultsWait == ResultsWait::Calculate     ? &texts::NeedsCalculationTip
+                       : resultsWait == ResultsWait::Calculating ? &texts::AwaitsCalculationTip
+                                                                 : nullptr;
+    Print1->setToolTip(why ? qs(why->in(language)) : printHint);
+    for (QAction* a : {ExportTemplate1, PrintTemplate1, ExportAvl1, ExportCsv1, LiftPlot1})
+        a->setToolTip(why ? qs(why->in(language)) : QString());
 }
 
 void WindowCommands::apply(const CommandStates& c)
@@ -194,10 +208,14 @@ void WindowCommands::apply(const CommandStates& c)
         chng[k]->setEnabled(c.wingMenu.exchange[k]);
     CopyWing1->setEnabled(c.copy.copy);
     InsertCopiedWing1->setEnabled(c.copy.insert);
+    resultsWait = c.resultsWait;
+    showResultsWait();
 }
 
 void WindowCommands::setLanguage(Language l)
 {
+    language = l;
+    showResultsWait();
     const auto templates = aircraftTemplates();
     for (std::size_t i = 0; i < templates.size(); ++i)
         newFromTemplate[i]->setText(qs(templates[i].caption.in(l)));

@@ -36,6 +36,9 @@ public:
     // Texts the caption tables do not hold: the templates of the New submenu.
     void setLanguage(Language language);
 
+    // The tool tips of Print and the exports: why they are greyed, or their own hint.
+    void showResultsWait();
+
     // Menus and actions, named as their objectName.
     QMenu *Open1 = nullptr, *EEdit1 = nullptr, *Langu1 = nullptr, *New1 = nullptr, *View1 = nullptr;
     QAction *ExportTemplate1 = nullptr, *PrintTemplate1 = nullptr, *ExportAvl1 = nullptr, *ExportCsv1 = nullptr,
@@ -48,6 +51,10 @@ public:
             *CopyWing1 = nullptr, *InsertCopiedWing1 = nullptr, *german1 = nullptr, *english1 = nullptr,
             *spain1 = nullptr, *Info1 = nullptr, *calculateAction = nullptr, *Undo1 = nullptr, *Redo1 = nullptr;
     std::array<QAction*, MaxWings + 1> chng{}; // chng1 .. chng5
+    // What the commands that need results last said about them, and the language they say it in.
+    ResultsWait resultsWait = ResultsWait::Calculate;
+    Language language = Language::English;
+    QString printHint; // the Print button's own hint
     QToolButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr,
                 *SpeedButton4 = nullptr, *SpeedButton5 = nullptr, *SpeedButtonG = nullptr,
                 *SpeedButtonE = nullptr, *SpeedButtonS = nullptr;

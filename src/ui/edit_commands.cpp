@@ -8,6 +8,8 @@
 #include "ui/balance_commands.h"
 #include "ui/balance_page.h"
 #include "ui/document_signals.h"
+#include "ui/fuselage_page.h"
+#include "ui/spacing_choice.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -73,7 +75,9 @@ void TForm1::showTexts(ResultsAfterPass results)
         wingPage[w]->writeName(t.wing[w].name);
     }
     balance->page->showItems(t.balance);
+    fuselagePage->showStations(t.fuselage);
     aircraftViews->showStabilityChoice(t.stabilityMode == StabilityMode::Automatic, t.margin);
+    spacingChoice->show(t.spacing);
     if (Memo2->toPlainText().toStdString() != t.comment)
         Memo2->setPlainText(qs(t.comment));
     showWingNames();

@@ -53,6 +53,16 @@ void TForm1::dihedralEdited(int w, int k, const QString& text)
     recordEdit({.kind = EditKind::Dihedral, .wing = w, .trapezoid = k}, DihedralTypingKey + 10 * w + k);
 }
 
+// Another spacing of the strips is another lattice: the results go stale.
+void TForm1::spacingChosen(SpanwiseSpacing spacing)
+{
+    if (building || applyingHistory || spacing == texts.spacing)
+        return;
+    document.setSpacing(spacing);
+    Calc();
+    recordEdit({.kind = EditKind::Spacing});
+}
+
 // A wing's name changes no figure: it shows where the wing is named.
 void TForm1::wingNameEdited(int w, const QString& name)
 {
@@ -63,20 +73,29 @@ void TForm1::wingNameEdited(int w, const QString& name)
     recordEdit({.kind = EditKind::WingName, .wing = w}, NameTypingKey + w);
 }
 
-// The names stand in the tabs' captions, shortened until every tab fits the bar without scrolling
-// (five named wings beside the aircraft, remarks and balance tabs), and in the position boxes.
+// The names stand in the tabs' captions, shortened a letter at a time until every tab fits the bar
+// without scrolling (five named wings beside the aircraft, remarks and balance tabs): first after
+// the wing's caption, then after its number alone; a name keeps at least three letters and its
+// ellipsis, or goes when even that leaves no room. They stand in the position boxes too.
 void TForm1::showWingNames()
 {
     QTabBar* bar = PageControl1->tabBar();
-    for (int length = WingTabNameLength;; length = std::max(0, length - 4)) {
+    const auto show = [&](bool full, int length) {
         for (int w = 1; w <= MaxWings; ++w) {
             const std::string_view name = shownWingName(texts.wing[w].name);
             const std::string shown = length > 0 ? shortenedText(name, length) : std::string();
-            PageControl1->setTabText(wingPage[w]->tab(), qs(wingTabCaption(language(), w, shown)));
+            const std::string caption =
+                full || shown.empty() ? wingTabCaption(language(), w, shown) : shortWingTabCaption(w, shown);
+            PageControl1->setTabText(wingPage[w]->tab(), qs(caption));
         }
-        if (length == 0 || bar->sizeHint().width() <= PageControl1->width())
-            break;
-    }
+        return bar->sizeHint().width() <= PageControl1->width();
+    };
+    bool fits = false;
+    for (bool full : {true, false})
+        for (int length = WingTabNameLength; length >= 4 && !fits; --length)
+            fits = show(full, length);
+    if (!fits)
+        show(true, 0);
     drawThumbnailTitles();
 }
 
@@ -167,7 +186,7 @@ int TForm1::activePageNumber() const
         if (page == wingPage[w]->tab())
             return w;
     // The balance tab offers no wing commands, as the remarks tab.
-    return page == TabSheet4 || page == TabSheet8 ? RemarksPage : AircraftPage;
+    return page == TabSheet4 || page == TabSheet8 || page == TabSheet9 ? RemarksPage : AircraftPage;
 }
 
 void TForm1::setCopyCommands(CopyCommands c)

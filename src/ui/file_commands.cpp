@@ -14,9 +14,12 @@
 #include "files/save_target.h"
 #include "files/settings_file.h"
 #include "files/wing_copy.h"
+#include "lang/import_texts.h"
+#include "ui/fuselage_page.h"
 #include "ui/image_view.h"
 #include "ui/info_dialog.h"
 #include "ui/page_control.h"
+#include "ui/spacing_choice.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -24,6 +27,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -38,7 +42,8 @@ QString TForm1::askOpenFileName()
 {
     if (chooseFileToOpen)
         return chooseFileToOpen();
-    return QFileDialog::getOpenFileName(this, QString(), QString(), "*.da4 *.wk4 (*.da4 *.wk4)");
+    return QFileDialog::getOpenFileName(this, QString(), QString(),
+                                        "*.da4 *.wk4 (*.da4 *.wk4);;AVL, XFLR5 (*.avl *.xml)");
 }
 
 QString TForm1::askSaveFileName()
@@ -135,7 +140,27 @@ void TForm1::noteDamagedFile()
 // current one only once it has been read. A file that cannot be read changes nothing and says why.
 bool TForm1::Load2(const std::string& fileName)
 {
-    const OpenOutcome opened = document.open(fileName, language());
+    // An AVL deck that does not say its unit: the unit is asked, offering the one chosen last.
+    if (deckNeedsUnit(fileName)) {
+        std::optional<DeckUnit> chosen;
+        if (chooseDeckUnit) {
+            chosen = chooseDeckUnit(deckUnit);
+        } else {
+            QStringList names;
+            for (DeckUnit u : DeckUnits)
+                names << qs(std::string(deckUnitName(u)));
+            bool ok = false;
+            const QString name = QInputDialog::getItem(this, QApplication::applicationName(),
+                                                       qs(std::string(texts::DeckUnitQuestion.in(language()))), names,
+                                                       static_cast<int>(deckUnit), false, &ok);
+            if (ok)
+                chosen = deckUnitNamed(name.toStdString());
+        }
+        if (!chosen)
+            return false;
+        deckUnit = *chosen;
+    }
+    const OpenOutcome opened = document.open(fileName, language(), deckUnit);
     if (opened.status == AircraftReadStatus::NoFileChosen)
         return false;
     if (!opened.ok()) {
@@ -143,8 +168,9 @@ bool TForm1::Load2(const std::string& fileName)
         return false;
     }
     openedFileNotes = opened.notes;
-    designName.clear();
-    CurrentFileName = fileName;
+    // A design brought in from another tool has no file yet: Save as offers its name with ".wk4".
+    designName = opened.importedAs;
+    CurrentFileName = opened.importedAs.empty() ? fileName : opened.importedAs;
     Lab_FName->setText(qs(CurrentFileName));
     balance->showStored(opened.balanceCut);
     return true;
@@ -175,6 +201,10 @@ void TForm1::applyReading(const AircraftFileReading& reading, const std::string&
         wingPage[w]->writeName(reading.extras.wingName[w]);
     document.takeBalance(reading.extras);
     balance->showStored(reading.extras.balanceCut);
+    document.takeFuselage(reading.extras);
+    fuselagePage->showStations(texts.fuselage);
+    document.takeSpacing(reading.extras);
+    spacingChoice->show(texts.spacing);
 }
 
 // A new, unnamed aircraft from a template kept with the program: the unsaved-changes question
@@ -271,7 +301,9 @@ void TForm1::FormClose()
 {
     const QRect frame = frameGeometry();
     const SettingsSaveOutcome saved = saveSettingsFile(settingsFile.path, letterOf(language()), width(), height(),
-                                                       frame.x(), frame.y(), language(), liveCalculation());
+                                                       frame.x(), frame.y(), language(), liveCalculation(),
+                                                       // metres, the starting unit, need no line
+                                                       deckUnit == DeckUnit::Metre ? std::nullopt : std::optional(deckUnit));
     if (!saved.ok)
         reportFileError(saved.message);
 }

@@ -8,6 +8,7 @@
 
 #include "ui/misread_line.h"
 #include "ui/page_control.h"
+#include "ui/spacing_choice.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -56,7 +57,8 @@ void TForm1::FormResize()
     showWingNames(); // as long as the tab bar's width lets them be
 }
 
-// Under the calculation button and the box of the calculation while editing the stability controls
+// Under the calculation button, the box of the calculation while editing and the spacing of the
+// strips the stability controls
 // follow one another, each as high as its caption's lines; under the last one the mode shows (the margin field, right of the margin bar)
 // the line of the misread fields and the message memo, which takes the room down to the page's
 // lower edge.
@@ -64,7 +66,8 @@ void TForm1::placeCaptionedControls()
 {
     const QSize page = PageControl1->pageSize();
     CheckBoxLive->move(CheckBoxLive->x(), bottomOf(Button4) + 2);
-    const int lineTop = aircraftViews->placeStabilityControls(bottomOf(CheckBoxLive) + 1, page) + 11;
+    const int spacingBottom = spacingChoice->placeAt(bottomOf(CheckBoxLive) + 1);
+    const int lineTop = aircraftViews->placeStabilityControls(spacingBottom + 1, page) + 6;
     // The line keeps clear of the margin marks beside the margin bar.
     int clear = 0;
     for (const QLabel* mark : {aircraftViews->Label28, aircraftViews->Label29, aircraftViews->Label30})

@@ -4,6 +4,8 @@
 #include "draw/colours.h"
 #include "ui/widgets.h"
 
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace ab {
@@ -47,6 +49,14 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
         label->setFont(lf);
         layout->addWidget(label);
     }
+    // The window manager's frame is not the only way out: the dialog closes with its own button and
+    // with Escape.
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* close = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    close->setObjectName("ButtonClose");
+    close->setDefault(true);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    layout->addWidget(buttons);
 }
 
 void TForm2::showTexts(Language l)
@@ -66,6 +76,7 @@ void TForm2::showTexts(Language l)
     };
     for (const auto& [name, text] : content)
         findChild<QLabel*>(name)->setText(text);
+    findChild<QPushButton*>("ButtonClose")->setText(qs(InfoClose.in(l)));
 }
 
 } // namespace ab

@@ -15,7 +15,10 @@
 #include "draw/colours.h"
 #include "ui/balance_page.h"
 #include "ui/lift_plot_dialog.h"
+#include "ui/spacing_choice.h"
 #include "ui/image_view.h"
+#include "ui/info_dialog.h"
+#include "print/printer_dialog.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -46,10 +49,17 @@ void TForm1::applyLanguage(Language l)
     aircraftViews->setLanguage(l, messages.FlightDirectionText);
     live->setLanguage(l);
     CheckBoxLive->setToolTip(qs(texts::LiveCalculationTip.in(l)));
+    spacingChoice->setLanguage(l);
     balance->page->setLanguage(l);
+    showFuselageLanguage(l);
     updateUndoCommands();
     commands->setLanguage(l);
     exports->followLanguage();
+    // The windows beside the main window speak the new language too.
+    if (infoDialog)
+        infoDialog->showTexts(l);
+    if (printerDialog)
+        printerDialog->setLanguage(l);
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->setLanguage(l);
     balance->showFigures();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Program entry: options starting with "--" run batch mode, before any window library starts, so it
-// needs no display (a PDF of the summary is drawn on the offscreen platform); otherwise the main
-// window opens.
+// Entry of the window program, which `aerobalance` starts for the window and for batch mode with a
+// PDF: options starting with "--" run batch mode, before any window library starts, so it needs no
+// display (a PDF of the summary is drawn on the offscreen platform); otherwise the main window opens.
 #include "cli/arguments.h"
 #include "cli/batch.h"
 #include "ui/display.h"

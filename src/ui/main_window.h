@@ -10,8 +10,8 @@
 // on field changes (evaluation.cpp), configuration editing (configuration_commands.cpp), languages
 // (language_switch.cpp), layout (form_resize.cpp), the calculation (calculation_command.cpp), files,
 // settings and closing (file_commands.cpp), wing copies (wing_copy_commands.cpp), printing
-// (print_command.cpp), exports (export_commands.cpp), the balance (balance_commands.cpp), undo and
-// redo (edit_commands.cpp) and the drawing entry points (views.cpp).
+// (print_command.cpp), exports (export_commands.cpp), the balance (balance_commands.cpp), the fuselage
+// (fuselage_tab.cpp), undo and redo (edit_commands.cpp) and the drawing entry points (views.cpp).
 #pragma once
 
 #include "document/aircraft_document.h"
@@ -64,9 +64,11 @@ class BalancePage;
 class BalanceCommands;
 class DocumentSignals;
 class ExportCommands;
+class FuselagePage;
 class LiftPlotDialog;
 class LiveCalculation;
 class MisreadLine;
+class SpacingChoice;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -82,6 +84,8 @@ public:
     std::function<SaveAnswer()> askToSaveChanges;  // before unsaved changes would be lost
     std::function<void(const QString&)> showError; // a file that could not be read or written
     std::function<bool(const QString&)> askToReplace; // the question before a file is replaced
+    // The unit of an AVL deck that does not state its own, offered the one chosen last; none: cancelled.
+    std::function<std::optional<DeckUnit>(DeckUnit)> chooseDeckUnit;
 
     // The state the window keeps; tests and the later commands read it.
     const Aircraft& aircraftState() const { return aircraft; }
@@ -184,6 +188,11 @@ private:
     // when they were only stored; never without results.
     void withLattice(std::function<void()> then);
     void printAircraft();
+    // The fuselage tab: its rows go into the texts, its figures follow the results (fuselage_tab.cpp).
+    void buildFuselageTab();
+    void fuselageEdited(const std::vector<FuselageStationTexts>& rows);
+    void showFuselageFigures();
+    void showFuselageLanguage(Language language);
 
     // Undo and redo: each edit is recorded as a step of the history (edit_commands.cpp).
     void buildHistory();
@@ -200,6 +209,7 @@ private:
     void fieldEdited(int w, Role role, const QString& text);
     void wingNameEdited(int w, const QString& name);
     void dihedralEdited(int w, int k, const QString& text);
+    void spacingChosen(SpanwiseSpacing spacing);
     void showWingNames(); // in the tabs' captions and the position boxes
     // Writes the texts into their fields in order, each write running the field's change handling.
     void applyWrites(const std::vector<FieldChange>& writes);
@@ -212,6 +222,8 @@ public:
     PerWing<WingPage*> wingPage{}; // the wing pages, made with their tabs
     AircraftViews* aircraftViews = nullptr; // the top and three-dimensional views and their controls
     BalanceCommands* balance = nullptr;     // the balance tab with the margin and the stability mode
+    QWidget* TabSheet9 = nullptr;           // the fuselage tab
+    FuselagePage* fuselagePage = nullptr;
     QPlainTextEdit* Memo2 = nullptr;
     QWidget* Panel1 = nullptr;
     std::array<QRadioButton*, MaxWings + 1> wingCountButton{}; // RadioButton1 .. RB_W5, by count
@@ -219,6 +231,7 @@ public:
     ImageView *Image_P = nullptr, *Image4 = nullptr, *Image7 = nullptr, *Image6 = nullptr;
     QPushButton* Button4 = nullptr;
     QCheckBox* CheckBoxLive = nullptr; // calculation while editing
+    SpacingChoice* spacingChoice = nullptr; // strips along the span, under CheckBoxLive
     QPlainTextEdit* Memo1 = nullptr;
     MisreadLine* misreadLine = nullptr; // the misread fields on a line of their own above the memo
     MisreadLine* liveLine = nullptr;        // the heights a calculation while editing used, above them
@@ -244,6 +257,7 @@ private:
     // writes without asking only to this file.
     const std::string& fileOfAircraft = document.fileName;
     std::string designName; // the template a new aircraft started from, as Save as offers it ("glider.wk4")
+    DeckUnit deckUnit = DeckUnit::Metre; // the unit last chosen for an AVL deck, kept in the settings
     int ExchangePair = 1;
     bool building = true; // controls are being made: field events change nothing yet
     bool calculating = false;

@@ -37,9 +37,10 @@
 namespace ab {
 namespace {
 
-// The client area the window was laid out for; the window is never made smaller.
+// The client area the window was laid out for; the window is never made smaller. With the menu bar
+// and a title bar it fits a screen of 1366 x 768 above a panel.
 constexpr int kClientWidth = 821;
-constexpr int kClientHeight = 730;
+constexpr int kClientHeight = 645;
 
 // A block of the remarks memo that continues the line before it: the break before it is a cut of
 // a long line, no line break of the remark.
@@ -210,7 +211,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
     bindCommands();
     buildTopStrip(client);
 
-    PageControl1 = place<PageControl>(client, "PageControl1", 0, 22, 825, 707);
+    PageControl1 = place<PageControl>(client, "PageControl1", 0, 22, kClientWidth + 4, kClientHeight - 23);
     setInk(PageControl1->tabBar(), clGreen);
     TabSheet5 = PageControl1->addPage("TabSheet5");
     constexpr const char* wingTabs[MaxWings + 1] = {"", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet6", "TabSheet7"};
@@ -247,6 +248,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
          .focusSession = [this] { return focusSession; },
          .marginTypingKey = MarginTypingKey},
         this);
+    buildFuselageTab();
     buildHistory();
     buildLiveCalculation();
     applyDesignCaptions();
@@ -379,6 +381,7 @@ void TForm1::Create1(const QStringList& arguments)
         move(settings.left.value_or(0), settings.top.value_or(0));
     selectLanguage(languageOfLetter(settings.letter));
     setLiveCalculation(settings.live.value_or(false));
+    deckUnit = settings.deckUnit.value_or(DeckUnit::Metre);
 
     Memo2->setPlainText(qs(messages.RemarksPrompt));
     document.setWingCount(MaxWings);

@@ -91,7 +91,11 @@ constexpr int kDihedralWidth = 36;
 // Rows of the projected figures, under the neutral point's.
 constexpr int kProjectedTops[2] = {448, 464};
 
-// Places of the wing's controls on the aircraft tab.
+// Places of the wing's controls on the aircraft tab: the boxes stand one under the other, so that
+// five of them leave the stability controls and the message memo room in a window that fits a
+// screen 768 pixels high.
+constexpr int kPositionBoxWidth = 172;
+constexpr int kPositionBoxHeight = 60;
 struct PositionPlace {
     const char* box;
     int boxLeft, boxTop;
@@ -100,12 +104,15 @@ struct PositionPlace {
 };
 constexpr PositionPlace kPositions[MaxWings + 1] = {
     {},
-    {"Image5", 16, 68, 84, 104, 109},
-    {"Image55", 16, 150, 166, 104, 192},
-    {"Image555", 16, 235, 252, 104, 278},
-    {"Image5555", 16, 314, 330, 104, 356},
-    {"Image55555", 17, 392, 409, 102, 434},
+    {"Image5", 16, 66, 77, 104, 100},
+    {"Image55", 16, 126, 137, 104, 160},
+    {"Image555", 16, 186, 197, 104, 220},
+    {"Image5555", 16, 246, 257, 104, 280},
+    {"Image55555", 17, 306, 317, 102, 340},
 };
+// Rows of the box's drawing: the x dimension, the section's leading edge, the reference height, and
+// the name at the foot left of the z field.
+constexpr int kBoxXArrowRow = 8, kBoxSectionRow = 22, kBoxBaseRow = 58, kBoxNameRow = 41;
 
 } // namespace
 
@@ -142,8 +149,8 @@ WingPage::WingPage(int w, QWidget* tab, QWidget* aircraftTab, const Aircraft& ai
 void WingPage::buildPosition(QWidget* aircraftTab)
 {
     const PositionPlace& p = kPositions[w];
-    ui.positionBox = place<ImageView>(aircraftTab, p.box, p.boxLeft, p.boxTop, 172, 84);
-    ui.positionBox->resizeBitmap(172, 84);
+    ui.positionBox = place<ImageView>(aircraftTab, p.box, p.boxLeft, p.boxTop, kPositionBoxWidth, kPositionBoxHeight);
+    ui.positionBox->resizeBitmap(kPositionBoxWidth, kPositionBoxHeight);
     drawPositionBox();
     ui.field[static_cast<int>(Role::PosX)] = inputField(aircraftTab, fieldName(w, Role::PosX), 48, p.xTop, wingColour(w));
     ui.field[static_cast<int>(Role::PosZ)] = inputField(aircraftTab, fieldName(w, Role::PosZ), p.zLeft, p.zTop, wingColour(w));
@@ -336,7 +343,7 @@ void WingPage::resizePlanform(QSize page)
 }
 
 // The title stands at 70 % of the box's width; the wing's name goes on a line of its own at the
-// foot, under the fields, where it covers none of the dimension lines. The box is drawn anew under
+// foot, left of the z field, where it covers none of the dimension lines. The box is drawn anew under
 // them, so that no letter of a longer name before is left.
 void WingPage::titlePositionBox(const QString& title, const QString& name)
 {
@@ -345,7 +352,9 @@ void WingPage::titlePositionBox(const QString& title, const QString& name)
     ui.positionBox->textOut(static_cast<int>(0.7 * width), 2, title, clBlack, clSilver);
     if (!name.isEmpty()) {
         const QFontMetrics metrics(ui.positionBox->canvas().state().font);
-        ui.positionBox->textOut(8, 62, metrics.elidedText(name, Qt::ElideRight, width - 30), wingColour(w), clSilver);
+        const int room = ui.field[static_cast<int>(Role::PosZ)]->x() - ui.positionBox->x() - 8 - 4;
+        ui.positionBox->textOut(8, kBoxNameRow, metrics.elidedText(name, Qt::ElideRight, room), wingColour(w),
+                                clSilver);
     }
 }
 
@@ -358,15 +367,17 @@ void WingPage::drawPositionBox()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink = wingColour(w);
+    const int h = image.height();
     // Reference lines: x = 0 at the left, z = 0 along the bottom.
     p.setPen(QPen(clGray, 1, Qt::DashLine));
-    p.drawLine(6, 4, 6, 82);
-    p.drawLine(6, 78, 170, 78);
-    // The wing section with its leading edge at (100, 30).
+    p.drawLine(6, 4, 6, h - 2);
+    p.drawLine(6, kBoxBaseRow, 170, kBoxBaseRow);
+    // The wing section with its leading edge at (100, kBoxSectionRow).
+    const double r = kBoxSectionRow;
     QPainterPath section;
-    section.moveTo(100, 30);
-    section.cubicTo(104, 22, 124, 22, 168, 30);
-    section.cubicTo(130, 34, 108, 36, 100, 30);
+    section.moveTo(100, r);
+    section.cubicTo(104, r - 8, 124, r - 8, 168, r);
+    section.cubicTo(130, r + 4, 108, r + 6, 100, r);
     p.setPen(ink);
     p.setBrush(ink);
     p.drawPath(section);
@@ -378,14 +389,14 @@ void WingPage::drawPositionBox()
         const QPointF n(-d.y() / 3, d.x() / 3);
         p.drawPolygon(QPolygonF{tip, back + n, back - n});
     };
-    p.drawLine(6, 12, 100, 12);
-    head({100, 12}, {93, 12});
-    p.drawLine(100, 12, 100, 28);
-    p.drawLine(150, 78, 150, 34);
-    head({150, 32}, {150, 39});
+    p.drawLine(6, kBoxXArrowRow, 100, kBoxXArrowRow);
+    head({100, double(kBoxXArrowRow)}, {93, double(kBoxXArrowRow)});
+    p.drawLine(100, kBoxXArrowRow, 100, kBoxSectionRow - 2);
+    p.drawLine(150, kBoxBaseRow, 150, kBoxSectionRow + 4);
+    head({150, r + 2}, {150, r + 9});
     p.setFont(ui.positionBox->font());
-    p.drawText(84, 10, "x");
-    p.drawText(154, 64, "z");
+    p.drawText(84, kBoxXArrowRow - 2, "x");
+    p.drawText(154, kBoxBaseRow - 10, "z");
     p.end();
     ui.positionBox->update();
 }
@@ -446,22 +457,24 @@ void WingPage::showGapQuestion(bool ask, const std::string& line1, const std::st
     }
 }
 
-// The figures start right of the longest of their captions in the current language, the neutral
-// point right of its own caption; the " y: " caption stands just before the lift centre.
+// Every value of the block stands in one column, right of the longest caption in the current
+// language (the neutral point's and the projected figures' included); the " y: " caption stands just
+// before the lift centre.
 void WingPage::placeResultColumns()
 {
     auto rightOf = [](QLabel* caption) { return caption->x() + caption->width() + 6; };
     int column = kValueLeft;
     for (QLabel* caption : ui.figureCaption)
         column = std::max(column, rightOf(caption));
+    for (QLabel* caption : {ui.neutralPointCaption, ui.projectedCaption[0], ui.projectedCaption[1]})
+        column = std::max(column, rightOf(caption));
     for (QLabel* value : ui.figure)
         value->move(column, value->y());
-    for (int i = 0; i < 2; ++i)
-        ui.projected[i]->move(std::max(column, rightOf(ui.projectedCaption[i])), ui.projected[i]->y());
-    const int neutralColumn = std::max(column, rightOf(ui.neutralPointCaption));
-    ui.neutralPoint->move(neutralColumn, ui.neutralPoint->y());
-    ui.liftCentre->move(neutralColumn, ui.liftCentre->y());
-    ui.liftCentreCaption->move(neutralColumn - ui.liftCentreCaption->width(), ui.liftCentreCaption->y());
+    for (QLabel* value : ui.projected)
+        value->move(column, value->y());
+    ui.neutralPoint->move(column, ui.neutralPoint->y());
+    ui.liftCentre->move(column, ui.liftCentre->y());
+    ui.liftCentreCaption->move(column - ui.liftCentreCaption->width(), ui.liftCentreCaption->y());
 }
 
 } // namespace ab

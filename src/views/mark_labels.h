@@ -29,7 +29,14 @@ bool touches(const PixelRect& a, const PixelRect& b, int gap = MarkLabelGap);
 // the left half has); stacked in the order of their rows with MarkLabelGap pixels between
 // them, and moved up from the image's lower edge and down from its upper edge where they would
 // leave it.
+//
+// With wing outlines given, a column that would lay a label over a wing or its lattice moves: the
+// stack shifts right and up or down, the smallest shift first (in steps of MarkLabelStep, at most
+// MarkLabelReach pixels in all), to the first place where no label meets an outline or lies inside
+// one or touches a symbol. Where there is none, the labels stay beside the symbols.
+inline constexpr int MarkLabelStep = 4;
+inline constexpr int MarkLabelReach = 240;
 std::vector<PixelRect> placeMarkLabels(const std::vector<MarkLabel>& labels, const std::vector<PixelRect>& symbols,
-                                       int width, int height);
+                                       int width, int height, const std::vector<Polyline>& outlines = {});
 
 } // namespace ab

@@ -194,6 +194,43 @@ void prepareThreeDView(ThreeDView& view, const Aircraft& ac, int wingCount, cons
     Calc3D(view, in.elevationPosition, in.azimuthPosition, in.showPressure);
 }
 
+std::optional<double> fittingView3DScale(const Aircraft& ac, int wingCount, int elevationPosition,
+                                         int azimuthPosition, int width, int height, int margin)
+{
+    const double roomAcross = width / 2 - margin - 1, roomUp = height / 2 - margin - 1;
+    if (!(roomAcross > 0 && roomUp > 0))
+        return std::nullopt;
+    const int wings = std::clamp(wingCount, 1, MaxWings);
+    ThreeDView view;
+    // How far the outline points reach from the centre at a scale, across and up.
+    const auto reach = [&](double scale) {
+        fillFixedTable(view, ac, scale);
+        Calc3D(view, elevationPosition, azimuthPosition, false);
+        double across = 0, up = 0;
+        for (int w = 1; w <= wings; ++w)
+            for (Half half : {Half::Right, Half::Left})
+                for (int k = 0; k <= trapezoidCountOf(ac, w); ++k)
+                    for (bool trailing : {false, true}) {
+                        const ViewPoint& p = view.fixed[wingPointIndex(w, half, k, trailing)];
+                        across = std::max(across, std::abs(p.ps));
+                        up = std::max(up, std::abs(p.pv));
+                    }
+        return std::min(across > 0 ? roomAcross / across : INFINITY, up > 0 ? roomUp / up : INFINITY);
+    };
+    // The projection is nearly linear in the scale; its perspective moves the points a little, so the
+    // estimate is made again at the scale found, and the scale is taken only where it fits.
+    double scale = 1;
+    for (int step = 0; step < 12; ++step) {
+        const double factor = reach(scale);
+        if (!std::isfinite(factor) || !(factor > 0) || !std::isfinite(scale * factor))
+            return std::nullopt;
+        if (step >= 4 && factor >= 1)
+            return scale;
+        scale *= step >= 4 ? factor * 0.999 : factor;
+    }
+    return std::nullopt;
+}
+
 int truncPixel(double v)
 {
     if (std::isnan(v))

@@ -21,6 +21,7 @@
 #include "views/view_geometry.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -92,6 +93,14 @@ struct ThreeDInput {
 // mm): (100 - position) x viewScale x 0.04, i.e. the top view's scale at 75, 3.6 times at 10, 0.12
 // times at 97. A result that is not a finite positive number gives 0.0001.
 double view3DScale(int position, double viewScale);
+
+// The largest View3DScale at which the outlines of wings 1..wingCount, projected for the elevation
+// and azimuth bars, stand whole inside an image of width x height, `margin` pixels clear of its
+// edges; the drawing keeps its centre (the datum) in the image's middle, so the wings must fit on
+// both sides of it. None for an aircraft without extent or an image without room.
+inline constexpr int ThreeDFitMargin = 4;
+std::optional<double> fittingView3DScale(const Aircraft& aircraft, int wingCount, int elevationPosition,
+                                         int azimuthPosition, int width, int height, int margin = ThreeDFitMargin);
 
 // Fills the fixed table for all five wings, in use or not: per half the root leading edge
 // (+-y0, posX, posZ), the root trailing edge (+-y0, posX + c0, posZ) and for stations k = 1..4 the

@@ -135,8 +135,13 @@ TopViewLayout topViewLayout(const Aircraft& ac, int wingCount, int width, int he
         front[w] = ac.posX[w] + minOffset;
     }
     const double maxY = *std::max_element(tipY.begin() + 1, tipY.end());
-    const double maxRear = *std::max_element(rear.begin() + 1, rear.end());
-    const double minFront = std::min(*std::min_element(front.begin() + 1, front.end()), double(ac.posX[1]));
+    double minFront = std::min(*std::min_element(front.begin() + 1, front.end()), double(ac.posX[1]));
+    double maxRear = *std::max_element(rear.begin() + 1, rear.end());
+    // A fuselage longer than the wings' extent widens it.
+    if (ac.Fuselage.size() >= 2) {
+        minFront = std::min(minFront, ac.Fuselage.front().x);
+        maxRear = std::max(maxRear, ac.Fuselage.back().x);
+    }
     const double spanScale = width / 2.03 / maxY;
     const double depthScale = height / 1.26 / (maxRear - minFront);
 

@@ -42,6 +42,8 @@ struct ViewState {
     double ViewScale = 0;            // top view as drawn (zoomed)
     double ViewScaleBase = 0;        // top view at zoom position 100
     double View3DScale = 0;
+    double View3DScaleBase = 0;      // three-dimensional view at size position 75: the top view's
+                                     // scale, or less where the whole aircraft would not fit
     int ViewCentreX = 0;             // column of the aircraft centre line
     int ViewOffsetY = 0;             // row of x = 0
 };
@@ -95,7 +97,8 @@ PlanformMarks planformMarks(const Aircraft& aircraft, int w, const ViewMapping& 
 // Layout of the aircraft top view on an image of width x height for the wings in use: the span of
 // the widest wing seen from above fits 2.03 half spans, the depth from the most forward leading edge (or wing 1's
 // root) to the most rearward trailing edge fits 1.26 times; the origin row moves down for a canard
-// ahead of x = 0. Wings not in use count with tip 1 mm, rear 1 mm and front 0 mm. Where one scale has
+// ahead of x = 0; a fuselage's nose and tail widen the depth where they lie beyond it. Wings not in
+// use count with tip 1 mm, rear 1 mm and front 0 mm. Where one scale has
 // no finite positive value the other is used, and 1.0 where neither has.
 struct TopViewLayout {
     double scale = 1;

@@ -11,6 +11,7 @@ CommandStates commandStates(const WindowState& s)
     c.calculate = s.edited && !s.calculating;
     // Stored results without their lattice print too: Print calculates first.
     c.print = c.exports = s.resultsValid && !s.calculating;
+    c.resultsWait = c.print ? ResultsWait::None : s.calculating ? ResultsWait::Calculating : ResultsWait::Calculate;
     c.save = s.saveOffered;
     c.wingMenu = wingCountMenu(s.wingCount);
     c.copy = s.copy;

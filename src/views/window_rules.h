@@ -22,10 +22,15 @@ struct WindowState {
     CopyCommands copy{};          // as the page changes and menu jumps left them
 };
 
+// Why Print and the exports are not offered, for their tool tips: a calculation has to be run
+// first, or one is under way.
+enum class ResultsWait { None, Calculate, Calculating };
+
 struct CommandStates {
     bool calculate = false; // Button4, SpeedButton4, the Calculate action (F9)
     bool print = false;     // Print1, SpeedButton5
     bool exports = false;   // ExportTemplate1, ExportAvl1, ExportCsv1: with results, as Print
+    ResultsWait resultsWait = ResultsWait::Calculate; // None while Print and the exports are offered
     bool save = false;      // Save3, SpeedButton3
     WingCountMenu wingMenu; // wing21, wing31, chng1 .. chng5
     CopyCommands copy{};    // CopyWing1, InsertCopiedWing1

@@ -233,10 +233,11 @@ void calculateTexts(Calculated& c)
     c.figures = stabilityFigures(c.aircraft, readMargin(c.texts.margin).percent);
 }
 
-void calculateExample(Calculated& c, const std::string& name)
+void calculateExample(Calculated& c, const std::string& name, SpanwiseSpacing spacing = SpanwiseSpacing::Equal)
 {
     const OpenOutcome opened = openAircraftFile(Examples + name, c.aircraft, c.texts, Language::English);
     ASSERT_TRUE(opened.ok()) << opened.message;
+    c.texts.spacing = spacing;
     calculateTexts(c);
 }
 
@@ -255,9 +256,9 @@ ReadAvl exported(const Calculated& c, std::string_view title = "test")
     return none;
 }
 
-// Each section interval holds the strips our lattice has between its sections, spaced equally, and
-// together the wing's strips.
-void expectOurStrips(const ReadSurface& s, const SolverData& solver, int w)
+// Each section interval holds the strips our lattice has between its sections, spaced as ours (equal
+// strips one to a section, refined ones by AVL's cosine), and together the wing's strips.
+void expectOurStrips(const ReadSurface& s, const SolverData& solver, int w, SpanwiseSpacing spacing)
 {
     int sum = 0;
     for (std::size_t k = 0; k + 1 < s.sections.size(); ++k) {
@@ -266,7 +267,9 @@ void expectOurStrips(const ReadSurface& s, const SolverData& solver, int w)
         EXPECT_EQ(s.sections[k].nSpan.value_or(-1), std::count_if(strips.begin() + 1, strips.end(), [&](const Strip& j) {
                       return j.ControlY > y0 && j.ControlY < y1;
                   })) << "section " << k + 1;
-        EXPECT_EQ(s.sections[k].sSpace, 0.0);
+        EXPECT_EQ(s.sections[k].sSpace, spacing == SpanwiseSpacing::Refined ? 1.0 : 0.0);
+        if (spacing == SpanwiseSpacing::Equal)
+            EXPECT_LE(s.sections[k].nSpan.value_or(-1), 1);
         sum += s.sections[k].nSpan.value_or(0);
     }
     EXPECT_EQ(sum, solver.counts.StripCount[w]);
@@ -277,10 +280,12 @@ void expectOurStrips(const ReadSurface& s, const SolverData& solver, int w)
 TEST(AvlExport, EveryExampleReadsByAvlsRulesAndReproducesOurWings)
 {
     for (const char* name : {"trainer.wk4", "default.wk4", "glider.wk4", "flying_wing.wk4", "canard.wk4",
-                             "tandem.wk4", "biplane.da4", "fuselage_gap.wk4", "vtail_glider.wk4"}) {
-        SCOPED_TRACE(name);
+                             "tandem.wk4", "biplane.da4", "fuselage_gap.wk4", "vtail_glider.wk4"})
+      for (const SpanwiseSpacing spacing : {SpanwiseSpacing::Equal, SpanwiseSpacing::Refined}) {
+        SCOPED_TRACE(std::string(name) + ", " + std::string(spacingName(spacing)));
+        const bool refined = spacing == SpanwiseSpacing::Refined;
         Calculated c;
-        ASSERT_NO_FATAL_FAILURE(calculateExample(c, name));
+        ASSERT_NO_FATAL_FAILURE(calculateExample(c, name, spacing));
         const ReadAvl avl = exported(c);
         ASSERT_EQ(avl.error, "");
         const Aircraft& ac = c.aircraft;
@@ -303,20 +308,35 @@ TEST(AvlExport, EveryExampleReadsByAvlsRulesAndReproducesOurWings)
             EXPECT_EQ(s.cSpace, 0.0);
             EXPECT_EQ(s.nSpan, 0); // given per section interval
             EXPECT_EQ(s.yDuplicate, 0.0);
-            EXPECT_EQ(static_cast<int>(s.sections.size()), ac.StationCount[w]);
-            expectOurStrips(s, c.solver, w);
+            // Equal strips: a section at each strip edge (the examples have no step in chord);
+            // refined ones: a section at each station.
+            const auto& strips = c.solver.lattice[w].strips;
+            EXPECT_EQ(static_cast<int>(s.sections.size()), refined ? ac.StationCount[w] : int(strips.size()));
+            expectOurStrips(s, c.solver, w, spacing);
             // A tilted station's y and z are each written to 1 um, so its panel length to about 1 um.
             EXPECT_NEAR(surfaceArea(s) * 1e6, ac.WingArea[w], (hasDihedral(ac, w) ? 5e-6 : 1e-6) * ac.WingArea[w]);
             for (std::size_t k = 0; k < s.sections.size(); ++k) {
-                EXPECT_NEAR(s.sections[k].x * 1e3, ac.StationLeX[k][w], 1e-3);
-                // Where the station lies as built: seen from above, and raised by the tilted
-                // trapezoids inboard of it.
-                EXPECT_NEAR(s.sections[k].y * 1e3, ac.StationProjectedY[k][w], 1e-3);
-                EXPECT_NEAR(s.sections[k].z * 1e3, ac.posZ[w] + ac.StationRise[k][w], 1e-3);
-                EXPECT_EQ(s.sections[k].ainc, 0);
+                const ReadSection& section = s.sections[k];
+                EXPECT_EQ(section.ainc, 0);
+                if (refined) {
+                    EXPECT_NEAR(section.x * 1e3, ac.StationLeX[k][w], 1e-3);
+                    // Where the station lies as built: seen from above, and raised by the tilted
+                    // trapezoids inboard of it.
+                    EXPECT_NEAR(section.y * 1e3, ac.StationProjectedY[k][w], 1e-3);
+                    EXPECT_NEAR(section.z * 1e3, ac.posZ[w] + ac.StationRise[k][w], 1e-3);
+                    continue;
+                }
+                // The inner edge of strip k + 1, the last section the outer edge of the last strip.
+                const bool last = k + 1 == s.sections.size();
+                const Strip& strip = strips[last ? k : k + 1];
+                const std::vector<double>& border = last ? strip.PanelEdgeXRight : strip.PanelEdgeXLeft;
+                EXPECT_NEAR(section.x * 1e3, border.front(), 1e-3);
+                EXPECT_NEAR(section.chord * 1e3, border.back() - border.front(), 1e-3);
+                EXPECT_NEAR(section.y * 1e3, last ? strip.YRight : strip.YLeft, 1e-3);
+                EXPECT_NEAR(section.z * 1e3, last ? strip.ZRight : strip.ZLeft, 1e-3);
             }
         }
-    }
+      }
 }
 
 TEST(AvlExport, TheTrainerBatchFileIsTheGoldenOne)
@@ -352,7 +372,8 @@ TEST(AvlExport, TheTrainerBatchFileIsTheGoldenOne)
     EXPECT_FALSE(std::getline(b, lb)) << "more lines than the golden file: " << lb;
 }
 
-// A single wing of three trapezoids, widths given, to see which stations become sections.
+// A single wing of three trapezoids, widths given, to see which stations become sections of refined
+// strips, and that equal strips keep a step in chord as a section of its own.
 TEST(AvlExport, StationsThatAddNothingToTheLatticeAreLeftOut)
 {
     struct Case {
@@ -368,9 +389,11 @@ TEST(AvlExport, StationsThatAddNothingToTheLatticeAreLeftOut)
         {"a step in chord inside", {100, 0, 300}, {190, 120, 100}, {0, 100, 100, 400}},
         {"a repeated station inside", {100, 0, 300}, {190, 190, 100}, {0, 100, 400}},
     };
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.what);
+    for (const Case& k : cases)
+      for (const SpanwiseSpacing spacing : {SpanwiseSpacing::Refined, SpanwiseSpacing::Equal}) {
+        SCOPED_TRACE(std::string(k.what) + ", " + std::string(spacingName(spacing)));
         Calculated c;
+        c.texts.spacing = spacing;
         c.texts.wingCount = c.aircraft.WingCount = c.aircraft.ActiveWingCount = 1;
         WingTexts& w = c.texts.wing[1];
         w.trapezoidCount = 3;
@@ -388,10 +411,17 @@ TEST(AvlExport, StationsThatAddNothingToTheLatticeAreLeftOut)
         std::vector<double> y;
         for (const ReadSection& s : avl.surfaces[0].sections)
             y.push_back(std::round(s.y * 1e3));
-        EXPECT_EQ(y, k.sectionY);
+        if (spacing == SpanwiseSpacing::Refined) {
+            EXPECT_EQ(y, k.sectionY);
+        } else {
+            // Every strip edge, a step in chord twice.
+            const auto& strips = c.solver.lattice[1].strips;
+            const bool step = k.sectionY.size() > 2 && k.sectionY[1] == k.sectionY[2];
+            EXPECT_EQ(y.size(), strips.size() + (step ? 1 : 0));
+        }
         EXPECT_NEAR(surfaceArea(avl.surfaces[0]) * 1e6, c.aircraft.WingArea[1], 1e-6 * c.aircraft.WingArea[1]);
-        expectOurStrips(avl.surfaces[0], c.solver, 1);
-    }
+        expectOurStrips(avl.surfaces[0], c.solver, 1, spacing);
+      }
 }
 
 TEST(AvlExport, TheHeaderSaysWhenTheMirroredStripsPassAvlsUsualLimit)

@@ -60,6 +60,8 @@ TEST(BatchArguments, AcceptsTheDocumentedForms)
     EXPECT_DOUBLE_EQ(parseBatchArguments({"--calc=x"}).options.marginPercent, 7.5);
     EXPECT_TRUE(parseBatchArguments({"--help"}).options.help);
     EXPECT_TRUE(parseBatchArguments({"--version"}).options.version);
+    EXPECT_EQ(parseBatchArguments({"--calc=x.avl"}).options.deckUnit, DeckUnit::Metre);
+    EXPECT_EQ(parseBatchArguments({"--calc=x.avl", "--deck-units", "in"}).options.deckUnit, DeckUnit::Inch);
 }
 
 TEST(BatchArguments, RefusesWhatItDoesNotUnderstand)
@@ -78,6 +80,7 @@ TEST(BatchArguments, RefusesWhatItDoesNotUnderstand)
         {"--calc", "a", "--margin", "50.5"},
         {"--calc", "a", "--margin", "7.5%"},
         {"--calc", "a", "--lang", "fr"},
+        {"--calc", "a", "--deck-units", "yd"},
         {"--calc", "a", "--save"},
         {"--calc", "a", "--frobnicate"},
         {"--calc", "a", "extra.wk4"},
@@ -170,7 +173,9 @@ TEST(BatchMode, JsonCarriesExactlyTheDocumentedKeys)
     EXPECT_EQ(keysOf(j), (std::set<std::string>{"file", "wing_count", "panel_count", "neutral_point_x_mm",
                                                  "reference_wing", "reference_area_mm2", "reference_mac_mm",
                                                  "mac_leading_edge_x_mm", "mac_y_mm", "neutral_point_percent_mac",
-                                                 "stability", "wings", "moved_wings", "messages", "balance"}));
+                                                 "stability", "wings", "moved_wings", "messages", "balance",
+                                                 "lattice"}));
+    EXPECT_EQ(j["lattice"], (nlohmann::json{{"spanwise_spacing", "equal"}, {"panels", j["panel_count"]}}));
     EXPECT_EQ(keysOf(j["stability"]),
               (std::set<std::string>{"low_percent", "high_percent", "cg_at_low_mm", "cg_at_high_mm", "desired_percent",
                                      "cg_desired_mm", "cg_at_low_percent_mac", "cg_at_high_percent_mac",

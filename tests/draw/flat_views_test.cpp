@@ -3,12 +3,14 @@
 // calculated, in its planform views, its top view with the pressure lattice and its 3-D view with
 // the pressure needles, against fingerprints of those images taken before the views learnt to tilt
 // a trapezoid. A V-tail then shows that the fingerprints do see a tilt.
+#include "draw/colours.h"
 #include "draw/planform_drawing.h"
 #include "draw/three_d_drawing.h"
 #include "draw/top_view_drawing.h"
 #include "files/open_aircraft.h"
 #include "model/recalculation.h"
 #include "solver/calculation.h"
+#include "views/front_view.h"
 
 #include <gtest/gtest.h>
 
@@ -102,6 +104,34 @@ TEST(FlatViews, EveryExampleIsDrawnAsBeforeDihedralExisted)
         // An angle typed as 0 is no tilt; a tilt of the first wing's inner trapezoid is seen.
         EXPECT_EQ(viewsFingerprint(calculated(r.example, 1, "0")), flat) << r.example;
         EXPECT_NE(viewsFingerprint(calculated(r.example, 1, "10")), flat) << r.example;
+    }
+}
+
+// The V-tail's front view above the left half of its planform holds the whole half tail, root to
+// tip, at every size the wing tab gives its planform view: each station is drawn in the tail's colour
+// inside the image (the line's two pixels of width on one side of it or the other).
+TEST(FlatViews, TheFrontViewHoldsTheWholeVTail)
+{
+    const Calculated c = calculated("vtail_glider.wk4");
+    for (const QSize size : {QSize(489, 273), QSize(535, 341), QSize(1080, 341), QSize(1080, 900), QSize(300, 120)}) {
+        QImage planform(size, QImage::Format_RGB32);
+        CanvasState state;
+        const ViewMapping m = planformMapping(c.aircraft, 2, size.width(), size.height());
+        {
+            Canvas canvas(planform, state);
+            drawPlanformView(canvas, c.aircraft, 2, m, true);
+        }
+        const std::optional<FrontView> front = frontView(c.aircraft, 2, m.scale, 6, 6, m.originX, m.originY - 6);
+        ASSERT_TRUE(front && front->wing.size() == 2u);
+        for (const Pixel& p : front->wing) {
+            bool drawn = false;
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy)
+                    drawn |= planform.rect().contains(p.x + dx, p.y + dy) &&
+                             planform.pixelColor(p.x + dx, p.y + dy) == wingColour(2);
+            EXPECT_TRUE(drawn) << size.width() << "x" << size.height() << " at " << p.x << "," << p.y;
+        }
+        EXPECT_NEAR(front->wing[0].y - front->wing[1].y, c.aircraft.StationRise[1][2] * front->scale, 1.5);
     }
 }
 

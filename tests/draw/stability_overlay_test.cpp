@@ -175,7 +175,8 @@ TEST(StabilityOverlay, TheMeasuredCentreOfGravityHasItsOwnSymbol)
     const int labelX = d.placed.markLabels[3].left;
     EXPECT_GT(labelX, at.x + SymbolRadius + 2); // clear of its symbol
     int inkEnd = 0;
-    for (int y = std::max(at.y - metrics.height(), 0); y < std::min(at.y + metrics.height(), v.height); ++y)
+    // (the labels stand off the wings, so the label's own rows are searched, not its mark's)
+    for (int y = d.placed.markLabels[3].top; y < d.placed.markLabels[3].bottom; ++y)
         for (int x = labelX; x < v.width; ++x) {
             const QColor p = d.image.pixelColor(x, y);
             if (p.green() > 100 && p.red() < 100 && p.blue() < 100)

@@ -150,5 +150,40 @@ TEST(DihedralFile, AnAngleIsGeometryForUndo)
     EXPECT_TRUE(sameGeometry(a, b));
 }
 
+// Refined spacing is one line before the comment; equal spacing writes none, and reading a file
+// without the line, or with a word the program does not know, gives equal spacing. The spacing is
+// part of the geometry: results of one spacing are not those of the other.
+TEST(SpacingFile, RefinedSpacingRoundTripsThroughTheAircraftFile)
+{
+    AircraftTexts t = defaultAircraftTexts();
+    const std::string equal = aircraftFileText(t, Aircraft{});
+    EXPECT_FALSE(holds(equal, "spacing"));
+    t.spacing = SpanwiseSpacing::Refined;
+    const std::string refined = aircraftFileText(t, Aircraft{});
+    EXPECT_TRUE(holds(refined, " <spacing>refined</spacing>\r\n <comment>"));
+    std::string expected = equal;
+    expected.insert(expected.find(" <comment>"), " <spacing>refined</spacing>\r\n");
+    EXPECT_EQ(refined, expected);
+
+    Aircraft ac;
+    AircraftTexts back = defaultAircraftTexts();
+    ASSERT_TRUE(openAircraftText(refined, "refined.wk4", ac, back, Language::English).ok());
+    EXPECT_EQ(back.spacing, SpanwiseSpacing::Refined);
+    EXPECT_EQ(ac.StripSpacing, SpanwiseSpacing::Refined);
+    EXPECT_EQ(aircraftFileText(back, ac), refined);
+    ASSERT_TRUE(openAircraftText(equal, "equal.wk4", ac, back, Language::English).ok());
+    EXPECT_EQ(back.spacing, SpanwiseSpacing::Equal);
+
+    std::string unknown = refined;
+    unknown.replace(unknown.find("refined</"), 7, "fine");
+    back.spacing = SpanwiseSpacing::Refined;
+    ASSERT_TRUE(openAircraftText(unknown, "hand.wk4", ac, back, Language::English).ok());
+    EXPECT_EQ(back.spacing, SpanwiseSpacing::Equal);
+
+    AircraftTexts other = defaultAircraftTexts();
+    other.spacing = SpanwiseSpacing::Refined;
+    EXPECT_FALSE(sameGeometry(defaultAircraftTexts(), other));
+}
+
 } // namespace
 } // namespace ab

@@ -39,6 +39,16 @@ TEST_F(SettingsFileTest, ReadsAndWritesTheFiveLines)
     }
 }
 
+TEST_F(SettingsFileTest, TheDeckUnitChosenLastIsKeptOnTheSeventhLine)
+{
+    for (const DeckUnit unit : DeckUnits) {
+        ASSERT_TRUE(saveSettingsFile(path, 'e', 900, 800, 50, 40, Language::English, std::nullopt, unit).ok);
+        EXPECT_EQ(test::readBytes(path), test::crlf({"e", "900", "800", "50", "40", "0", std::string(deckUnitName(unit))}));
+        EXPECT_EQ(read(test::readBytes(path)).deckUnit, unit);
+    }
+    EXPECT_FALSE(read(test::crlf({"e", "900", "800", "50", "40", "1", "yd"})).deckUnit);
+}
+
 TEST_F(SettingsFileTest, AppliesOnlyValuesInsideTheirRanges)
 {
     const Settings s = read(test::crlf({"deutsch", "3000", "0", "-5", "1000"}));

@@ -2,6 +2,7 @@
 #include "files/settings_file.h"
 #include "files/user_files.h"
 #include "files/wing_copy.h"
+#include "lang/system_reasons.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +59,7 @@ TEST(UserFiles, AFolderThatCannotBeMadeIsSaidWithTheFileAndTheReason)
             const SettingsSaveOutcome saved = saveSettingsFile(settings.path, 'e', 900, 800, 0, 0, l);
             EXPECT_FALSE(saved.ok);
             EXPECT_NE(saved.message.find(settings.path), std::string::npos) << saved.message;
-            EXPECT_NE(saved.message.find(c.reason), std::string::npos) << saved.message;
+            EXPECT_NE(saved.message.find(systemReasonIn(l, c.reason)), std::string::npos) << saved.message;
         }
     }
 }

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/captions.h"
 #include "lang/language.h"
+#include "lang/system_reasons.h"
+#include "files/aircraft_writer.h"
+#include "model/aircraft_texts.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <set>
 #include <string>
+#include <system_error>
 
 namespace ab {
 namespace {
@@ -79,7 +85,7 @@ TEST(Languages, MessageTextsAreFilledInEveryLanguage)
         const MessageTexts& m = messageTexts(l);
         for (const std::string* s : {&m.GapQuestion1, &m.GapQuestion2, &m.ErrorTitle, &m.FlightDirectionText,
                                      &m.RemarksPrompt, &m.TrapezoidFailure1, &m.TrapezoidFailure2,
-                                     &m.TrapezoidFailure3, &m.TrapezoidAdvice, &m.WingAdvice})
+                                     &m.TrapezoidFailure3, &m.TrapezoidAdvice, &m.ChordlessAdvice, &m.WingAdvice})
             EXPECT_FALSE(s->empty());
         for (int w = 1; w <= 5; ++w) {
             EXPECT_NE(m.WingTitle[w].find(std::to_string(w)), std::string::npos);
@@ -139,6 +145,23 @@ TEST(Languages, BalanceTextsCarryTheirFigureInEveryLanguage)
             EXPECT_FALSE(text->in(l).empty()) << text->en;
             EXPECT_EQ(text->in(l).find("{value}") != std::string_view::npos, withFigure) << text->in(l);
         }
+}
+
+// A failed save says the system's reason in the window's language; a sentence of ours stays as it is.
+TEST(Languages, AFailedSaveSaysWhyInTheWindowsLanguage)
+{
+    const std::string missing = (std::filesystem::temp_directory_path() / "aerobalance no such folder/a.wk4").string();
+    const std::pair<Language, const char*> reasons[] = {{Language::English, "No such file or directory"},
+                                                        {Language::German, "Datei oder Ordner nicht vorhanden"},
+                                                        {Language::Spanish, "No existe el archivo o la carpeta"}};
+    for (const auto& [language, reason] : reasons) {
+        const SaveOutcome failed = saveAircraftFile(missing, defaultAircraftTexts(), Aircraft{}, language);
+        EXPECT_NE(failed.message.find(reason), std::string::npos) << failed.message;
+    }
+    for (int error : {EACCES, ENOSPC, EROFS, EISDIR, ENOTDIR, ELOOP, EDQUOT})
+        EXPECT_NE(systemReasonIn(Language::Spanish, std::generic_category().message(error)),
+                  std::generic_category().message(error));
+    EXPECT_EQ(systemReasonIn(Language::German, "keine reguläre Datei"), "keine reguläre Datei");
 }
 
 } // namespace

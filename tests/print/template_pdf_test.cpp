@@ -2,13 +2,16 @@
 // The planform template as printed: the PDF's pages are the paper at its size, the wing is drawn at
 // true size across the pages (read back from the text positions pdftotext reports and the pixels
 // pdftoppm renders), the printer path draws the same, and batch mode writes it or names the reason.
+// The summary page's three-dimensional view holds the whole aircraft.
 #include "print/template_pdf.h"
 
 #include "cli/batch.h"
+#include "draw/colours.h"
 #include "files/open_aircraft.h"
 #include "model/aircraft_texts.h"
 #include "model/recalculation.h"
 #include "print/batch_pdf.h"
+#include "print/summary_page.h"
 #include "solver/calculation.h"
 #include "../files/temp_folder.h"
 
@@ -295,6 +298,27 @@ TEST(TemplateBatch, WritesTheTemplateOrNamesTheReason)
         EXPECT_FALSE(std::filesystem::exists(folder.file("saved.wk4"))); // a refused run writes nothing
         EXPECT_EQ(test::readBytes(aircraft).substr(0, 10), "<aircraft>");
         EXPECT_EQ(out.str().empty(), c.status != BatchDone); // the summary still goes to standard output
+    }
+}
+
+// The summary page's three-dimensional view holds the whole aircraft, also when the window's view was
+// enlarged (size bar 10: 3.6 times): the V-tail is drawn, and no wing line runs off the picture.
+TEST(SummaryPage, TheThreeDimensionalViewHoldsTheWholeVTail)
+{
+    const Calculated c = calculated(Examples + "vtail_glider.wk4");
+    for (const int sizeBar : {75, 10}) {
+        const PrintScene scene{c.aircraft, c.solver, c.figures, Language::English, true, ThreeDInput{}, sizeBar};
+        const QImage view = summaryPage(scene, "v.wk4").threeDView;
+        int tail = 0, atTheEdge = 0;
+        for (int y = 0; y < view.height(); ++y)
+            for (int x = 0; x < view.width(); ++x) {
+                const QColor p = view.pixelColor(x, y);
+                tail += p == wingColour(2);
+                atTheEdge += (p == wingColour(1) || p == wingColour(2)) &&
+                             (x < 2 || y < 2 || x >= view.width() - 2 || y >= view.height() - 2);
+            }
+        EXPECT_GT(tail, 100) << sizeBar;
+        EXPECT_EQ(atTheEdge, 0) << sizeBar;
     }
 }
 

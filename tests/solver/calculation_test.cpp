@@ -225,7 +225,7 @@ TEST(DegenerateAircraft, EndInAMessage)
     };
     const Row rows[] = {
         {"zero chords", {{500, 0, 0}}, 0,
-         {"Fehler: ", "Kann Flügel  1 / Trapez  1 nicht berechnen.", "Bitte dieses Trapez verändern (Außentiefe größer)!"}},
+         {"Fehler: ", "Kann Flügel  1 / Trapez  1 nicht berechnen.", "Bitte diesem Trapez eine Tiefe geben (Innen- und Außentiefe sind 0)!"}},
         {"zero widths", {{0, 100, 0}}, 100,
          {"Fehler: ", "Kann nicht berechnen: das Gleichungssystem ist singulär."}},
         {"huge width", {{2147483647, 1, 0}}, 3, {"Fehler: ", "Kann Flügel-1 nicht berechnen.", "Bitte Streckung verkleinern!"}},
@@ -307,7 +307,7 @@ TEST(Calculation, FlaggedFieldsComeFirstAndTheRunGoesOn)
     expectSound(failed);
     EXPECT_EQ(failed.run.memo, (Lines{"Flügel 1, Außentiefe von Trapez 1: '0O' gelesen als 0 mm", "Fehler: ",
                                       "Kann Flügel  1 / Trapez  1 nicht berechnen.",
-                                      "Bitte dieses Trapez verändern (Außentiefe größer)!"}));
+                                      "Bitte diesem Trapez eine Tiefe geben (Innen- und Außentiefe sind 0)!"}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace ab {
 namespace {
@@ -136,7 +137,7 @@ TEST(PanelPlanning, ChordlessTrapezoidIsRefusedBeforePlanning)
     const Planned p = layout(t);
     EXPECT_TRUE(p.ac.CalcFailed);
     EXPECT_EQ(p.failures, (Lines{"Can not calculate Wing  1 / Trapezium  2 ",
-                                 "Please change this trapezium (more chord length at tip)!"}));
+                                 "Please give this trapezium a chord (its root and tip chord are both 0)!"}));
     EXPECT_EQ(p.sd.counts.PanelCount, 0);
 }
 
@@ -187,6 +188,58 @@ TEST(Lattice, FailedTrimmingNamesWingAndTrapezoid)
     EXPECT_TRUE(p.ac.CalcFailed);
     EXPECT_EQ(p.failures, (Lines{"Kann Flügel  2 / Trapez  2 nicht berechnen.",
                                  "Bitte dieses Trapez verändern (Außentiefe größer)!"}));
+}
+
+// Refined spacing keeps every count of the plan; within each trapezoid the strip edges lie at
+// y0 + w (1 - cos(pi i / n)) / 2 along the panel (tilted outer trapezoid included) and the control
+// points on the line of the middle angle, at the three-quarter point of each panel there.
+TEST(Lattice, RefinedStripsAtCosinePositionsWithTheSameCounts)
+{
+    AircraftTexts t = test::rectangularWingTexts();
+    setWing(t, 1, 20, 200, {{300, 160, 10}, {400, 80, 60}}, 30, 5);
+    t.wing[1].dihedral[2] = "30";
+    const Planned equal = layout(t);
+    t.spacing = SpanwiseSpacing::Refined;
+    const Planned p = layout(t);
+    ASSERT_TRUE(p.failures.empty());
+    EXPECT_EQ(p.sd.counts.StripCount[1], equal.sd.counts.StripCount[1]);
+    EXPECT_EQ(p.sd.counts.ChordwiseCount[1], equal.sd.counts.ChordwiseCount[1]);
+    EXPECT_EQ(p.sd.counts.PanelCount, equal.sd.counts.PanelCount);
+
+    const Aircraft& ac = p.ac;
+    const int nc = p.sd.counts.ChordwiseCount[1];
+    const auto& strips = p.sd.lattice[1].strips;
+    std::size_t J = 1;
+    for (int tr = 1; tr <= 2; ++tr) {
+        const int n = p.sd.counts.TrapezoidStripCount[tr][1];
+        ASSERT_GE(n, 4);
+        const double y0 = ac.StationProjectedY[tr - 1][1], dY = ac.StationProjectedY[tr][1] - y0;
+        const double z0 = 5 + ac.StationRise[tr - 1][1], dZ = ac.StationRise[tr][1] - ac.StationRise[tr - 1][1];
+        const double x0 = ac.StationLeX[tr - 1][1], c0 = ac.StationChord[tr - 1][1];
+        const double dX = ac.StationLeX[tr][1] - x0, dC = ac.StationChord[tr][1] - c0;
+        const auto at = [n](double i) { return (1 - std::cos(std::numbers::pi * i / n)) / 2; };
+        for (int i = 1; i <= n; ++i, ++J) {
+            SCOPED_TRACE(::testing::Message() << "trapezoid " << tr << ", strip " << i);
+            const Strip& s = strips[J];
+            EXPECT_NEAR(s.YLeft, y0 + dY * at(i - 1), 1e-9);
+            EXPECT_NEAR(s.YRight, y0 + dY * at(i), 1e-9);
+            EXPECT_NEAR(s.ZRight, z0 + dZ * at(i), 1e-9);
+            const double fc = at(i - 0.5);
+            EXPECT_NEAR(s.ControlY, y0 + dY * fc, 1e-9);
+            EXPECT_NEAR(s.ControlZ, z0 + dZ * fc, 1e-9);
+            EXPECT_NEAR(s.ControlFraction, (fc - at(i - 1)) / (at(i) - at(i - 1)), 1e-12); // where its lift acts
+            EXPECT_NEAR(s.Chord, c0 + dC * fc, 1e-9);
+            for (int q = 1; q <= nc; ++q) {
+                EXPECT_NEAR(s.ControlX[q], x0 + dX * fc + s.Chord * (q - 0.25) / nc, 1e-9);
+                EXPECT_NEAR(s.VortexXRight[q], x0 + dX * at(i) + (c0 + dC * at(i)) * (q - 0.75) / nc, 1e-9);
+            }
+        }
+        // Denser towards both ends: the end strips are the narrowest of the trapezoid.
+        const std::size_t first = J - n, last = J - 1;
+        EXPECT_LT(strips[first].YRight - strips[first].YLeft, strips[first + 1].YRight - strips[first + 1].YLeft);
+        EXPECT_LT(strips[last].YRight - strips[last].YLeft, strips[last - 1].YRight - strips[last - 1].YLeft);
+    }
+    EXPECT_EQ(J, strips.size());
 }
 
 } // namespace

@@ -96,10 +96,10 @@ TEST(SummaryRows, OneBlockPerWingInsideThePage)
             SCOPED_TRACE(::testing::Message() << wings << " wings, language " << static_cast<int>(l));
             const Aircraft ac = plainAircraft(wings);
             const std::vector<PageRow> rows = summaryRows(ac, stabilityFigures(ac, 7.5), "a.wk4", l);
-            // Title, file name, "Summary:", four aircraft rows and the reference chord's row of label
-            // and value; per wing the title, five station and position lines and seven labels with
+            // Title, file name, "Summary:" with the strips' spacing beside it, four aircraft rows and
+            // the reference chord's row of label and value; per wing the title, five station and position lines and seven labels with
             // their values; the datum sentence in two lines at the foot.
-            EXPECT_EQ(rows.size(), 2u + 1 + 5 * 2 + static_cast<std::size_t>(wings) * (6 + 7 * 2) + 2);
+            EXPECT_EQ(rows.size(), 2u + 2 + 5 * 2 + static_cast<std::size_t>(wings) * (6 + 7 * 2) + 2);
             for (const PageRow& row : rows) {
                 EXPECT_TRUE(columns.count(row.x)) << row.x << " " << row.text;
                 EXPECT_LE(row.y + 20, 1620) << row.text; // a whole text row on the page

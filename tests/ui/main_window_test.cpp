@@ -55,6 +55,33 @@ TEST(MainWindow, InfoDialogSpeaksTheLanguageAndLeavesTheWindowUsable)
     form.findChild<QAction*>("english1")->trigger();
     form.findChild<QAction*>("Info1")->trigger();
     EXPECT_EQ(info->findChild<QLabel*>("Label2")->text(), "of an aircraft and suggests a suitable");
+    // Its own button closes it, in the window's language.
+    auto* close = info->findChild<QPushButton*>("ButtonClose");
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->text(), "Close");
+    // Left open, it follows a change of language.
+    form.findChild<QAction*>("german1")->trigger();
+    EXPECT_EQ(info->findChild<QLabel*>("Label1")->text(), "   AeroBalance berechnet den Neutralpunkt eines   ");
+    form.findChild<QAction*>("spain1")->trigger();
+    EXPECT_NE(info->findChild<QLabel*>("Label1")->text(), "   AeroBalance berechnet den Neutralpunkt eines   ");
+    EXPECT_EQ(close->text(), "Cerrar");
+    close->click();
+    EXPECT_FALSE(info->isVisible());
+}
+
+// Before a calculation Print and the exports are greyed and their tool tips say why, in the window's
+// language; with results they are offered with their own hints.
+TEST(MainWindow, GreyedPrintAndExportsSayWhy)
+{
+    TForm1 form;
+    for (const char* name : {"Print1", "ExportAvl1", "ExportCsv1", "ExportTemplate1", "PrintTemplate1"})
+        EXPECT_TRUE(control<QAction>(form, name)->toolTip().startsWith("Calculate the aerodynamic center first (F9)"));
+    EXPECT_EQ(control<QToolButton>(form, "SpeedButton5")->toolTip(), control<QAction>(form, "Print1")->toolTip());
+    trigger(form, "german1");
+    EXPECT_TRUE(control<QAction>(form, "ExportAvl1")->toolTip().startsWith("Zuerst den Neutralpunkt berechnen"));
+    trigger(form, "calculateAction");
+    EXPECT_EQ(control<QAction>(form, "Print1")->toolTip(), "Print");
+    EXPECT_FALSE(control<QAction>(form, "ExportAvl1")->toolTip().contains("F9"));
 }
 
 // Every tool button is the command of its menu item: one action, enabled alike in every state a
@@ -77,9 +104,9 @@ TEST(MainWindow, ToolButtonsAreTheirMenuCommands)
                   control<QAction>(form, "calculateAction")->isEnabled()) << when;
     };
     agree("start");
-    EXPECT_EQ(control<QToolButton>(form, "SpeedButton5")->toolTip(), "Print");
     trigger(form, "calculateAction");
     agree("calculated");
+    EXPECT_EQ(control<QToolButton>(form, "SpeedButton5")->toolTip(), "Print");
     EXPECT_TRUE(control<QAction>(form, "Print1")->isEnabled());
     EXPECT_FALSE(control<QAction>(form, "calculateAction")->isEnabled());
     // A wing's own field makes the results stale: nothing to print, something to calculate.

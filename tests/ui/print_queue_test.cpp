@@ -138,7 +138,7 @@ TEST(PrintQueue, TheSummaryPageGoesThroughACupsQueueInColourAndInGrey)
     ASSERT_FALSE(resolutions.isEmpty());
     ASSERT_EQ(dialog->StringGrid2->rowCount(), resolutions.size());
     for (int row = 0; row < resolutions.size(); ++row)
-        EXPECT_EQ(dialog->StringGrid2->item(row, 1)->text(), QString("%1 × %1 dpi").arg(resolutions[row]));
+        EXPECT_EQ(dialog->StringGrid2->item(row, 0)->text(), QString("%1 × %1 dpi").arg(resolutions[row]));
     EXPECT_TRUE(dialog->CheckBoxColor->isEnabled());
 
     const std::string neutralPoint = neutralPointText(file);

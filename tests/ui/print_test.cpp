@@ -45,9 +45,11 @@ TEST(Printing, AfterACalculationThePageGoesToAPdfFromThePrinterDialog)
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->isModal());
     EXPECT_EQ(dialog->ComboBox1->itemText(dialog->ComboBox1->count() - 1), "PDF file");
-    EXPECT_EQ(dialog->StringGrid2->horizontalHeaderItem(1)->text(), "Resolution");
+    // One column: the resolutions, without a column of row numbers.
+    EXPECT_EQ(dialog->StringGrid2->columnCount(), 1);
+    EXPECT_EQ(dialog->StringGrid2->horizontalHeaderItem(0)->text(), "Resolution");
     dialog->ComboBox1->setCurrentIndex(dialog->ComboBox1->count() - 1);
-    EXPECT_EQ(dialog->StringGrid2->item(0, 1)->text(), "600 × 600 dpi");
+    EXPECT_EQ(dialog->StringGrid2->item(0, 0)->text(), "600 × 600 dpi");
     EXPECT_TRUE(dialog->ButtonClose->isEnabled());
     const std::string pdf = (folder.path() + "/summary").toStdString();
     dialog->choosePdfFile = [&] { return QString::fromStdString(pdf); };

@@ -260,9 +260,9 @@ TEST(WindowCaptions, ThePrinterDialogSpeaksTheWindowsLanguageWithWholeCaptions)
         EXPECT_EQ(dialog->ComboBox1->itemText(dialog->ComboBox1->count() - 1).toStdString(), e.pdf);
         ASSERT_GT(dialog->StringGrid2->rowCount(), 0);
         // The first printer's resolutions, or the PDF file's 600 dpi where no printer is set up.
-        EXPECT_TRUE(QRegularExpression("^[0-9]+ × [0-9]+ dpi$").match(dialog->StringGrid2->item(0, 1)->text()).hasMatch())
-            << dialog->StringGrid2->item(0, 1)->text().toStdString();
-        const QString resolutionTitle = dialog->StringGrid2->horizontalHeaderItem(1)->text();
+        EXPECT_TRUE(QRegularExpression("^[0-9]+ × [0-9]+ dpi$").match(dialog->StringGrid2->item(0, 0)->text()).hasMatch())
+            << dialog->StringGrid2->item(0, 0)->text().toStdString();
+        const QString resolutionTitle = dialog->StringGrid2->horizontalHeaderItem(0)->text();
         EXPECT_EQ(resolutionTitle == "Auflösung", std::string(e.language) == "german1");
         for (QWidget* w : {static_cast<QWidget*>(dialog->Label2), static_cast<QWidget*>(dialog->CheckBoxColor),
                            static_cast<QWidget*>(dialog->ButtonClose), static_cast<QWidget*>(dialog->Button1)}) {

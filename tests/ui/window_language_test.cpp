@@ -88,6 +88,11 @@ TEST(WindowLanguage, FiguresNeverOverlapTheirCaptions)
             const QWidget* caption = control(form, captionName);
             EXPECT_GT(control(form, valueName)->x(), caption->x() + caption->width()) << item << " " << valueName;
         }
+        // The neutral point and the projected figures stand in the column of the other figures.
+        for (const char* value : {"Label_anp1", "Label_ynp1", "Label_bp1", "Label_ap1"})
+            EXPECT_EQ(control(form, value)->x(), control(form, "Label_lm1")->x()) << item << " " << value;
+        // and end before the planform view.
+        EXPECT_LT(control(form, "Label_s1")->geometry().right(), control(form, "Image1")->x()) << item;
         // Captions with a limited room (left column, copy buttons, trapezoid buttons) fit into it.
         for (QWidget* c : form.findChildren<QWidget*>()) {
             const int room = c->property("captionRoom").toInt();

@@ -32,8 +32,8 @@ TEST(WindowLayout, EveryControlExistsWithItsNameAndDesignPlace)
     const Place places[] = {
         {"Lab_FName", 40, 2, 737, 15}, {"SpeedButton1", 2, 0, 23, 22}, {"SpeedButton4", 106, 0, 23, 22},
         {"SpeedButtonS", 129, 0, 23, 22}, {"PageControl1", 0, 22, 0, 0}, {"Panel1", 0, 0, 224, 49},
-        {"Image55555", 17, 392, 172, 84}, {"Edit_x3", 48, 252, 0, 0}, {"Edit_z5", 102, 434, 0, 0},
-        {"Image3", 224, 0, 0, 0}, {"Button4", 1, 477, 196, 27}, {"Panel4", 0, 0, 425, 33},
+        {"Image55555", 17, 306, 172, 60}, {"Edit_x3", 48, 197, 0, 0}, {"Edit_z5", 102, 340, 0, 0},
+        {"Image3", 224, 0, 0, 0}, {"Button4", 1, 367, 196, 27}, {"Panel4", 0, 0, 425, 33},
         {"Button_C3", 432, 4, 170, 20}, {"Button_P5", 608, 4, 170, 20}, {"Image_W4", 16, 40, 750, 200},
         {"L_2_5", 704, 48, 0, 0},
         {"Edit02", 48, 64, 0, 0}, {"Edit22", 408, 64, 0, 0}, {"Edit23", 560, 64, 0, 0}, {"Edit12", 403, 64, 0, 0},
@@ -109,7 +109,7 @@ TEST(WindowLayout, AtTheMinimumSizeEveryImageHasAPositiveSizeAndTheViewsFollowTh
     form.show();
     form.resize(1, 1); // the window keeps its minimum size
     QApplication::processEvents();
-    EXPECT_EQ(control(form, "PageControl1")->size(), QSize(816, 703));
+    EXPECT_EQ(control(form, "PageControl1")->size(), QSize(816, 618));
     for (ImageView* image : form.findChildren<ImageView*>()) {
         EXPECT_GT(image->width(), 0) << image->objectName().toStdString();
         EXPECT_GT(image->height(), 0) << image->objectName().toStdString();
@@ -140,6 +140,7 @@ void expectTabsOfWingCount(TForm1& form, int n)
             shown.push_back(control(form, name));
     shown.push_back(control(form, "TabSheet4"));
     shown.push_back(control(form, "TabSheet8"));
+    shown.push_back(control(form, "TabSheet9"));
 
     QApplication::processEvents();
     const QRect inside = bar->rect().intersected(pages->rect().translated(-bar->pos()));
@@ -207,6 +208,66 @@ TEST(WindowLayout, EveryWingCountShowsItsTabsWholeAndClickable)
         byFiles.chooseFileToOpen = [&files, n] { return QString::fromStdString(files[n]); };
         trigger(byFiles, "Open2");
         expectTabsOfWingCount(byFiles, n);
+    }
+}
+
+// The controls of one page a user must see whole: each visible child inside the page with its caption
+// uncut, and in the left column of the aircraft tab no control over another and the memo showing
+// three lines.
+void expectPageReadable(TForm1& form, QWidget* page)
+{
+    SCOPED_TRACE(page->objectName().toStdString());
+    control<PageControl>(form, "PageControl1")->setActivePage(page);
+    QApplication::processEvents();
+    for (QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isHidden() || child->objectName().isEmpty())
+            continue;
+        EXPECT_TRUE(page->rect().contains(child->geometry())) << child->objectName().toStdString();
+        auto* label = qobject_cast<QLabel*>(child);
+        if (qobject_cast<QAbstractButton*>(child) || (label && !label->wordWrap()))
+            EXPECT_LE(child->sizeHint().width(), child->width() + 1) << child->objectName().toStdString();
+    }
+    if (page != control(form, "TabSheet5"))
+        return;
+    std::vector<QWidget*> column;
+    for (const char* name : {"Panel1", "Label23", "Image5", "Image55", "Image555", "Image5555", "Image55555",
+                             "Button4", "CheckBoxLive", "RadioButton15", "RadioButton16", "Label22", "Edit_Mstab",
+                             "Label_Misread", "Memo1"})
+        column.push_back(control(form, name));
+    for (std::size_t i = 0; i < column.size(); ++i)
+        for (std::size_t j = i + 1; j < column.size(); ++j)
+            EXPECT_FALSE(column[i]->geometry().intersects(column[j]->geometry()))
+                << column[i]->objectName().toStdString() << " over " << column[j]->objectName().toStdString();
+    auto* memo = control<QPlainTextEdit>(form, "Memo1");
+    EXPECT_GE(memo->viewport()->height(), 3 * memo->fontMetrics().lineSpacing());
+}
+
+// A screen of 1366 x 768 leaves about 700 pixels for a window with its title bar above a panel: the
+// smallest window fits 1366 x 670, and at 1366 x 700 as at its smallest every tab shows its controls
+// whole in every language, with the most the aircraft tab shows (manual margin, misread fields, memo).
+TEST(WindowLayout, TheWindowFitsAScreenOf1366x768InEveryLanguage)
+{
+    for (const char* language : {"english1", "german1", "spain1"}) {
+        SCOPED_TRACE(language);
+        TForm1 form;
+        form.show();
+        trigger(form, language);
+        control<QRadioButton>(form, "RadioButton16")->click();
+        type(form, "Edit4", "220x");
+        trigger(form, "calculateAction");
+        ASSERT_FALSE(control(form, "Memo1")->isHidden());
+        ASSERT_FALSE(control(form, "Label_Misread")->isHidden());
+        form.resize(1, 1);
+        QApplication::processEvents();
+        EXPECT_TRUE(form.width() <= 1366 && form.height() <= 670) << form.width() << " x " << form.height();
+        for (QSize size : {form.size(), QSize(1366, 700)}) {
+            SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height());
+            form.resize(size);
+            QApplication::processEvents();
+            for (const char* page : {"TabSheet5", "TabSheet1", "TabSheet2", "TabSheet3", "TabSheet6", "TabSheet7",
+                                     "TabSheet4", "TabSheet8"})
+                expectPageReadable(form, control(form, page));
+        }
     }
 }
 

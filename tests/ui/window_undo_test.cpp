@@ -4,10 +4,13 @@
 // the title's mark follows the saved state, and the Edit menu names the edit it takes back.
 #include "lang/edit_names.h"
 #include "window_test_support.h"
+#include "../files/temp_folder.h"
+#include "files/aircraft_writer.h"
 
 #include "stability/stability.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -194,6 +197,50 @@ TEST(WindowUndo, OnlyAnotherGeometryMakesTheResultsStale)
     trigger(form, "Undo1");
     EXPECT_EQ(form.textsState().wing[1].trapezoidCount, count);
     EXPECT_FALSE(form.aircraftState().ResultsValid);
+}
+
+// The spacing of the strips under the calculate button: its entries fit the box in every language;
+// choosing refined strips makes the results stale, is one step of the history, and calculates the
+// neutral point batch mode gives for the same file; a file saved with refined strips opens with the
+// box showing them.
+TEST(WindowUndo, TheSpacingOfTheStripsIsOneStepAndAnotherGeometry)
+{
+    TForm1 form({QString::fromStdString(kExamples + "trainer.wk4")});
+    form.show();
+    auto* box = control<QComboBox>(form, "ComboSpacing");
+    for (const char* language : {"german1", "spain1", "english1"}) {
+        trigger(form, language);
+        for (int i = 0; i < box->count(); ++i)
+            EXPECT_LE(box->fontMetrics().horizontalAdvance(box->itemText(i)) + 24, box->width())
+                << box->itemText(i).toStdString();
+    }
+    trigger(form, "calculateAction");
+    const double equal = form.aircraftState().NeutralPointX;
+    box->setCurrentIndex(1);
+    EXPECT_EQ(form.textsState().spacing, SpanwiseSpacing::Refined);
+    EXPECT_FALSE(form.aircraftState().ResultsValid);
+    trigger(form, "calculateAction");
+    CoreOpened core = openedByCore("trainer.wk4");
+    core.texts.spacing = SpanwiseSpacing::Refined;
+    SolverData sd;
+    ASSERT_FALSE(calculate(core.aircraft, core.texts, sd, Language::English).failed);
+    EXPECT_EQ(form.aircraftState().NeutralPointX, core.aircraft.NeutralPointX);
+    EXPECT_NE(form.aircraftState().NeutralPointX, equal);
+
+    EXPECT_EQ(textOf(form, "Undo1"), "Undo strips along the span");
+    trigger(form, "Undo1");
+    EXPECT_EQ(box->currentIndex(), 0);
+    EXPECT_EQ(form.textsState().spacing, SpanwiseSpacing::Equal);
+    EXPECT_FALSE(form.aircraftState().ResultsValid);
+    trigger(form, "Redo1");
+    EXPECT_EQ(box->currentIndex(), 1);
+
+    test::TempFolder folder;
+    const std::string saved = folder.file("refined.wk4");
+    test::writeBytes(saved, aircraftFileText(form.textsState(), form.aircraftState()));
+    TForm1 reopened({QString::fromStdString(saved)});
+    EXPECT_EQ(control<QComboBox>(reopened, "ComboSpacing")->currentIndex(), 1);
+    EXPECT_EQ(reopened.textsState().spacing, SpanwiseSpacing::Refined);
 }
 
 // Typing into a field, leaving it and coming back starts a new step.

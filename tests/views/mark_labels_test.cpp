@@ -73,5 +73,23 @@ TEST(MarkLabels, LabelsOfMarksFarApartStandCentredOnTheirRows)
     }
 }
 
+// The marks of a calculated aircraft lie on its main wing: the labels leave the wing and its lattice
+// for the nearest free room, in the order of their marks and clear of the symbols.
+TEST(MarkLabels, LabelsLeaveTheWingsWhereTheViewHasRoom)
+{
+    const std::vector<Polyline> wings{{{100, 80}, {490, 80}, {490, 160}, {100, 160}, {100, 80}},
+                                      {{220, 300}, {370, 300}, {370, 340}, {220, 340}, {220, 300}}};
+    const std::vector<MarkLabel> labels{{95, 92, 15}, {110, 50, 15}, {118, 18, 15}, {104, 215, 15}};
+    const std::vector<PixelRect> symbols = symbolsAt(295, {110, 118, 104});
+    const std::vector<PixelRect> placed = placeMarkLabels(labels, symbols, 591, 406, wings);
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        EXPECT_EQ(outlineCovered(placed[i], wings), 0) << i;
+        for (const PixelRect& s : symbols)
+            EXPECT_FALSE(touches(placed[i], s)) << i;
+    }
+    EXPECT_TRUE(placed[0].top < placed[3].top && placed[3].top < placed[1].top && placed[1].top < placed[2].top);
+    EXPECT_GT(outlineCovered(placeMarkLabels(labels, symbols, 591, 406)[0], wings), 0); // beside the symbols
+}
+
 } // namespace
 } // namespace ab

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "views/projection.h"
 
+#include "files/open_aircraft.h"
 #include "model/aircraft_texts.h"
 #include "model/recalculation.h"
 #include "solver/calculation.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -409,6 +411,44 @@ TEST(TiltedWing, StationsAndNeedlesRiseWithTheSineOfTheAngle)
         EXPECT_NEAR(needle.h - base.h, 40 * c * scale, 1e-9);
         EXPECT_NEAR(needle.s - base.s, -40 * s * scale, 1e-9);
     }
+}
+
+} // namespace
+} // namespace ab
+
+namespace ab {
+namespace {
+
+// The three-dimensional view's fitting scale puts every outline point of the V-tail glider inside the
+// image, the margin clear of its edges, at any angle of the bars and any size of the view; 5 % more
+// would leave it, so the aircraft fills the view.
+TEST(ThreeDFit, TheWholeAircraftStandsInsideTheViewAndFillsIt)
+{
+    Aircraft ac;
+    AircraftTexts t = defaultAircraftTexts();
+    recalculate(ac, t);
+    ASSERT_TRUE(openAircraftFile(AEROBALANCE_SOURCE_DIR "/examples/vtail_glider.wk4", ac, t, Language::English).ok());
+    // elevation, azimuth, width, height: the window's start at its smallest, from above, from behind
+    for (const auto [elevation, azimuth, width, height] :
+         {std::array{80, 250, 592, 200}, std::array{0, 0, 400, 300}, std::array{90, 180, 800, 150}}) {
+        SCOPED_TRACE(::testing::Message() << elevation << "/" << azimuth << " " << width << "x" << height);
+        const std::optional<double> fit = fittingView3DScale(ac, 2, elevation, azimuth, width, height);
+        ASSERT_TRUE(fit);
+        const auto nearestEdge = [&](double scale) { // pixels between the outlines and the image's edges
+            ThreeDView v;
+            prepareThreeDView(v, ac, 2, SolverData{}, ThreeDInput{elevation, azimuth, 92, scale, false});
+            const ThreeDLines lines = threeDLines(v, ac, 2, false, width, height);
+            int nearest = width;
+            for (int w = 1; w <= 2; ++w)
+                for (const Polyline& line : lines.outlines[w])
+                    for (const Pixel& p : line)
+                        nearest = std::min({nearest, p.x, p.y, width - 1 - p.x, height - 1 - p.y});
+            return nearest;
+        };
+        EXPECT_GE(nearestEdge(*fit), ThreeDFitMargin - 1);
+        EXPECT_LT(nearestEdge(*fit * 1.05), ThreeDFitMargin - 1);
+    }
+    EXPECT_FALSE(fittingView3DScale(ac, 2, 80, 250, 8, 200)); // no room
 }
 
 } // namespace

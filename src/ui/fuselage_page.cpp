@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The fuselage tab's table, its buttons, the quick shape and the lines of figures under them.
+#include "ui/fuselage_page.h"
+
+#include "lang/entry_texts.h"
+#include "lang/fuselage_texts.h"
+#include "ui/widgets.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace ab {
+namespace {
+
+constexpr int kColumns = 2; // x in mm, width in mm
+
+QString cellText(const QTableWidget* table, int row, int column)
+{
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void markCell(QTableWidget* table, int row, int column, EntryProblem problem, Language language)
+{
+    QTableWidgetItem* item = table->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        table->setItem(row, column, item);
+    }
+    item->setBackground(problem != EntryProblem::None ? QBrush(QColor(255, 200, 200)) : QBrush());
+    item->setToolTip(qs(fuselageCellTip(problem, column == 0, language)));
+}
+
+} // namespace
+
+FuselagePage::FuselagePage(QWidget* tab, QObject* parent) : QObject(parent)
+{
+    table = place<QTableWidget>(tab, "FuselageTable", 24, 24, 300, 400);
+    table->setColumnCount(kColumns);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->setDefaultSectionSize(22);
+    addButton = place<QPushButton>(tab, "FuselageAdd", 24, 432, 146, 24);
+    removeButton = place<QPushButton>(tab, "FuselageRemove", 178, 432, 146, 24);
+
+    shapeTitle = place<QLabel>(tab, "FuselageShapeTitle", 360, 24, 300, 18);
+    QFont bold = shapeTitle->font();
+    bold.setBold(true);
+    shapeTitle->setFont(bold);
+    const char* fields[] = {"FuselageNoseX", "FuselageLength", "FuselageWidth"};
+    const char* labels[] = {"FuselageNoseXLabel", "FuselageLengthLabel", "FuselageWidthLabel"};
+    const char* starting[] = {"-250", "1000", "100"};
+    for (int i = 0; i < 3; ++i) {
+        shapeLabel[i] = place<QLabel>(tab, labels[i], 360, 52 + 30 * i, 180, 21);
+        shapeField[i] = place<QLineEdit>(tab, fields[i], 545, 52 + 30 * i, 80, 21);
+        shapeField[i]->setText(starting[i]);
+    }
+    shapeButton = place<QPushButton>(tab, "FuselageShape", 360, 146, 265, 24);
+
+    hint = place<QLabel>(tab, "FuselageHint", 24, 466, 780, 18);
+    const char* figures[] = {"FuselageNeutralPoint", "FuselageShift"};
+    for (int i = 0; i < 2; ++i) {
+        figureLine[i] = place<QLabel>(tab, figures[i], 24, 510 + 20 * i, 780, 18);
+        figureLine[i]->setTextFormat(Qt::PlainText);
+    }
+    setLanguage(Language::English);
+
+    connect(addButton, &QPushButton::clicked, this, [this] { addRow(); });
+    connect(removeButton, &QPushButton::clicked, this, [this] { removeRow(); });
+    connect(shapeButton, &QPushButton::clicked, this, [this] { fillWithShape(); });
+    connect(table, &QTableWidget::cellChanged, this, [this] {
+        if (!filling)
+            emit stationsEdited(rows());
+    });
+}
+
+void FuselagePage::setLanguage(Language l)
+{
+    language = l;
+    table->setHorizontalHeaderLabels({qs(texts::FuselageColumnX.in(l)), qs(texts::FuselageColumnWidth.in(l))});
+    addButton->setText(qs(texts::FuselageAdd.in(l)));
+    removeButton->setText(qs(texts::FuselageRemove.in(l)));
+    shapeTitle->setText(qs(texts::FuselageShapeTitle.in(l)));
+    const Text3* labels[] = {&texts::FuselageNoseX, &texts::FuselageLength, &texts::FuselageLargestWidth};
+    for (int i = 0; i < 3; ++i)
+        shapeLabel[i]->setText(qs(labels[i]->in(l)));
+    shapeButton->setText(qs(texts::FuselageShapeButton.in(l)));
+    hint->setText(qs(texts::FuselageHint.in(l)));
+}
+
+std::vector<FuselageStationTexts> FuselagePage::rows() const
+{
+    std::vector<FuselageStationTexts> out;
+    for (int r = 0; r < table->rowCount(); ++r)
+        out.push_back({cellText(table, r, 0).toStdString(), cellText(table, r, 1).toStdString()});
+    return out;
+}
+
+void FuselagePage::showStations(const std::vector<FuselageStationTexts>& stations)
+{
+    filling = true;
+    table->setRowCount(static_cast<int>(stations.size()));
+    for (int r = 0; r < static_cast<int>(stations.size()); ++r) {
+        table->setItem(r, 0, new QTableWidgetItem(qs(stations[r].x)));
+        table->setItem(r, 1, new QTableWidgetItem(qs(stations[r].width)));
+    }
+    filling = false;
+}
+
+// A new row under the current one (at the end when none is current), with the cursor in its x.
+void FuselagePage::addRow()
+{
+    if (table->rowCount() >= MaxFuselageStations)
+        return;
+    const int row = table->currentRow() >= 0 ? table->currentRow() + 1 : table->rowCount();
+    filling = true;
+    table->insertRow(row);
+    for (int c = 0; c < kColumns; ++c)
+        table->setItem(row, c, new QTableWidgetItem);
+    filling = false;
+    emit stationsEdited(rows());
+    table->setCurrentCell(row, 0);
+    table->setFocus(Qt::OtherFocusReason);
+    table->editItem(table->item(row, 0));
+}
+
+void FuselagePage::removeRow()
+{
+    const int row = table->currentRow();
+    if (row < 0)
+        return;
+    table->removeRow(row);
+    emit stationsEdited(rows());
+}
+
+// The quick shape replaces the table when its three figures read as a length and a width.
+void FuselagePage::fillWithShape()
+{
+    std::array<DecimalReading, 3> figure;
+    for (int i = 0; i < 3; ++i) {
+        figure[i] = readPositionMm(shapeField[i]->text().toStdString());
+        setBackground(shapeField[i], figure[i].problem == EntryProblem::None ? QColor(Qt::white) : QColor(255, 200, 200));
+    }
+    const std::vector<FuselageStationTexts> shape = quickFuselageShape(figure[0].value, figure[1].value, figure[2].value);
+    if (shape.empty() || figure[0].problem != EntryProblem::None)
+        return;
+    showStations(shape);
+    emit stationsEdited(shape);
+}
+
+void FuselagePage::showFigures(const FuselageReading& reading, const std::vector<std::string>& lines, Language l)
+{
+    filling = true;
+    for (int r = 0; r < table->rowCount() && r < static_cast<int>(reading.rows.size()); ++r) {
+        markCell(table, r, 0, reading.rows[r].x, l);
+        markCell(table, r, 1, reading.rows[r].width, l);
+    }
+    filling = false;
+    for (std::size_t i = 0; i < figureLine.size(); ++i)
+        figureLine[i]->setText(i < lines.size() ? qs(lines[i]) : QString());
+}
+
+} // namespace ab
