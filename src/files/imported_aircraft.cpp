@@ -89,7 +89,22 @@ double areaChangeWithout(const std::vector<ImportedSection>& s, std::size_t k)
     return std::abs(with - spanBetween(a, c) * (a.chord + c.chord) / 2);
 }
 
-// Leaves out repeated sections; joins trapezoids down to four by the area rule (see the header).
+// Whether section b lies on the straight trapezoid from a to c: its leading edge, chord and height
+// where the edges from a to c put them at its distance along the panel, within a hundredth of a
+// millimetre (a deck that sets a section at every strip edge writes such sections).
+bool onStraightEdges(const ImportedSection& a, const ImportedSection& b, const ImportedSection& c)
+{
+    const double whole = spanBetween(a, c);
+    if (!(whole > 0))
+        return false;
+    const double t = spanBetween(a, b) / whole;
+    const auto near = [&](double got, double from, double to) { return std::abs(got - (from + t * (to - from))) <= 0.01; };
+    return t > 0 && t < 1 && near(b.x, a.x, c.x) && near(b.y, a.y, c.y) && near(b.z, a.z, c.z) &&
+           near(b.chord, a.chord, c.chord);
+}
+
+// Leaves out repeated sections and sections on the straight edges of their neighbours, which change
+// nothing of the planform; joins trapezoids down to four by the area rule (see the header).
 void reduceStations(ImportedWing& wing, std::vector<std::string>& notes, Language language)
 {
     std::vector<ImportedSection>& s = wing.sections;
@@ -98,6 +113,14 @@ void reduceStations(ImportedWing& wing, std::vector<std::string>& notes, Languag
                             return a.x == b.x && a.y == b.y && a.z == b.z && a.chord == b.chord;
                         }),
             s.end());
+    if (s.size() > 2) {
+        std::vector<ImportedSection> kept{s.front()};
+        for (std::size_t k = 1; k + 1 < s.size(); ++k)
+            if (!onStraightEdges(kept.back(), s[k], s[k + 1]))
+                kept.push_back(s[k]);
+        kept.push_back(s.back());
+        s = std::move(kept);
+    }
     const std::size_t trapezoids = s.size() - 1;
     if (trapezoids <= MaxTrapezoids)
         return;

@@ -48,7 +48,8 @@ struct ImportReading {
 };
 
 // Builds the aircraft of the wings. More than five wings: the five of largest planform area stay, in
-// their order. More than four trapezoids: the root and the tip stay, and of the stations between
+// their order. A section on the straight edges of its neighbours (a deck with a section at every
+// strip edge) is left out without a word. More than four trapezoids: the root and the tip stay, and of the stations between
 // them the one whose leaving out changes the planform area least goes, one at a time, until four
 // trapezoids are left (the leading edge between the stations kept is straight). Each trapezoid's
 // width is measured along its panel and its dihedral is its rise; a steeper one than the program

@@ -40,7 +40,7 @@ namespace {
 // The client area the window was laid out for; the window is never made smaller. With the menu bar
 // and a title bar it fits a screen of 1366 x 768 above a panel.
 constexpr int kClientWidth = 821;
-constexpr int kClientHeight = 645;
+constexpr int kClientHeight = 661;
 
 // A block of the remarks memo that continues the line before it: the break before it is a cut of
 // a long line, no line break of the remark.
