@@ -173,7 +173,10 @@ void calculateCopy(CalculatedCopy& copy, Language language, const std::atomic<bo
     const auto report = [&](CalculationStage stage) {
         if (!progress.stage)
             return;
-        StageReport r{.stage = stage, .memo = run.memo(), .memoVisible = run.memoVisible()};
+        StageReport r;
+        r.stage = stage;
+        r.memo = run.memo();
+        r.memoVisible = run.memoVisible();
         if (stage == CalculationStage::LatticeLaidOut && !run.failed()) {
             r.hasLattice = true;
             r.aircraft = copy.aircraft;

@@ -268,8 +268,9 @@ void expectOurStrips(const ReadSurface& s, const SolverData& solver, int w, Span
                       return j.ControlY > y0 && j.ControlY < y1;
                   })) << "section " << k + 1;
         EXPECT_EQ(s.sections[k].sSpace, spacing == SpanwiseSpacing::Refined ? 1.0 : 0.0);
-        if (spacing == SpanwiseSpacing::Equal)
+        if (spacing == SpanwiseSpacing::Equal) {
             EXPECT_LE(s.sections[k].nSpan.value_or(-1), 1);
+        }
         sum += s.sections[k].nSpan.value_or(0);
     }
     EXPECT_EQ(sum, solver.counts.StripCount[w]);

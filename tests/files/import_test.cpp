@@ -133,8 +133,9 @@ TEST_F(ImportTest, EachFileGivesItsAircraftAndSaysWhatWasLeftOut)
         EXPECT_EQ(opened.importedAs, folder.file(std::filesystem::path(c.fileName).stem().string() + ".wk4"));
         EXPECT_FALSE(doc.calculate(Language::English).failed);
         EXPECT_TRUE(std::isfinite(doc.aircraft.NeutralPointX));
-        if (std::string_view(c.fileName) == "plane.xml")
+        if (std::string_view(c.fileName) == "plane.xml") {
             EXPECT_EQ(doc.texts.comment, "Trainer & \u2018co\u2019");
+        }
     }
 }
 

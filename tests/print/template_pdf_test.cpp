@@ -179,8 +179,9 @@ TEST(TemplatePdf, TheRulerAndTheCheckBarMeasureTrue)
         const std::string from = std::to_string(k.from), to = std::to_string(k.to);
         ASSERT_TRUE(middle.count(from) && middle.count(to)) << "ruler numbers not found";
         EXPECT_NEAR(middle[to] - middle[from], (k.to - k.from) * PointsPerMm, 0.1 * PointsPerMm);
-        if (k.from < 0) // the neutral point's tag, 23.1 mm ahead of the root leading edge
+        if (k.from < 0) { // the neutral point's tag, 23.1 mm ahead of the root leading edge
             EXPECT_NEAR(middle["-23.1"], middle["0"] - 23.1 * PointsPerMm, 3 * PointsPerMm);
+        }
     }
 
     // The glider's check bar, rendered at 254 dpi (10 pixels a millimetre): its longest row of dark pixels in

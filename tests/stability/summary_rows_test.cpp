@@ -340,9 +340,11 @@ TEST(SummaryRows, ATiltedWingAddsItsAnglesAndProjectedFiguresInsideItsBlock)
         EXPECT_EQ(textAt(rows, 0, top + 120), "x0:     0");
         EXPECT_EQ(textAt(rows, 0, top + 140), std::string(texts::SummaryProjected.in(l)) + "460 mm 12.3 dm**2");
         EXPECT_EQ(rows.size(), flat.size() + 2);
-        for (const PageRow& row : rows)
-            if (row.x == 0 && row.y >= top && row.y < top + 180)
+        for (const PageRow& row : rows) {
+            if (row.x == 0 && row.y >= top && row.y < top + 180) {
                 EXPECT_LE(row.text.size(), 33u) << row.text; // ends before the labels at x 320
+            }
+        }
     }
     // Blocks of flat wings are the rows they were.
     const std::vector<PageRow> rows = summaryRows(ac, stabilityFigures(ac, 7.5), "a.wk4", Language::English);

@@ -224,8 +224,9 @@ void expectPageReadable(TForm1& form, QWidget* page)
             continue;
         EXPECT_TRUE(page->rect().contains(child->geometry())) << child->objectName().toStdString();
         auto* label = qobject_cast<QLabel*>(child);
-        if (qobject_cast<QAbstractButton*>(child) || (label && !label->wordWrap()))
+        if (qobject_cast<QAbstractButton*>(child) || (label && !label->wordWrap())) {
             EXPECT_LE(child->sizeHint().width(), child->width() + 1) << child->objectName().toStdString();
+        }
     }
     if (page != control(form, "TabSheet5"))
         return;
