@@ -108,6 +108,15 @@ ParsedArguments parseBatchArguments(const std::vector<std::string>& args)
                 else
                     p.error = "--deck-units is m, mm, in or ft, not \"" + *v + "\"";
             }
+        } else if (name == "--units") {
+            if (auto v = takeValue()) {
+                if (*v == "metric")
+                    o.units = UnitSystem::Metric;
+                else if (*v == "imperial")
+                    o.units = UnitSystem::Imperial;
+                else
+                    p.error = "--units is metric or imperial, not \"" + *v + "\"";
+            }
         } else if (name == "--spacing") {
             if (auto v = takeValue()) {
                 if (const std::optional<SpanwiseSpacing> s = spacingNamed(*v))
@@ -163,7 +172,8 @@ std::string usageText()
            "       aerobalance --calc FILE [--json] [--save OUT] [--pdf OUT.pdf\n"
            "                   [--template WING]] [--avl OUT.avl] [--csv OUT.csv]\n"
            "                   [--margin PERCENT] [--spacing equal|refined]\n"
-           "                   [--deck-units m|mm|in|ft] [--lang en|de|es]\n"
+           "                   [--deck-units m|mm|in|ft] [--units metric|imperial]\n"
+           "                   [--lang en|de|es]\n"
            "       aerobalance --help | --version\n"
            "\n"
            "Without options the window opens, with FILE (.wk4 or .da4) loaded if one is\n"
@@ -196,6 +206,10 @@ std::string usageText()
            "  --deck-units m|mm|in|ft\n"
            "                     unit of the lengths of an AVL deck that does not state\n"
            "                     its own in a comment (default m)\n"
+           "  --units metric|imperial\n"
+           "                     lengths and masses of the summary and the PDF in mm and g\n"
+           "                     (default) or in inches and ounces; files and JSON stay in\n"
+           "                     mm and g\n"
            "  --spacing equal|refined\n"
            "                     strips along the span: equal, each of one ratio of width\n"
            "                     to chord, or refined towards the ends of every trapezoid\n"

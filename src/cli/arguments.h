@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of batch mode: `aerobalance --calc FILE [--json] [--save OUT] [--margin PERCENT]
 // [--pdf OUT [--template WING]] [--avl OUT] [--csv OUT] [--spacing equal|refined]
-// [--deck-units m|mm|in|ft] [--lang en|de|es]`, `--help` and `--version`.
+// [--deck-units m|mm|in|ft] [--units metric|imperial] [--lang en|de|es]`, `--help` and `--version`.
 #pragma once
 
 #include "files/imported_aircraft.h"
 #include "lang/language.h"
 #include "model/aircraft.h"
+#include "model/units.h"
 
 #include <optional>
 #include <string>
@@ -28,6 +29,9 @@ struct BatchOptions {
     std::optional<SpanwiseSpacing> spacing; // --spacing: overrides the spacing stored in the file
     Language language = Language::English;
     DeckUnit deckUnit = DeckUnit::Metre; // lengths of an AVL deck that does not state its unit
+    // --units: lengths and masses of the text summary and the PDF (JSON stays in mm and g and says
+    // so when the option is given); metric when not given.
+    std::optional<UnitSystem> units;
     bool help = false;
     bool version = false;
 };

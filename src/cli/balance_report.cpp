@@ -25,11 +25,11 @@ nlohmann::ordered_json balanceJson(const BalanceFigures& b)
     };
 }
 
-std::string balanceSummaryText(const BalanceFigures& b, Language l)
+std::string balanceSummaryText(const BalanceFigures& b, Language l, UnitSystem u)
 {
     if (b.items.empty())
         return {};
-    const BalanceLines lines = balanceLines(b, l);
+    const BalanceLines lines = balanceLines(b, l, u);
     std::string out = "\n" + std::string(texts::BalanceHeading.in(l)) + "\n";
     for (const std::string* line : {&lines.mass, &lines.centreOfGravity, &lines.staticMargin, &lines.verdict,
                                     &lines.flagged})

@@ -19,6 +19,6 @@ nlohmann::ordered_json balanceJson(const BalanceFigures& balance);
 
 // The lines after the summary: empty when the aircraft has no balance rows, otherwise a blank line,
 // a heading and the balance lines, each ended by '\n'.
-std::string balanceSummaryText(const BalanceFigures& balance, Language language);
+std::string balanceSummaryText(const BalanceFigures& balance, Language language, UnitSystem units = UnitSystem::Metric);
 
 } // namespace ab

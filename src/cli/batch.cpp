@@ -146,11 +146,12 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
             return refuse(err, saved.message);
     }
 
+    const UnitSystem units = o.units.value_or(UnitSystem::Metric);
     if (!o.pdf.empty() && !o.templateWing) {
         if (!pdfWriter())
             return refuse(err, "this program was built without the summary page; --pdf is not available");
         const std::string failed = pdfWriter()(o.pdf, aircraft, solver, figures,
-                                               SummaryPdfChoices{doc.automaticStability(), balance, names},
+                                               SummaryPdfChoices{doc.automaticStability(), balance, names, units},
                                                shownName, l, stage);
         if (!failed.empty())
             return refuse(err, failed);
@@ -162,7 +163,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
         if (wing == 0)
             return refuse(err, "--template ref: the calculation found no reference wing");
         const std::string failed = templateWriter()(
-            o.pdf, aircraft, figures, TemplatePdfChoices{wing, solver.ReferenceWing, doc.automaticStability(), names},
+            o.pdf, aircraft, figures, TemplatePdfChoices{wing, solver.ReferenceWing, doc.automaticStability(), names, units},
             shownName, l, stage);
         if (!failed.empty())
             return refuse(err, failed);
@@ -190,7 +191,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
     errno = 0; // whatever fails from here on is the writing of the summary
     if (o.json) {
         // A file name that is not UTF-8 (an old 8-bit name) is shown with replacement characters.
-        out << jsonReport(o.file, doc, run, messages).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+        out << jsonReport(o.file, doc, run, messages, o.units.has_value()).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
             << '\n';
     } else {
         if (!messages.empty()) {
@@ -198,7 +199,7 @@ int calculateFile(const BatchOptions& o, std::ostream& out, std::ostream& err)
                 out << line << '\n';
             out << '\n';
         }
-        out << summaryText(aircraft, figures, shownName, l, names) << balanceSummaryText(balance, l);
+        out << summaryText(aircraft, figures, shownName, l, names, units) << balanceSummaryText(balance, l, units);
     }
     return finished(out, err, BatchDone);
 }

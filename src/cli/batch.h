@@ -34,6 +34,7 @@ struct SummaryPdfChoices {
     bool automatic = true;
     BalanceFigures balance; // the weighed parts: their centre of gravity and figures
     WingNames wingNames{};
+    UnitSystem units = UnitSystem::Metric; // of the page's lengths, areas and masses
 };
 
 // Writes the one-page summary of a calculated aircraft as a PDF through `write` (which stages it with
@@ -54,6 +55,7 @@ struct TemplatePdfChoices {
     int referenceWing = 0;
     bool automatic = true;
     WingNames wingNames{};
+    UnitSystem units = UnitSystem::Metric; // of the foot's marks and the check bar
 };
 
 // Writes the 1:1 planform template of a calculated aircraft's wing as a PDF (--template with

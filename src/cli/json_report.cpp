@@ -10,7 +10,7 @@
 namespace ab {
 
 nlohmann::ordered_json jsonReport(const std::string& fileName, const AircraftDocument& doc, const CalculationRun& run,
-                                  const std::vector<std::string>& messages)
+                                  const std::vector<std::string>& messages, bool sayUnits)
 {
     using json = nlohmann::ordered_json;
     const Aircraft& ac = doc.aircraft;
@@ -109,6 +109,13 @@ nlohmann::ordered_json jsonReport(const std::string& fileName, const AircraftDoc
             {"neutral_point_shift_percent_mac", orNull(fuselageShiftPercentMac(ac))},
             {"neutral_point_without_x_mm", neutralPointWithoutFuselage(ac)},
         };
+    if (sayUnits) {
+        json withUnits = {{"file", fileName}, {"units", {{"length", "mm"}, {"area", "mm^2"}, {"mass", "g"}}}};
+        for (auto& [key, value] : report.items())
+            if (key != "file")
+                withUnits[key] = std::move(value);
+        return withUnits;
+    }
     return report;
 }
 

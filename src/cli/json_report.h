@@ -22,8 +22,11 @@ namespace ab {
 // `messages` are the lines the run reports besides its figures (see batchMessages). An aircraft with
 // a fuselage table adds "fuselage" last: its stations that count, whether the calculation had a
 // body, the shift of the neutral point (mm and % MAC) and the neutral point without it.
+// With `sayUnits` (--units was given) "units" follows "file" and names them: the report is in mm, mm^2
+// and g whichever units the text summary and the PDF show.
 nlohmann::ordered_json jsonReport(const std::string& fileName, const AircraftDocument& document,
-                                  const CalculationRun& run, const std::vector<std::string>& messages);
+                                  const CalculationRun& run, const std::vector<std::string>& messages,
+                                  bool sayUnits = false);
 
 // What batch mode reports besides the figures, in order: what a damaged file lacks (the notes of its
 // opening), the calculation's memo lines when it shows them (fields not read as typed), then one

@@ -45,9 +45,9 @@ std::string_view trimmedRight(std::string_view s)
 } // namespace
 
 std::string summaryText(const Aircraft& ac, const StabilityFigures& f, const std::string& fileName, Language l,
-                        const WingNames& names)
+                        const WingNames& names, UnitSystem u)
 {
-    std::vector<PageRow> rows = summaryRows(ac, f, fileName, l, names);
+    std::vector<PageRow> rows = summaryRows(ac, f, fileName, l, names, std::nullopt, u);
     std::stable_sort(rows.begin(), rows.end(),
                      [](const PageRow& a, const PageRow& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
     std::string out;

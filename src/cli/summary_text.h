@@ -5,6 +5,7 @@
 
 #include "lang/language.h"
 #include "model/aircraft.h"
+#include "model/units.h"
 #include "model/wing_name.h"
 #include "stability/stability.h"
 
@@ -18,6 +19,6 @@ namespace ab {
 // Lines end with '\n'. Wing blocks for wings 1..ActiveWingCount, headed by the wing's name when it
 // has one, as on the page.
 std::string summaryText(const Aircraft& aircraft, const StabilityFigures& figures, const std::string& fileName,
-                        Language language, const WingNames& names = {});
+                        Language language, const WingNames& names = {}, UnitSystem units = UnitSystem::Metric);
 
 } // namespace ab

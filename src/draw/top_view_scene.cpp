@@ -52,12 +52,12 @@ std::vector<PixelRect> axisTexts(const Canvas& c, const TopViewScene& scene)
 } // namespace
 
 StabilityDisplay stabilityDisplay(const Aircraft& ac, const StabilityFigures& f, Language l, bool automatic,
-                                  const TopViewLayout& layout, int width)
+                                  const TopViewLayout& layout, int width, UnitSystem u)
 {
-    return {stabilityRows(ac, f, l, automatic), stabilityMarks(ac, f, layout.scale, layout.offsetY, width), automatic,
+    return {stabilityRows(ac, f, l, automatic, u), stabilityMarks(ac, f, layout.scale, layout.offsetY, width), automatic,
             StabilityOverlay{overlayMarks(ac, f, automatic, std::nullopt, layout, width),
                              stabilityLabels(ac, f, automatic, l)},
-            l};
+            l, u};
 }
 
 StabilityOverlay overlayOfScene(const TopViewScene& scene, int width)
@@ -67,7 +67,7 @@ StabilityOverlay overlayOfScene(const TopViewScene& scene, int width)
     if (scene.measuredCgX && std::isfinite(*scene.measuredCgX)) {
         const double x = *scene.measuredCgX;
         overlay.marks.measuredRow = topViewPoint(x, 0, scene.layout.scale, scene.layout.offsetY, width).y;
-        overlay.labels.measured = measuredCgLabel(scene.aircraft, x, display.language);
+        overlay.labels.measured = measuredCgLabel(scene.aircraft, x, display.language, display.units);
     }
     return overlay;
 }

@@ -28,11 +28,13 @@ struct StabilityDisplay {
     bool automatic = true; // the range of two margins, not the one desired margin
     std::optional<StabilityOverlay> overlay = std::nullopt;
     Language language = Language::English; // of the texts, and of the measured centre of gravity's label
+    UnitSystem units = UnitSystem::Metric;  // of their lengths and areas
 };
 
 // The whole stability display, overlay included, for a top view of the given width.
 StabilityDisplay stabilityDisplay(const Aircraft& aircraft, const StabilityFigures& figures, Language language,
-                                  bool automatic, const TopViewLayout& layout, int width);
+                                  bool automatic, const TopViewLayout& layout, int width,
+                                  UnitSystem units = UnitSystem::Metric);
 
 struct TopViewScene {
     const Aircraft& aircraft;

@@ -19,7 +19,8 @@ void useSummaryPdfWriter()
                                                         .automatic = choices.automatic,
                                                         .stabilityOverlay = true,
                                                         .balance = choices.balance,
-                                                        .wingNames = choices.wingNames},
+                                                        .wingNames = choices.wingNames,
+                                                        .units = choices.units},
                                              aircraftFile);
         return writeSummaryPdf(pdfFile, page, language, write);
     });

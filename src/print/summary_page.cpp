@@ -78,10 +78,12 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
     std::optional<StabilityDisplay> stability;
     if (ac.ResultsValid)
         stability = StabilityDisplay{
-            stabilityRows(ac, scene.figures, scene.language, scene.automatic),
-            stabilityMarks(ac, scene.figures, layout.scale, layout.offsetY, kTopViewSize.width()), scene.automatic};
+            stabilityRows(ac, scene.figures, scene.language, scene.automatic, scene.units),
+            stabilityMarks(ac, scene.figures, layout.scale, layout.offsetY, kTopViewSize.width()), scene.automatic,
+            std::nullopt, scene.language, scene.units};
     if (ac.ResultsValid && scene.stabilityOverlay)
-        stability = stabilityDisplay(ac, scene.figures, scene.language, scene.automatic, layout, kTopViewSize.width());
+        stability = stabilityDisplay(ac, scene.figures, scene.language, scene.automatic, layout, kTopViewSize.width(),
+                                     scene.units);
     const TopViewScene top{ac,
                            scene.solver,
                            layout,
@@ -121,7 +123,7 @@ SummaryPage summaryPage(const PrintScene& scene, const std::string& fileName)
     const auto columns = static_cast<std::size_t>((SummaryPageWidth - full.horizontalAdvance(' ')) /
                                                   std::max(full.horizontalAdvance('M'), 1));
     page.rows = summaryRows(ac, scene.figures, pathInColumns(fileName, columns), scene.language, scene.wingNames,
-                            scene.balance);
+                            scene.balance, scene.units);
     return page;
 }
 

@@ -45,6 +45,7 @@ struct PrintScene {
     // wing blocks when it has parts.
     std::optional<BalanceFigures> balance = std::nullopt;
     WingNames wingNames{}; // the names that head the wing blocks, empty for none
+    UnitSystem units = UnitSystem::Metric; // of the lengths, areas and masses the page shows
 };
 
 // The top view with lattice, reference wing and stability marks, and the three-dimensional view,

@@ -20,7 +20,11 @@ std::string withValue(const Text3& text, Language l, const std::string& value)
     return s;
 }
 
-std::string millimetres(double v) { return formatFixed(v, 1) + "mm"; }
+// A length with its unit as the labels write it: "123.4mm" or "4.86in".
+std::string lengthText(double mm, UnitSystem u)
+{
+    return shownFigure(mm, Quantity::Length, u, 1) + std::string(unitName(Quantity::Length, u));
+}
 
 } // namespace
 
@@ -88,13 +92,14 @@ BalanceVerdict verdictOf(const BalanceFigures& f)
     return *f.moveMm < 0 ? BalanceVerdict::MoveForward : BalanceVerdict::MoveRearward;
 }
 
-BalanceLines balanceLines(const BalanceFigures& f, Language l)
+BalanceLines balanceLines(const BalanceFigures& f, Language l, UnitSystem u)
 {
     BalanceLines lines;
-    lines.mass = withValue(texts::BalanceMass, l, formatFixed(f.massG, 1) + "g");
+    lines.mass = withValue(texts::BalanceMass, l,
+                           shownFigure(f.massG, Quantity::Mass, u, 1) + std::string(unitName(Quantity::Mass, u)));
     std::string cg = "-";
     if (f.cgXMm) {
-        cg = millimetres(*f.cgXMm) + percentMacText(f.cgPercentMac, l);
+        cg = lengthText(*f.cgXMm, u) + percentMacText(f.cgPercentMac, l);
     }
     lines.centreOfGravity = withValue(texts::BalanceCentreOfGravity, l, cg);
     lines.staticMargin = withValue(texts::BalanceStaticMargin, l,
@@ -108,10 +113,10 @@ BalanceLines balanceLines(const BalanceFigures& f, Language l)
     case BalanceVerdict::NoResults: lines.verdict = texts::BalanceNoResults.in(l); break;
     case BalanceVerdict::Inside: lines.verdict = texts::BalanceInside.in(l); break;
     case BalanceVerdict::MoveForward:
-        lines.verdict = withValue(texts::BalanceMoveForward, l, millimetres(-*f.moveMm));
+        lines.verdict = withValue(texts::BalanceMoveForward, l, lengthText(-*f.moveMm, u));
         break;
     case BalanceVerdict::MoveRearward:
-        lines.verdict = withValue(texts::BalanceMoveRearward, l, millimetres(*f.moveMm));
+        lines.verdict = withValue(texts::BalanceMoveRearward, l, lengthText(*f.moveMm, u));
         break;
     }
     if (f.flaggedCount > 0)

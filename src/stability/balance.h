@@ -6,6 +6,7 @@
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/balance_items.h"
+#include "model/units.h"
 #include "stability/stability.h"
 
 #include <optional>
@@ -63,13 +64,13 @@ enum class BalanceVerdict { NoCentreOfGravity, RowsNotCounted, NoResults, Inside
 BalanceVerdict verdictOf(const BalanceFigures& figures);
 
 // The lines under the table, in the chosen language: total mass with the number of items, centre of
-// gravity in mm and % MAC, the static margin, and whether it lies inside the recommended range (or
+// gravity in mm (or in the chosen units) and % MAC, the static margin, and whether it lies inside the recommended range (or
 // how far to move it). A figure that does not exist is a dash. `flagged` says how many rows count as
 // 0 g, and is empty when none do.
 struct BalanceLines {
     std::string mass, centreOfGravity, staticMargin, verdict, flagged;
 };
-BalanceLines balanceLines(const BalanceFigures& figures, Language language);
+BalanceLines balanceLines(const BalanceFigures& figures, Language language, UnitSystem units = UnitSystem::Metric);
 
 // One sentence per kind of cut, for the user to read.
 std::vector<std::string> balanceCutNotes(const BalanceCut& cut, Language language);

@@ -3,6 +3,7 @@
 
 #include "lang/fuselage_texts.h"
 #include "model/numbers.h"
+#include "model/units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -84,9 +85,23 @@ StabilityLabels stabilityLabels(const Aircraft& ac, const StabilityFigures& f, b
     return labels;
 }
 
-std::string measuredCgLabel(const Aircraft& ac, double x, Language l)
+namespace {
+
+// A length as the labels write it, "123.4mm" or "4.86in", and an area, "12.34dm^2" or "191.3in^2".
+std::string lengthLabel(double mm, UnitSystem u)
 {
-    return std::string(texts::MeasuredCgLabel.in(l)) + " " + formatFixed(x, 1) + "mm" +
+    return shownFigure(mm, Quantity::Length, u, 1) + std::string(unitName(Quantity::Length, u));
+}
+std::string areaLabel(double mm2, UnitSystem u)
+{
+    return shownFigure(mm2, Quantity::Area, u, 2) + std::string(unitName(Quantity::Area, u));
+}
+
+} // namespace
+
+std::string measuredCgLabel(const Aircraft& ac, double x, Language l, UnitSystem u)
+{
+    return std::string(texts::MeasuredCgLabel.in(l)) + " " + lengthLabel(x, u) +
            percentMacText(percentOfMac(ac, x), l);
 }
 
@@ -98,31 +113,31 @@ std::string percentMacText(std::optional<double> percent, Language l)
 }
 
 std::vector<StabilityRow> stabilityRows(const Aircraft& ac, const StabilityFigures& f, Language l,
-                                        bool automatic)
+                                        bool automatic, UnitSystem u)
 {
     const std::string cg(texts::CgPrefix.in(l));
     std::vector<StabilityRow> rows;
     rows.push_back({ReferenceAreaRow, StabilityInk::Black,
-                    std::string(texts::ReferenceAreaLabel.in(l)) + formatFixed(ac.ReferenceArea / 10000, 2) + "dm^2 "});
+                    std::string(texts::ReferenceAreaLabel.in(l)) + areaLabel(ac.ReferenceArea, u) + " "});
     rows.push_back({249, StabilityInk::Black,
-                    std::string(texts::ReferenceLengthLabel.in(l)) + formatFixed(ac.ReferenceMac, 1) + "mm "});
+                    std::string(texts::ReferenceLengthLabel.in(l)) + lengthLabel(ac.ReferenceMac, u) + " "});
     if (automatic) {
         rows.push_back({266, StabilityInk::Blue,
-                        cg + formatFixed(f.StabilityHigh, 0) + "%): " + formatFixed(f.CgAtHigh, 1) + "mm" +
+                        cg + formatFixed(f.StabilityHigh, 0) + "%): " + lengthLabel(f.CgAtHigh, u) +
                             percentMacText(f.CgAtHighPercentMac, l) + "   "});
         rows.push_back({282, StabilityInk::Blue,
-                        cg + formatFixed(f.StabilityLow, 0) + "%): " + formatFixed(f.CgAtLow, 1) + "mm" +
+                        cg + formatFixed(f.StabilityLow, 0) + "%): " + lengthLabel(f.CgAtLow, u) +
                             percentMacText(f.CgAtLowPercentMac, l) + "   "});
     } else {
         rows.push_back({282, StabilityInk::Blue,
-                        cg + formatFixed(f.StabilityDesired, 1) + "%): " + formatFixed(f.CgDesired, 1) + "mm" +
+                        cg + formatFixed(f.StabilityDesired, 1) + "%): " + lengthLabel(f.CgDesired, u) +
                             percentMacText(f.CgDesiredPercentMac, l) + "     "});
     }
     rows.push_back({298, StabilityInk::Red,
-                    std::string(texts::NeutralPointPrefix.in(l)) + formatFixed(ac.NeutralPointX, 1) + "mm" +
+                    std::string(texts::NeutralPointPrefix.in(l)) + lengthLabel(ac.NeutralPointX, u) +
                         percentMacText(f.NeutralPointPercentMac, l) + "    "});
     if (ac.FuselageCalculated)
-        rows.push_back({314, StabilityInk::Red, fuselageShiftText(ac, l) + "    "});
+        rows.push_back({314, StabilityInk::Red, fuselageShiftText(ac, l, u) + "    "});
     return rows;
 }
 
@@ -134,21 +149,22 @@ std::optional<double> fuselageShiftPercentMac(const Aircraft& ac)
     return std::isfinite(percent) ? std::optional<double>(percent) : std::nullopt;
 }
 
-std::string fuselageShiftText(const Aircraft& ac, Language l)
+std::string fuselageShiftText(const Aircraft& ac, Language l, UnitSystem u)
 {
     if (!ac.FuselageCalculated)
         return {};
-    std::string s = std::string(texts::FuselageShiftLabel.in(l)) + formatFixed(ac.FuselageShift, 1) + " mm";
+    std::string s = std::string(texts::FuselageShiftLabel.in(l)) + shownFigure(ac.FuselageShift, Quantity::Length, u, 1) + " " +
+                    std::string(unitName(Quantity::Length, u));
     if (const std::optional<double> percent = fuselageShiftPercentMac(ac))
         s += " (" + formatFixed(*percent, 1) + " % " + std::string(texts::MacShortName.in(l)) + ")";
     return s;
 }
 
-std::string label21Text(const Aircraft& ac, const StabilityFigures& f, Language l)
+std::string label21Text(const Aircraft& ac, const StabilityFigures& f, Language l, UnitSystem u)
 {
     if (!ac.ResultsValid)
         return "%";
-    return std::string(texts::MarginDifference.in(l)) + formatFixed(ac.NeutralPointX - f.CgDesired, 1) + "mm";
+    return std::string(texts::MarginDifference.in(l)) + lengthLabel(ac.NeutralPointX - f.CgDesired, u);
 }
 
 std::string marginFieldText(int position) { return formatFixed(30 - position / 2.0, 1, 4); }

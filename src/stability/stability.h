@@ -5,6 +5,7 @@
 
 #include "lang/language.h"
 #include "model/aircraft.h"
+#include "model/units.h"
 
 #include <optional>
 #include <string>
@@ -67,7 +68,7 @@ inline constexpr int ReferenceAreaRow = 232;
 // position also in % of the reference chord, e.g. "x_ac: 126.9mm (52.8% MAC)". After a calculation
 // with a fuselage, its share follows in row 314.
 std::vector<StabilityRow> stabilityRows(const Aircraft& aircraft, const StabilityFigures& figures,
-                                        Language language, bool automatic);
+                                        Language language, bool automatic, UnitSystem units = UnitSystem::Metric);
 
 // The labels of the band and the symbols in the top view: the band with its margins ("CG range
 // 8..16%", manual "CG range 5.5..9.5%"), the centre of gravity's symbol with its margin ("CG 12%" in
@@ -81,7 +82,8 @@ StabilityLabels stabilityLabels(const Aircraft& aircraft, const StabilityFigures
 
 // The measured centre of gravity's label with its place, as the top view's texts give places:
 // "CG measured 94.4mm (36.8% MAC)"; without a reference chord the millimetres only.
-std::string measuredCgLabel(const Aircraft& aircraft, double x, Language language);
+std::string measuredCgLabel(const Aircraft& aircraft, double x, Language language,
+                            UnitSystem units = UnitSystem::Metric);
 
 // " (52.8% MAC)" in the language's words for the reference chord; empty for no figure.
 std::string percentMacText(std::optional<double> percent, Language language);
@@ -91,7 +93,7 @@ std::string percentMacText(std::optional<double> percent, Language language);
 std::optional<double> fuselageShiftPercentMac(const Aircraft& aircraft);
 // The fuselage's share as the outputs show it: "fuselage: -3.7 mm (-1.5 % MAC)" in the language's
 // words; empty unless the last calculation had a fuselage.
-std::string fuselageShiftText(const Aircraft& aircraft, Language language);
+std::string fuselageShiftText(const Aircraft& aircraft, Language language, UnitSystem units = UnitSystem::Metric);
 // The neutral point the wings alone give (NeutralPointX includes the fuselage).
 inline double neutralPointWithoutFuselage(const Aircraft& aircraft)
 {
@@ -100,7 +102,8 @@ inline double neutralPointWithoutFuselage(const Aircraft& aircraft)
 
 // The caption of Label21 behind the margin field: "%" while the results are stale, otherwise the
 // distance of the neutral point ahead of the desired centre of gravity, e.g. "%  AC-CG= 15.0mm".
-std::string label21Text(const Aircraft& aircraft, const StabilityFigures& figures, Language language);
+std::string label21Text(const Aircraft& aircraft, const StabilityFigures& figures, Language language,
+                        UnitSystem units = UnitSystem::Metric);
 
 // The text ScrollBar5 writes into Edit_Mstab for a position 0..60: 30 % down to 0 % in half steps,
 // one decimal, right-aligned in 4 characters.

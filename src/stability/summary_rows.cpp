@@ -5,6 +5,7 @@
 #include "lang/spacing_texts.h"
 #include "lang/wing_captions.h"
 #include "model/numbers.h"
+#include "model/units.h"
 
 #include <algorithm>
 #include <string_view>
@@ -17,26 +18,33 @@ std::string r(double v, int width, int decimals) { return formatFixed(v, decimal
 
 // "xf: " and the five station fields separated by single blanks; a station the wing does not have
 // gives an empty field, its separating blank stays.
+// A length in the chosen units: whole mm in five characters, or inches with two decimals in six.
+std::string station(double mm, UnitSystem u)
+{
+    return shownFigure(mm, Quantity::Length, u, 0, u == UnitSystem::Metric ? 5 : 6);
+}
+
 template <typename Value>
-std::string stationLine(const char* name, int stationCount, Value value)
+std::string stationLine(const char* name, int stationCount, UnitSystem u, Value value)
 {
     std::string line = name;
     for (int s = 0; s < MaxStations; ++s) {
         if (s > 0)
             line += ' ';
         if (s < stationCount)
-            line += r(value(s), 5, 0);
+            line += station(value(s), u);
     }
     return line;
 }
 
 // "vf: " and the dihedral of each trapezoid k in degrees in the field of its tip station k, as the
 // station lines above it set their fields; the root's field stays empty.
-std::string dihedralLine(const Aircraft& ac, int w)
+std::string dihedralLine(const Aircraft& ac, int w, UnitSystem u)
 {
-    std::string line = "vf: " + std::string(5, ' ');
+    const int width = u == UnitSystem::Metric ? 5 : 6;
+    std::string line = "vf: " + std::string(width, ' ');
     for (int k = 1; k < ac.StationCount[w] && k <= MaxTrapezoids; ++k)
-        line += ' ' + r(ac.StationDihedral[k][w], 5, 1);
+        line += ' ' + r(ac.StationDihedral[k][w], width, 1);
     return line;
 }
 
@@ -107,8 +115,18 @@ std::string pathInColumns(const std::string& path, std::size_t columns)
 }
 
 std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, const std::string& fileName,
-                                 Language l, const WingNames& names, const std::optional<BalanceFigures>& balance)
+                                 Language l, const WingNames& names, const std::optional<BalanceFigures>& balance,
+                                 UnitSystem u)
 {
+    // A length or area of the page in the chosen units with its caption; metric as the page always was.
+    const std::string lengthUnit = " " + std::string(unitName(Quantity::Length, u));
+    const auto len = [u, &lengthUnit](double v, int width, int decimals) {
+        return shownFigure(v, Quantity::Length, u, decimals, width) + lengthUnit;
+    };
+    const std::string areaUnit = u == UnitSystem::Metric ? " dm**2" : " in**2";
+    const auto area = [u, &areaUnit](double v, int width, int decimals) {
+        return shownFigure(v, Quantity::Area, u, decimals, width) + areaUnit;
+    };
     const auto text = [l](const Text3& t) { return std::string(t.in(l)); };
     std::vector<PageRow> rows;
     rows.push_back({0, 0, texts::SummaryProgramTitle});
@@ -121,7 +139,7 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
         rows.push_back({520, y, std::move(value)});
     };
     // Each position also in % of the reference chord, whose leading edge the row below them places.
-    const auto mm = [l](double x, std::optional<double> percent) { return r(x, 5, 1) + " mm" + percentMacText(percent, l); };
+    const auto mm = [l, &len](double x, std::optional<double> percent) { return len(x, 5, 1) + percentMacText(percent, l); };
     rows.push_back({0, 563, text(texts::SummaryTitle)});
     rows.push_back({320, 563, text(texts::SummarySpacing) + text(texts::summarySpacing(ac.StripSpacing))});
     aircraftRow(583, text(texts::SummaryNeutralPoint), mm(ac.NeutralPointX, f.NeutralPointPercentMac));
@@ -130,7 +148,7 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
     aircraftRow(643, text(texts::SummaryCgDesired) + r(f.StabilityDesired, 0, 1) + "%: ",
                 mm(f.CgDesired, f.CgDesiredPercentMac));
     aircraftRow(663, text(texts::SummaryReferenceMac),
-                r(ac.ReferenceMacLeadingX, 5, 1) + " mm, y = " + r(ac.ReferenceMacY, 0, 1) + " mm");
+                len(ac.ReferenceMacLeadingX, 5, 1) + ", y = " + len(ac.ReferenceMacY, 0, 1));
 
     const int wings = std::clamp(ac.ActiveWingCount, 0, MaxWings);
     for (int w = 1; w <= wings; ++w) {
@@ -139,30 +157,30 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
         // Left column: title, the station table from the wing's own root leading edge, position.
         rows.push_back({0, top, summaryWingHeading(l, w, names[w])});
         const auto leadingEdge = [&](int s) { return ac.StationLeX[s][w] - ac.posX[w]; };
-        rows.push_back({0, top + 20, stationLine("xf: ", stations, leadingEdge)});
-        rows.push_back({0, top + 40, stationLine("lf: ", stations, [&](int s) { return ac.StationChord[s][w]; })});
-        rows.push_back({0, top + 60, stationLine("yf: ", stations, [&](int s) { return ac.StationY[s][w]; })});
+        rows.push_back({0, top + 20, stationLine("xf: ", stations, u, leadingEdge)});
+        rows.push_back({0, top + 40, stationLine("lf: ", stations, u, [&](int s) { return ac.StationChord[s][w]; })});
+        rows.push_back({0, top + 60, stationLine("yf: ", stations, u, [&](int s) { return ac.StationY[s][w]; })});
         // A tilted wing adds its angles under the stations (trapezoid k under its tip station k)
         // and, below its position, its span and area seen from above; a flat wing's block stays
         // as it was.
         const bool tilted = hasDihedral(ac, w);
         const int below = tilted ? 20 : 0;
         if (tilted)
-            rows.push_back({0, top + 80, dihedralLine(ac, w)});
-        rows.push_back({0, top + 80 + below, "zf: " + formatInt(ac.posZ[w], 5)});
-        rows.push_back({0, top + 100 + below, "x0: " + formatInt(ac.posX[w], 5)});
+            rows.push_back({0, top + 80, dihedralLine(ac, w, u)});
+        rows.push_back({0, top + 80 + below, "zf: " + station(ac.posZ[w], u)});
+        rows.push_back({0, top + 100 + below, "x0: " + station(ac.posX[w], u)});
         if (tilted)
-            rows.push_back({0, top + 140, text(texts::SummaryProjected) + r(ac.WingProjectedSpan[w], 0, 0) + " mm " +
-                                              r(ac.WingProjectedArea[w] / 10000, 0, 1) + " dm**2"});
+            rows.push_back({0, top + 140, text(texts::SummaryProjected) + len(ac.WingProjectedSpan[w], 0, 0) + " " +
+                                              area(ac.WingProjectedArea[w], 0, 1)});
         // Right column: label at x 320, value at x 580; the area in square decimetres, the wing's
         // neutral point from its own root leading edge.
         const std::string values[texts::SummaryWingLabelCount] = {
-            r(ac.WingSpan[w], 5, 0) + " mm",
-            r(ac.WingArea[w] / 10000, 5, 1) + " dm**2",
+            len(ac.WingSpan[w], 5, 0),
+            area(ac.WingArea[w], 5, 1),
             r(ac.WingAspectRatio[w], 5, 1),
-            r(ac.WingMac[w], 5, 1) + " mm",
-            r(ac.WingR25[w], 5, 1) + " mm",
-            r(ac.WingNeutralX[w] - ac.posX[w], 5, 1) + " mm",
+            len(ac.WingMac[w], 5, 1),
+            len(ac.WingR25[w], 5, 1),
+            len(ac.WingNeutralX[w] - ac.posX[w], 5, 1),
             r(ac.WingLiftSlope[w], 5, 2),
         };
         for (int i = 0; i < texts::SummaryWingLabelCount; ++i) {
@@ -186,7 +204,7 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
     };
     // After a calculation with a fuselage: its share, and the neutral point of the wings alone.
     if (ac.FuselageCalculated && fits(y, 2)) {
-        std::string share = r(ac.FuselageShift, 5, 1) + " mm";
+        std::string share = len(ac.FuselageShift, 5, 1);
         if (const std::optional<double> percent = fuselageShiftPercentMac(ac))
             share += " (" + formatFixed(*percent, 1) + " % " + text(texts::MacShortName) + ")";
         aircraftRow(y, text(texts::SummaryFuselage), share);
@@ -195,7 +213,7 @@ std::vector<PageRow> summaryRows(const Aircraft& ac, const StabilityFigures& f, 
         y += 50;
     }
     if (balance && !balance->items.empty()) {
-        const BalanceLines b = balanceLines(*balance, l);
+        const BalanceLines b = balanceLines(*balance, l, u);
         // Mass and margin at the aircraft rows' value column. Below five wings the page holds two
         // rows: the heading gives way and the verdict shares its row.
         if (fits(y, 3)) {

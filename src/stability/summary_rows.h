@@ -7,6 +7,7 @@
 
 #include "lang/language.h"
 #include "model/aircraft.h"
+#include "model/units.h"
 #include "model/wing_name.h"
 #include "stability/balance.h"
 #include "stability/stability.h"
@@ -51,10 +52,13 @@ inline constexpr std::size_t SummaryFootColumns = 80;
 // strings with their separating blanks kept. A block's title carries the wing's name when it has one
 // ("Wing2: Tailplane"). A wing with dihedral adds the row "vf: " of its angles in degrees under
 // "yf: " (each trapezoid's under its tip station; "zf: " and "x0: " move down a row) and, at T + 140,
-// its span and area seen from above ("proj.: 1532 mm 28.3 dm**2"). Labels follow the language.
+// its span and area seen from above ("proj.: 1532 mm 28.3 dm**2"). Labels follow the language;
+// lengths, areas and masses the chosen units (imperial: stations in six characters with two decimals
+// of an inch, areas in in**2, masses in oz).
 std::vector<PageRow> summaryRows(const Aircraft& aircraft, const StabilityFigures& figures,
                                  const std::string& fileName, Language language, const WingNames& names = {},
-                                 const std::optional<BalanceFigures>& balance = std::nullopt);
+                                 const std::optional<BalanceFigures>& balance = std::nullopt,
+                                 UnitSystem units = UnitSystem::Metric);
 
 // A path shortened to at most `columns` characters (UTF-8 counted by character) for a line that
 // cannot grow: the middle of the folder part gives way to "...", the file name stays whole (also
