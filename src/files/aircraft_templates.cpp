@@ -2,6 +2,7 @@
 #include "files/aircraft_templates.h"
 
 #include "lang/aircraft_template_texts.h"
+#include "lang/units_texts.h"
 #include "template_files.h"
 
 namespace ab {
@@ -34,7 +35,7 @@ const AircraftTemplate* findAircraftTemplate(std::string_view key)
     return nullptr;
 }
 
-AircraftFileReading readTemplate(const AircraftTemplate& from, Language language)
+AircraftFileReading readTemplate(const AircraftTemplate& from, Language language, UnitSystem units)
 {
     AircraftFileReading reading = readAircraftText(from.text, language);
     if (!reading.ok())
@@ -42,7 +43,7 @@ AircraftFileReading readTemplate(const AircraftTemplate& from, Language language
     for (std::string& name : reading.extras.wingName)
         name = templateTextIn(name, language).value_or(name);
     if (reading.extras.comment)
-        reading.extras.comment = templateRemarkIn(*reading.extras.comment, language);
+        reading.extras.comment = lengthsInUnits(templateRemarkIn(*reading.extras.comment, language), units);
     return reading;
 }
 

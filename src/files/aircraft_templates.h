@@ -6,6 +6,7 @@
 
 #include "files/aircraft_reader.h"
 #include "lang/language.h"
+#include "model/units.h"
 
 #include <span>
 #include <string_view>
@@ -24,8 +25,10 @@ struct AircraftTemplate {
 std::span<const AircraftTemplate> aircraftTemplates();
 
 // A template read as a new design in the window's language: its wing names and its remark in that
-// language (the files hold them in English), messages in it too.
-AircraftFileReading readTemplate(const AircraftTemplate& from, Language language);
+// language (the files hold them in English), messages in it too; the lengths its remark names in the
+// chosen units.
+AircraftFileReading readTemplate(const AircraftTemplate& from, Language language,
+                                 UnitSystem units = UnitSystem::Metric);
 
 // The template with that id or object name; null when there is none.
 const AircraftTemplate* findAircraftTemplate(std::string_view idOrObjectName);

@@ -37,6 +37,13 @@ SettingsReading readSettingsFile(const std::string& fileName, Language language)
         s.live = *v == 1;
     if (!lines.atEnd())
         s.deckUnit = deckUnitNamed(withoutBlanks(lines.next()));
+    if (!lines.atEnd()) {
+        const std::string_view units = withoutBlanks(lines.next());
+        if (units == "imperial")
+            s.units = UnitSystem::Imperial;
+        else if (units == "metric")
+            s.units = UnitSystem::Metric;
+    }
     return out;
 }
 
@@ -53,27 +60,29 @@ char letterOf(Language language)
 }
 
 std::string settingsText(char letter, int width, int height, int left, int top, std::optional<bool> live,
-                         std::optional<DeckUnit> deckUnit)
+                         std::optional<DeckUnit> deckUnit, std::optional<UnitSystem> units)
 {
     std::string out(1, letter);
     out += "\r\n";
     for (int v : {width, height, left, top})
         out += std::to_string(v) + "\r\n";
-    if (live || deckUnit)
+    if (live || deckUnit || units)
         out += live.value_or(false) ? "1\r\n" : "0\r\n";
-    if (deckUnit)
-        out += std::string(deckUnitName(*deckUnit)) + "\r\n";
+    if (deckUnit || units)
+        out += std::string(deckUnitName(deckUnit.value_or(DeckUnit::Metre))) + "\r\n";
+    if (units)
+        out += *units == UnitSystem::Imperial ? "imperial\r\n" : "metric\r\n";
     return out;
 }
 
 SettingsSaveOutcome saveSettingsFile(const std::string& fileName, char letter, int width, int height, int left,
                                      int top, Language language, std::optional<bool> live,
-                                     std::optional<DeckUnit> deckUnit)
+                                     std::optional<DeckUnit> deckUnit, std::optional<UnitSystem> units)
 {
     SettingsSaveOutcome out;
     WriteOutcome written = makeFolderOf(fileName);
     if (written.ok)
-        written = writeFileAtomically(fileName, settingsText(letter, width, height, left, top, live, deckUnit));
+        written = writeFileAtomically(fileName, settingsText(letter, width, height, left, top, live, deckUnit, units));
     if (!written.ok) {
         out.ok = false;
         out.message = saveFailureMessage(language, fileName, written);

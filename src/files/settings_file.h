@@ -6,6 +6,7 @@
 #include "files/file_messages.h"
 #include "files/imported_aircraft.h"
 #include "lang/language.h"
+#include "model/units.h"
 
 #include <optional>
 #include <string>
@@ -21,6 +22,7 @@ struct Settings {
     std::optional<int> left, top;         // 0 <= value < 1000, any other value puts the edge at 0
     std::optional<bool> live;             // line 6: calculation while editing, "1" on
     std::optional<DeckUnit> deckUnit;     // line 7: the unit last chosen for an AVL deck ("m", "in", ...)
+    std::optional<UnitSystem> units;      // line 8: "imperial" or "metric", the units the window shows
 };
 
 struct SettingsReading : ReadRefusal {
@@ -38,9 +40,11 @@ char letterOf(Language language);
 
 // The five lines: the letter, then width, height, left and top as plain decimal integers.
 // A sixth line follows when `live` is given: "1" when the window calculates while editing, else "0";
-// a seventh, the deck unit's name, when `deckUnit` is given (the sixth then says "0" without `live`).
+// a seventh, the deck unit's name, when `deckUnit` is given (the sixth then says "0" without `live`);
+// an eighth, "imperial" or "metric", when `units` is given (the seventh then says "m" without
+// `deckUnit`).
 std::string settingsText(char letter, int width, int height, int left, int top, std::optional<bool> live = {},
-                         std::optional<DeckUnit> deckUnit = {});
+                         std::optional<DeckUnit> deckUnit = {}, std::optional<UnitSystem> units = {});
 
 // Writes the five lines through a temporary file, making the file's folder when it is missing; the
 // message names the file and the reason on failure.
@@ -50,6 +54,6 @@ struct SettingsSaveOutcome {
 };
 SettingsSaveOutcome saveSettingsFile(const std::string& fileName, char letter, int width, int height, int left,
                                      int top, Language language, std::optional<bool> live = {},
-                                     std::optional<DeckUnit> deckUnit = {});
+                                     std::optional<DeckUnit> deckUnit = {}, std::optional<UnitSystem> units = {});
 
 } // namespace ab

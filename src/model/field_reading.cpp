@@ -60,6 +60,14 @@ FieldReading readLengthField(std::string_view text, Role role)
     return {value, !writesCleanly(text, value)};
 }
 
+bool lengthFieldMisread(std::string_view shown, Role role, UnitSystem units)
+{
+    if (units == UnitSystem::Metric)
+        return readLengthField(shown, role).flagged;
+    const LeadingNumber n = leadingNumber(shown, false);
+    return n.length == 0 || !n.whole || (takesMagnitude(role) && n.value < 0);
+}
+
 AngleReading readDihedralField(std::string_view text)
 {
     const DecimalReading d = readDecimal(text);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/aircraft_texts.h"
+#include "model/units.h"
 
 #include <cstdint>
 #include <string_view>
@@ -37,6 +38,12 @@ bool takesMagnitude(Role role);
 //   - tabs and other white space, which the reading does not skip.
 // Blanks are the space character only, as for the reading itself.
 FieldReading readLengthField(std::string_view text, Role role);
+
+// Whether a wing field's text as shown in the chosen units is misread. Metric: readLengthField's
+// flag. Imperial: a decimal number of inches (one "." and any decimals) is read whole; a text
+// without a leading number, with anything but blanks after it ("22O", "8,5") or a negative root gap,
+// chord or width is misread, and is used as its leading number (see units.h).
+bool lengthFieldMisread(std::string_view shown, Role role, UnitSystem units);
 
 // The dihedral angles a trapezoid may have, in degrees.
 inline constexpr double MaxDihedralDegrees = 60;

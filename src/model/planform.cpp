@@ -161,4 +161,20 @@ WingLabels evaluateWing(Aircraft& ac, const WingTexts& texts, int w, ResultsAfte
     return labels;
 }
 
+WingLabels labelsInUnits(WingLabels labels, const Aircraft& ac, int w, UnitSystem u)
+{
+    if (u == UnitSystem::Metric)
+        return labels;
+    const LabelWidths& lw = kLabelWidths[w];
+    const std::string unit(unitName(Quantity::Length, u));
+    const auto length = [&](double mm, int width) { return shownFigure(mm, Quantity::Length, u, 0, width) + unit; };
+    labels.span = length(ac.WingSpan[w], lw.span);
+    labels.area = shownFigure(ac.WingArea[w], Quantity::Area, u, 2, lw.area) + std::string(unitName(Quantity::Area, u));
+    labels.mac = length(ac.WingMac[w], lw.mac);
+    labels.r25 = length(ac.WingR25[w], lw.r25);
+    for (int s = 0; s < MaxStations; ++s)
+        labels.stations[s] = shownFigure(s == 0 ? ac.rootGap[w] : ac.StationYMm[s][w], Quantity::Length, u, 0);
+    return labels;
+}
+
 } // namespace ab

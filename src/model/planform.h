@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/aircraft.h"
+#include "model/units.h"
 #include "model/aircraft_texts.h"
 
 #include <array>
@@ -46,6 +47,10 @@ struct WingLabels {
 // (a resize, a print) and keeps them.
 WingLabels evaluateWing(Aircraft& aircraft, const WingTexts& texts, int w,
                         ResultsAfterPass results = ResultsAfterPass::GoStale);
+
+// The labels of wing w as an evaluation left them, in the chosen units: in imperial the lengths in
+// inches (stations with two decimals), the area in in^2; metric labels stay as they are.
+WingLabels labelsInUnits(WingLabels labels, const Aircraft& aircraft, int w, UnitSystem units);
 
 // True when wing w shows the question whether its centre gap is intended (its root gap is not 0).
 inline bool showsGapQuestion(const Aircraft& aircraft, int w) { return aircraft.rootGap[w] != 0; }

@@ -75,7 +75,8 @@ std::string shownText(std::string_view stored, Quantity q, UnitSystem u, bool de
     return formatFixed(n.value / unitFactor(q, u), imperialDecimals(q)) + rest;
 }
 
-std::string storedText(std::string_view typed, Quantity q, UnitSystem u, int metricDecimals, bool decimalComma)
+std::string storedText(std::string_view typed, Quantity q, UnitSystem u, int metricDecimals, bool decimalComma,
+                       int maxDecimals)
 {
     const LeadingNumber n = leadingNumber(typed, decimalComma);
     if (u == UnitSystem::Metric || n.length == 0)
@@ -85,8 +86,8 @@ std::string storedText(std::string_view typed, Quantity q, UnitSystem u, int met
     const std::string asTyped = formatFixed(n.value, shownDecimals);
     const std::string metricFigure = formatFixed(n.value * factor, metricDecimals);
     // The fewest decimals that keep both readings; six always do for these factors.
-    std::string stored = formatFixed(n.value * factor, 6);
-    for (int d = 0; d < 6; ++d) {
+    std::string stored = formatFixed(n.value * factor, maxDecimals);
+    for (int d = 0; d < maxDecimals; ++d) {
         const std::string candidate = formatFixed(n.value * factor, d);
         const double v = parseLenientReal(candidate);
         if (formatFixed(v / factor, shownDecimals) == asTyped && formatFixed(v, metricDecimals) == metricFigure) {

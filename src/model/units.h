@@ -40,8 +40,11 @@ std::string shownText(std::string_view stored, Quantity q, UnitSystem u, bool de
 // leading number converted to mm or g with the fewest decimals that read back as the typed figure
 // in the shown unit (to its imperial decimals) and as its true value to metricDecimals in metric;
 // the rest of the text is kept, so a misread text stays misread ("22O" in is stored as "558.8O").
+// A stored text takes at most maxDecimals: the wing fields, which the aircraft and its file hold in
+// whole millimetres, take 0 and get the nearest whole mm (10.5 in is stored as 267 and shows as
+// 10.51 when written anew).
 std::string storedText(std::string_view typed, Quantity q, UnitSystem u, int metricDecimals,
-                       bool decimalComma = true);
+                       bool decimalComma = true, int maxDecimals = 6);
 
 // The leading number of a text as the two functions above take it: its value, the length of the
 // text it covers (0 when there is none) and whether only blanks follow.

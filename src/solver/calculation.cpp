@@ -146,9 +146,11 @@ CalculationRun calculate(Aircraft& ac, AircraftTexts& texts, SolverData& sd, Lan
     return c.finish();
 }
 
-WingResultLabels wingResultLabels(const Aircraft& ac, int w)
+WingResultLabels wingResultLabels(const Aircraft& ac, int w, UnitSystem u)
 {
-    return {formatFixed(ac.WingNeutralX[w] - ac.posX[w], 1, 4) + "mm", formatFixed(ac.WingLiftCentreY[w], 1, 4) + "mm"};
+    const std::string unit(unitName(Quantity::Length, u));
+    return {shownFigure(ac.WingNeutralX[w] - ac.posX[w], Quantity::Length, u, 1, 4) + unit,
+            shownFigure(ac.WingLiftCentreY[w], Quantity::Length, u, 1, 4) + unit};
 }
 
 } // namespace ab

@@ -21,6 +21,7 @@
 #include "lang/language.h"
 #include "model/aircraft.h"
 #include "model/aircraft_texts.h"
+#include "model/units.h"
 #include "solver/solver_data.h"
 
 #include <atomic>
@@ -100,6 +101,7 @@ CalculationRun calculate(Aircraft& aircraft, AircraftTexts& texts, SolverData& s
 struct WingResultLabels {
     std::string neutralPoint, liftCentre;
 };
-WingResultLabels wingResultLabels(const Aircraft& aircraft, int w);
+// In imperial units: " 0.20in".
+WingResultLabels wingResultLabels(const Aircraft& aircraft, int w, UnitSystem units = UnitSystem::Metric);
 
 } // namespace ab

@@ -305,7 +305,7 @@ void AircraftViews::STABIL(TopViewScale scale)
         aircraft.SolverDataValid, pressureContrast(),
         // The texts and marks with the band, the symbols and the reference chord over them.
         stabilityDisplay(aircraft, figures, language, document.automaticStability(), topViewLayout(),
-                         std::as_const(*Image2).bitmap().width()),
+                         std::as_const(*Image2).bitmap().width(), units),
         document.balance().cgXMm};
     {
         // The ground with the lattice stays in the image's kept layer: typing a margin redraws only
@@ -313,7 +313,7 @@ void AircraftViews::STABIL(TopViewScale scale)
         Canvas c = Image2->canvas(sceneTag());
         drawn = drawTopViewScene(c, scene, &Image2->keptLayer());
     }
-    setLabelText(Label21, qs(label21Text(aircraft, figures, language)));
+    setLabelText(Label21, qs(label21Text(aircraft, figures, language, units)));
     emit stabilityShown();
 }
 

@@ -44,6 +44,8 @@ public:
 
     // The language of the stability texts and the flight direction written in the top view.
     void setLanguage(Language language, const std::string& flightDirection);
+    // The units of the stability texts; they show at the next drawing of the top view.
+    void setUnits(UnitSystem u) { units = u; }
 
     // The top view fits the aircraft anew, or keeps the zoom its bar has set.
     enum class TopViewScale { Fit, Zoomed };
@@ -124,6 +126,7 @@ private:
     const Aircraft& aircraft;
     const SolverData& solver;
     Language language = Language::English;
+    UnitSystem units = UnitSystem::Metric;
     QString flightDirection;
     ViewState views;
     ThreeDView threeD; // the point tables of the three-dimensional view, kept between drawings

@@ -5,6 +5,7 @@
 #include "draw/colours.h"
 #include "lang/captions.h"
 #include "lang/entry_texts.h"
+#include "lang/units_texts.h"
 #include "ui/character_limit.h"
 #include "ui/widgets.h"
 
@@ -18,10 +19,29 @@ namespace {
 
 constexpr int kColumns = 3; // name, mass in g, x in mm
 
+// The stored text (g, mm) a cell of mass or x shows is kept in this role of its item.
+constexpr int StoredRole = Qt::UserRole;
+
+// What each column holds and the metric decimals a figure typed in other units keeps.
+constexpr Quantity kQuantity[kColumns] = {Quantity::Length, Quantity::Mass, Quantity::Length};
+
 QString cellText(const QTableWidget* table, int row, int column)
 {
     const QTableWidgetItem* item = table->item(row, column);
     return item ? item->text() : QString();
+}
+
+// The stored text of a cell: what it was given while it shows that, else what is typed, converted.
+std::string storedCellText(const QTableWidget* table, int row, int column, UnitSystem u)
+{
+    const std::string shown = cellText(table, row, column).toStdString();
+    if (column == 0)
+        return shown;
+    const QTableWidgetItem* item = table->item(row, column);
+    const QVariant stored = item ? item->data(StoredRole) : QVariant();
+    if (stored.isValid() && shownText(stored.toString().toStdString(), kQuantity[column], u) == shown)
+        return stored.toString().toStdString();
+    return storedText(shown, kQuantity[column], u, 1);
 }
 
 // Red behind a cell whose figure does not count, with what was wrong in its tool tip.
@@ -75,7 +95,7 @@ void BalancePage::setLanguage(Language language)
     const auto titles = balanceColumnTitles(language);
     QStringList headers;
     for (std::string_view t : titles)
-        headers << QString::fromUtf8(t.data(), static_cast<int>(t.size()));
+        headers << qs(captionInUnits(t, units));
     table->setHorizontalHeaderLabels(headers);
     // Where x is measured from, under the figures.
     line[6]->setText(qs(texts::DatumSentence.in(language)));
@@ -85,9 +105,24 @@ std::vector<BalanceItemTexts> BalancePage::rows() const
 {
     std::vector<BalanceItemTexts> items;
     for (int r = 0; r < table->rowCount(); ++r)
-        items.push_back({cellText(table, r, 0).toStdString(), cellText(table, r, 1).toStdString(),
-                         cellText(table, r, 2).toStdString()});
+        items.push_back({cellText(table, r, 0).toStdString(), storedCellText(table, r, 1, units),
+                         storedCellText(table, r, 2, units)});
     return items;
+}
+
+void BalancePage::showCell(int row, int column, const std::string& stored)
+{
+    auto* item = new QTableWidgetItem(qs(column == 0 ? stored : shownText(stored, kQuantity[column], units)));
+    if (column > 0)
+        item->setData(StoredRole, qs(stored));
+    table->setItem(row, column, item);
+}
+
+void BalancePage::setUnits(UnitSystem u)
+{
+    const std::vector<BalanceItemTexts> stored = rows();
+    units = u;
+    showItems(stored);
 }
 
 void BalancePage::showItems(const std::vector<BalanceItemTexts>& items)
@@ -97,7 +132,7 @@ void BalancePage::showItems(const std::vector<BalanceItemTexts>& items)
     for (int r = 0; r < static_cast<int>(items.size()); ++r) {
         const std::string* texts[kColumns] = {&items[r].name, &items[r].mass, &items[r].x};
         for (int c = 0; c < kColumns; ++c)
-            table->setItem(r, c, new QTableWidgetItem(qs(*texts[c])));
+            showCell(r, c, *texts[c]);
     }
     filling = false;
 }
@@ -137,7 +172,7 @@ void BalancePage::showFigures(const BalanceFigures& figures, Language language)
         markCell(table, r, 2, figures.items[r].xProblem, language);
     }
     filling = false;
-    const BalanceLines lines = balanceLines(figures, language);
+    const BalanceLines lines = balanceLines(figures, language, units);
     const std::string* texts[] = {&lines.mass, &lines.centreOfGravity, &lines.staticMargin, &lines.verdict,
                                   &lines.flagged};
     for (int i = 0; i < 5; ++i)

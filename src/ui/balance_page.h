@@ -7,6 +7,7 @@
 
 #include "lang/language.h"
 #include "model/balance_items.h"
+#include "model/units.h"
 #include "stability/balance.h"
 
 #include <QObject>
@@ -30,6 +31,9 @@ public:
     // The figures under the table and the rows that count as 0 g marked in red.
     void showFigures(const BalanceFigures& figures, Language language);
     void setLanguage(Language language); // column headers
+    // Shows the masses and places, and reads what is typed, in these units; the column headers and
+    // the figures follow at the next setLanguage and showFigures.
+    void setUnits(UnitSystem units);
 
     QTableWidget* table = nullptr;                   // BalanceTable
     QPushButton *addButton = nullptr, *removeButton = nullptr; // BalanceAdd, BalanceRemove
@@ -43,7 +47,9 @@ private:
     std::vector<BalanceItemTexts> rows() const;
     void addRow();
     void removeRow();
+    void showCell(int row, int column, const std::string& stored);
     bool filling = false; // the table is being filled: its changes are no edits
+    UnitSystem units = UnitSystem::Metric;
 };
 
 } // namespace ab

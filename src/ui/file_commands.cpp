@@ -5,6 +5,7 @@
 #include "ui/main_window.h"
 
 #include "ui/balance_commands.h"
+#include "ui/units_choice.h"
 
 #include "files/aircraft_reader.h"
 #include "files/aircraft_record.h"
@@ -214,7 +215,7 @@ void TForm1::newFromTemplate(const AircraftTemplate& from)
 {
     if (!offerToSave())
         return;
-    const AircraftFileReading reading = readTemplate(from, language());
+    const AircraftFileReading reading = readTemplate(from, language(), unitsChoice->units());
     if (!reading.ok()) {
         reportFileError(reading.message);
         return;
@@ -303,7 +304,11 @@ void TForm1::FormClose()
     const SettingsSaveOutcome saved = saveSettingsFile(settingsFile.path, letterOf(language()), width(), height(),
                                                        frame.x(), frame.y(), language(), liveCalculation(),
                                                        // metres, the starting unit, need no line
-                                                       deckUnit == DeckUnit::Metre ? std::nullopt : std::optional(deckUnit));
+                                                       deckUnit == DeckUnit::Metre ? std::nullopt : std::optional(deckUnit),
+                                                       // and millimetres and grams none either
+                                                       unitsChoice->units() == UnitSystem::Metric
+                                                           ? std::nullopt
+                                                           : std::optional(unitsChoice->units()));
     if (!saved.ok)
         reportFileError(saved.message);
 }

@@ -4,6 +4,7 @@
 
 #include "lang/entry_texts.h"
 #include "lang/fuselage_texts.h"
+#include "lang/units_texts.h"
 #include "ui/widgets.h"
 
 #include <QHeaderView>
@@ -17,10 +18,20 @@ namespace {
 
 constexpr int kColumns = 2; // x in mm, width in mm
 
+// The stored text (mm) a cell shows is kept in this role of its item.
+constexpr int StoredRole = Qt::UserRole;
+
 QString cellText(const QTableWidget* table, int row, int column)
 {
     const QTableWidgetItem* item = table->item(row, column);
     return item ? item->text() : QString();
+}
+
+QTableWidgetItem* storedCell(const std::string& stored, UnitSystem u)
+{
+    auto* item = new QTableWidgetItem(qs(shownText(stored, Quantity::Length, u)));
+    item->setData(StoredRole, qs(stored));
+    return item;
 }
 
 void markCell(QTableWidget* table, int row, int column, EntryProblem problem, Language language)
@@ -79,13 +90,14 @@ FuselagePage::FuselagePage(QWidget* tab, QObject* parent) : QObject(parent)
 void FuselagePage::setLanguage(Language l)
 {
     language = l;
-    table->setHorizontalHeaderLabels({qs(texts::FuselageColumnX.in(l)), qs(texts::FuselageColumnWidth.in(l))});
+    table->setHorizontalHeaderLabels({qs(captionInUnits(texts::FuselageColumnX.in(l), units)),
+                                      qs(captionInUnits(texts::FuselageColumnWidth.in(l), units))});
     addButton->setText(qs(texts::FuselageAdd.in(l)));
     removeButton->setText(qs(texts::FuselageRemove.in(l)));
     shapeTitle->setText(qs(texts::FuselageShapeTitle.in(l)));
     const Text3* labels[] = {&texts::FuselageNoseX, &texts::FuselageLength, &texts::FuselageLargestWidth};
     for (int i = 0; i < 3; ++i)
-        shapeLabel[i]->setText(qs(labels[i]->in(l)));
+        shapeLabel[i]->setText(qs(captionInUnits(labels[i]->in(l), units)));
     shapeButton->setText(qs(texts::FuselageShapeButton.in(l)));
     hint->setText(qs(texts::FuselageHint.in(l)));
 }
@@ -94,8 +106,32 @@ std::vector<FuselageStationTexts> FuselagePage::rows() const
 {
     std::vector<FuselageStationTexts> out;
     for (int r = 0; r < table->rowCount(); ++r)
-        out.push_back({cellText(table, r, 0).toStdString(), cellText(table, r, 1).toStdString()});
+        out.push_back({storedOf(r, 0), storedOf(r, 1)});
     return out;
+}
+
+// What a cell was given while it still shows it, else what is typed, in mm.
+std::string FuselagePage::storedOf(int row, int column) const
+{
+    const std::string shown = cellText(table, row, column).toStdString();
+    const QTableWidgetItem* item = table->item(row, column);
+    const QVariant stored = item ? item->data(StoredRole) : QVariant();
+    if (stored.isValid() && shownText(stored.toString().toStdString(), Quantity::Length, units) == shown)
+        return stored.toString().toStdString();
+    return storedText(shown, Quantity::Length, units, 1);
+}
+
+void FuselagePage::setUnits(UnitSystem u)
+{
+    const std::vector<FuselageStationTexts> stored = rows();
+    std::array<std::string, 3> shape;
+    for (int i = 0; i < 3; ++i)
+        shape[i] = storedText(shapeField[i]->text().toStdString(), Quantity::Length, units, 1);
+    units = u;
+    showStations(stored);
+    for (int i = 0; i < 3; ++i)
+        shapeField[i]->setText(qs(shownText(shape[i], Quantity::Length, units)));
+    setLanguage(language);
 }
 
 void FuselagePage::showStations(const std::vector<FuselageStationTexts>& stations)
@@ -103,8 +139,8 @@ void FuselagePage::showStations(const std::vector<FuselageStationTexts>& station
     filling = true;
     table->setRowCount(static_cast<int>(stations.size()));
     for (int r = 0; r < static_cast<int>(stations.size()); ++r) {
-        table->setItem(r, 0, new QTableWidgetItem(qs(stations[r].x)));
-        table->setItem(r, 1, new QTableWidgetItem(qs(stations[r].width)));
+        table->setItem(r, 0, storedCell(stations[r].x, units));
+        table->setItem(r, 1, storedCell(stations[r].width, units));
     }
     filling = false;
 }
@@ -140,7 +176,7 @@ void FuselagePage::fillWithShape()
 {
     std::array<DecimalReading, 3> figure;
     for (int i = 0; i < 3; ++i) {
-        figure[i] = readPositionMm(shapeField[i]->text().toStdString());
+        figure[i] = readPositionMm(storedText(shapeField[i]->text().toStdString(), Quantity::Length, units, 1));
         setBackground(shapeField[i], figure[i].problem == EntryProblem::None ? QColor(Qt::white) : QColor(255, 200, 200));
     }
     const std::vector<FuselageStationTexts> shape = quickFuselageShape(figure[0].value, figure[1].value, figure[2].value);

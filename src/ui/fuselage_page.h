@@ -7,6 +7,7 @@
 
 #include "lang/language.h"
 #include "model/fuselage.h"
+#include "model/units.h"
 
 #include <QObject>
 #include <array>
@@ -32,6 +33,9 @@ public:
     // figures under the table (the neutral point with the fuselage, the fuselage's share).
     void showFigures(const FuselageReading& reading, const std::vector<std::string>& figureLines, Language language);
     void setLanguage(Language language);
+    // Shows the stations and the quick shape, and reads what is typed, in these units.
+    void setUnits(UnitSystem units);
+    UnitSystem shownUnits() const { return units; }
 
     QTableWidget* table = nullptr;                             // FuselageTable
     QPushButton *addButton = nullptr, *removeButton = nullptr; // FuselageAdd, FuselageRemove
@@ -51,7 +55,9 @@ private:
     void addRow();
     void removeRow();
     void fillWithShape();
+    std::string storedOf(int row, int column) const;
     Language language = Language::English;
+    UnitSystem units = UnitSystem::Metric;
     bool filling = false; // the table is being filled: its changes are no edits
 };
 

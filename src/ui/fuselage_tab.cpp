@@ -36,16 +36,18 @@ void TForm1::fuselageEdited(const std::vector<FuselageStationTexts>& rows)
 void TForm1::showFuselageFigures()
 {
     const Language l = language();
+    const UnitSystem u = fuselagePage->shownUnits();
     std::vector<std::string> lines;
     if (aircraft.ResultsValid) {
         const StabilityFigures f = document.stabilityFigures();
-        lines.push_back(std::string(texts::NeutralPointPrefix.in(l)) + formatFixed(aircraft.NeutralPointX, 1) + "mm" +
-                        percentMacText(f.NeutralPointPercentMac, l));
+        lines.push_back(std::string(texts::NeutralPointPrefix.in(l)) +
+                        shownFigure(aircraft.NeutralPointX, Quantity::Length, u, 1) +
+                        std::string(unitName(Quantity::Length, u)) + percentMacText(f.NeutralPointPercentMac, l));
     } else {
         lines.emplace_back();
     }
     if (aircraft.ResultsValid && aircraft.FuselageCalculated)
-        lines.push_back(fuselageShiftText(aircraft, l));
+        lines.push_back(fuselageShiftText(aircraft, l, u));
     else if (aircraft.Fuselage.size() >= 2)
         lines.emplace_back(texts::FuselageStale.in(l));
     fuselagePage->showFigures(readFuselage(texts.fuselage), lines, l);

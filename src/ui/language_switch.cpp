@@ -16,6 +16,7 @@
 #include "ui/balance_page.h"
 #include "ui/lift_plot_dialog.h"
 #include "ui/spacing_choice.h"
+#include "ui/units_choice.h"
 #include "ui/image_view.h"
 #include "ui/info_dialog.h"
 #include "print/printer_dialog.h"
@@ -50,6 +51,7 @@ void TForm1::applyLanguage(Language l)
     live->setLanguage(l);
     CheckBoxLive->setToolTip(qs(texts::LiveCalculationTip.in(l)));
     spacingChoice->setLanguage(l);
+    unitsChoice->setLanguage(l);
     balance->page->setLanguage(l);
     showFuselageLanguage(l);
     updateUndoCommands();

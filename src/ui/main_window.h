@@ -69,6 +69,7 @@ class LiftPlotDialog;
 class LiveCalculation;
 class MisreadLine;
 class SpacingChoice;
+class UnitsChoice;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -236,6 +237,7 @@ public:
     MisreadLine* misreadLine = nullptr; // the misread fields on a line of their own above the memo
     MisreadLine* liveLine = nullptr;        // the heights a calculation while editing used, above them
     WindowCommands* commands = nullptr; // menus, actions and tool buttons
+    UnitsChoice* unitsChoice = nullptr; // View > Units: what the parts show and read lengths and masses in
 
 private:
     // The aircraft the window works on; the names below are its parts, as the handlers know them.

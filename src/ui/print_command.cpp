@@ -10,6 +10,7 @@
 #include "print/printer_dialog.h"
 #include "print/summary_page.h"
 #include "ui/image_view.h"
+#include "ui/units_choice.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -37,7 +38,8 @@ void TForm1::printAircraft()
                      aircraftViews->sizeBarPosition(),
                      true,
                      document.balance(),
-                     wingNames(texts)};
+                     wingNames(texts),
+                     unitsChoice->units()};
     const SummaryPage page = summaryPage(scene, CurrentFileName);
     Image4->bitmap() = page.topView;
     Image7->bitmap() = page.threeDView;

@@ -14,6 +14,7 @@
 #include "ui/commands.h"
 #include "ui/image_view.h"
 #include "ui/page_control.h"
+#include "ui/units_choice.h"
 #include "ui/widgets.h"
 #include "views/remark_lines.h"
 
@@ -249,6 +250,8 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
          .marginTypingKey = MarginTypingKey},
         this);
     buildFuselageTab();
+    unitsChoice = new UnitsChoice(commands->View1, {wingPage, aircraftViews, balance->page, fuselagePage},
+                                  [this] { applyLanguage(language()); }, this);
     buildHistory();
     buildLiveCalculation();
     applyDesignCaptions();
@@ -382,6 +385,7 @@ void TForm1::Create1(const QStringList& arguments)
     selectLanguage(languageOfLetter(settings.letter));
     setLiveCalculation(settings.live.value_or(false));
     deckUnit = settings.deckUnit.value_or(DeckUnit::Metre);
+    unitsChoice->choose(settings.units.value_or(UnitSystem::Metric));
 
     Memo2->setPlainText(qs(messages.RemarksPrompt));
     document.setWingCount(MaxWings);

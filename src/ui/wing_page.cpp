@@ -11,6 +11,7 @@
 #include "lang/field_texts.h"
 #include "model/field_reading.h"
 #include "model/wing_name.h"
+#include "solver/calculation.h"
 #include "ui/character_limit.h"
 #include "ui/widgets.h"
 #include "views/front_view.h"
@@ -21,6 +22,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include <optional>
 
@@ -125,9 +127,13 @@ WingPage::WingPage(int w, QWidget* tab, QWidget* aircraftTab, const Aircraft& ai
     buildTab();
     for (int r = 0; r < RoleCount; ++r) {
         const Role role = static_cast<Role>(r);
-        connect(ui.field[r], &QLineEdit::textChanged, this, [this, role](const QString& text) {
+        connect(ui.field[r], &QLineEdit::textChanged, this, [this, role, r](const QString& text) {
             markReading(role);
-            emit fieldEdited(role, text);
+            // The field shows the stored text it was given, or what the user typed in the units shown.
+            const std::string shown = text.toStdString();
+            if (shown != shownText(storedFor[r], Quantity::Length, units, false))
+                storedFor[r] = storedText(shown, Quantity::Length, units, 0, false, 0);
+            emit fieldEdited(role, qs(storedFor[r]));
         });
     }
     for (int n = 1; n <= MaxTrapezoids; ++n)
@@ -230,8 +236,10 @@ void WingPage::buildTab()
     buildProjectedFigures(small);
 
     // The fields of trapezoids beyond the count start hidden, with their texts.
-    for (int r = 0; r < RoleCount; ++r)
-        ui.field[r]->setText(qs(texts.wing[w].field[r]));
+    for (int r = 0; r < RoleCount; ++r) {
+        storedFor[r] = texts.wing[w].field[r];
+        ui.field[r]->setText(qs(storedFor[r]));
+    }
     showTrapezoidCount(texts.wing[w].trapezoidCount);
 }
 
@@ -285,12 +293,38 @@ void WingPage::markReading(Role role)
 {
     QLineEdit* field = ui.field[static_cast<int>(role)];
     const std::string text = field->text().toStdString();
-    const bool flagged = readLengthField(text, role).flagged;
+    const bool flagged = lengthFieldMisread(text, role, units);
     field->setStyleSheet(flagged ? "QLineEdit { border: 2px solid red; }" : QString());
-    field->setToolTip(flagged ? qs(flaggedFieldTip(role, text, language)) : QString());
+    field->setToolTip(flagged ? qs(flaggedFieldTip(role, text, language, units)) : QString());
 }
 
-void WingPage::write(Role role, const std::string& text) { ui.field[static_cast<int>(role)]->setText(qs(text)); }
+void WingPage::write(Role role, const std::string& text)
+{
+    const int r = static_cast<int>(role);
+    const QString shown = qs(shownText(text, Quantity::Length, units, false));
+    const bool sameShown = shown == ui.field[r]->text();
+    const bool otherStored = text != storedFor[r];
+    storedFor[r] = text;
+    ui.field[r]->setText(shown);
+    // Two stored texts may show alike in inches: the change still reaches the window.
+    if (sameShown && otherStored)
+        emit fieldEdited(role, qs(text));
+}
+
+void WingPage::setUnits(UnitSystem u)
+{
+    units = u;
+    for (int r = 0; r < RoleCount; ++r) {
+        const QSignalBlocker quiet(ui.field[r]);
+        ui.field[r]->setText(qs(shownText(storedFor[r], Quantity::Length, units, false)));
+        markReading(static_cast<Role>(r));
+    }
+    showLabels(metricLabels);
+    if (aircraft.ResultsValid) {
+        const WingResultLabels results = wingResultLabels(aircraft, w, units);
+        showNeutralPoint(results.neutralPoint, results.liftCentre);
+    }
+}
 
 void WingPage::writeName(const std::string& name) { ui.name->setText(qs(name)); }
 
@@ -401,15 +435,17 @@ void WingPage::drawPositionBox()
     ui.positionBox->update();
 }
 
-void WingPage::showLabels(const WingLabels& labels)
+void WingPage::showLabels(const WingLabels& evaluated)
 {
+    metricLabels = evaluated;
+    const WingLabels labels = labelsInUnits(evaluated, aircraft, w, units);
     for (int s = 0; s < MaxStations; ++s)
         setLabelText(ui.stationLabel[s], qs(labels.stations[s]));
     const std::string* figures[5] = {&labels.span, &labels.area, &labels.mac, &labels.r25, &labels.aspectRatio};
     for (int i = 0; i < 5; ++i)
         setLabelText(ui.figure[i], qs(*figures[i]));
     // A tilted wing adds its span and area seen from above.
-    const std::optional<ProjectedFigureTexts> projected = projectedFigureTexts(aircraft, w);
+    const std::optional<ProjectedFigureTexts> projected = projectedFigureTexts(aircraft, w, units);
     for (int i = 0; i < 2; ++i) {
         setLabelText(ui.projected[i], projected ? qs(i == 0 ? projected->span : projected->area) : QString());
         ui.projected[i]->setVisible(projected.has_value());
@@ -419,6 +455,13 @@ void WingPage::showLabels(const WingLabels& labels)
 
 void WingPage::showNeutralPoint(const std::string& neutralPoint, const std::string& liftCentre)
 {
+    // The window hands over the metric labels; in other units they are written from the results.
+    if (units != UnitSystem::Metric) {
+        const WingResultLabels results = wingResultLabels(aircraft, w, units);
+        setLabelText(ui.neutralPoint, qs(results.neutralPoint));
+        setLabelText(ui.liftCentre, qs(results.liftCentre));
+        return;
+    }
     setLabelText(ui.neutralPoint, qs(neutralPoint));
     setLabelText(ui.liftCentre, qs(liftCentre));
 }

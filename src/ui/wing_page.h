@@ -10,6 +10,7 @@
 #include "model/aircraft_texts.h"
 #include "model/configuration.h"
 #include "model/planform.h"
+#include "model/units.h"
 #include "views/view_geometry.h"
 
 #include <QImage>
@@ -76,8 +77,11 @@ public:
     int wing() const { return w; }
     QWidget* tab() const { return ui.tab; }
 
-    // Writes a text into a field; the field's change comes back as fieldEdited.
+    // Writes a stored text (mm) into a field, shown in the page's units; the field's change comes
+    // back as fieldEdited with the stored text.
     void write(Role role, const std::string& text);
+    // Shows the fields, the figures and the results in these units; typing is read in them.
+    void setUnits(UnitSystem units);
     // Writes the wing's name into its field; the change comes back as nameEdited.
     void writeName(const std::string& name);
     // Writes the dihedral of trapezoid k (1..4) into its field; the change comes back as dihedralEdited.
@@ -140,6 +144,10 @@ private:
     WingControls ui;
     double scale = 0;
     Language language = Language::English;
+    UnitSystem units = UnitSystem::Metric;
+    // The stored text each field stands for, and the labels the last evaluation gave, in mm.
+    std::array<std::string, RoleCount> storedFor{};
+    WingLabels metricLabels;
     // The corner taken at the press and the one under the pointer (0: none), and the pointer at the
     // last press or release.
     int grabbedCorner = 0;

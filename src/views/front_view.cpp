@@ -43,12 +43,13 @@ std::optional<FrontView> frontView(const Aircraft& ac, int w, double planformSca
     return view;
 }
 
-std::optional<ProjectedFigureTexts> projectedFigureTexts(const Aircraft& ac, int w)
+std::optional<ProjectedFigureTexts> projectedFigureTexts(const Aircraft& ac, int w, UnitSystem u)
 {
     if (!hasDihedral(ac, w))
         return std::nullopt;
-    return ProjectedFigureTexts{formatFixed(ac.WingProjectedSpan[w], 0, 4) + "mm",
-                                formatFixed(ac.WingProjectedArea[w] / 10000, 2, 4) + "dm^2"};
+    return ProjectedFigureTexts{
+        shownFigure(ac.WingProjectedSpan[w], Quantity::Length, u, 0, 4) + std::string(unitName(Quantity::Length, u)),
+        shownFigure(ac.WingProjectedArea[w], Quantity::Area, u, 2, 4) + std::string(unitName(Quantity::Area, u))};
 }
 
 } // namespace ab

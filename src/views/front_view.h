@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/aircraft.h"
+#include "model/units.h"
 #include "views/view_geometry.h"
 
 #include <optional>
@@ -34,6 +35,7 @@ std::optional<FrontView> frontView(const Aircraft& aircraft, int w, double planf
 struct ProjectedFigureTexts {
     std::string span, area;
 };
-std::optional<ProjectedFigureTexts> projectedFigureTexts(const Aircraft& aircraft, int w);
+std::optional<ProjectedFigureTexts> projectedFigureTexts(const Aircraft& aircraft, int w,
+                                                         UnitSystem units = UnitSystem::Metric);
 
 } // namespace ab

@@ -49,6 +49,20 @@ TEST_F(SettingsFileTest, TheDeckUnitChosenLastIsKeptOnTheSeventhLine)
     EXPECT_FALSE(read(test::crlf({"e", "900", "800", "50", "40", "1", "yd"})).deckUnit);
 }
 
+// Inches and ounces are kept on an eighth line; a file without it, or with another word, is metric.
+TEST_F(SettingsFileTest, InchesAndOuncesAreKeptOnTheEighthLine)
+{
+    ASSERT_TRUE(saveSettingsFile(path, 'e', 900, 800, 50, 40, Language::English, true, std::nullopt,
+                                 UnitSystem::Imperial).ok);
+    EXPECT_EQ(test::readBytes(path), test::crlf({"e", "900", "800", "50", "40", "1", "m", "imperial"}));
+    const Settings s = read(test::readBytes(path));
+    EXPECT_EQ(s.units, UnitSystem::Imperial);
+    EXPECT_EQ(s.deckUnit, DeckUnit::Metre);
+    EXPECT_EQ(s.live, true);
+    EXPECT_FALSE(read(test::crlf({"e", "900", "800", "50", "40", "1", "in"})).units);
+    EXPECT_FALSE(read(test::crlf({"e", "900", "800", "50", "40", "1", "in", "inches"})).units);
+}
+
 TEST_F(SettingsFileTest, AppliesOnlyValuesInsideTheirRanges)
 {
     const Settings s = read(test::crlf({"deutsch", "3000", "0", "-5", "1000"}));

@@ -32,6 +32,13 @@ TEST(Units, TypedFiguresReadBackInBothSystems)
                       formatFixed(parseLenientReal(typed) * f, s.metricDecimals))
                 << typed << " stored as " << stored;
         }
+        // A wing field takes whole mm: the nearest, shown again within half a mm (and the shown rounding).
+        for (int i = -s.steps; s.q == Quantity::Length && i <= s.steps; ++i) {
+            const double typed = i / 100.0;
+            const std::string stored = storedText(formatFixed(typed, 2), s.q, UnitSystem::Imperial, 0, false, 0);
+            ASSERT_EQ(stored, formatFixed(typed * f, 0));
+            ASSERT_LE(std::abs(parseLenientReal(shownText(stored, s.q, UnitSystem::Imperial, false)) - typed), 0.5 / f + 0.005);
+        }
         for (int mm = -3000; s.q == Quantity::Length && mm <= 3000; mm += 7) {
             const std::string shown = shownText(std::to_string(mm), s.q, UnitSystem::Imperial);
             ASSERT_EQ(shown, formatFixed(mm / f, d));
@@ -59,6 +66,7 @@ TEST(Units, TextsKeepWhatTheyAreAndMetricChangesNothing)
         {" 1,5", Quantity::Mass, "42.5", "1.5"},        // a decimal comma as the balance reads it
         {"1", Quantity::Mass, "28.3", "1.0"},
         {"abc", Quantity::Mass, "abc", "abc"},
+        {"12.5 in", Quantity::Length, "317.5 in", "12.50 in"},
         {"", Quantity::Length, "", ""},
     };
     for (const Case& c : cases) {
@@ -68,6 +76,9 @@ TEST(Units, TextsKeepWhatTheyAreAndMetricChangesNothing)
         EXPECT_EQ(storedText(c.typed, c.q, UnitSystem::Metric, metricDecimals), c.typed);
         EXPECT_EQ(shownText(c.typed, c.q, UnitSystem::Metric), c.typed);
     }
+    EXPECT_EQ(storedText("10.5", Quantity::Length, UnitSystem::Imperial, 0, false, 0), "267");
+    EXPECT_EQ(storedText("22O", Quantity::Length, UnitSystem::Imperial, 0, false, 0), "559O");
+    EXPECT_EQ(storedText("8,5", Quantity::Length, UnitSystem::Imperial, 0, false, 0), "203,5");
     EXPECT_EQ(shownFigure(1234567, Quantity::Area, UnitSystem::Metric, 2), "123.46");
     EXPECT_EQ(shownFigure(645.16 * 12, Quantity::Area, UnitSystem::Imperial, 2), "12.0");
     EXPECT_EQ(shownFigure(1000, Quantity::Mass, UnitSystem::Imperial, 1, 6), "  35.3");
