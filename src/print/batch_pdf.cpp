@@ -36,7 +36,8 @@ void useTemplatePdfWriter()
                                       .referenceWing = choices.referenceWing,
                                       .automatic = choices.automatic,
                                       .wingNames = choices.wingNames,
-                                      .paper = localePaper()};
+                                      .paper = localePaper(),
+                                      .units = choices.units};
         return writePlanformTemplatePdf(pdfFile, aircraft, figures, request, language, aircraftFile, write);
     });
 }

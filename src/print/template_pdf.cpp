@@ -143,14 +143,16 @@ private:
             }
             // Inside the outline's span: right of the root, left of the tip.
             const bool tip = s + 1 == w.stations.size();
-            text(onWing(st.leadingX - 1.2, st.y + (tip ? -0.8 : 0.8)), qs("y = " + yText(st.y)), font, kGuide,
+            text(onWing(st.leadingX - 1.2, st.y + (tip ? -0.8 : 0.8)), qs("y = " + yText(st.y, d.planform.units)), font, kGuide,
                  tip ? Align::Right : Align::Left);
         }
     }
 
-    // Whole millimetres as typed, a decimal where the station is not whole.
-    static std::string yText(double y)
+    // Whole millimetres as typed, a decimal where the station is not whole; inches with two.
+    static std::string yText(double y, UnitSystem u)
     {
+        if (u != UnitSystem::Metric)
+            return shownFigure(y, Quantity::Length, u, 0);
         return formatFixed(y, std::abs(y - std::round(y)) < 0.05 ? 0 : 1);
     }
 
@@ -400,7 +402,7 @@ TemplateDocument templateDocument(const Aircraft& aircraft, const StabilityFigur
     TemplateDocument d;
     d.language = language;
     const PlanformTemplateResult made =
-        planformTemplate(aircraft, figures, r.wing, r.referenceWing, r.automatic, language);
+        planformTemplate(aircraft, figures, r.wing, r.referenceWing, r.automatic, language, r.units);
     if (made.problem != TemplateProblem::None) {
         d.problem = templateProblemText(made.problem, r.wing, 0, language);
         return d;

@@ -30,6 +30,7 @@ struct TemplateRequest {
     bool automatic = true; // the stability mode: the band and centre of gravity the top view shows
     WingNames wingNames{};
     Paper paper = Paper::A4;
+    UnitSystem units = UnitSystem::Metric; // of the texts; the drawing is at true size alike
 };
 
 // Everything the pages show. problem names the wing and the reason when there is no template

@@ -144,7 +144,8 @@ std::optional<TemplateDocument> ExportCommands::templateOfChosenWing()
                                   .referenceWing = document.solver.ReferenceWing,
                                   .automatic = document.automaticStability(),
                                   .wingNames = wingNames(document.texts),
-                                  .paper = localePaper()};
+                                  .paper = localePaper(),
+                                  .units = window.units()};
     TemplateDocument pages =
         templateDocument(document.aircraft, document.stabilityFigures(), request, window.language(), window.shownFileName());
     if (!pages.ok()) {

@@ -30,6 +30,7 @@ public:
     struct Window {
         QWidget* widget = nullptr;                         // the dialogs' parent
         std::function<Language()> language;
+        std::function<UnitSystem()> units;                 // of the template's texts
         std::function<std::string()> shownFileName;        // the name the window shows ("Unknown.wk4")
         std::function<int()> activePage;                   // AircraftPage, wing 1..5 or RemarksPage
         std::function<QString()> templateTitle;            // the wing chooser's title

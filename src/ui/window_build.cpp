@@ -309,6 +309,7 @@ void TForm1::bindCommands()
         document,
         {.widget = this,
          .language = [this] { return language(); },
+         .units = [this] { return unitsChoice->units(); },
          .shownFileName = [this] { return CurrentFileName; },
          .activePage = [this] { return activePageNumber(); },
          .templateTitle = [this] { return commands->ExportTemplate1->text().remove("..."); },

@@ -19,7 +19,7 @@ namespace {
 // Far beyond any page limit, and still an int.
 constexpr double PageCountCap = 1e6;
 
-std::string mmText(double v) { return formatFixed(v, 1) + " mm"; }
+
 
 // Twice the signed area of a closed polygon (shoelace).
 double doubleArea(const std::vector<WingPointMm>& points)
@@ -72,7 +72,7 @@ bool polygonMeets(const std::vector<SheetPoint>& polygon, const SheetRect& r)
 } // namespace
 
 PlanformTemplateResult planformTemplate(const Aircraft& ac, const StabilityFigures& f, int w, int referenceWing,
-                                        bool automatic, Language l)
+                                        bool automatic, Language l, UnitSystem u)
 {
     PlanformTemplateResult result;
     if (w < 1 || w > std::clamp(ac.WingCount, 1, MaxWings)) {
@@ -80,6 +80,7 @@ PlanformTemplateResult planformTemplate(const Aircraft& ac, const StabilityFigur
         return result;
     }
     PlanformTemplate& t = result.planform;
+    t.units = u;
     t.wing = w;
     t.rootX = ac.posX[w];
 
@@ -119,7 +120,7 @@ PlanformTemplateResult planformTemplate(const Aircraft& ac, const StabilityFigur
         const int decimals = automatic ? 0 : 1;
         const auto mark = [&](TemplateMarkKind kind, double x, std::string tag) {
             x -= t.rootX;
-            t.marks.push_back({kind, x, std::move(tag) + ": " + mmText(x)});
+            t.marks.push_back({kind, x, std::move(tag) + ": " + templateLength(x, u)});
         };
         // The band's edges are the centres of gravity of its two margins.
         const std::string cgWord(texts::CgSymbolLabel.in(l));
@@ -299,9 +300,15 @@ std::vector<std::optional<double>> stackedTagTops(const PlanformTemplate& t, con
     return result;
 }
 
+std::string templateLength(double mm, UnitSystem u)
+{
+    return shownFigure(mm, Quantity::Length, u, 1) + " " + std::string(unitName(Quantity::Length, u));
+}
+
 TemplateTexts templateTexts(const PlanformTemplate& t, Language l, const std::string& fileName,
                             const std::string& wingName, int pageCount)
 {
+    const auto mmText = [&t](double v) { return templateLength(v, t.units); };
     const auto text = [l](const Text3& t3) { return std::string(t3.in(l)); };
     TemplateTexts x;
     // The wing as its tab names it, without the tab's blanks, and its whole name: "Wing 2 - Tailplane".
@@ -317,7 +324,7 @@ TemplateTexts templateTexts(const PlanformTemplate& t, Language l, const std::st
         const TemplateMark &front = t.marks[0], &rear = t.marks[1], &cg = t.marks[2], &np = t.marks[3];
         const auto tagName = [](const std::string& tag) { return tag.substr(0, tag.find(':')); };
         x.marks += tagName(np.tag) + " " + mmText(np.x) + ", " + tagName(cg.tag) + " " + mmText(cg.x) + ", " +
-                   t.bandLabel + " " + formatFixed(rear.x, 1) + ".." + mmText(front.x) + "; "; // as the margins go
+                   t.bandLabel + " " + shownFigure(rear.x, Quantity::Length, t.units, 1) + ".." + mmText(front.x) + "; "; // as the margins go
     } else {
         x.marks += text(texts::TemplateNoResults) + " ";
     }
@@ -333,7 +340,7 @@ TemplateTexts templateTexts(const PlanformTemplate& t, Language l, const std::st
     x.datum = text(texts::TemplateRootAt);
     fillIn(x.datum, "{value}", mmText(t.rootX));
     x.datum += " " + text(texts::DatumSentence);
-    x.checkBar = "100 mm";
+    x.checkBar = t.units == UnitSystem::Metric ? "100 mm" : "100 mm = " + templateLength(100, t.units);
     x.checkNote = text(texts::TemplateCheckNote);
     if (pageCount > 1)
         x.assembly = text(texts::TemplateAssembly);

@@ -7,6 +7,7 @@
 
 #include "lang/language.h"
 #include "model/aircraft.h"
+#include "model/units.h"
 #include "model/mean_chord.h"
 #include "model/wing_name.h"
 #include "stability/stability.h"
@@ -57,6 +58,7 @@ struct PlanformTemplate {
     // a tandem), in whole 10 mm, and the sheet takes them in; elsewhere it is the root chord.
     double rulerFrom = 0, rulerTo = 0;
     bool marksTakenIn() const;
+    UnitSystem units = UnitSystem::Metric; // of the texts: marks, foot, station y (the sheet is 1:1 alike)
 };
 
 // The same template with the ruler the root chord: the marks of the reference wing as on any other
@@ -87,7 +89,8 @@ struct PlanformTemplateResult {
     TemplateProblem problem = TemplateProblem::None;
 };
 PlanformTemplateResult planformTemplate(const Aircraft& aircraft, const StabilityFigures& figures, int w,
-                                        int referenceWing, bool automatic, Language language);
+                                        int referenceWing, bool automatic, Language language,
+                                        UnitSystem units = UnitSystem::Metric);
 
 // The drawing on one large sheet before it is cut into pages: room around the outline and the ruler
 // (its numbers on the left of the root chord), and where the centre line's root leading edge lies.
@@ -180,6 +183,9 @@ bool markOnSheet(const TemplateMark& mark, const TemplateSheet& sheet);
 // a mark off the sheet.
 std::vector<std::optional<double>> stackedTagTops(const PlanformTemplate& planform, const TemplateSheet& sheet, double tagHeight);
 
+// A length of the template's texts in its units: "62.8 mm" or "2.47 in".
+std::string templateLength(double mm, UnitSystem units);
+
 // The texts of every page in the language: the heading with the wing's name and the file, the marks
 // measured from the root leading edge, where that edge lies in the aircraft's datum with the datum
 // sentence, the check bar and how the pages go together. The page's own label comes from pageText.
@@ -188,7 +194,7 @@ struct TemplateTexts {
     std::string marks;    // "x from the root leading edge of this wing: AC 62.8 mm, ...", the MAC, the root chord
     std::string offWing;  // the marks that lie off the wing's root chord and where they are drawn; empty for none
     std::string datum;    // where the root leading edge lies, and the datum sentence
-    std::string checkBar; // "100 mm"
+    std::string checkBar; // "100 mm", in imperial units "100 mm = 3.94 in"
     std::string checkNote;
     std::string assembly; // how pages go together (several pages only)
 };
