@@ -7,7 +7,6 @@
 #include "model/numbers.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace ab {
 namespace {
@@ -32,7 +31,7 @@ const Text3 kFlaggedDihedralLine{"Wing {wing}, {field}: read '{text}' as {value}
                                  "Flügel {wing}, {field}: '{text}' gelesen als {value}°",
                                  "Ala {wing}, {field}: '{text}' leído como {value}°"};
 
-const Text3 kReadAs{"read as {value} {unit}", "gelesen als {value} {unit}", "leído como {value} {unit}"};
+const Text3 kReadAs{"read as {value} mm", "gelesen als {value} mm", "leído como {value} mm"};
 const Text3 kFlaggedLine{"Wing {wing}, {field}: read '{text}' as {value} mm",
                          "Flügel {wing}, {field}: '{text}' gelesen als {value} mm",
                          "Ala {wing}, {field}: '{text}' leído como {value} mm"};
@@ -65,18 +64,13 @@ std::string fieldWords(Role role, Language l)
     return s;
 }
 
-std::string flaggedFieldTip(Role role, std::string_view text, Language l, UnitSystem u)
+std::string flaggedFieldTip(Role role, std::string_view text, Language l)
 {
-    if (!lengthFieldMisread(text, role, u))
+    const FieldReading reading = readLengthField(text, role);
+    if (!reading.flagged)
         return {};
     std::string s(kReadAs.in(l));
-    if (u == UnitSystem::Metric) {
-        fillIn(s, "{value}", std::to_string(readLengthField(text, role).value));
-    } else {
-        const double value = leadingNumber(text, false).value;
-        fillIn(s, "{value}", formatFixed(takesMagnitude(role) ? std::abs(value) : value, imperialDecimals(Quantity::Length)));
-    }
-    fillIn(s, "{unit}", std::string(unitName(Quantity::Length, u)));
+    fillIn(s, "{value}", std::to_string(reading.value));
     return s;
 }
 

@@ -6,7 +6,6 @@
 
 #include "lang/language.h"
 #include "model/aircraft_texts.h"
-#include "model/units.h"
 
 #include <string>
 #include <string_view>
@@ -20,8 +19,7 @@ std::string fieldWords(Role role, Language language);
 
 // The tool tip of a flagged field of the role: "read as 22 mm"; empty for a clean text, which needs
 // none.
-std::string flaggedFieldTip(Role role, std::string_view text, Language language,
-                            UnitSystem units = UnitSystem::Metric);
+std::string flaggedFieldTip(Role role, std::string_view text, Language language);
 
 // The dihedral field of trapezoid k in words: "dihedral of trapezoid 2" (German "V-Form von
 // Trapez 2", Spanish "diedro del trapecio 2").

@@ -9,6 +9,7 @@
 #include "draw/planform_drawing.h"
 #include "ui/image_view.h"
 #include "lang/field_texts.h"
+#include "lang/units_texts.h"
 #include "model/field_reading.h"
 #include "model/wing_name.h"
 #include "solver/calculation.h"
@@ -128,11 +129,11 @@ WingPage::WingPage(int w, QWidget* tab, QWidget* aircraftTab, const Aircraft& ai
     for (int r = 0; r < RoleCount; ++r) {
         const Role role = static_cast<Role>(r);
         connect(ui.field[r], &QLineEdit::textChanged, this, [this, role, r](const QString& text) {
-            markReading(role);
             // The field shows the stored text it was given, or what the user typed in the units shown.
             const std::string shown = text.toStdString();
             if (shown != shownText(storedFor[r], Quantity::Length, units, false))
                 storedFor[r] = storedText(shown, Quantity::Length, units, 0, false, 0);
+            markReading(role);
             emit fieldEdited(role, qs(storedFor[r]));
         });
     }
@@ -293,9 +294,18 @@ void WingPage::markReading(Role role)
 {
     QLineEdit* field = ui.field[static_cast<int>(role)];
     const std::string text = field->text().toStdString();
-    const bool flagged = lengthFieldMisread(text, role, units);
+    if (units == UnitSystem::Metric) {
+        const bool flagged = readLengthField(text, role).flagged;
+        field->setStyleSheet(flagged ? "QLineEdit { border: 2px solid red; }" : QString());
+        field->setToolTip(flagged ? qs(flaggedFieldTip(role, text, language)) : QString());
+        return;
+    }
+    // In other units the text is misread as typed, or its stored text is (a fraction of a mm typed
+    // in millimetres): the tip says what the aircraft uses, in the units shown.
+    const std::string& stored = storedFor[static_cast<int>(role)];
+    const bool flagged = lengthFieldMisread(text, role, units) || readLengthField(stored, role).flagged;
     field->setStyleSheet(flagged ? "QLineEdit { border: 2px solid red; }" : QString());
-    field->setToolTip(flagged ? qs(flaggedFieldTip(role, text, language, units)) : QString());
+    field->setToolTip(flagged ? qs(lengthsInUnits(flaggedFieldTip(role, stored, language), units)) : QString());
 }
 
 void WingPage::write(Role role, const std::string& text)

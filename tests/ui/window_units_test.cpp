@@ -101,6 +101,12 @@ TEST(WindowUnits, InchesAndOuncesAreTypedShownAndPrintedWhileTheFileStaysMetric)
     EXPECT_EQ(chord->text(), "267");
     EXPECT_EQ(table->item(0, 1)->text(), "150.3");
     EXPECT_NE(textOf(form, "Label_b1").find("1616mm"), std::string::npos) << textOf(form, "Label_b1");
+    // A fraction of a mm, which the wing reads as whole mm, stays marked in inches too.
+    typeKeys(chord, "260.5");
+    trigger(form, "UnitsImperial1");
+    EXPECT_EQ(chord->text(), "10.26");
+    EXPECT_NE(chord->styleSheet().indexOf("red"), -1);
+    EXPECT_EQ(chord->toolTip(), "read as 10.24 in");
 }
 
 } // namespace
