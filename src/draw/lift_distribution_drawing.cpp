@@ -3,6 +3,7 @@
 
 #include "draw/colours.h"
 #include "lang/lift_plot_texts.h"
+#include "lang/units_texts.h"
 #include "model/numbers.h"
 
 #include <QFontMetrics>
@@ -174,7 +175,7 @@ QPointF LiftPlotGeometry::ratioPoint(double y, double clOverCL) const
 }
 
 LiftPlotGeometry drawLiftDistribution(QPainter& p, const QRect& area, const LiftDistribution& d, int w, Language l,
-                                      const std::string& wingName)
+                                      const std::string& wingName, UnitSystem u)
 {
     LiftPlotGeometry g;
     if (area.width() < 2 || area.height() < 2)
@@ -216,7 +217,8 @@ LiftPlotGeometry drawLiftDistribution(QPainter& p, const QRect& area, const Lift
     // The legend, laid out first: its rows decide how much height the panels keep.
     std::string stallText(texts::LiftPlotStallFirst.in(l));
     fillIn(stallText, "{ratio}", formatFixed(stall.clOverCL, 2));
-    fillIn(stallText, "{value}", formatFixed(stall.y, 0) + " mm");
+    fillIn(stallText, "{value}",
+           shownFigure(stall.y, Quantity::Length, u, 0) + " " + std::string(unitName(Quantity::Length, u)));
     const std::vector<LegendEntry> legend = {
         {pen(wingColour(w), z.curve), false, qt(texts::LiftPlotLocalLift, l)},
         {pen(EllipticColour, z.curve, Qt::DashLine), false, qt(texts::LiftPlotElliptic, l)},
@@ -246,9 +248,15 @@ LiftPlotGeometry drawLiftDistribution(QPainter& p, const QRect& area, const Lift
     const auto valueSteps = [&](int height) { return std::clamp(height / (2 * fm.height()), 2, 8); };
     g.lift = niceAxis(liftLow, liftHigh * 1.05, valueSteps(liftHeight));
     g.ratio = niceAxis(ratioLow, ratioHigh * 1.05, valueSteps(ratioHeight));
-    // Span ticks about two label widths apart.
-    const int spanLabel = fm.horizontalAdvance(qt(formatFixed(wing.halfSpan, 0)));
-    g.span = niceAxis(0, wing.halfSpan, std::clamp(area.width() / (2 * spanLabel + 2 * z.px), 2, 12));
+    // Span ticks about two label widths apart, on round figures of the units shown; the scale itself
+    // stays in mm.
+    const double perUnit = unitFactor(Quantity::Length, u);
+    const int spanLabel = fm.horizontalAdvance(qt(shownFigure(wing.halfSpan, Quantity::Length, u, 0)));
+    g.span = niceAxis(0, wing.halfSpan / perUnit, std::clamp(area.width() / (2 * spanLabel + 2 * z.px), 2, 12));
+    g.span.low *= perUnit;
+    g.span.high *= perUnit;
+    g.span.step *= perUnit;
+    const auto spanTickText = [&](int i) { return qt(formatFixed(g.span.tick(i) / perUnit, g.span.decimals)); };
 
     // Left of the panels: the turned axis titles and the widest value label.
     int labelWidth = 0;
@@ -257,7 +265,7 @@ LiftPlotGeometry drawLiftDistribution(QPainter& p, const QRect& area, const Lift
             labelWidth = std::max(labelWidth, fm.horizontalAdvance(tickText(*a, i)));
     const int titleX = area.left() + z.gap;
     const int left = titleX + fm.height() + z.gap + labelWidth + z.gap + z.tick;
-    const int lastLabel = fm.horizontalAdvance(tickText(g.span, g.span.tickCount() - 1));
+    const int lastLabel = fm.horizontalAdvance(spanTickText(g.span.tickCount() - 1));
     const int right = area.right() + 1 - std::max(2 * z.gap, lastLabel / 2 + z.gap);
     const int width = std::max(1, right - left);
     g.liftPanel = QRect(left, panelsTop, width, liftHeight);
@@ -272,11 +280,11 @@ LiftPlotGeometry drawLiftDistribution(QPainter& p, const QRect& area, const Lift
     for (int i = 0; i < g.span.tickCount(); ++i) {
         const double x = g.ratioPoint(g.span.tick(i), 0).x();
         p.drawText(QRectF(x - 10 * z.px, spanLabelTop, 20 * z.px, fm.height()), Qt::AlignHCenter | Qt::AlignTop,
-                   tickText(g.span, i));
+                   spanTickText(i));
     }
     const int spanTitleTop = spanLabelTop + fm.height() + z.gap / 2;
     p.drawText(QRect(left, spanTitleTop, width, fm.height()), Qt::AlignHCenter | Qt::AlignTop,
-               fm.elidedText(qt(texts::LiftPlotSpanAxis, l), Qt::ElideRight, width));
+               fm.elidedText(qt(captionInUnits(texts::LiftPlotSpanAxis.in(l), u)), Qt::ElideRight, width));
 
     // cl/CL = 1: where the local lift coefficient equals the wing's.
     p.setPen(pen(clGray, z.thin, Qt::DashLine));

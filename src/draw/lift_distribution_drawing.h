@@ -5,6 +5,7 @@
 #pragma once
 
 #include "lang/language.h"
+#include "model/units.h"
 #include "solver/lift_distribution.h"
 #include "views/plot_scale.h"
 
@@ -37,7 +38,10 @@ inline const QColor StallMarkColour{220, 0, 0};
 // Paints wing `wing` of the distribution into `area` on a white ground, at any size (a window, a
 // printed page, an image): fonts and lines follow the area's size. The wing's name, when given, follows
 // its number in the title. A wing with nothing to plot gets the title and a note instead of the panels.
+// The span axis and the stall station follow the units (ticks on round inches in imperial); the
+// geometry's span scale stays in mm.
 LiftPlotGeometry drawLiftDistribution(QPainter& painter, const QRect& area, const LiftDistribution& distribution,
-                                      int wing, Language language, const std::string& wingName = {});
+                                      int wing, Language language, const std::string& wingName = {},
+                                      UnitSystem units = UnitSystem::Metric);
 
 } // namespace ab

@@ -24,6 +24,7 @@ std::string captionInUnits(std::string_view caption, UnitSystem u)
     if (u == UnitSystem::Metric)
         return s;
     replaceAll(s, "(mm)", "(in)");
+    replaceAll(s, "[mm]", "[in]");
     replaceAll(s, "(g)", "(oz)");
     return s;
 }

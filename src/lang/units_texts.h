@@ -19,8 +19,8 @@ inline constexpr Text3 UnitsImperial{"Inches and ounces", "Zoll und Unzen", "Pul
 
 namespace ab {
 
-// A caption with its units in the chosen system: "(mm)" becomes "(in)", "(g)" "(oz)", a length
-// " mm" after a figure " in"; metric captions stay as they are ("x (mm)" -> "x (in)").
+// A caption with its units in the chosen system: "(mm)" and "[mm]" become "(in)" and "[in]", "(g)"
+// "(oz)"; metric captions stay as they are ("x (mm)" -> "x (in)").
 std::string captionInUnits(std::string_view caption, UnitSystem units);
 
 // A sentence with lengths written "<whole number> mm" (the remarks of the aircraft templates), with

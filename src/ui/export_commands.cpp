@@ -77,7 +77,7 @@ void ExportCommands::showLiftPlot()
     window.withLattice([this] {
         if (!liftPlot)
             liftPlot = new LiftPlotDialog(window.widget);
-        liftPlot->show(document.liftDistribution(), wingNames(document.texts), window.language());
+        liftPlot->show(document.liftDistribution(), wingNames(document.texts), window.language(), window.units());
     });
 }
 

@@ -20,7 +20,7 @@ public:
     void paint(QPainter& p, const QRect& area) const
     {
         drawLiftDistribution(p, area, owner->distribution, owner->shownWing(), owner->language,
-                             owner->names[owner->shownWing()]);
+                             owner->names[owner->shownWing()], owner->units);
     }
 
 protected:
@@ -51,8 +51,9 @@ LiftPlotDialog::LiftPlotDialog(QWidget* parent) : QDialog(parent)
     });
 }
 
-void LiftPlotDialog::show(const LiftDistribution& d, const WingNames& n, Language l)
+void LiftPlotDialog::show(const LiftDistribution& d, const WingNames& n, Language l, UnitSystem u)
 {
+    units = u;
     const int before = shownWing();
     distribution = d;
     names = n;

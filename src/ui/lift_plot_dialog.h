@@ -5,6 +5,7 @@
 #pragma once
 
 #include "lang/language.h"
+#include "model/units.h"
 #include "model/wing_name.h"
 #include "solver/lift_distribution.h"
 
@@ -20,7 +21,8 @@ public:
     explicit LiftPlotDialog(QWidget* parent = nullptr);
 
     // The distribution of the last calculation, the wings' names and the language of the texts.
-    void show(const LiftDistribution& distribution, const WingNames& names, Language language);
+    void show(const LiftDistribution& distribution, const WingNames& names, Language language,
+              UnitSystem units = UnitSystem::Metric);
     int shownWing() const;
     QImage plotImage() const; // what the plot shows now, for a look without the screen
 
@@ -33,6 +35,7 @@ private:
     LiftDistribution distribution;
     WingNames names;
     Language language = Language::English;
+    UnitSystem units = UnitSystem::Metric;
 };
 
 } // namespace ab
