@@ -98,14 +98,19 @@ std::string flaggedDihedralTip(std::string_view text, Language l)
     return s;
 }
 
-std::string flaggedFieldLine(int wing, Role role, std::string_view text, Language l)
+std::string flaggedFieldLine(int wing, Role role, std::string_view text, Language l, UnitSystem u)
 {
     // The typed text goes in last, so that braces in it are never taken for a placeholder.
     std::string s(kFlaggedLine.in(l));
     fillIn(s, "{wing}", std::to_string(wing));
     fillIn(s, "{field}", fieldWords(role, l));
-    fillIn(s, "{value}", std::to_string(readLengthField(text, role).value));
-    fillIn(s, "{text}", quotedText(text));
+    if (u == UnitSystem::Metric) {
+        fillIn(s, "{value}", std::to_string(readLengthField(text, role).value));
+    } else {
+        fillIn(s, "{value} mm", shownFigure(readLengthField(text, role).value, Quantity::Length, u, 0) + " " +
+                                    std::string(unitName(Quantity::Length, u)));
+    }
+    fillIn(s, "{text}", quotedText(shownText(text, Quantity::Length, u, false)));
     return s;
 }
 
@@ -136,11 +141,11 @@ const Text3 kMisreadField{"wing {wing} {field}", "Flügel {wing} {field}", "ala 
 
 } // namespace
 
-std::vector<std::string> flaggedFieldLines(const AircraftTexts& texts, Language l)
+std::vector<std::string> flaggedFieldLines(const AircraftTexts& texts, Language l, UnitSystem u)
 {
     std::vector<std::string> lines;
     forEachFlaggedField(
-        texts, [&](int w, Role role) { lines.push_back(flaggedFieldLine(w, role, texts.wing[w][role], l)); },
+        texts, [&](int w, Role role) { lines.push_back(flaggedFieldLine(w, role, texts.wing[w][role], l, u)); },
         [&](int w, int k) {
             const std::string& text = texts.wing[w].dihedral[k];
             std::string s(kFlaggedDihedralLine.in(l));
@@ -150,6 +155,19 @@ std::vector<std::string> flaggedFieldLines(const AircraftTexts& texts, Language 
             fillIn(s, "{text}", quotedText(text));
             lines.push_back(std::move(s));
         });
+    return lines;
+}
+
+std::vector<std::string> memoInUnits(std::vector<std::string> lines, const AircraftTexts& texts, Language l,
+                                     UnitSystem u)
+{
+    if (u == UnitSystem::Metric)
+        return lines;
+    const std::vector<std::string> metric = flaggedFieldLines(texts, l);
+    const std::vector<std::string> shown = flaggedFieldLines(texts, l, u);
+    for (std::string& line : lines)
+        if (const auto at = std::find(metric.begin(), metric.end(), line); at != metric.end())
+            line = shown[static_cast<std::size_t>(at - metric.begin())];
     return lines;
 }
 

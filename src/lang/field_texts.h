@@ -6,6 +6,7 @@
 
 #include "lang/language.h"
 #include "model/aircraft_texts.h"
+#include "model/units.h"
 
 #include <string>
 #include <string_view>
@@ -34,7 +35,10 @@ std::string flaggedDihedralTip(std::string_view text, Language language);
 
 // One memo line: "Wing 1, root chord: read '22O' as 22 mm". A text longer than
 // FlaggedTextShown characters is quoted by its beginning and "...".
-std::string flaggedFieldLine(int wing, Role role, std::string_view text, Language language);
+// In other units the text is quoted as the field shows it and the value read is given in them
+// ("read '22.01O' as 22.01 in").
+std::string flaggedFieldLine(int wing, Role role, std::string_view text, Language language,
+                             UnitSystem units = UnitSystem::Metric);
 inline constexpr int FlaggedTextShown = 24;
 
 // A typed text as a memo line quotes it: one longer than FlaggedTextShown characters (a paste gone
@@ -45,7 +49,13 @@ std::string quotedText(std::string_view text);
 // and then the dihedral fields ("Wing 1, dihedral of trapezoid 2: read '75' as 60.0°"), counting
 // only the fields the wing's trapezoid count shows: the hidden ones take no part in the calculation.
 // Empty when every field reads cleanly.
-std::vector<std::string> flaggedFieldLines(const AircraftTexts& texts, Language language);
+std::vector<std::string> flaggedFieldLines(const AircraftTexts& texts, Language language,
+                                           UnitSystem units = UnitSystem::Metric);
+
+// Memo lines as the window shows them in the chosen units: every line that is one of the flagged
+// field lines of `texts` in mm becomes that line in the units; the other lines stay as they are.
+std::vector<std::string> memoInUnits(std::vector<std::string> lines, const AircraftTexts& texts, Language language,
+                                     UnitSystem units);
 
 // The same fields on one line of their own: "Misread fields: wing 1 root chord, wing 2 x position";
 // empty when every field reads cleanly.

@@ -8,6 +8,7 @@
 #include "lang/field_texts.h"
 #include "solver/calculation.h"
 #include "ui/misread_line.h"
+#include "ui/units_choice.h"
 #include "ui/image_view.h"
 #include "ui/live_calculation.h"
 #include "ui/page_control.h"
@@ -25,7 +26,7 @@ namespace ab {
 void TForm1::showMemo(const std::vector<std::string>& lines, bool visible)
 {
     QStringList memo;
-    for (const std::string& line : lines)
+    for (const std::string& line : memoInUnits(lines, texts, language(), unitsChoice->units()))
         memo << qs(line);
     Memo1->setPlainText(memo.join('\n'));
     misreadLine->setText(qs(misreadFieldsLine(texts, language())));

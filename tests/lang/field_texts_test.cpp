@@ -69,6 +69,19 @@ TEST(FlaggedFields, LinesCoverTheFieldsInUseInFieldOrder)
     EXPECT_EQ(misreadFieldsLine(t, Es), "Campos mal leídos: ala 2 posición z");
 }
 
+// In inches the memo quotes the field as it shows and says what the wing uses in inches; the lines
+// that are not about a misread field stay.
+TEST(FlaggedFields, TheMemoSaysThemInTheUnitsShown)
+{
+    AircraftTexts t = defaultAircraftTexts();
+    t.wingCount = 2;
+    t.wing[2][Role::PosZ] = "559O";
+    const Lines memo = {"Neutral point found", flaggedFieldLines(t, De)[0]};
+    EXPECT_EQ(memoInUnits(memo, t, De, UnitSystem::Imperial),
+              (Lines{"Neutral point found", "Flügel 2, z-Position: '22.01O' gelesen als 22.01 in"}));
+    EXPECT_EQ(memoInUnits(memo, t, De, UnitSystem::Metric), memo);
+}
+
 TEST(EditNames, NamesAndMenuTextsInThreeLanguages)
 {
     struct Row {
