@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/edit_names.h"
 #include "lang/field_texts.h"
+#include "lang/units_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -80,6 +81,10 @@ TEST(FlaggedFields, TheMemoSaysThemInTheUnitsShown)
     EXPECT_EQ(memoInUnits(memo, t, De, UnitSystem::Imperial),
               (Lines{"Neutral point found", "Flügel 2, z-Position: '22.01O' gelesen als 22.01 in"}));
     EXPECT_EQ(memoInUnits(memo, t, De, UnitSystem::Metric), memo);
+    // The remarks of a new aircraft and the captions of the tables.
+    EXPECT_EQ(lengthsInUnits("wing of 1600 mm span, 2200 mAh, 600 mm", UnitSystem::Imperial),
+              "wing of 62.99 in span, 2200 mAh, 23.62 in");
+    EXPECT_EQ(captionInUnits("Masse (g)", UnitSystem::Imperial), "Masse (oz)");
 }
 
 TEST(EditNames, NamesAndMenuTextsInThreeLanguages)
