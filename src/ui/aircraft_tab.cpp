@@ -77,8 +77,10 @@ void TForm1::buildAircraftTab(QWidget* tab, const PerWing<QWidget*>& wingTabs)
     Memo1->setReadOnly(true);
     misreadLine = new MisreadLine(Memo1, "Label_Misread", clRed, MisreadLine::Shown::WithMemo, this);
     liveLine = new MisreadLine(Memo1, "Label_LiveHeights", clBlue, MisreadLine::Shown::WhenSet, this);
-    // The memo starts under the last stability control the mode shows.
+    // The memo starts under the last stability control the mode shows and under the lines above it.
     connect(aircraftViews, &AircraftViews::stabilityModeChosen, this, [this] { placeCaptionedControls(); });
+    for (MisreadLine* line : {misreadLine, liveLine})
+        connect(line, &MisreadLine::reshaped, this, [this] { placeCaptionedControls(); });
 }
 
 void TForm1::buildHiddenImages(QWidget* tab)

@@ -8,6 +8,8 @@
 #include "files/aircraft_templates.h"
 #include "lang/field_texts.h"
 #include "ui/live_calculation.h"
+#include "ui/page_control.h"
+#include "ui/wing_page.h"
 #include "window_test_support.h"
 
 #include <QElapsedTimer>
@@ -137,11 +139,20 @@ TEST(WindowTyping, AMisreadFieldIsNamedAfterALiveRun)
 {
     LiveWindow window("NewConventional1");
     TForm1& form = window.form;
+    // Typed on the wing's tab, as the user reaches the field, and read on the aircraft tab.
+    form.PageControl1->setActivePage(form.wingPage[1]->tab());
     window.typeSlowly(std::string(fieldName(1, Role::RootChord)), "22O");
     ASSERT_TRUE(form.aircraftState().ResultsValid);
+    form.PageControl1->setActivePage(form.TabSheet5);
+    QApplication::processEvents();
     auto* line = control<QLabel>(form, "Label_Misread");
     EXPECT_TRUE(line->isVisible());
     EXPECT_EQ(line->text().toStdString(), misreadFieldsLine(form.textsState(), Language::English));
+    // The memo under it starts below the line's last row, not under its words.
+    const auto* memo = control<QPlainTextEdit>(form, "Memo1");
+    EXPECT_TRUE(memo->isVisible());
+    EXPECT_GE(memo->y(), line->geometry().bottom());
+    EXPECT_GE(line->height(), line->heightForWidth(line->width()));
 }
 
 // Typing 60 over 7.5 passes through 6; 60 is no margin, so 7.5 stays the one in use.
