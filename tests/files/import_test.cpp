@@ -44,7 +44,7 @@ struct ImportCase {
 const ImportCase Cases[] = {
     {DeckUnit::Metre, "mirrored, translated, unit asked", "plain.avl",
      "Plain\n0.0\n0 0 0.0\n0.5 0.2 2.0\n0.05 0 0\n"
-     "SURFACE\nWing\n8 1.0\nYDUPLICATE\n0.0\nTRANSLATE\n0.1 0 0.02\n"
+     "SURFACE\nWing\n8 1.0\nYDUPLICATE\n0.0\nTRANSLATE\n+0.1 0 2.0D-2\n"
      "SECTION\n0 0 0 0.25 0\nSECTION\n0.03 1.0 0 0.15 0 ! tip\n",
      {"Wing: 100 20 0 250 | 1000 150 30"},
      {"read in m"}},
