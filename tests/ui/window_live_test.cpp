@@ -27,23 +27,6 @@ void mouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
     QApplication::sendEvent(w, &e);
 }
 
-void waitFor(int milliseconds)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < milliseconds)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-void waitUntilCalculated(TForm1& form)
-{
-    QElapsedTimer t;
-    t.start();
-    while (form.liveCalculationBusy() && t.elapsed() < 60000)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    QApplication::processEvents();
-}
-
 struct Figures {
     double neutralPoint = 0, referenceMac = 0;
     PerWing<double> wingNeutralPoints{}, liftSlopes{};

@@ -20,23 +20,6 @@
 namespace ab {
 namespace {
 
-void waitFor(int milliseconds)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < milliseconds)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-void waitUntilCalculated(TForm1& form)
-{
-    QElapsedTimer t;
-    t.start();
-    while (form.liveCalculationBusy() && t.elapsed() < 60000)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    QApplication::processEvents();
-}
-
 // A window on the screen with the focus, started from a template, calculating while editing.
 struct LiveWindow {
     explicit LiveWindow(const char* templateAction, const char* language = "english1")
