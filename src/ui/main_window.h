@@ -113,7 +113,7 @@ private:
     void printAircraft(); // Print: the summary page in the printer dialog
 
 public:
-    // Controls, named as their objectName, and the parts.
+    // Controls, named as their objectName, and the parts tests reach.
     PageControl* PageControl1 = nullptr;
     QWidget *TabSheet5 = nullptr, *TabSheet4 = nullptr, *TabSheet8 = nullptr; // aircraft, remarks, balance
     PerWing<WingPage*> wingPage{}; // the wing pages, made with their tabs
@@ -121,17 +121,18 @@ public:
     QPlainTextEdit* Memo2 = nullptr; // the remarks
     AircraftViews* aircraftViews = nullptr; // the top and three-dimensional views and their controls
     WindowCommands* commands = nullptr;     // menus, actions and tool buttons
-    FileCommands* files = nullptr;
-    CalculationCommands* calculation = nullptr; // with the calculate button, the memo and the spacing
-    WingCopyCommands* wingCopy = nullptr;
-    HistoryCommands* history = nullptr;
     BalanceCommands* balance = nullptr;   // the balance tab with the margin and the stability mode
-    FuselageCommands* fuselage = nullptr; // the fuselage tab
     ExportCommands* exports = nullptr;    // AVL, CSV, the wing template and the lift distribution plot
     TForm3* printerDialog = nullptr;      // made at the first print
 
 private:
     AircraftDocument document;
+    // The parts the window wires to one another.
+    FileCommands* files = nullptr;
+    CalculationCommands* calculation = nullptr; // with the calculate button, the memo and the spacing
+    WingCopyCommands* wingCopy = nullptr;
+    HistoryCommands* history = nullptr;
+    FuselageCommands* fuselage = nullptr; // the fuselage tab
     LanguageFlags languageFlags;
     MessageTexts messages; // empty until a language is chosen
     QtTranslations qtTexts; // Qt's own dialogs and buttons in the chosen language
