@@ -161,7 +161,7 @@ TEST(WindowTyping, AMarginTypedOnTheWayKeepsTheOneInUse)
 TEST(WindowTyping, ABalanceRowNotCountedGivesNoGreenVerdict)
 {
     TForm1 form;
-    form.chooseFileToOpen = [] { return QString::fromStdString(kExamples + "trainer.wk4"); };
+    form.questions.chooseFileToOpen = [] { return QString::fromStdString(kExamples + "trainer.wk4"); };
     trigger(form, "Open2");
     trigger(form, "calculateAction");
     auto* table = control<QTableWidget>(form, "BalanceTable");
