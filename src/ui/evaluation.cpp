@@ -144,7 +144,7 @@ void TForm1::applyCommandStates()
     const Aircraft& a = document.aircraft;
     const CommandStates c = commandStates({a.ResultsValid, a.SolverDataValid, calculation->editedSinceCalculation(),
                                            calculation->running(), files->plainSaveOffered(), a.WingCount,
-                                           wingCopy->commands()});
+                                           wingCopy->commands(), activePageNumber()});
     commands->apply(c);
     calculation->Button4->setEnabled(c.calculate);
 }

@@ -11,6 +11,7 @@
 #include "files/file_messages.h"
 #include "files/open_aircraft.h"
 #include "files/save_target.h"
+#include "files/wing_from_file.h"
 #include "lang/import_texts.h"
 #include "ui/aircraft_views.h"
 #include "ui/balance_commands.h"
@@ -162,11 +163,10 @@ void FileCommands::noteDamagedFile()
     document.keepUnsaved();
 }
 
-// Opens fileName through the document, which puts it on the controls; the file becomes the
-// current one only once it has been read. A file that cannot be read changes nothing and says why.
-bool FileCommands::openFile(const std::string& fileName)
+// The unit to read fileName in: the one chosen last, or, for an AVL deck that does not say its
+// own, the one the user chooses now (offered the one chosen last); none: cancelled.
+std::optional<DeckUnit> FileCommands::unitToRead(const std::string& fileName)
 {
-    // An AVL deck that does not say its unit: the unit is asked, offering the one chosen last.
     if (deckNeedsUnit(fileName)) {
         std::optional<DeckUnit> chosen;
         if (window.questions->chooseDeckUnit) {
@@ -184,9 +184,18 @@ bool FileCommands::openFile(const std::string& fileName)
                 chosen = deckUnitNamed(name.toStdString());
         }
         if (!chosen)
-            return false;
+            return std::nullopt;
         deckUnit = *chosen;
     }
+    return deckUnit;
+}
+
+// Opens fileName through the document, which puts it on the controls; the file becomes the
+// current one only once it has been read. A file that cannot be read changes nothing and says why.
+bool FileCommands::openFile(const std::string& fileName)
+{
+    if (!unitToRead(fileName))
+        return false;
     const OpenOutcome opened = document.open(fileName, window.language(), deckUnit);
     if (opened.status == AircraftReadStatus::NoFileChosen)
         return false;
@@ -309,6 +318,45 @@ void FileCommands::saveSettings(bool live)
                                                        deckUnit == DeckUnit::Metre ? std::nullopt : std::optional(deckUnit));
     if (!saved.ok)
         reportError(saved.message);
+}
+
+// Insert wing from file: a wing of another aircraft file, AVL deck or XFLR5 plane file goes into
+// wing w as one edit, as a copied wing would, keeping w's place; the user picks the wing when the
+// file holds several. What did not come along goes into the memo.
+void FileCommands::insertWing(int w)
+{
+    if (w < 1 || w > MaxWings)
+        return;
+    const std::string fileName = askOpenFileName().toStdString();
+    if (fileName.empty() || !unitToRead(fileName))
+        return;
+    const WingSource source = readWingSource(fileName, window.language(), deckUnit);
+    if (!source.outcome.ok()) {
+        if (source.outcome.status != AircraftReadStatus::NoFileChosen)
+            reportError(source.outcome.message);
+        return;
+    }
+    QStringList captions;
+    for (const std::string& caption : source.captions)
+        captions << qs(caption);
+    std::optional<int> from = 0;
+    if (captions.size() > 1) {
+        if (window.questions->chooseWingOfFile) {
+            from = window.questions->chooseWingOfFile(captions);
+        } else {
+            bool ok = false;
+            const QString caption = QInputDialog::getItem(window.widget, QApplication::applicationName(),
+                                                          qs(std::string(texts::WingOfFileQuestion.in(window.language()))),
+                                                          captions, 0, false, &ok);
+            from = ok ? std::optional(static_cast<int>(captions.indexOf(caption))) : std::nullopt;
+        }
+    }
+    if (!from || *from < 0 || *from >= captions.size())
+        return;
+    const WingInsertion insertion = insertionOf(source, *from + 1, w);
+    window.asOneEdit({.kind = EditKind::Insertion, .wing = w}, [&] { writeInsertion(window.wingPage, insertion); });
+    if (!source.outcome.notes.empty())
+        window.showNotes(source.outcome.notes);
 }
 
 } // namespace ab

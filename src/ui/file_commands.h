@@ -78,6 +78,7 @@ public:
     bool offerToSave(); // false when the user cancels; unsaved changes are saved or let go otherwise
     void saveSettings(bool live); // the language and the window's size and place for the next start
     void reportError(const std::string& message);
+    void insertWing(int w); // Insert wing from file, into wing w (1..5)
 
     const std::string& shownName() const { return CurrentFileName; } // "Unknown.wk4" until a file
     bool plainSaveOffered() const { return saveOffered; }
@@ -89,6 +90,7 @@ private:
     QString askOpenFileName();
     QString askSaveFileName();
     bool confirmReplace(const std::string& fileName); // the user's yes to replacing the file
+    std::optional<DeckUnit> unitToRead(const std::string& fileName); // none: the user cancelled
     void noteDamagedFile(); // the notes of a damaged file in the memo, and the aircraft unsaved
     void applyReading(const AircraftFileReading& reading, const std::string& fileName);
 

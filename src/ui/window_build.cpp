@@ -400,6 +400,7 @@ void TForm1::bindCommands()
         });
     for (int k = 1; k <= MaxWings; ++k)
         connect(c.chng[k], &QAction::triggered, this, [this, k] { exchangeWings(k); });
+    connect(c.InsertWingFromFile1, &QAction::triggered, this, [this] { files->insertWing(activePageNumber()); });
 }
 
 void TForm1::setCaptionOf(const char* objectName, const QString& text)

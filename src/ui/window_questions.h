@@ -6,6 +6,7 @@
 #include "files/imported_aircraft.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -21,6 +22,8 @@ struct WindowQuestions {
     std::function<bool(const QString&)> askToReplace; // the question before a file is replaced
     // The unit of an AVL deck that does not state its own, offered the one chosen last; none: cancelled.
     std::function<std::optional<DeckUnit>(DeckUnit)> chooseDeckUnit;
+    // Which of a file's wings to insert, by their captions; its index, or none: cancelled.
+    std::function<std::optional<int>(const QStringList&)> chooseWingOfFile;
 };
 
 } // namespace ab

@@ -61,16 +61,7 @@ void WingCopyCommands::insert()
         return;
     }
     const WingInsertion insertion = insertionOf(copy, w);
-    WingPage* page = window.wingPage[w];
-    window.asOneEdit({.kind = EditKind::Insertion, .wing = w}, [&] {
-        if (insertion.trapezoidCount)
-            page->checkTrapezoidCount(*insertion.trapezoidCount);
-        writeFields(window.wingPage, insertion.fields);
-        for (int k = 1; k <= MaxTrapezoids; ++k)
-            page->writeDihedral(k, insertion.dihedral[k]);
-        if (insertion.name)
-            page->writeName(*insertion.name);
-    });
+    window.asOneEdit({.kind = EditKind::Insertion, .wing = w}, [&] { writeInsertion(window.wingPage, insertion); });
 }
 
 // The menu's copy remembers on which wing's tab it was taken (the first flag is CopyAvailable).
