@@ -3,11 +3,11 @@
 
 #include "files/file_messages.h"
 #include "lang/import_texts.h"
+#include "model/numbers.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
@@ -134,17 +134,14 @@ public:
         const DeckLine& l = lines[at++];
         std::vector<double> out;
         for (std::string_view token : tokens(values(l.text))) {
-            std::string t(token);
-            std::replace_if(t.begin(), t.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e'); // 1.0D0
-            double v = 0;
-            const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-            if (ec != std::errc() || end != t.data() + t.size() || !std::isfinite(v)) {
+            const std::optional<double> v = parseStrictReal(token, "dD"); // 1.0D0 as Fortran writes it
+            if (!v) {
                 if (out.size() >= count)
                     break; // words after the values are a note of their own
                 refuse(texts::ImportBadNumber, l.number, token);
                 return std::nullopt;
             }
-            out.push_back(v);
+            out.push_back(*v);
         }
         if (out.size() < count) {
             refuse(texts::ImportMissingValues, l.number, what);

@@ -4,10 +4,10 @@
 #include "files/file_messages.h"
 #include "files/xml_reader.h"
 #include "lang/import_texts.h"
+#include "model/numbers.h"
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
@@ -36,12 +36,10 @@ std::optional<std::vector<double>> numbersIn(std::string_view text)
             ++end;
         if (end == i)
             break;
-        double v = 0;
-        const std::string_view piece = text.substr(i, end - i);
-        const auto [stop, ec] = std::from_chars(piece.data(), piece.data() + piece.size(), v);
-        if (ec != std::errc() || stop != piece.data() + piece.size() || !std::isfinite(v))
+        const std::optional<double> v = parseStrictReal(text.substr(i, end - i));
+        if (!v)
             return std::nullopt;
-        out.push_back(v);
+        out.push_back(*v);
         i = end;
     }
     return out;

@@ -129,6 +129,8 @@ constexpr Caption kMenus[] = {
     {"aircraft1", {"Aircraft", "Flugzeug", "avión"}},
     {"CopyWing1", {"Copy Wing", "Flügel Kopieren", "Copiar ala"}},
     {"InsertCopiedWing1", {"Insert Copied Wing", "Kopierten Flügel Einfügen", "Pegar alas copiadas"}},
+    {"InsertWingFromFile1",
+     {"Insert Wing from File...", "Flügel aus Datei einfügen...", "Insertar ala de un archivo..."}},
     {"chng1", {"Exchange Wing 1<->2", "Tausche Flügel 1<->2", "Intercambiar alas 1<->2"}},
     {"chng2", {"Exchange Wing 1<->3", "Tausche Flügel 1<->3", "Intercambiar alas 1<->3"}},
     {"chng3", {"Exchange Wing 2<->3", "Tausche Flügel 2<->3", "Intercambiar alas 2<->3"}},

@@ -125,6 +125,10 @@ inline constexpr Text3 XmlDeclaredEntities{"a document type with entities of its
                                            "ein Dokumenttyp mit eigenen Entitäten",
                                            "un tipo de documento con entidades propias"};
 
+// The question of the window when a file to insert a wing from holds several wings.
+inline constexpr Text3 WingOfFileQuestion{"Insert which wing of the file?", "Welchen Flügel der Datei einfügen?",
+                                          "¿Qué ala del archivo insertar?"};
+
 // The question of the window before a deck that does not say its unit.
 inline constexpr Text3 DeckUnitQuestion{"Deck lengths are in:", "Längen der Datei sind in:",
                                         "Las longitudes del archivo están en:"};

@@ -146,4 +146,24 @@ std::string formatFixed(double v, int decimals, int minWidth)
 
 std::string formatInt(std::int64_t v, int minWidth) { return padLeft(std::to_string(v), minWidth); }
 
+std::optional<double> parseStrictReal(std::string_view text, std::string_view exponentLetters)
+{
+    std::string t(text);
+    for (char& c : t)
+        if (exponentLetters.find(c) != std::string_view::npos)
+            c = 'e';
+    // from_chars takes a minus sign but no plus sign, and a plus sign alone before another sign is
+    // no number.
+    std::size_t start = 0;
+    if (!t.empty() && t[0] == '+' && (t.size() < 2 || t[1] != '-'))
+        start = 1;
+    double v = 0;
+    const char* first = t.data() + start;
+    const char* last = t.data() + t.size();
+    const auto [end, ec] = std::from_chars(first, last, v);
+    if (first == last || ec != std::errc() || end != last || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
 } // namespace ab

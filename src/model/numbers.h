@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,11 @@ std::int32_t parseLenientInt(std::string_view text);
 // Lenient real reading: leading blanks, sign, digits, one ".", optional exponent; stops at the first
 // character that does not fit. No number, or one beyond the range of a double, gives 0.
 double parseLenientReal(std::string_view text);
+
+// Strict real reading of a number another program wrote: the whole text is one decimal number with
+// an optional sign ("+1.5", "-.25", "2e-3"); nothing when any character does not fit or the value
+// is not finite. `exponentLetters` are read as "e" too (Fortran's "1.0D0").
+std::optional<double> parseStrictReal(std::string_view text, std::string_view exponentLetters = {});
 
 // Round to the nearest integer, halves to even.
 inline double Round(double v) { return std::nearbyint(v); }

@@ -114,6 +114,7 @@ WindowCommands::WindowCommands(QMainWindow* window) : QObject(window)
     EEdit1->addSeparator();
     CopyWing1 = item(EEdit1, "CopyWing1", true, {});
     InsertCopiedWing1 = item(EEdit1, "InsertCopiedWing1", true, {});
+    InsertWingFromFile1 = item(EEdit1, "InsertWingFromFile1", false, {});
     EEdit1->addSeparator();
     for (int k = 1; k <= MaxWings; ++k)
         chng[k] = item(EEdit1, ("chng" + std::to_string(k)).c_str(), true, {});
@@ -208,6 +209,7 @@ void WindowCommands::apply(const CommandStates& c)
         chng[k]->setEnabled(c.wingMenu.exchange[k]);
     CopyWing1->setEnabled(c.copy.copy);
     InsertCopiedWing1->setEnabled(c.copy.insert);
+    InsertWingFromFile1->setEnabled(c.insertFromFile);
     resultsWait = c.resultsWait;
     showResultsWait();
 }

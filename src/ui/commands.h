@@ -48,7 +48,7 @@ public:
     QAction* newShortcut = nullptr; // Ctrl+N opens the New submenu
     QAction *Open2 = nullptr, *Save2 = nullptr, *Save3 = nullptr, *Print1 = nullptr, *Exit1 = nullptr,
             *wing11 = nullptr, *wing21 = nullptr, *wing31 = nullptr, *aircraft1 = nullptr,
-            *CopyWing1 = nullptr, *InsertCopiedWing1 = nullptr, *german1 = nullptr, *english1 = nullptr,
+            *CopyWing1 = nullptr, *InsertCopiedWing1 = nullptr, *InsertWingFromFile1 = nullptr, *german1 = nullptr, *english1 = nullptr,
             *spain1 = nullptr, *Info1 = nullptr, *calculateAction = nullptr, *Undo1 = nullptr, *Redo1 = nullptr;
     std::array<QAction*, MaxWings + 1> chng{}; // chng1 .. chng5
     // What the commands that need results last said about them, and the language they say it in.

@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Configuration editing in the window: the wing count, each wing's trapezoid count, the exchange
-// of two wings and the Edit menu's jumps to a tab. The rules come from the core; this file carries
-// them out on the controls, so that every write runs the field's own change handling.
+// Configuration editing in the window: the wing count, each wing's trapezoid count and the exchange
+// of two wings. The rules come from the core; this file carries them out on the controls, so that
+// every write runs the field's own change handling.
 #include "ui/main_window.h"
 
-#include "ui/image_view.h"
+#include "lang/captions.h"
+#include "ui/history_commands.h"
 #include "ui/page_control.h"
-
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
+#include "ui/widgets.h"
 
 namespace ab {
 
@@ -22,62 +18,46 @@ void TForm1::chooseWingCount(int n)
         PageControl1->setPageVisible(wingPage[w]->tab(), used);
         wingPage[w]->showInUse(used);
     }
-    if (applyingHistory)
+    if (history->puttingBack())
         return; // the document has the count; the pass after the whole state follows
     document.setWingCount(n);
     aircraftViews->uncheckPressure();
     Calc(); // the Edit menu follows the wing count there
     showWingNames();
-    recordEdit({.kind = EditKind::WingCount});
+    history->recordEdit({.kind = EditKind::WingCount});
 }
 
 void TForm1::chooseTrapezoidCount(int w, int n)
 {
-    if (!applyingHistory)
+    const bool puttingBack = history->puttingBack();
+    if (!puttingBack)
         document.setTrapezoidCount(w, n);
-    d_w(w);
+    wingPage[w]->drawSketch(qs(texts::sketchFlightDirection(w).in(language())));
     wingPage[w]->showTrapezoidCount(n);
-    if (applyingHistory)
+    if (puttingBack)
         return;
     Calc_W(w);
-    recordEdit({.kind = EditKind::TrapezoidCount, .wing = w});
+    history->recordEdit({.kind = EditKind::TrapezoidCount, .wing = w});
 }
 
+// The steps are worked out from the texts before the first write; each write below runs the
+// field's change handling or the trapezoid-count handler, so every intermediate state shows.
 void TForm1::exchangeWings(int pair)
 {
-    ExchangePair = pair;
     document.dropResults();
     const ExchangePairing wings = exchangePairing(pair);
-    asOneEdit({.kind = EditKind::Exchange, .wing = wings.bufferA, .otherWing = wings.bufferB}, [this] {
-        Button_C1Click();
+    history->asOneEdit({.kind = EditKind::Exchange, .wing = wings.bufferA, .otherWing = wings.bufferB}, [this, pair] {
+        for (const ExchangeStep& step : exchangeSteps(document.texts, pair)) {
+            WingPage* page = wingPage[step.wing];
+            switch (step.write) {
+            case ExchangeWrite::Field: page->write(step.role, step.text); break;
+            case ExchangeWrite::TrapezoidCount: page->checkTrapezoidCount(step.trapezoidCount); break;
+            case ExchangeWrite::Name: page->writeName(step.text); break;
+            case ExchangeWrite::Dihedral: page->writeDihedral(step.trapezoid, step.text); break;
+            }
+        }
         Calc();
     });
-}
-
-void TForm1::Button_C1Click()
-{
-    // The steps are worked out from the texts before the first write; each write below runs the
-    // field's change handling or the trapezoid-count handler, so every intermediate state shows.
-    for (const ExchangeStep& step : exchangeSteps(texts, ExchangePair)) {
-        switch (step.write) {
-        case ExchangeWrite::Field: wingPage[step.wing]->write(step.role, step.text); break;
-        case ExchangeWrite::TrapezoidCount: wingPage[step.wing]->checkTrapezoidCount(step.trapezoidCount); break;
-        case ExchangeWrite::Name: wingPage[step.wing]->writeName(step.text); break;
-        case ExchangeWrite::Dihedral: wingPage[step.wing]->writeDihedral(step.trapezoid, step.text); break;
-        }
-    }
-}
-
-void TForm1::jumpToWing(int w)
-{
-    PageControl1->setActivePage(wingPage[w]->tab());
-    setCopyCommands(copyCommandsAfterMenuJump(w, insertOffered(CopyAvailable, CopySourceFlags), copyCommands()));
-}
-
-void TForm1::aircraft1Click()
-{
-    PageControl1->setActivePage(TabSheet5); // its show event runs the page-change handling
-    setCopyCommands(copyCommandsAfterMenuJump(AircraftPage, insertOffered(CopyAvailable, CopySourceFlags), copyCommands()));
 }
 
 } // namespace ab

@@ -1,171 +1,206 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The aircraft file in the window: the open command with its reader applied to the fields and
-// buttons, the save command with the extension rule, unsaved changes offered for saving before
-// they would be lost, and the end of the program with the settings written back.
-#include "ui/main_window.h"
+// The aircraft file in the window: the open command through the document, which puts the file on
+// the controls, the save command with the extension rule, New from a template written into the
+// fields, unsaved changes offered for saving before they would be lost, and the settings read at
+// start and written back at the end.
+#include "ui/file_commands.h"
 
-#include "ui/balance_commands.h"
-#include "ui/units_choice.h"
-
+#include "draw/colours.h"
 #include "files/aircraft_reader.h"
 #include "files/aircraft_record.h"
-#include "files/aircraft_writer.h"
 #include "files/file_messages.h"
 #include "files/open_aircraft.h"
 #include "files/save_target.h"
-#include "files/settings_file.h"
-#include "files/wing_copy.h"
+#include "files/wing_from_file.h"
 #include "lang/import_texts.h"
-#include "ui/fuselage_page.h"
-#include "ui/image_view.h"
-#include "ui/info_dialog.h"
+#include "ui/aircraft_views.h"
+#include "ui/balance_commands.h"
+#include "ui/commands.h"
+#include "ui/field_writes.h"
 #include "ui/page_control.h"
-#include "ui/spacing_choice.h"
 #include "ui/widgets.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QCloseEvent>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QLineEdit>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QToolButton>
 
 namespace ab {
 
-QString TForm1::askOpenFileName()
+FileCommands::FileCommands(AircraftDocument& d, QWidget* client, Window w, QObject* parent)
+    : QObject(parent), document(d), window(std::move(w))
 {
-    if (chooseFileToOpen)
-        return chooseFileToOpen();
-    return QFileDialog::getOpenFileName(this, QString(), QString(),
+    Lab_FName = place<QLabel>(client, "Lab_FName", 40, 2, 737, 15);
+    Lab_FName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Lab_FName->setTextFormat(Qt::PlainText);
+    setInk(Lab_FName, clBlue);
+    QFont small = Lab_FName->font();
+    small.setPixelSize(9);
+    Lab_FName->setFont(small);
+
+    const WindowCommands& c = *window.commands;
+    connect(c.Open2, &QAction::triggered, this, [this] { open(); });
+    connect(c.Save2, &QAction::triggered, this, [this] { save(SaveChoice::AskName); });
+    connect(c.Save3, &QAction::triggered, this, [this] { save(SaveChoice::CurrentFile); });
+    const auto templates = aircraftTemplates();
+    for (std::size_t i = 0; i < templates.size(); ++i)
+        connect(c.newFromTemplate[i], &QAction::triggered, this, [this, t = &templates[i]] { newFromTemplate(*t); });
+}
+
+Settings FileCommands::readSettings()
+{
+    settingsFile = userFile(configFolder(), SettingsFileName);
+    // A missing or unreadable settings file leaves the designed window in English.
+    const Settings settings = readSettingsFile(fileToRead(settingsFile), Language::English).settings;
+    deckUnit = settings.deckUnit.value_or(DeckUnit::Metre);
+    return settings;
+}
+
+void FileCommands::started()
+{
+    noteDamagedFile(); // a damaged file named on the command line stays unsaved
+    startingUp = false;
+}
+
+QString FileCommands::askOpenFileName()
+{
+    if (window.questions->chooseFileToOpen)
+        return window.questions->chooseFileToOpen();
+    return QFileDialog::getOpenFileName(window.widget, QString(), QString(),
                                         "*.da4 *.wk4 (*.da4 *.wk4);;AVL, XFLR5 (*.avl *.xml)");
 }
 
-QString TForm1::askSaveFileName()
+QString FileCommands::askSaveFileName()
 {
-    if (chooseFileToSave)
-        return chooseFileToSave();
+    if (window.questions->chooseFileToSave)
+        return window.questions->chooseFileToSave();
     // The window asks about replacing a file itself, once the extension rule has made the name.
-    const QString proposed = qs(saveAsProposal(fileOfAircraft, designName, CurrentFileName));
-    return QFileDialog::getSaveFileName(this, QString(), proposed, "*.wk4 (*.wk4)", nullptr,
+    const QString proposed = qs(saveAsProposal(document.fileName, designName, CurrentFileName));
+    return QFileDialog::getSaveFileName(window.widget, QString(), proposed, "*.wk4 (*.wk4)", nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 
-void TForm1::reportFileError(const std::string& message)
+void FileCommands::reportError(const std::string& message)
 {
-    if (starting) {
+    if (startingUp) {
         // At start-up the message waits until the window is on the screen.
-        QTimer::singleShot(0, this, [this, message] { reportFileError(message); });
+        QTimer::singleShot(0, this, [this, message] { reportError(message); });
         return;
     }
-    if (showError)
-        showError(qs(message));
+    if (window.questions->showError)
+        window.questions->showError(qs(message));
     else
-        QMessageBox::warning(this, QApplication::applicationName(), qs(message));
+        QMessageBox::warning(window.widget, QApplication::applicationName(), qs(message));
 }
 
-bool TForm1::offerToSave()
+bool FileCommands::offerToSave()
 {
-    if (!isWindowModified())
+    if (!window.widget->isWindowModified())
         return true;
+    using SaveAnswer = WindowQuestions::SaveAnswer;
     SaveAnswer answer = SaveAnswer::Cancel;
-    if (askToSaveChanges) {
-        answer = askToSaveChanges();
+    if (window.questions->askToSaveChanges) {
+        answer = window.questions->askToSaveChanges();
     } else {
         const auto button = QMessageBox::question(
-            this, QApplication::applicationName(),
-            qs(std::string(texts::SaveChangesQuestion.in(language()))),
+            window.widget, QApplication::applicationName(),
+            qs(std::string(texts::SaveChangesQuestion.in(window.language()))),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         answer = button == QMessageBox::Save ? SaveAnswer::Save
                  : button == QMessageBox::Discard ? SaveAnswer::Discard
                                                   : SaveAnswer::Cancel;
     }
     if (answer == SaveAnswer::Save) {
-        Save1Click(saveOffered ? SaveChoice::CurrentFile : SaveChoice::AskName);
-        return !isWindowModified(); // a cancelled or failed save keeps the window open
+        save(saveOffered ? SaveChoice::CurrentFile : SaveChoice::AskName);
+        return !window.widget->isWindowModified(); // a cancelled or failed save keeps the window open
     }
     return answer == SaveAnswer::Discard;
 }
 
-void TForm1::Load1Click()
+void FileCommands::open()
 {
     if (!offerToSave())
         return;
     // A cancelled choice or a refused file leaves the aircraft, its file name, its label and the
     // target of the next Save as they were.
     const QString chosen = askOpenFileName();
-    if (chosen.isEmpty() || !Load2(chosen.toStdString()))
+    if (chosen.isEmpty() || !openFile(chosen.toStdString()))
         return;
-    CopyAvailable = copyAvailable(fileToRead(CopyFileName));
-    for (int w = 1; w <= MaxWings; ++w)
-        wingPage[w]->offerInsert(CopyAvailable);
-    aircraftViews->uncheckPressure();
-    showOpenedAircraft();
+    window.copyFileChanged();
+    window.views->uncheckPressure();
+    showOpened();
 }
 
 // An aircraft the document opened, at start or by Open: its texts are on the controls already (the
 // document's change put them there, keeping the results the file stored); the wings show as after
 // any change of geometry, the stability display with the stored results.
-void TForm1::showOpenedAircraft()
+void FileCommands::showOpened()
 {
-    aircraftViews->resetZoom();
-    editedSinceCalculation = true;
-    markResultsStale();
-    aircraftViews->showStaleMarginCaption();
-    balance->showFigures();
+    window.views->resetZoom();
+    window.resultsGoStale();
+    window.views->showStaleMarginCaption();
+    window.balance->showFigures();
     saveOffered = true;
-    PageControl1->setActivePage(TabSheet5);
-    aircraftViews->showResultsCursor(aircraft.ResultsValid);
-    aircraftViews->STABIL();
-    applyCommandStates();
+    window.pages->setActivePage(window.aircraftTab);
+    window.views->showResultsCursor(document.aircraft.ResultsValid);
+    window.views->STABIL();
+    window.commandsChanged();
     noteDamagedFile();
 }
 
 // A file that ends early or lacks a wing opened with defaults in its gaps: the memo says where, and
 // the aircraft counts as unsaved, so that Save is offered before the file is left as it is.
-void TForm1::noteDamagedFile()
+void FileCommands::noteDamagedFile()
 {
     if (openedFileNotes.empty())
         return;
-    showMemo(openedFileNotes, true);
+    window.showNotes(openedFileNotes);
     document.keepUnsaved();
 }
 
-// Opens fileName through the document, which puts it on the controls; the file becomes the
-// current one only once it has been read. A file that cannot be read changes nothing and says why.
-bool TForm1::Load2(const std::string& fileName)
+// The unit to read fileName in: the one chosen last, or, for an AVL deck that does not say its
+// own, the one the user chooses now (offered the one chosen last); none: cancelled.
+std::optional<DeckUnit> FileCommands::unitToRead(const std::string& fileName)
 {
-    // An AVL deck that does not say its unit: the unit is asked, offering the one chosen last.
     if (deckNeedsUnit(fileName)) {
         std::optional<DeckUnit> chosen;
-        if (chooseDeckUnit) {
-            chosen = chooseDeckUnit(deckUnit);
+        if (window.questions->chooseDeckUnit) {
+            chosen = window.questions->chooseDeckUnit(deckUnit);
         } else {
             QStringList names;
             for (DeckUnit u : DeckUnits)
                 names << qs(std::string(deckUnitName(u)));
             bool ok = false;
-            const QString name = QInputDialog::getItem(this, QApplication::applicationName(),
-                                                       qs(std::string(texts::DeckUnitQuestion.in(language()))), names,
-                                                       static_cast<int>(deckUnit), false, &ok);
+            const QString name = QInputDialog::getItem(
+                window.widget, QApplication::applicationName(),
+                qs(std::string(texts::DeckUnitQuestion.in(window.language()))), names, static_cast<int>(deckUnit),
+                false, &ok);
             if (ok)
                 chosen = deckUnitNamed(name.toStdString());
         }
         if (!chosen)
-            return false;
+            return std::nullopt;
         deckUnit = *chosen;
     }
-    const OpenOutcome opened = document.open(fileName, language(), deckUnit);
+    return deckUnit;
+}
+
+// Opens fileName through the document, which puts it on the controls; the file becomes the
+// current one only once it has been read. A file that cannot be read changes nothing and says why.
+bool FileCommands::openFile(const std::string& fileName)
+{
+    if (!unitToRead(fileName))
+        return false;
+    const OpenOutcome opened = document.open(fileName, window.language(), deckUnit);
     if (opened.status == AircraftReadStatus::NoFileChosen)
         return false;
     if (!opened.ok()) {
-        reportFileError(opened.message);
+        reportError(opened.message);
         return false;
     }
     openedFileNotes = opened.notes;
@@ -173,144 +208,158 @@ bool TForm1::Load2(const std::string& fileName)
     designName = opened.importedAs;
     CurrentFileName = opened.importedAs.empty() ? fileName : opened.importedAs;
     Lab_FName->setText(qs(CurrentFileName));
-    balance->showStored(opened.balanceCut);
+    window.balance->showStored(opened.balanceCut);
     return true;
 }
 
 // Carries a read record out on the buttons and fields, each write running its change handling, and
 // takes the stored results, remarks and balance.
-void TForm1::applyReading(const AircraftFileReading& reading, const std::string& fileName)
+void FileCommands::applyReading(const AircraftFileReading& reading, const std::string& fileName)
 {
     const RecordApplication a = applicationOf(reading.record, fileName);
     document.takeStoredResults(reading.extras, a.WingCount);
-    wingCountButton[a.WingCount]->setChecked(true);
+    window.wingCountButton[a.WingCount]->setChecked(true);
     for (int w = 1; w <= MaxWings; ++w)
         if (a.trapezoidCount[w])
-            wingPage[w]->checkTrapezoidCount(*a.trapezoidCount[w]);
+            window.wingPage[w]->checkTrapezoidCount(*a.trapezoidCount[w]);
     document.useAllWings();
-    applyWrites(a.fields);
+    writeFields(window.wingPage, a.fields);
     for (int w = 1; w <= MaxWings; ++w)
         for (int k = 1; k <= MaxTrapezoids; ++k)
-            wingPage[w]->writeDihedral(k, reading.extras.dihedral[w][k]);
+            window.wingPage[w]->writeDihedral(k, reading.extras.dihedral[w][k]);
     if (a.uncheckPressure)
-        aircraftViews->uncheckPressure();
+        window.views->uncheckPressure();
     if (reading.extras.comment) {
         document.setComment(*reading.extras.comment); // as the file gives it, which the memo may show otherwise
-        Memo2->setPlainText(qs(*reading.extras.comment));
+        window.remarks->setPlainText(qs(*reading.extras.comment));
     }
     for (int w = 1; w <= MaxWings; ++w)
-        wingPage[w]->writeName(reading.extras.wingName[w]);
+        window.wingPage[w]->writeName(reading.extras.wingName[w]);
     document.takeBalance(reading.extras);
-    balance->showStored(reading.extras.balanceCut);
+    window.balance->showStored(reading.extras.balanceCut);
     document.takeFuselage(reading.extras);
-    fuselagePage->showStations(texts.fuselage);
+    window.showFuselage();
     document.takeSpacing(reading.extras);
-    spacingChoice->show(texts.spacing);
+    window.showSpacing();
 }
 
 // A new, unnamed aircraft from a template kept with the program: the unsaved-changes question
 // first, as for Open; then no file, no results, and Save asks for a name. The new aircraft is an
 // edit that can be undone, and the state the window starts a design from.
-void TForm1::newFromTemplate(const AircraftTemplate& from)
+void FileCommands::newFromTemplate(const AircraftTemplate& from)
 {
     if (!offerToSave())
         return;
-    const AircraftFileReading reading = readTemplate(from, language(), unitsChoice->units());
+    const AircraftFileReading reading = readTemplate(from, window.language(), window.units());
     if (!reading.ok()) {
-        reportFileError(reading.message);
+        reportError(reading.message);
         return;
     }
-    aircraftViews->uncheckPressure();
-    asOneEdit({.kind = EditKind::New}, [&] { applyReading(reading, "Unknown.wk4"); });
+    window.views->uncheckPressure();
+    window.asOneEdit({.kind = EditKind::New}, [&] { applyReading(reading, "Unknown.wk4"); });
     CurrentFileName = "Unknown.wk4";
     document.setFileName({});
     designName = std::string(from.id) + ".wk4";
     Lab_FName->setText(qs(CurrentFileName));
-    Calc();
+    window.evaluate();
     saveOffered = false;
-    PageControl1->setActivePage(TabSheet5);
-    aircraftViews->STABIL();
-    applyCommandStates();
-    markSaved(HistoryAfterSave::Keep);
+    window.pages->setActivePage(window.aircraftTab);
+    window.views->STABIL();
+    window.commandsChanged();
+    window.markSaved();
 }
 
-bool TForm1::confirmReplace(const std::string& fileName)
+bool FileCommands::confirmReplace(const std::string& fileName)
 {
-    const QString question = qs(fileMessage(language(), texts::ReplaceQuestion, fileName));
-    if (askToReplace)
-        return askToReplace(question);
-    return QMessageBox::question(this, QApplication::applicationName(), question,
+    const QString question = qs(fileMessage(window.language(), texts::ReplaceQuestion, fileName));
+    if (window.questions->askToReplace)
+        return window.questions->askToReplace(question);
+    return QMessageBox::question(window.widget, QApplication::applicationName(), question,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
-void TForm1::Save1Click(SaveChoice choice)
+void FileCommands::save(SaveChoice choice)
 {
     std::string chosen;
     // "Save" of an aircraft that has no file yet (the start's "Unknown.wk4") asks for a name as
     // "Save as" does, instead of writing a file the user never chose.
-    if (choice == SaveChoice::AskName || fileOfAircraft.empty()) {
+    if (choice == SaveChoice::AskName || document.fileName.empty()) {
         chosen = askSaveFileName().toStdString();
         if (chosen.empty()) {
             CurrentFileName = applyExtensionRule(CurrentFileName);
             return;
         }
     }
-    const SaveTarget target = saveTargetOf(chosen, fileOfAircraft);
+    const SaveTarget target = saveTargetOf(chosen, document.fileName);
     if (target.askBeforeReplace && !confirmReplace(target.fileName))
         return;
     // A failed save leaves the old file, the file name and its label as they were.
-    const SaveOutcome saved = document.save(target.fileName, language());
+    const SaveOutcome saved = document.save(target.fileName, window.language());
     if (!saved.ok) {
-        reportFileError(saved.message);
+        reportError(saved.message);
         return;
     }
     CurrentFileName = document.fileName;
     saveOffered = true;
     Lab_FName->setText(qs(CurrentFileName));
-    applyCommandStates();
+    window.commandsChanged();
 }
 
-void TForm1::Exit1Click() { close(); }
-
-void TForm1::BitBtn1Click()
+// A settings file that cannot be written is said, naming the file and the reason; the window closes
+// all the same, since nothing of the aircraft is in it.
+void FileCommands::saveSettings(bool live)
 {
-    if (!infoDialog)
-        infoDialog = new TForm2(this);
-    // German when chosen, else English when chosen, else Spanish.
-    infoDialog->showTexts(languageFlags.LanguageGerman ? Language::German
-                          : languageFlags.LanguageEnglish ? Language::English
-                                                          : Language::Spanish);
-    infoDialog->show();
-    infoDialog->raise();
-    infoDialog->activateWindow();
-}
-
-void TForm1::closeEvent(QCloseEvent* event)
-{
-    if (!offerToSave()) {
-        event->ignore();
-        return;
-    }
-    FormClose();
-    event->accept();
-}
-
-// The language and the window's size and place for the next start. A settings file that cannot be
-// written is said, naming the file and the reason; the window closes all the same, since nothing of
-// the aircraft is in it.
-void TForm1::FormClose()
-{
-    const QRect frame = frameGeometry();
-    const SettingsSaveOutcome saved = saveSettingsFile(settingsFile.path, letterOf(language()), width(), height(),
-                                                       frame.x(), frame.y(), language(), liveCalculation(),
+    const QWidget* w = window.widget;
+    const QRect frame = w->frameGeometry();
+    const Language l = window.language();
+    const SettingsSaveOutcome saved = saveSettingsFile(settingsFile.path, letterOf(l), w->width(), w->height(),
+                                                       frame.x(), frame.y(), l, live,
                                                        // metres, the starting unit, need no line
                                                        deckUnit == DeckUnit::Metre ? std::nullopt : std::optional(deckUnit),
                                                        // and millimetres and grams none either
-                                                       unitsChoice->units() == UnitSystem::Metric
-                                                           ? std::nullopt
-                                                           : std::optional(unitsChoice->units()));
+                                                       window.units() == UnitSystem::Metric ? std::nullopt
+                                                                                            : std::optional(window.units()));
     if (!saved.ok)
-        reportFileError(saved.message);
+        reportError(saved.message);
+}
+
+// Insert wing from file: a wing of another aircraft file, AVL deck or XFLR5 plane file goes into
+// wing w as one edit, as a copied wing would, keeping w's place; the user picks the wing when the
+// file holds several. What did not come along goes into the memo.
+void FileCommands::insertWing(int w)
+{
+    if (w < 1 || w > MaxWings)
+        return;
+    const std::string fileName = askOpenFileName().toStdString();
+    if (fileName.empty() || !unitToRead(fileName))
+        return;
+    const WingSource source = readWingSource(fileName, window.language(), deckUnit);
+    if (!source.outcome.ok()) {
+        if (source.outcome.status != AircraftReadStatus::NoFileChosen)
+            reportError(source.outcome.message);
+        return;
+    }
+    QStringList captions;
+    for (const std::string& caption : source.captions)
+        captions << qs(caption);
+    std::optional<int> from = 0;
+    if (captions.size() > 1) {
+        if (window.questions->chooseWingOfFile) {
+            from = window.questions->chooseWingOfFile(captions);
+        } else {
+            bool ok = false;
+            const QString caption = QInputDialog::getItem(window.widget, QApplication::applicationName(),
+                                                          qs(std::string(texts::WingOfFileQuestion.in(window.language()))),
+                                                          captions, 0, false, &ok);
+            from = ok ? std::optional(static_cast<int>(captions.indexOf(caption))) : std::nullopt;
+        }
+    }
+    if (!from || *from < 0 || *from >= captions.size())
+        return;
+    const WingInsertion insertion = insertionOf(source, *from + 1, w);
+    window.asOneEdit({.kind = EditKind::Insertion, .wing = w}, [&] { writeInsertion(window.wingPage, insertion); });
+    if (!source.outcome.notes.empty())
+        window.showNotes(source.outcome.notes);
 }
 
 } // namespace ab

@@ -1,32 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The three language selections and the procedure they share: captions of controls and menu
 // items, the texts drawn on images, the drawings whose texts depend on the language, and the
-// message texts.
+// message texts; each part follows with its own.
 #include "ui/main_window.h"
 
-#include "ui/balance_commands.h"
-#include "ui/export_commands.h"
-
 #include "lang/captions.h"
-#include "lang/live_texts.h"
-#include "ui/live_calculation.h"
 #include "lang/wing_captions.h"
 #include "model/wing_name.h"
-#include "draw/colours.h"
-#include "ui/balance_page.h"
-#include "ui/lift_plot_dialog.h"
-#include "ui/spacing_choice.h"
-#include "ui/units_choice.h"
-#include "ui/image_view.h"
-#include "ui/info_dialog.h"
 #include "print/printer_dialog.h"
+#include "ui/balance_commands.h"
+#include "ui/balance_page.h"
+#include "ui/calculation_commands.h"
+#include "ui/export_commands.h"
+#include "ui/fuselage_commands.h"
+#include "ui/history_commands.h"
+#include "ui/info_dialog.h"
+#include "ui/units_choice.h"
 #include "ui/widgets.h"
 
-#include <QCheckBox>
-#include <QToolButton>
-
 namespace ab {
-
 
 // Exactly one language button shows: the one that switches to the next language in the cycle
 // German, English, Spanish.
@@ -35,26 +27,19 @@ void TForm1::selectLanguage(Language l)
     languageFlags = flagsFor(l);
     (void)qtTexts.use(l); // without Qt's translation installed its dialogs stay English
     commands->showLanguageButton(l);
-    applyLanguage(l);
-}
 
-void TForm1::applyLanguage(Language l)
-{
     for (const Caption& c : controlCaptions())
         if (c.text.raw(l))
             setCaptionOf(c.control, qs(c.text.in(l)));
-
     // The message texts are filled before anything is drawn or the gap questions are written, so
     // that these come in the new language at once (and are there at start-up).
     messages = messageTexts(l);
     aircraftViews->setLanguage(l, messages.FlightDirectionText);
-    live->setLanguage(l);
-    CheckBoxLive->setToolTip(qs(texts::LiveCalculationTip.in(l)));
-    spacingChoice->setLanguage(l);
+    calculation->setLanguage(l);
     unitsChoice->setLanguage(l);
     balance->page->setLanguage(l);
-    showFuselageLanguage(l);
-    updateUndoCommands();
+    fuselage->setLanguage(l);
+    history->showUndoCommands();
     commands->setLanguage(l);
     exports->followLanguage();
     // The windows beside the main window speak the new language too.
@@ -67,14 +52,14 @@ void TForm1::applyLanguage(Language l)
     balance->showFigures();
     // The top view is drawn again as a whole: its flight direction stands where the drawing puts it,
     // beside its arrow, and no text of the language before is left under it.
-    if (aircraft.ResultsValid) {
+    if (document.aircraft.ResultsValid) {
         aircraftViews->STABIL();
     } else {
         aircraftViews->clearTopView();
         aircraftViews->d_1d();
     }
     for (int w = 1; w <= MaxWings; ++w)
-        d_w(w);
+        wingPage[w]->drawSketch(qs(texts::sketchFlightDirection(w).in(l)));
     showWingNames();
     for (const Caption& c : menuCaptions())
         if (c.text.raw(l))
@@ -82,13 +67,14 @@ void TForm1::applyLanguage(Language l)
     Space1();
     for (int w = 1; w <= MaxWings; ++w)
         wingPage[w]->placeResultColumns();
-    placeCaptionedControls();
+    calculation->placeControls();
 }
 
 void TForm1::drawThumbnailTitles()
 {
     for (int w = 1; w <= MaxWings; ++w)
-        wingPage[w]->titlePositionBox(qs(thumbnailTitle(language(), w)), qs(shownWingName(texts.wing[w].name)));
+        wingPage[w]->titlePositionBox(qs(thumbnailTitle(language(), w)),
+                                      qs(shownWingName(document.texts.wing[w].name)));
 }
 
 } // namespace ab

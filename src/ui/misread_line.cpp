@@ -28,8 +28,10 @@ MisreadLine::MisreadLine(QPlainTextEdit* memo, const char* name, const QColor& i
 
 void MisreadLine::setText(const QString& line)
 {
+    const bool changed = line != label->text();
     label->setText(line);
-    follow();
+    if (!follow() && changed && !label->isHidden())
+        emit reshaped();
 }
 
 int MisreadLine::placeAt(int top, int left)
@@ -46,9 +48,14 @@ bool MisreadLine::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void MisreadLine::follow()
+bool MisreadLine::follow()
 {
-    label->setVisible((shown == Shown::WhenSet || !memo->isHidden()) && !label->text().isEmpty());
+    const bool visible = (shown == Shown::WhenSet || !memo->isHidden()) && !label->text().isEmpty();
+    if (visible == !label->isHidden())
+        return false;
+    label->setVisible(visible);
+    emit reshaped();
+    return true;
 }
 
 } // namespace ab

@@ -29,11 +29,15 @@ public:
 
     QLabel* label = nullptr;
 
+signals:
+    // The line appeared, went or changed its text: what lies under it must move.
+    void reshaped();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void follow();
+    bool follow(); // true when the line appeared or went
     QPlainTextEdit* memo;
     Shown shown;
 };

@@ -9,18 +9,12 @@
 #include "model/wing_name.h"
 #include "print/printer_dialog.h"
 #include "print/summary_page.h"
+#include "ui/file_commands.h"
 #include "ui/image_view.h"
 #include "ui/units_choice.h"
 #include "ui/widgets.h"
 
-#include <QCheckBox>
-#include <QScrollBar>
-
 namespace ab {
-
-// Stored results come without their lattice: the calculation runs first (a fraction of a second)
-// so that the page shows the lattice and the three-dimensional view.
-void TForm1::Button6Click() { withLattice([this] { printAircraft(); }); }
 
 void TForm1::printAircraft()
 {
@@ -29,8 +23,8 @@ void TForm1::printAircraft()
     Calc(ResultsAfterPass::Kept);
     aircraftViews->STABIL();
 
-    PrintScene scene{aircraft,
-                     solver,
+    PrintScene scene{document.aircraft,
+                     document.solver,
                      document.stabilityFigures(),
                      language(),
                      document.automaticStability(),
@@ -38,16 +32,19 @@ void TForm1::printAircraft()
                      aircraftViews->sizeBarPosition(),
                      true,
                      document.balance(),
-                     wingNames(texts),
+                     wingNames(document.texts),
                      unitsChoice->units()};
-    const SummaryPage page = summaryPage(scene, CurrentFileName);
-    Image4->bitmap() = page.topView;
-    Image7->bitmap() = page.threeDView;
-    Image_P->bitmap() = summaryPageImage(page);
+    const std::string& fileName = files->shownName();
+    const SummaryPage page = summaryPage(scene, fileName);
+    // The page's hidden canvases on the aircraft tab.
+    const auto canvas = [this](const char* name) -> QImage& { return findChild<ImageView*>(name)->bitmap(); };
+    canvas("Image4") = page.topView;
+    canvas("Image7") = page.threeDView;
+    canvas("Image_P") = summaryPageImage(page);
 
     if (!printerDialog)
         printerDialog = new TForm3(this);
-    printerDialog->setPage(page, language(), qs(pdfNameOf(CurrentFileName)));
+    printerDialog->setPage(page, language(), qs(pdfNameOf(fileName)));
     printerDialog->show();
     printerDialog->raise();
     printerDialog->activateWindow();

@@ -1,15 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's part in its drawings: the wing pages draw their sketches and planforms (the aircraft
-// views draw their top and three-dimensional views themselves), and the scales and places of the
-// views as last drawn.
+// The scales and places of the window's views as last drawn: the aircraft views' own and each wing
+// page's planform scale.
 #include "ui/main_window.h"
 
-#include "lang/captions.h"
-#include "ui/widgets.h"
-
 namespace ab {
-
-void TForm1::d_w(int w) { wingPage[w]->drawSketch(qs(texts::sketchFlightDirection(w).in(language()))); }
 
 ViewState TForm1::viewState() const
 {

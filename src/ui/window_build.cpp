@@ -1,24 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Construction of the main window: the client area with the top strip of tool buttons and the file
-// name, the main menu, the tab control with its pages, and the start state without a file.
+// name, the main menu, the tab control with its pages, the parts wired to one another, and the start
+// state without a file.
 #include "ui/main_window.h"
 
-#include "ui/balance_commands.h"
-#include "ui/export_commands.h"
-
-#include "files/settings_file.h"
-#include "ui/live_calculation.h"
-#include "files/wing_copy.h"
-#include "lang/captions.h"
 #include "draw/colours.h"
+#include "files/aircraft_templates.h"
+#include "files/settings_file.h"
+#include "lang/captions.h"
+#include "ui/balance_commands.h"
+#include "ui/balance_page.h"
+#include "ui/calculation_commands.h"
 #include "ui/commands.h"
+#include "ui/document_signals.h"
+#include "ui/export_commands.h"
+#include "ui/file_commands.h"
+#include "ui/fuselage_commands.h"
+#include "ui/history_commands.h"
 #include "ui/image_view.h"
+#include "ui/info_dialog.h"
 #include "ui/page_control.h"
 #include "ui/units_choice.h"
 #include "ui/widgets.h"
+#include "ui/wing_copy_commands.h"
 #include "views/remark_lines.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -27,7 +37,6 @@
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTabBar>
@@ -210,7 +219,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
 
     commands = new WindowCommands(this);
     bindCommands();
-    buildTopStrip(client);
+    commands->buildToolButtons(client);
 
     PageControl1 = place<PageControl>(client, "PageControl1", 0, 22, kClientWidth + 4, kClientHeight - 23);
     setInk(PageControl1->tabBar(), clGreen);
@@ -224,7 +233,6 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
 
     document.setComment(defaultAircraftTexts().comment);
     buildAircraftTab(TabSheet5, wingTab);
-    buildHiddenImages(TabSheet5);
 
     Memo2 = remarksMemo(TabSheet4);
     setBackground(Memo2, clInfoBk);
@@ -236,25 +244,16 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
         std::string remark = remarkOf(Memo2->document());
         // Only cut into display lines, or the remark put in as it is shown: its own line breaks and
         // characters stay, byte for byte, until the user edits it.
-        if (remark == texts.comment || remark == remarkAsShown(texts.comment))
+        if (remark == document.texts.comment || remark == remarkAsShown(document.texts.comment))
             return;
         document.setComment(remark);
-        recordEdit({.kind = EditKind::Remarks}, RemarksTypingKey);
+        if (!building)
+            history->recordEdit({.kind = EditKind::Remarks}, HistoryCommands::RemarksTypingKey);
     });
 
-    balance = new BalanceCommands(
-        document, aircraftViews, TabSheet8,
-        {.language = [this] { return language(); },
-         .recordEdit = [this](const Edit& edit, int typingKey) { recordEdit(edit, typingKey); },
-         .focusSession = [this] { return focusSession; },
-         .marginTypingKey = MarginTypingKey},
-        this);
-    buildFuselageTab();
-    unitsChoice = new UnitsChoice(commands->View1, {wingPage, aircraftViews, balance->page, fuselagePage},
-                                  [this] { applyLanguage(language()); }, this);
-    buildHistory();
-    buildLiveCalculation();
-    applyDesignCaptions();
+    buildParts(client);
+    for (const DesignCaption& c : designCaptions())
+        setCaptionOf(c.control, QString::fromUtf8(c.text));
     connect(PageControl1, &PageControl::changed, this, [this] { PageControl1Change(); });
     connect(PageControl1, &PageControl::pageShown, this, [this](QWidget* page) {
         if (page == TabSheet5)
@@ -267,40 +266,116 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
 }
 
 // The window is hidden while its parts and the aircraft they read still stand: hiding moves the
-// focus, which the undo history and the margin bar follow. The application outlives the window, so
-// its focus signal is let go of here.
+// focus, which the undo history and the margin bar follow.
 TForm1::~TForm1()
 {
-    delete live; // a calculation still running leaves at its next step, before the document goes
-    live = nullptr;
+    calculation->endWorker(); // a calculation still running leaves at its next step, before the document goes
     hide();
-    disconnect(focusWatch);
 }
 
-void TForm1::buildTopStrip(QWidget* client)
+// The parts of the tabs after the aircraft tab, and those of the commands, each told what it needs
+// of the window and of the other parts.
+void TForm1::buildParts(QWidget* client)
 {
-    Lab_FName = place<QLabel>(client, "Lab_FName", 40, 2, 737, 15);
-    Lab_FName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Lab_FName->setTextFormat(Qt::PlainText);
-    setInk(Lab_FName, clBlue);
-    QFont small = Lab_FName->font();
-    small.setPixelSize(9);
-    Lab_FName->setFont(small);
-    commands->buildToolButtons(client);
+    const auto languageOf = [this] { return language(); };
+    const auto asOneEdit = [this](const Edit& edit, const std::function<void()>& writes) {
+        history->asOneEdit(edit, writes);
+    };
+    balance = new BalanceCommands(
+        document, aircraftViews, TabSheet8,
+        {.language = languageOf,
+         .recordEdit =
+             [this](const Edit& edit, int typingKey) {
+                 if (!building)
+                     history->recordEdit(edit, typingKey);
+             },
+         .focusSession = [this] { return history ? history->focusSession() : 0; },
+         .marginTypingKey = HistoryCommands::MarginTypingKey},
+        this);
+    fuselage = new FuselageCommands(document, PageControl1, aircraftViews,
+                                    {.language = languageOf,
+                                     .settingControls = [this] { return building || history->puttingBack(); },
+                                     .evaluate = [this] { Calc(); },
+                                     .recordEdit = [this](const Edit& edit) { history->recordEdit(edit); }},
+                                    this);
+    history = new HistoryCommands(
+        document, new DocumentSignals(document, this),
+        {.wingPage = wingPage,
+         .wingCountButton = wingCountButton,
+         .views = aircraftViews,
+         .remarks = Memo2,
+         .commands = commands,
+         .widget = this,
+         .language = languageOf,
+         .showPartTexts =
+             [this] {
+                 balance->page->showItems(document.texts.balance);
+                 fuselage->showStations();
+                 calculation->showSpacing();
+             },
+         .evaluate =
+             [this](ResultsAfterPass results) {
+                 showWingNames();
+                 Calc(results);
+                 Space1();
+                 balance->showBalance();
+             }},
+        this);
+    wingCopy = new WingCopyCommands(document, commands,
+                                    {.widget = this,
+                                     .wingPage = wingPage,
+                                     .language = languageOf,
+                                     .activePage = [this] { return activePageNumber(); },
+                                     .asOneEdit = asOneEdit,
+                                     .copyTaken = [this] { files->offerPlainSave(); },
+                                     .commandsChanged = [this] { applyCommandStates(); }},
+                                    this);
+    files = new FileCommands(document, client,
+                             {.widget = this,
+                              .questions = &questions,
+                              .commands = commands,
+                              .pages = PageControl1,
+                              .aircraftTab = TabSheet5,
+                              .wingPage = wingPage,
+                              .wingCountButton = wingCountButton,
+                              .remarks = Memo2,
+                              .views = aircraftViews,
+                              .balance = balance,
+                              .language = languageOf,
+                              .units = [this] { return unitsChoice ? unitsChoice->units() : UnitSystem::Metric; },
+                              .showFuselage = [this] { fuselage->showStations(); },
+                              .showSpacing = [this] { calculation->showSpacing(); },
+                              .evaluate = [this] { Calc(); },
+                              .resultsGoStale = [this] { calculation->resultsGoStale(); },
+                              .commandsChanged = [this] { applyCommandStates(); },
+                              .showNotes = [this](const std::vector<std::string>& notes) { calculation->showMemo(notes, true); },
+                              .copyFileChanged = [this] { wingCopy->readAvailability(); },
+                              .asOneEdit = asOneEdit,
+                              .markSaved = [this] { history->markSaved(HistoryCommands::After::Keep); }},
+                             this);
+    unitsChoice = new UnitsChoice(commands->View1, {wingPage, aircraftViews, balance->page, fuselage->page},
+                                  [this] { selectLanguage(language()); }, this);
 }
 
-// Each command's action runs its entry point.
+// Each command's action runs its entry point; the parts bind their own.
 void TForm1::bindCommands()
 {
     WindowCommands& c = *commands;
-    const std::pair<QAction*, void (TForm1::*)()> bindings[] = {
-        {c.Open2, &TForm1::Load1Click},          {c.Exit1, &TForm1::Exit1Click},
-        {c.Print1, &TForm1::Button6Click},       {c.aircraft1, &TForm1::aircraft1Click},
-        {c.CopyWing1, &TForm1::CopyWing1Click},  {c.InsertCopiedWing1, &TForm1::InsertCopiedWing1Click},
-        {c.Info1, &TForm1::BitBtn1Click},
-    };
-    for (auto [action, handler] : bindings)
-        connect(action, &QAction::triggered, this, handler);
+    connect(c.Exit1, &QAction::triggered, this, [this] { close(); });
+    // Stored results come without their lattice: the calculation runs first (a fraction of a second)
+    // so that the page shows the lattice and the three-dimensional view.
+    connect(c.Print1, &QAction::triggered, this, [this] { calculation->withLattice([this] { printAircraft(); }); });
+    connect(c.Info1, &QAction::triggered, this, [this] {
+        if (!infoDialog)
+            infoDialog = new TForm2(this);
+        // German when chosen, else English when chosen, else Spanish.
+        infoDialog->showTexts(languageFlags.LanguageGerman    ? Language::German
+                              : languageFlags.LanguageEnglish ? Language::English
+                                                              : Language::Spanish);
+        infoDialog->show();
+        infoDialog->raise();
+        infoDialog->activateWindow();
+    });
     const std::pair<QAction*, Language> languages[] = {
         {c.german1, Language::German}, {c.english1, Language::English}, {c.spain1, Language::Spanish}};
     for (auto [action, l] : languages)
@@ -309,38 +384,28 @@ void TForm1::bindCommands()
         document,
         {.widget = this,
          .language = [this] { return language(); },
-         .units = [this] { return unitsChoice->units(); },
-         .shownFileName = [this] { return CurrentFileName; },
+         .units = [this] { return unitsChoice ? unitsChoice->units() : UnitSystem::Metric; },
+         .shownFileName = [this] { return files->shownName(); },
          .activePage = [this] { return activePageNumber(); },
          .templateTitle = [this] { return commands->ExportTemplate1->text().remove("..."); },
-         .reportError = [this](const std::string& message) { reportFileError(message); },
-         .withLattice = [this](std::function<void()> then) { withLattice(std::move(then)); }},
+         .reportError = [this](const std::string& message) { files->reportError(message); },
+         .withLattice = [this](std::function<void()> then) { calculation->withLattice(std::move(then)); }},
         this);
     connect(c.ExportAvl1, &QAction::triggered, exports, &ExportCommands::exportAvl);
     connect(c.ExportCsv1, &QAction::triggered, exports, &ExportCommands::exportCsv);
     connect(c.ExportTemplate1, &QAction::triggered, exports, &ExportCommands::exportTemplate);
     connect(c.PrintTemplate1, &QAction::triggered, exports, &ExportCommands::printTemplate);
     connect(c.LiftPlot1, &QAction::triggered, exports, &ExportCommands::showLiftPlot);
-    connect(c.Save2, &QAction::triggered, this, [this] { Save1Click(SaveChoice::AskName); });
-    connect(c.Save3, &QAction::triggered, this, [this] { Save1Click(SaveChoice::CurrentFile); });
-    const std::pair<QAction*, int> jumps[] = {{c.wing11, 1}, {c.wing21, 2}, {c.wing31, 3}};
-    for (auto [action, w] : jumps)
-        connect(action, &QAction::triggered, this, [this, w] { jumpToWing(w); });
+    // The Edit menu's jumps to a tab; the aircraft tab's show event runs the page-change handling.
+    const std::pair<QAction*, int> jumps[] = {{c.aircraft1, AircraftPage}, {c.wing11, 1}, {c.wing21, 2}, {c.wing31, 3}};
+    for (auto [action, page] : jumps)
+        connect(action, &QAction::triggered, this, [this, page] {
+            PageControl1->setActivePage(page == AircraftPage ? TabSheet5 : wingPage[page]->tab());
+            wingCopy->jumpedTo(page);
+        });
     for (int k = 1; k <= MaxWings; ++k)
         connect(c.chng[k], &QAction::triggered, this, [this, k] { exchangeWings(k); });
-    const auto templates = aircraftTemplates();
-    for (std::size_t i = 0; i < templates.size(); ++i)
-        connect(c.newFromTemplate[i], &QAction::triggered, this, [this, t = &templates[i]] { newFromTemplate(*t); });
-    connect(c.calculateAction, &QAction::triggered, this, [this] {
-        if (commands->calculateAction->isEnabled())
-            Button4Click();
-    });
-}
-
-void TForm1::applyDesignCaptions()
-{
-    for (const DesignCaption& c : designCaptions())
-        setCaptionOf(c.control, QString::fromUtf8(c.text));
+    connect(c.InsertWingFromFile1, &QAction::triggered, this, [this] { files->insertWing(activePageNumber()); });
 }
 
 void TForm1::setCaptionOf(const char* objectName, const QString& text)
@@ -354,49 +419,36 @@ void TForm1::setCaptionOf(const char* objectName, const QString& text)
         setCaptionInRoom(label, text);
         label->adjustSize();
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        setCaptionInRoom(button, text); // the stability modes take their size from placeCaptionedControls
+        setCaptionInRoom(button, text); // the stability modes take their size from placeControls
     } else if (auto* menu = qobject_cast<QMenu*>(control))
         menu->setTitle(text);
     else if (auto* action = qobject_cast<QAction*>(control))
         action->setText(text);
 }
 
-// A file of the program's own in the desktop's folder for it ($XDG_CONFIG_HOME or $XDG_DATA_HOME,
-// ~/.config or ~/.local/share when unset or relative), its path kept as the system's bytes.
-static UserFile userFileIn(QStandardPaths::StandardLocation location, const char* name)
-{
-    return userFile(location == QStandardPaths::GenericConfigLocation ? configFolder() : dataFolder(), name);
-}
-
 void TForm1::Create1(const QStringList& arguments)
 {
     languageFlags = flagsFor(Language::English);
-    CopyFileName = userFileIn(QStandardPaths::GenericDataLocation, ab::CopyFileName);
-    settingsFile = userFileIn(QStandardPaths::GenericConfigLocation, SettingsFileName);
-    CopyAvailable = copyAvailable(fileToRead(CopyFileName));
-    for (int w = 1; w <= MaxWings; ++w)
-        wingPage[w]->offerInsert(CopyAvailable);
+    wingCopy->readAvailability();
 
     // The window as it was left: size and place first, then the language. A missing or unreadable
     // settings file leaves the designed window in English.
-    const Settings settings = readSettingsFile(fileToRead(settingsFile), Language::English).settings;
+    const Settings settings = files->readSettings();
     resize(settings.width.value_or(width()), settings.height.value_or(height()));
     if (settings.left || settings.top)
         move(settings.left.value_or(0), settings.top.value_or(0));
     selectLanguage(languageOfLetter(settings.letter));
     setLiveCalculation(settings.live.value_or(false));
-    deckUnit = settings.deckUnit.value_or(DeckUnit::Metre);
     unitsChoice->choose(settings.units.value_or(UnitSystem::Metric));
 
     Memo2->setPlainText(qs(messages.RemarksPrompt));
     document.setWingCount(MaxWings);
-    CurrentFileName = "Unknown.wk4";
     // The aircraft tab is on display from the start, as if it had just been shown.
-    setCopyCommands(copyCommandsAfterPageChange(activePageNumber(), CopyAvailable, copyCommands()));
+    wingCopy->pageChanged();
 
     // The name is used as given: file names here tell capitals from small letters.
     if (arguments.size() == 1 && Load2(arguments.front().toStdString()))
-        showOpenedAircraft();
+        files->showOpened();
     else
         Calc();
     // The pass does not ask about centre gaps; ask once here so that a wing that starts with a gap
@@ -404,10 +456,30 @@ void TForm1::Create1(const QStringList& arguments)
     Space1();
     applyCommandStates();
     for (int w = 1; w <= MaxWings; ++w)
-        d_w(w);
-    markSaved(HistoryAfterSave::StartAnew);
-    noteDamagedFile(); // a damaged file named on the command line stays unsaved
-    starting = false;
+        wingPage[w]->drawSketch(qs(texts::sketchFlightDirection(w).in(language())));
+    history->markSaved(HistoryCommands::After::StartAnew);
+    files->started();
+}
+
+// The entry points that hand on to a part.
+const std::string& TForm1::currentFileName() const { return files->shownName(); }
+void TForm1::Button4Click() { calculation->calculate(); }
+bool TForm1::calculationRunning() const { return calculation->running(); }
+void TForm1::setLiveCalculation(bool on) { calculation->setLive(on); }
+bool TForm1::liveCalculation() const { return calculation->liveOn(); }
+bool TForm1::liveCalculationBusy() const { return calculation->liveBusy(); }
+LiveCalculation* TForm1::liveWorker() const { return calculation->worker(); }
+bool TForm1::Load2(const std::string& fileName) { return files->openFile(fileName); }
+void TForm1::FormClose() { files->saveSettings(liveCalculation()); }
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!files->offerToSave()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
 }
 
 } // namespace ab

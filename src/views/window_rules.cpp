@@ -15,6 +15,7 @@ CommandStates commandStates(const WindowState& s)
     c.save = s.saveOffered;
     c.wingMenu = wingCountMenu(s.wingCount);
     c.copy = s.copy;
+    c.insertFromFile = s.page >= 1 && s.page <= MaxWings && !s.calculating;
     return c;
 }
 

@@ -20,6 +20,7 @@ struct WindowState {
     bool saveOffered = false;     // plain Save: after an open, a save, a wing copy or a file named at start
     int wingCount = MaxWings;
     CopyCommands copy{};          // as the page changes and menu jumps left them
+    int page = 0;                 // the tab on display: wing 1..5, or 0 for another tab
 };
 
 // Why Print and the exports are not offered, for their tool tips: a calculation has to be run
@@ -34,6 +35,7 @@ struct CommandStates {
     bool save = false;      // Save3, SpeedButton3
     WingCountMenu wingMenu; // wing21, wing31, chng1 .. chng5
     CopyCommands copy{};    // CopyWing1, InsertCopiedWing1
+    bool insertFromFile = false; // InsertWingFromFile1: a wing's tab is on display, no calculation runs
 };
 
 // Calculate is offered after an edit and while no calculation runs; Print while the calculated

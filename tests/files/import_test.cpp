@@ -5,6 +5,7 @@
 #include "document/aircraft_document.h"
 #include "files/avl_export.h"
 #include "files/text_file.h"
+#include "files/wing_from_file.h"
 #include "model/recalculation.h"
 #include "model/wing_name.h"
 #include "temp_folder.h"
@@ -44,7 +45,7 @@ struct ImportCase {
 const ImportCase Cases[] = {
     {DeckUnit::Metre, "mirrored, translated, unit asked", "plain.avl",
      "Plain\n0.0\n0 0 0.0\n0.5 0.2 2.0\n0.05 0 0\n"
-     "SURFACE\nWing\n8 1.0\nYDUPLICATE\n0.0\nTRANSLATE\n0.1 0 0.02\n"
+     "SURFACE\nWing\n8 1.0\nYDUPLICATE\n0.0\nTRANSLATE\n+0.1 0 2.0D-2\n"
      "SECTION\n0 0 0 0.25 0\nSECTION\n0.03 1.0 0 0.15 0 ! tip\n",
      {"Wing: 100 20 0 250 | 1000 150 30"},
      {"read in m"}},
@@ -181,6 +182,26 @@ TEST_F(ImportTest, RefusedFilesNameTheFileTheLineAndTheReason)
         EXPECT_NE(opened.message.find(r.saying), std::string::npos) << opened.message;
         EXPECT_EQ(doc.texts, before);
     }
+}
+
+// A wing of a deck inserted into a wing of the aircraft on display takes the deck's planform, angles and
+// name, keeps its own place, and says what was left out; a file that cannot be read changes nothing.
+TEST_F(ImportTest, AWingOfADeckInsertsItsPlanformButNotItsPlace)
+{
+    const WingSource source = readWingSource(write("glider.avl", Cases[2].text), Language::German, DeckUnit::Inch);
+    ASSERT_TRUE(source.outcome.ok()) << source.outcome.message;
+    EXPECT_EQ(source.captions, std::vector<std::string>{"Flügel 1 - Wing"});
+    EXPECT_EQ(source.outcome.notes.size(), Cases[2].saying.size());
+    AircraftTexts texts = defaultAircraftTexts();
+    const WingTexts before = texts.wing[3];
+    applyToTexts(insertionOf(source, 1, 3), texts);
+    EXPECT_EQ(shape(texts, 3), "Wing: " + std::string(withoutBlanks(before[Role::PosX])) + " " +
+                                   std::string(withoutBlanks(before[Role::PosZ])) + " 0 254 | 510 203 25 @5");
+
+    const WingSource missing = readWingSource(folder.file("none.avl"), Language::English, DeckUnit::Metre);
+    EXPECT_FALSE(missing.outcome.ok());
+    EXPECT_NE(missing.outcome.message.find("none.avl"), std::string::npos);
+    EXPECT_TRUE(missing.captions.empty());
 }
 
 // The stations of each wing as built, without repeats: leading edge x, y seen from above, height, chord.

@@ -49,7 +49,7 @@ TEST(Languages, CaptionTablesAreComplete)
     }
     EXPECT_EQ(unchanged, 2);
     EXPECT_EQ(controlCaptions().size(), 99u); // with the projected span and area captions of the five wings
-    EXPECT_EQ(menuCaptions().size(), 32u); // with calculation while editing and the V-tail glider
+    EXPECT_EQ(menuCaptions().size(), 33u); // with live calculation, the V-tail glider and Insert Wing from File
 }
 
 std::string captionOf(const char* control, Language l)

@@ -56,6 +56,16 @@ TEST(LenientReal, ReadsMarginAndResultTexts)
     EXPECT_EQ(parseLenientReal(std::string(100000, '9')), 0.0);
 }
 
+// Numbers another program wrote: the whole token or nothing, a plus sign allowed.
+TEST(StrictReal, ReadsWholeTokensOrRefuses)
+{
+    EXPECT_EQ(parseStrictReal("+0.1"), 0.1);
+    EXPECT_EQ(parseStrictReal("-.25"), -0.25);
+    EXPECT_EQ(parseStrictReal("2.0D-2", "dD"), 0.02);
+    for (const char* bad : {"", "+", "+-1", "--1", "1.5mm", "0x10", "1e999", "nan", "inf", "2.0D-2"})
+        EXPECT_FALSE(parseStrictReal(bad)) << bad;
+}
+
 struct FixedCase {
     double value;
     int decimals, width;

@@ -21,7 +21,7 @@ class WindowBalance : public InOwnFolder {};
 
 void open(TForm1& form, const std::string& file)
 {
-    form.chooseFileToOpen = [file] { return QString::fromStdString(file); };
+    form.questions.chooseFileToOpen = [file] { return QString::fromStdString(file); };
     trigger(form, "Open2");
 }
 
@@ -84,7 +84,7 @@ TEST_F(WindowBalance, PartsGiveTheFiguresAMistakeCountsAsNothingAndTheChoicesCom
         EXPECT_EQ(margin->toolTip().toStdString(), "not a margin from 0 to 50 %: 10 % stays in use");
         expectLinesOfCore(form);
     }
-    form.chooseFileToSave = [this] { return QString::fromStdString(path("balanced.wk4")); };
+    form.questions.chooseFileToSave = [this] { return QString::fromStdString(path("balanced.wk4")); };
     trigger(form, "Save2");
     TForm1 again;
     open(again, path("balanced.wk4"));

@@ -324,15 +324,15 @@ TEST(WindowCalculation, PrintIsOfferedWithResultsAndPressureWithTheLatticeOnly)
     };
     using Offer = std::array<bool, 3>;
     auto noQuestions = [](TForm1& form) {
-        form.showError = [](const QString& message) { ADD_FAILURE() << message.toStdString(); };
-        form.askToSaveChanges = [] { return TForm1::SaveAnswer::Discard; };
+        form.questions.showError = [](const QString& message) { ADD_FAILURE() << message.toStdString(); };
+        form.questions.askToSaveChanges = [] { return TForm1::SaveAnswer::Discard; };
     };
     TForm1 form;
     noQuestions(form);
     EXPECT_EQ(offered(form), (Offer{false, false, false}));
     trigger(form, "calculateAction");
     EXPECT_EQ(offered(form), (Offer{true, true, true}));
-    form.chooseFileToSave = [file] { return file; };
+    form.questions.chooseFileToSave = [file] { return file; };
     trigger(form, "Save2");
     EXPECT_EQ(offered(form), (Offer{true, true, true})); // saving keeps the results
     type(form, "Edit4", "330"); // a wing's field: the results are stale
@@ -345,7 +345,7 @@ TEST(WindowCalculation, PrintIsOfferedWithResultsAndPressureWithTheLatticeOnly)
     TForm1 opened;
     noQuestions(opened);
     trigger(opened, "calculateAction");
-    opened.chooseFileToOpen = [file] { return file; };
+    opened.questions.chooseFileToOpen = [file] { return file; };
     trigger(opened, "Open2");
     ASSERT_EQ(opened.currentFileName(), file.toStdString());
     EXPECT_TRUE(opened.aircraftState().ResultsValid);

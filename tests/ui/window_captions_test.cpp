@@ -134,8 +134,8 @@ void expectWindowReadable(TForm1& form, const std::string& where)
 TEST(WindowCaptions, EveryCaptionIsWholeInEveryLanguageAtTheSmallestAndALargeSize)
 {
     TForm1 form;
-    form.askToSaveChanges = [] { return TForm1::SaveAnswer::Discard; };
-    form.chooseFileToOpen = [] { return QString::fromStdString(kExamples + "default.wk4"); };
+    form.questions.askToSaveChanges = [] { return TForm1::SaveAnswer::Discard; };
+    form.questions.chooseFileToOpen = [] { return QString::fromStdString(kExamples + "default.wk4"); };
     trigger(form, "Open2");
     form.show();
     trigger(form, "calculateAction"); // the pressure controls and the neutral points show

@@ -30,14 +30,14 @@ TEST_F(WindowExports, EachExportOffersTheAircraftsNameAndWritesItsFile)
     const std::string trainer = path("trainer.wk4");
     {
         TForm1 first;
-        first.chooseFileToOpen = [] { return QString::fromStdString(kExamples + "trainer.wk4"); };
+        first.questions.chooseFileToOpen = [] { return QString::fromStdString(kExamples + "trainer.wk4"); };
         trigger(first, "Open2");
         trigger(first, "calculateAction");
-        first.chooseFileToSave = [&] { return QString::fromStdString(trainer); };
+        first.questions.chooseFileToSave = [&] { return QString::fromStdString(trainer); };
         trigger(first, "Save2");
     }
     TForm1 form;
-    form.chooseFileToOpen = [&] { return QString::fromStdString(trainer); };
+    form.questions.chooseFileToOpen = [&] { return QString::fromStdString(trainer); };
     trigger(form, "Open2");
     ASSERT_TRUE(form.aircraftState().ResultsValid);
     ASSERT_FALSE(form.aircraftState().SolverDataValid); // stored results, no lattice yet
@@ -58,7 +58,7 @@ TEST_F(WindowExports, EachExportOffersTheAircraftsNameAndWritesItsFile)
             offered = suggested;
             return QString::fromStdString(path("out")); // the extension is added
         };
-        form.showError = [](const QString& message) { ADD_FAILURE() << message.toStdString(); };
+        form.questions.showError = [](const QString& message) { ADD_FAILURE() << message.toStdString(); };
         trigger(form, e.action);
         EXPECT_EQ(offered.toStdString(), exportNameOf(trainer, e.extension));
         EXPECT_TRUE(form.aircraftState().SolverDataValid); // calculated first

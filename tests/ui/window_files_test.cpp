@@ -36,7 +36,7 @@ void writeFile(const std::string& file, const std::string& bytes)
 
 void open(TForm1& form, const std::string& file)
 {
-    form.chooseFileToOpen = [file] { return QString::fromStdString(file); };
+    form.questions.chooseFileToOpen = [file] { return QString::fromStdString(file); };
     trigger(form, "Open2");
 }
 
@@ -77,7 +77,7 @@ TEST_F(WindowFiles, SaveReopenSaveGivesTheSameBytesAndTheResultsComeBack)
     open(form, kExamples + "trainer.wk4");
     trigger(form, "calculateAction");
     const double neutralPoint = form.aircraftState().NeutralPointX;
-    form.chooseFileToSave = [this] { return QString::fromStdString(path("Trainer")); };
+    form.questions.chooseFileToSave = [this] { return QString::fromStdString(path("Trainer")); };
     trigger(form, "Save2");
     EXPECT_EQ(form.currentFileName(), path("Trainer.wk4")); // the extension is added
     EXPECT_EQ(textOf(form, "Lab_FName"), path("Trainer.wk4"));
@@ -98,7 +98,7 @@ TEST_F(WindowFiles, RefusedAndFailedFilesChangeNothingAndSayWhy)
 {
     TForm1 form;
     std::vector<std::string> messages;
-    form.showError = [&](const QString& m) { messages.push_back(m.toStdString()); };
+    form.questions.showError = [&](const QString& m) { messages.push_back(m.toStdString()); };
     const std::vector<std::string> before = allFields(form);
     writeFile(path("nine.wk4"), "<aircraft>\r\n <wings_count>9</wings_count>\r\n</aircraft>\r\n");
     open(form, path("nine.wk4"));
@@ -109,7 +109,7 @@ TEST_F(WindowFiles, RefusedAndFailedFilesChangeNothingAndSayWhy)
 
     // A save into a folder that does not exist leaves the name and its label alone.
     type(form, "Edit4", "300");
-    form.chooseFileToSave = [this] { return QString::fromStdString(path("missing/plane.wk4")); };
+    form.questions.chooseFileToSave = [this] { return QString::fromStdString(path("missing/plane.wk4")); };
     trigger(form, "Save2");
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_NE(messages[1].find("plane.wk4"), std::string::npos);
@@ -125,15 +125,15 @@ TEST_F(WindowFiles, UnsavedChangesAreOfferedForSavingBeforeTheyAreLost)
     type(form, "Edit4", "300");
     EXPECT_TRUE(form.isWindowModified());
     int asked = 0;
-    form.askToSaveChanges = [&] { ++asked; return TForm1::SaveAnswer::Cancel; };
-    form.chooseFileToOpen = [] { ADD_FAILURE() << "no dialog after Cancel"; return QString(); };
+    form.questions.askToSaveChanges = [&] { ++asked; return TForm1::SaveAnswer::Cancel; };
+    form.questions.chooseFileToOpen = [] { ADD_FAILURE() << "no dialog after Cancel"; return QString(); };
     trigger(form, "Open2");
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(asked, 2);
 
-    form.askToSaveChanges = [] { return TForm1::SaveAnswer::Save; };
-    form.chooseFileToSave = [this] { return QString::fromStdString(path("kept.wk4")); };
+    form.questions.askToSaveChanges = [] { return TForm1::SaveAnswer::Save; };
+    form.questions.chooseFileToSave = [this] { return QString::fromStdString(path("kept.wk4")); };
     // A copy taken enables "Save", but an aircraft without a file still asks for its name.
     trigger(form, "wing11");
     control<QPushButton>(form, "Button_C1")->click();
@@ -149,13 +149,13 @@ TEST_F(WindowFiles, AnEditAfterASaveIsUnsavedAgainAndClosingAsks)
 {
     TForm1 form;
     form.show();
-    form.chooseFileToSave = [this] { return QString::fromStdString(path("saved.wk4")); };
+    form.questions.chooseFileToSave = [this] { return QString::fromStdString(path("saved.wk4")); };
     trigger(form, "Save2");
     EXPECT_FALSE(form.isWindowModified());
     type(form, "Edit4", "300");
     EXPECT_TRUE(form.isWindowModified());
     int asked = 0;
-    form.askToSaveChanges = [&] { ++asked; return TForm1::SaveAnswer::Cancel; };
+    form.questions.askToSaveChanges = [&] { ++asked; return TForm1::SaveAnswer::Cancel; };
     EXPECT_FALSE(form.close());
     EXPECT_EQ(asked, 1);
 }
@@ -194,7 +194,7 @@ TEST_F(WindowFiles, SettingsAndTheWingCopySurviveAReadOnlyStartFolder)
     const auto startFolderFiles = [&] { return QDir(start).entryList(QDir::Files | QDir::Hidden); };
     {
         TForm1 form;
-        form.showError = [](const QString& m) { ADD_FAILURE() << m.toStdString(); };
+        form.questions.showError = [](const QString& m) { ADD_FAILURE() << m.toStdString(); };
         form.show();
         EXPECT_EQ(form.language(), Language::German);
         EXPECT_EQ(form.size(), QSize(900, 800));
@@ -222,7 +222,7 @@ TEST_F(WindowFiles, SettingsThatCannotBeWrittenAreSaid)
     writeFile(path("config"), "a file where the configuration folder belongs");
     TForm1 form;
     std::vector<std::string> messages;
-    form.showError = [&](const QString& m) { messages.push_back(m.toStdString()); };
+    form.questions.showError = [&](const QString& m) { messages.push_back(m.toStdString()); };
     form.show();
     EXPECT_TRUE(form.close());
     ASSERT_EQ(messages.size(), 1u);
@@ -256,7 +256,7 @@ TEST_F(WindowFiles, AFileNamedOnTheCommandLineOpensAsGiven)
         TForm1 form({QString::fromStdString(kExamples + "Canard.wk4")}); // no such file: capitals matter
         EXPECT_EQ(form.currentFileName(), "Unknown.wk4"); // a file not read does not become the current one
         std::string shown;
-        form.showError = [&](const QString& m) { shown = m.toStdString(); };
+        form.questions.showError = [&](const QString& m) { shown = m.toStdString(); };
         QApplication::processEvents(); // the message waits for the window
         EXPECT_NE(shown.find("Canard.wk4"), std::string::npos);
     }
@@ -303,7 +303,7 @@ TEST_F(WindowFiles, ARefusedOrCancelledOpenLeavesTheFileThatSaveWrites)
     };
     TForm1 form;
     int messages = 0;
-    form.showError = [&](const QString&) { ++messages; };
+    form.questions.showError = [&](const QString&) { ++messages; };
     open(form, trainer);
     const bool results = form.aircraftState().ResultsValid;
     int edit = 300;
@@ -338,8 +338,8 @@ TEST_F(WindowFiles, ReplacingAFileTheUserDidNotNameIsAskedFirst)
     TForm1 form;
     std::vector<std::string> questions;
     bool yes = false;
-    form.askToReplace = [&](const QString& q) { questions.push_back(q.toStdString()); return yes; };
-    form.chooseFileToSave = [this] { return QString::fromStdString(path("Existing")); };
+    form.questions.askToReplace = [&](const QString& q) { questions.push_back(q.toStdString()); return yes; };
+    form.questions.chooseFileToSave = [this] { return QString::fromStdString(path("Existing")); };
     const struct {
         const char* action;
         bool answer;
@@ -382,7 +382,7 @@ TEST_F(WindowFiles, SaveAsGivesTheExtensionToTheFileNameOnly)
     for (const auto& r : rows) {
         SCOPED_TRACE(r.given);
         ASSERT_TRUE(QDir(folder.path()).mkdir(r.folder));
-        form.chooseFileToSave = [&] { return QString::fromStdString(path(r.given)); };
+        form.questions.chooseFileToSave = [&] { return QString::fromStdString(path(r.given)); };
         trigger(form, "Save2");
         EXPECT_EQ(form.currentFileName(), path(r.saved));
         EXPECT_EQ(textOf(form, "Lab_FName"), path(r.saved));

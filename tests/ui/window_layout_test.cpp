@@ -201,11 +201,11 @@ TEST(WindowLayout, EveryWingCountShowsItsTabsWholeAndClickable)
     }
 
     TForm1 byFiles;
-    byFiles.askToSaveChanges = [] { return TForm1::SaveAnswer::Discard; };
+    byFiles.questions.askToSaveChanges = [] { return TForm1::SaveAnswer::Discard; };
     byFiles.show();
     for (int n : counts) {
         SCOPED_TRACE(::testing::Message() << "file of " << n << " wings");
-        byFiles.chooseFileToOpen = [&files, n] { return QString::fromStdString(files[n]); };
+        byFiles.questions.chooseFileToOpen = [&files, n] { return QString::fromStdString(files[n]); };
         trigger(byFiles, "Open2");
         expectTabsOfWingCount(byFiles, n);
     }

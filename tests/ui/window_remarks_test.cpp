@@ -88,13 +88,13 @@ std::string bytesOf(const std::string& file)
 
 void openFile(TForm1& form, const std::string& file)
 {
-    form.chooseFileToOpen = [file] { return QString::fromStdString(file); };
+    form.questions.chooseFileToOpen = [file] { return QString::fromStdString(file); };
     trigger(form, "Open2");
 }
 
 void saveAs(TForm1& form, const std::string& file)
 {
-    form.chooseFileToSave = [file] { return QString::fromStdString(file); };
+    form.questions.chooseFileToSave = [file] { return QString::fromStdString(file); };
     trigger(form, "Save2");
 }
 

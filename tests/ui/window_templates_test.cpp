@@ -27,7 +27,7 @@ TEST_F(WindowTemplates, EachTemplateStartsANewUnnamedAircraftThatCanBeUndone)
     const AircraftTexts start = form.textsState();
     for (const AircraftTemplate& t : aircraftTemplates()) {
         SCOPED_TRACE(t.id);
-        form.askToSaveChanges = [] { return TForm1::SaveAnswer::Discard; };
+        form.questions.askToSaveChanges = [] { return TForm1::SaveAnswer::Discard; };
         trigger(form, t.objectName);
         EXPECT_EQ(form.currentFileName(), "Unknown.wk4");
         EXPECT_EQ(textOf(form, "Lab_FName"), "Unknown.wk4");
@@ -52,7 +52,7 @@ TEST_F(WindowTemplates, EachTemplateStartsANewUnnamedAircraftThatCanBeUndone)
         EXPECT_TRUE(form.aircraftState().ResultsValid);
         // Saving asks for a name instead of writing a file the user never chose.
         bool asked = false;
-        form.chooseFileToSave = [&] {
+        form.questions.chooseFileToSave = [&] {
             asked = true;
             return QString();
         };
@@ -102,10 +102,10 @@ TEST_F(WindowTemplates, AWingsNameShowsOnItsTabAndComesBackFromASave)
     trigger(form, "Undo1");
     EXPECT_EQ(tabCaptionOf(form, "TabSheet2").toStdString(), wingTabCaption(Language::English, 2, ""));
     trigger(form, "Redo1");
-    form.chooseFileToSave = [this] { return QString::fromStdString(path("named.wk4")); };
+    form.questions.chooseFileToSave = [this] { return QString::fromStdString(path("named.wk4")); };
     trigger(form, "Save2");
     TForm1 again;
-    again.chooseFileToOpen = [this] { return QString::fromStdString(path("named.wk4")); };
+    again.questions.chooseFileToOpen = [this] { return QString::fromStdString(path("named.wk4")); };
     trigger(again, "Open2");
     EXPECT_EQ(textOf(again, "Edit_name2"), "Höhenleitwerk");
     EXPECT_EQ(tabCaptionOf(again, "TabSheet2").toStdString(), wingTabCaption(Language::English, 2, "Höhenleitwerk"));

@@ -60,6 +60,25 @@ inline void waitForCalculation(TForm1& form)
     EXPECT_FALSE(form.calculationRunning());
 }
 
+// Lets `milliseconds` pass with the event loop running, as between two keys of a user.
+inline void waitFor(int milliseconds)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < milliseconds)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// Calculating while editing: waits until no calculation runs or waits for its pause.
+inline void waitUntilCalculated(TForm1& form)
+{
+    QElapsedTimer t;
+    t.start();
+    while (form.liveCalculationBusy() && t.elapsed() < 60000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QApplication::processEvents();
+}
+
 // Triggers the action as the user would and, when it started Calculate, waits for its end.
 inline void trigger(TForm1& form, const std::string& action)
 {

@@ -8,6 +8,8 @@
 #include "files/aircraft_templates.h"
 #include "lang/field_texts.h"
 #include "ui/live_calculation.h"
+#include "ui/page_control.h"
+#include "ui/wing_page.h"
 #include "window_test_support.h"
 
 #include <QElapsedTimer>
@@ -17,23 +19,6 @@
 
 namespace ab {
 namespace {
-
-void waitFor(int milliseconds)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < milliseconds)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-void waitUntilCalculated(TForm1& form)
-{
-    QElapsedTimer t;
-    t.start();
-    while (form.liveCalculationBusy() && t.elapsed() < 60000)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    QApplication::processEvents();
-}
 
 // A window on the screen with the focus, started from a template, calculating while editing.
 struct LiveWindow {
@@ -137,11 +122,20 @@ TEST(WindowTyping, AMisreadFieldIsNamedAfterALiveRun)
 {
     LiveWindow window("NewConventional1");
     TForm1& form = window.form;
+    // Typed on the wing's tab, as the user reaches the field, and read on the aircraft tab.
+    form.PageControl1->setActivePage(form.wingPage[1]->tab());
     window.typeSlowly(std::string(fieldName(1, Role::RootChord)), "22O");
     ASSERT_TRUE(form.aircraftState().ResultsValid);
+    form.PageControl1->setActivePage(form.TabSheet5);
+    QApplication::processEvents();
     auto* line = control<QLabel>(form, "Label_Misread");
     EXPECT_TRUE(line->isVisible());
     EXPECT_EQ(line->text().toStdString(), misreadFieldsLine(form.textsState(), Language::English));
+    // The memo under it starts below the line's last row, not under its words.
+    const auto* memo = control<QPlainTextEdit>(form, "Memo1");
+    EXPECT_TRUE(memo->isVisible());
+    EXPECT_GE(memo->y(), line->geometry().bottom());
+    EXPECT_GE(line->height(), line->heightForWidth(line->width()));
 }
 
 // Typing 60 over 7.5 passes through 6; 60 is no margin, so 7.5 stays the one in use.
@@ -167,7 +161,7 @@ TEST(WindowTyping, AMarginTypedOnTheWayKeepsTheOneInUse)
 TEST(WindowTyping, ABalanceRowNotCountedGivesNoGreenVerdict)
 {
     TForm1 form;
-    form.chooseFileToOpen = [] { return QString::fromStdString(kExamples + "trainer.wk4"); };
+    form.questions.chooseFileToOpen = [] { return QString::fromStdString(kExamples + "trainer.wk4"); };
     trigger(form, "Open2");
     trigger(form, "calculateAction");
     auto* table = control<QTableWidget>(form, "BalanceTable");

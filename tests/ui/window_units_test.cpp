@@ -28,7 +28,7 @@ TEST(WindowUnits, InchesAndOuncesAreTypedShownAndPrintedWhileTheFileStaysMetric)
     QTemporaryDir folder;
     TForm1 form;
     form.show();
-    form.chooseFileToOpen = [] { return QString::fromStdString(kExamples + "trainer.wk4"); };
+    form.questions.chooseFileToOpen = [] { return QString::fromStdString(kExamples + "trainer.wk4"); };
     trigger(form, "Open2");
     trigger(form, "UnitsImperial1");
     EXPECT_TRUE(control<QAction>(form, "UnitsImperial1")->isChecked());
@@ -74,7 +74,7 @@ TEST(WindowUnits, InchesAndOuncesAreTypedShownAndPrintedWhileTheFileStaysMetric)
 
     // The saved file holds millimetres and grams.
     const std::string saved = (folder.path() + "/inches.wk4").toStdString();
-    form.chooseFileToSave = [&] { return QString::fromStdString(saved); };
+    form.questions.chooseFileToSave = [&] { return QString::fromStdString(saved); };
     trigger(form, "Save2");
     const std::string file = bytesOf(saved);
     EXPECT_NE(file.find("<chord>267</chord>"), std::string::npos);
