@@ -9,7 +9,7 @@
 namespace ab {
 
 std::string liveHeightsLine(const AircraftTexts& typed, const std::vector<std::pair<int, double>>& moved,
-                            Language l)
+                            Language l, UnitSystem units)
 {
     // A wing moved more than once is named once, with its last height.
     std::vector<std::pair<int, double>> last;
@@ -25,8 +25,9 @@ std::string liveHeightsLine(const AircraftTexts& typed, const std::vector<std::p
         const std::string caption = wingTabCaption(l, w, typed.wing[w].name);
         const std::size_t first = caption.find_first_not_of(' '), end = caption.find_last_not_of(' ');
         std::string s(texts::LiveMovedHeight.in(l));
-        fillIn(s, "{z}", formatFixed(z, 0));
-        fillIn(s, "{typed}", typed.wing[w][Role::PosZ]);
+        fillIn(s, "{z}", shownFigure(z, Quantity::Length, units, 0) + " " +
+                             std::string(unitName(Quantity::Length, units)));
+        fillIn(s, "{typed}", shownText(typed.wing[w][Role::PosZ], Quantity::Length, units, false));
         fillIn(s, "{wing}", first == std::string::npos ? caption : caption.substr(first, end - first + 1));
         line += (line.empty() ? "" : "\n") + s;
     }

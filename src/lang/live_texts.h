@@ -6,6 +6,7 @@
 
 #include "lang/language.h"
 #include "model/aircraft_texts.h"
+#include "model/units.h"
 
 #include <string>
 #include <utility>
@@ -24,11 +25,11 @@ inline constexpr Text3 PreviousResultsTip{
     "Desactualizado: resultados de la geometría anterior al último cambio; el cálculo de la actual está en curso"};
 
 inline constexpr Text3 LiveMovedHeight{
-    "{wing} calculated at z = {z} mm instead of {typed}, as Calculate would move it: too close in height to "
+    "{wing} calculated at z = {z} instead of {typed}, as Calculate would move it: too close in height to "
     "another wing",
-    "{wing} mit z = {z} mm statt {typed} berechnet, wie Berechnen ihn verschieben würde: in der Höhe zu nah an "
+    "{wing} mit z = {z} statt {typed} berechnet, wie Berechnen ihn verschieben würde: in der Höhe zu nah an "
     "einem anderen Flügel",
-    "{wing} calculada con z = {z} mm en lugar de {typed}, como Calcular la movería: demasiado cerca en altura de "
+    "{wing} calculada con z = {z} en lugar de {typed}, como Calcular la movería: demasiado cerca en altura de "
     "otra ala"};
 
 } // namespace ab::texts
@@ -36,8 +37,9 @@ inline constexpr Text3 LiveMovedHeight{
 namespace ab {
 
 // One sentence per wing the separation moved (wing, height used), naming the wing as its tab does,
-// the height the figures used and the text its field keeps; empty when no wing moved.
+// the height the figures used and the text its field keeps, both in the units the window shows;
+// empty when no wing moved.
 std::string liveHeightsLine(const AircraftTexts& typed, const std::vector<std::pair<int, double>>& moved,
-                            Language language);
+                            Language language, UnitSystem units = UnitSystem::Metric);
 
 } // namespace ab

@@ -80,7 +80,7 @@ void CalculationCommands::adoptLiveResults(CalculatedCopy&& copy)
     const CalculationRun run = copy.run;
     // Wings the separation moved apart keep their fields as typed; the line says which heights the
     // figures used instead.
-    const std::string heights = liveHeightsLine(copy.texts, run.movedHeights, window.language());
+    const std::string heights = liveHeightsLine(copy.texts, run.movedHeights, window.language(), window.units());
     // The generation counter already holds back results of an older geometry; the document checks
     // the geometry itself once more before it takes them.
     const bool taken = document.adopt(copy);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/edit_names.h"
 #include "lang/field_texts.h"
+#include "lang/live_texts.h"
 #include "lang/units_texts.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,10 @@ TEST(FlaggedFields, TheMemoSaysThemInTheUnitsShown)
     EXPECT_EQ(lengthsInUnits("wing of 1600 mm span, 2200 mAh, 600 mm", UnitSystem::Imperial),
               "wing of 62.99 in span, 2200 mAh, 23.62 in");
     EXPECT_EQ(captionInUnits("Masse (g)", UnitSystem::Imperial), "Masse (oz)");
+    // The heights a calculation while editing used, beside the height the field keeps.
+    t.wing[2][Role::PosZ] = "-5";
+    EXPECT_EQ(liveHeightsLine(t, {{2, -13.0}}, En, UnitSystem::Imperial).rfind("Wing 2 calculated at z = -0.51 in instead of -0.20,", 0), 0u);
+    EXPECT_EQ(liveHeightsLine(t, {{2, -13.0}}, Es).rfind("ala 2 calculada con z = -13 mm en lugar de -5,", 0), 0u);
 }
 
 TEST(EditNames, NamesAndMenuTextsInThreeLanguages)
