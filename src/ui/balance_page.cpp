@@ -7,6 +7,7 @@
 #include "lang/entry_texts.h"
 #include "lang/units_texts.h"
 #include "ui/character_limit.h"
+#include "ui/figure_table.h"
 #include "ui/widgets.h"
 
 #include <QHeaderView>
@@ -19,43 +20,8 @@ namespace {
 
 constexpr int kColumns = 3; // name, mass in g, x in mm
 
-// The stored text (g, mm) a cell of mass or x shows is kept in this role of its item.
-constexpr int StoredRole = Qt::UserRole;
-
 // What each column holds and the metric decimals a figure typed in other units keeps.
 constexpr Quantity kQuantity[kColumns] = {Quantity::Length, Quantity::Mass, Quantity::Length};
-
-QString cellText(const QTableWidget* table, int row, int column)
-{
-    const QTableWidgetItem* item = table->item(row, column);
-    return item ? item->text() : QString();
-}
-
-// The stored text of a cell: what it was given while it shows that, else what is typed, converted.
-std::string storedCellText(const QTableWidget* table, int row, int column, UnitSystem u)
-{
-    const std::string shown = cellText(table, row, column).toStdString();
-    if (column == 0)
-        return shown;
-    const QTableWidgetItem* item = table->item(row, column);
-    const QVariant stored = item ? item->data(StoredRole) : QVariant();
-    if (stored.isValid() && shownText(stored.toString().toStdString(), kQuantity[column], u) == shown)
-        return stored.toString().toStdString();
-    return storedText(shown, kQuantity[column], u, 1);
-}
-
-// Red behind a cell whose figure does not count, with what was wrong in its tool tip.
-void markCell(QTableWidget* table, int row, int column, EntryProblem problem, Language language)
-{
-    QTableWidgetItem* item = table->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        table->setItem(row, column, item);
-    }
-    const bool bad = problem != EntryProblem::None;
-    item->setBackground(bad ? QBrush(QColor(255, 200, 200)) : QBrush());
-    item->setToolTip(qs(balanceCellTip(problem, language)));
-}
 
 } // namespace
 
@@ -105,17 +71,14 @@ std::vector<BalanceItemTexts> BalancePage::rows() const
 {
     std::vector<BalanceItemTexts> items;
     for (int r = 0; r < table->rowCount(); ++r)
-        items.push_back({cellText(table, r, 0).toStdString(), storedCellText(table, r, 1, units),
-                         storedCellText(table, r, 2, units)});
+        items.push_back({cellText(table, r, 0).toStdString(), storedCellText(table, r, 1, kQuantity[1], units),
+                         storedCellText(table, r, 2, kQuantity[2], units)});
     return items;
 }
 
 void BalancePage::showCell(int row, int column, const std::string& stored)
 {
-    auto* item = new QTableWidgetItem(qs(column == 0 ? stored : shownText(stored, kQuantity[column], units)));
-    if (column > 0)
-        item->setData(StoredRole, qs(stored));
-    table->setItem(row, column, item);
+    table->setItem(row, column, column == 0 ? new QTableWidgetItem(qs(stored)) : figureCell(stored, kQuantity[column], units));
 }
 
 void BalancePage::setUnits(UnitSystem u)
@@ -140,19 +103,13 @@ void BalancePage::showItems(const std::vector<BalanceItemTexts>& items)
 // A new row under the current one (at the end when none is current), with the cursor in its name.
 void BalancePage::addRow()
 {
-    if (table->rowCount() >= MaxBalanceItems)
-        return;
-    const int row = table->currentRow() >= 0 ? table->currentRow() + 1 : table->rowCount();
     filling = true;
-    table->insertRow(row);
-    for (int c = 0; c < kColumns; ++c)
-        table->setItem(row, c, new QTableWidgetItem);
+    const int row = insertEmptyRow(table, MaxBalanceItems);
     filling = false;
+    if (row < 0)
+        return;
     emit itemsEdited(rows());
-    // What the user types next goes into the new row's name.
-    table->setCurrentCell(row, 0);
-    table->setFocus(Qt::OtherFocusReason);
-    table->editItem(table->item(row, 0));
+    startEditing(table, row); // what the user types next goes into the new row's name
 }
 
 void BalancePage::removeRow()
@@ -168,8 +125,8 @@ void BalancePage::showFigures(const BalanceFigures& figures, Language language)
 {
     filling = true;
     for (int r = 0; r < table->rowCount() && r < static_cast<int>(figures.items.size()); ++r) {
-        markCell(table, r, 1, figures.items[r].massProblem, language);
-        markCell(table, r, 2, figures.items[r].xProblem, language);
+        for (const auto& [column, problem] : {std::pair{1, figures.items[r].massProblem}, std::pair{2, figures.items[r].xProblem}})
+            markCell(table, r, column, problem == EntryProblem::None, balanceCellTip(problem, language));
     }
     filling = false;
     const BalanceLines lines = balanceLines(figures, language, units);

@@ -5,6 +5,7 @@
 #include "lang/entry_texts.h"
 #include "lang/fuselage_texts.h"
 #include "lang/units_texts.h"
+#include "ui/figure_table.h"
 #include "ui/widgets.h"
 
 #include <QHeaderView>
@@ -17,33 +18,6 @@ namespace ab {
 namespace {
 
 constexpr int kColumns = 2; // x in mm, width in mm
-
-// The stored text (mm) a cell shows is kept in this role of its item.
-constexpr int StoredRole = Qt::UserRole;
-
-QString cellText(const QTableWidget* table, int row, int column)
-{
-    const QTableWidgetItem* item = table->item(row, column);
-    return item ? item->text() : QString();
-}
-
-QTableWidgetItem* storedCell(const std::string& stored, UnitSystem u)
-{
-    auto* item = new QTableWidgetItem(qs(shownText(stored, Quantity::Length, u)));
-    item->setData(StoredRole, qs(stored));
-    return item;
-}
-
-void markCell(QTableWidget* table, int row, int column, EntryProblem problem, Language language)
-{
-    QTableWidgetItem* item = table->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        table->setItem(row, column, item);
-    }
-    item->setBackground(problem != EntryProblem::None ? QBrush(QColor(255, 200, 200)) : QBrush());
-    item->setToolTip(qs(fuselageCellTip(problem, column == 0, language)));
-}
 
 } // namespace
 
@@ -106,19 +80,8 @@ std::vector<FuselageStationTexts> FuselagePage::rows() const
 {
     std::vector<FuselageStationTexts> out;
     for (int r = 0; r < table->rowCount(); ++r)
-        out.push_back({storedOf(r, 0), storedOf(r, 1)});
+        out.push_back({storedCellText(table, r, 0, Quantity::Length, units), storedCellText(table, r, 1, Quantity::Length, units)});
     return out;
-}
-
-// What a cell was given while it still shows it, else what is typed, in mm.
-std::string FuselagePage::storedOf(int row, int column) const
-{
-    const std::string shown = cellText(table, row, column).toStdString();
-    const QTableWidgetItem* item = table->item(row, column);
-    const QVariant stored = item ? item->data(StoredRole) : QVariant();
-    if (stored.isValid() && shownText(stored.toString().toStdString(), Quantity::Length, units) == shown)
-        return stored.toString().toStdString();
-    return storedText(shown, Quantity::Length, units, 1);
 }
 
 void FuselagePage::setUnits(UnitSystem u)
@@ -139,8 +102,8 @@ void FuselagePage::showStations(const std::vector<FuselageStationTexts>& station
     filling = true;
     table->setRowCount(static_cast<int>(stations.size()));
     for (int r = 0; r < static_cast<int>(stations.size()); ++r) {
-        table->setItem(r, 0, storedCell(stations[r].x, units));
-        table->setItem(r, 1, storedCell(stations[r].width, units));
+        table->setItem(r, 0, figureCell(stations[r].x, Quantity::Length, units));
+        table->setItem(r, 1, figureCell(stations[r].width, Quantity::Length, units));
     }
     filling = false;
 }
@@ -148,18 +111,13 @@ void FuselagePage::showStations(const std::vector<FuselageStationTexts>& station
 // A new row under the current one (at the end when none is current), with the cursor in its x.
 void FuselagePage::addRow()
 {
-    if (table->rowCount() >= MaxFuselageStations)
-        return;
-    const int row = table->currentRow() >= 0 ? table->currentRow() + 1 : table->rowCount();
     filling = true;
-    table->insertRow(row);
-    for (int c = 0; c < kColumns; ++c)
-        table->setItem(row, c, new QTableWidgetItem);
+    const int row = insertEmptyRow(table, MaxFuselageStations);
     filling = false;
+    if (row < 0)
+        return;
     emit stationsEdited(rows());
-    table->setCurrentCell(row, 0);
-    table->setFocus(Qt::OtherFocusReason);
-    table->editItem(table->item(row, 0));
+    startEditing(table, row);
 }
 
 void FuselagePage::removeRow()
@@ -190,8 +148,8 @@ void FuselagePage::showFigures(const FuselageReading& reading, const std::vector
 {
     filling = true;
     for (int r = 0; r < table->rowCount() && r < static_cast<int>(reading.rows.size()); ++r) {
-        markCell(table, r, 0, reading.rows[r].x, l);
-        markCell(table, r, 1, reading.rows[r].width, l);
+        for (const auto& [column, problem] : {std::pair{0, reading.rows[r].x}, std::pair{1, reading.rows[r].width}})
+            markCell(table, r, column, problem == EntryProblem::None, fuselageCellTip(problem, column == 0, l));
     }
     filling = false;
     for (std::size_t i = 0; i < figureLine.size(); ++i)

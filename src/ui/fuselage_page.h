@@ -55,7 +55,6 @@ private:
     void addRow();
     void removeRow();
     void fillWithShape();
-    std::string storedOf(int row, int column) const;
     Language language = Language::English;
     UnitSystem units = UnitSystem::Metric;
     bool filling = false; // the table is being filled: its changes are no edits
