@@ -165,9 +165,10 @@ private:
         p.drawPolygon(outline);
     }
 
-    // The root chord as a ruler from the root leading edge: a tick every 10 mm, a long one every
-    // 50 mm with its number, towards the centre line. Where it runs on to marks off the wing, the
-    // run beyond the root chord is a thin line.
+    // The root chord as a ruler from the root leading edge, towards the centre line: in millimetres
+    // a tick every 10 mm and a long one every 50 mm with its number; in inches a tick every quarter
+    // and a long one at every inch with its number. Where it runs on to marks off the wing, the run
+    // beyond the root chord is a thin line.
     void paintRuler()
     {
         const PlanformTemplate& w = d.planform;
@@ -177,13 +178,17 @@ private:
         usePen(kOutline, 0.5);
         p.drawLine(onWing(0, root.y), onWing(root.chord, root.y));
         const QFont font = textFont(kTagPoints);
-        for (int mm = static_cast<int>(std::lround(w.rulerFrom)); mm <= w.rulerTo + 1e-9; mm += 10) {
-            const bool numbered = mm % 50 == 0;
+        const bool inches = w.units == UnitSystem::Imperial;
+        const double tick = inches ? MillimetresPerInch / 4 : 10; // mm
+        const int ticksPerNumber = inches ? 4 : 5, unitsPerNumber = inches ? 1 : 50;
+        for (long i = std::lround(std::ceil(w.rulerFrom / tick - 1e-9)); i * tick <= w.rulerTo + 1e-9; ++i) {
+            const double at = static_cast<double>(i) * tick;
+            const bool numbered = i % ticksPerNumber == 0;
             usePen(kOutline, 0.2);
-            p.drawLine(onWing(mm, root.y), onWing(mm, root.y - (numbered ? 4 : 2)));
+            p.drawLine(onWing(at, root.y), onWing(at, root.y - (numbered ? 4 : 2)));
             if (numbered)
-                text(QPointF(onWing(mm, root.y - 5).x(), centredBaseline(onWing(mm, 0).y(), font)),
-                     QString::number(mm), font, kOutline, Align::Right);
+                text(QPointF(onWing(at, root.y - 5).x(), centredBaseline(onWing(at, 0).y(), font)),
+                     QString::number(i / ticksPerNumber * unitsPerNumber), font, kOutline, Align::Right);
         }
     }
 
@@ -322,7 +327,9 @@ private:
         const QFont barFont = textFont(kFootPoints, true);
         text(QPointF(at(left + 102, 0).x(), centredBaseline(at(0, barY).y(), barFont)), qs(d.texts.checkBar), barFont,
              kOutline);
-        const double noteLeft = left + 118;
+        // The note starts clear of the bar's caption, which is longer in inches ("100 mm = 3.94 in").
+        const double captionWidth = QFontMetricsF(barFont, p.device()).horizontalAdvance(qs(d.texts.checkBar)) / k;
+        const double noteLeft = std::max(left + 118, left + 102 + captionWidth + 4);
         p.setFont(textFont(kNotePoints));
         p.setPen(kOutline);
         p.drawText(QRectF(at(noteLeft, top + 27.5), at(left + width, t.pageHeight - 1)),

@@ -51,10 +51,11 @@ Calculated calculated(const std::string& file)
 }
 
 // The document batch mode makes of an example's reference wing.
-TemplateDocument referenceDocument(const Calculated& c, const std::string& file)
+TemplateDocument referenceDocument(const Calculated& c, const std::string& file, UnitSystem units = UnitSystem::Metric)
 {
     return templateDocument(c.aircraft, c.figures,
-                            {.wing = c.solver.ReferenceWing, .referenceWing = c.solver.ReferenceWing, .paper = localePaper()},
+                            {.wing = c.solver.ReferenceWing, .referenceWing = c.solver.ReferenceWing, .paper = localePaper(),
+                             .units = units},
                             Language::English, file);
 }
 
@@ -158,14 +159,15 @@ TEST(TemplatePdf, TheRulerAndTheCheckBarMeasureTrue)
     struct Case {
         const char* example;
         int from, to; // two numbers of the ruler on the first page
+        UnitSystem units = UnitSystem::Metric;
     };
     TemplateDocument d;
     std::string pdf;
-    for (const Case& k : {Case{"canard.wk4", -50, 0}, Case{"glider.wk4", 0, 200}}) {
+    for (const Case& k : {Case{"glider.wk4", 0, 8, UnitSystem::Imperial}, Case{"canard.wk4", -50, 0}, Case{"glider.wk4", 0, 200}}) {
         SCOPED_TRACE(k.example);
         const std::string file = Examples + k.example;
         pdf = folder.file("template.pdf");
-        d = referenceDocument(calculated(file), file);
+        d = referenceDocument(calculated(file), file, k.units);
         ASSERT_EQ(writePlanformTemplatePdf(pdf, d), "");
         const std::vector<PdfPage> pages = pdfWords(pdf);
         ASSERT_FALSE(pages.empty());
@@ -178,7 +180,21 @@ TEST(TemplatePdf, TheRulerAndTheCheckBarMeasureTrue)
                 middle.emplace(w.text, (w.yMin + w.yMax) / 2);
         const std::string from = std::to_string(k.from), to = std::to_string(k.to);
         ASSERT_TRUE(middle.count(from) && middle.count(to)) << "ruler numbers not found";
-        EXPECT_NEAR(middle[to] - middle[from], (k.to - k.from) * PointsPerMm, 0.1 * PointsPerMm);
+        const double mmPerNumber = k.units == UnitSystem::Imperial ? MillimetresPerInch : 1;
+        EXPECT_NEAR(middle[to] - middle[from], (k.to - k.from) * mmPerNumber * PointsPerMm, 0.1 * PointsPerMm);
+        if (k.units == UnitSystem::Imperial) {
+            EXPECT_FALSE(middle.count("50")) << "no millimetre numbers on an inch ruler";
+            // The foot's words keep clear of one another, the longer caption of the check bar included.
+            std::vector<Word> foot;
+            for (const Word& w : pages[0].words)
+                if (w.yMin > windowBottom)
+                    foot.push_back(w);
+            for (std::size_t a = 0; a < foot.size(); ++a)
+                for (std::size_t b = a + 1; b < foot.size(); ++b)
+                    EXPECT_FALSE(foot[a].xMin < foot[b].xMax - 0.5 && foot[b].xMin < foot[a].xMax - 0.5 &&
+                                 foot[a].yMin < foot[b].yMax - 0.5 && foot[b].yMin < foot[a].yMax - 0.5)
+                        << foot[a].text << " over " << foot[b].text;
+        }
         if (k.from < 0) { // the neutral point's tag, 23.1 mm ahead of the root leading edge
             EXPECT_NEAR(middle["-23.1"], middle["0"] - 23.1 * PointsPerMm, 3 * PointsPerMm);
         }
