@@ -25,8 +25,8 @@ const Text3 kFuselageLine{"Fuselage row {row}, {column} '{text}': {problem}; {ef
                           "Rumpf Zeile {row}, {column} '{text}': {problem}; {effect}",
                           "Fuselaje fila {row}, {column} '{text}': {problem}; {effect}"};
 
-const Text3 kCellTip{"{problem}: the row counts as 0 g", "{problem}: die Zeile zählt mit 0 g",
-                     "{problem}: la fila cuenta como 0 g"};
+const Text3 kCellTip{"{problem}: the row counts as {zero}", "{problem}: die Zeile zählt mit {zero}",
+                     "{problem}: la fila cuenta como {zero}"};
 const Text3 kMassWord{"mass", "Masse", "masa"};
 const Text3 kRowLine{"Balance row {row} ({name}), {column} '{text}': {problem}; the row counts as 0 g",
                      "Schwerpunkttabelle Zeile {row} ({name}), {column} '{text}': {problem}; die Zeile zählt mit 0 g",
@@ -70,14 +70,12 @@ std::string filled(std::string_view text, std::initializer_list<std::pair<std::s
 
 } // namespace
 
-std::string balanceCellTip(EntryProblem problem, Language l)
+std::string balanceCellTip(EntryProblem problem, Language l, UnitSystem u)
 {
     const Text3* words = problemWords(problem);
     if (!words)
         return {};
-    std::string s(kCellTip.in(l));
-    fillIn(s, "{problem}", words->in(l));
-    return s;
+    return filled(kCellTip.in(l), {{"{problem}", words->in(l)}, {"{zero}", "0 " + std::string(unitName(Quantity::Mass, u))}});
 }
 
 std::vector<std::string> flaggedBalanceLines(const std::vector<BalanceItemTexts>& rows, Language l)

@@ -7,6 +7,7 @@
 #include "lang/language.h"
 #include "model/balance_items.h"
 #include "model/fuselage.h"
+#include "model/units.h"
 
 #include <string>
 #include <string_view>
@@ -15,7 +16,7 @@
 namespace ab {
 
 // The tool tip of a balance cell: "not a number: the row counts as 0 g"; empty for None.
-std::string balanceCellTip(EntryProblem problem, Language language);
+std::string balanceCellTip(EntryProblem problem, Language language, UnitSystem units = UnitSystem::Metric);
 
 // One line per cell of the rows in use (the first MaxBalanceItems) whose figure does not count:
 // "Balance row 3 (Servo), mass '4x12': not a number; the row counts as 0 g". Empty when every row

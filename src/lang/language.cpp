@@ -308,9 +308,9 @@ const Text3 BalanceNoResults{"no calculated neutral point to compare with yet",
                              "noch kein berechneter Neutralpunkt zum Vergleich",
                              "aún no hay un punto neutro calculado para comparar"};
 const Text3 BalanceNoMass{"no mass entered yet", "noch keine Masse eingegeben", "aún no se ha introducido ninguna masa"};
-const Text3 BalanceFlaggedItems{"Rows counted as 0 g (mass or x missing, negative or not a number): {value}",
-                                "Mit 0 g gezählte Zeilen (Masse oder x fehlt, ist negativ oder keine Zahl): {value}",
-                                "Filas contadas como 0 g (masa o x falta, negativa o no numérica): {value}"};
+const Text3 BalanceFlaggedItems{"Rows counted as {zero} (mass or x missing, negative or not a number): {value}",
+                                "Mit {zero} gezählte Zeilen (Masse oder x fehlt, ist negativ oder keine Zahl): {value}",
+                                "Filas contadas como {zero} (masa o x falta, negativa o no numérica): {value}"};
 const Text3 BalanceItemsCut{"The balance keeps its first 100 rows; rows left out: {value}.",
                             "Die Schwerpunkttabelle behält ihre ersten 100 Zeilen; weggelassen: {value}.",
                             "La tabla de masas conserva sus primeras 100 filas; filas omitidas: {value}."};

@@ -119,8 +119,10 @@ BalanceLines balanceLines(const BalanceFigures& f, Language l, UnitSystem u)
         lines.verdict = withValue(texts::BalanceMoveRearward, l, lengthText(*f.moveMm, u));
         break;
     }
-    if (f.flaggedCount > 0)
+    if (f.flaggedCount > 0) {
         lines.flagged = withValue(texts::BalanceFlaggedItems, l, std::to_string(f.flaggedCount));
+        fillIn(lines.flagged, "{zero}", "0 " + std::string(unitName(Quantity::Mass, u)));
+    }
     return lines;
 }
 

@@ -126,7 +126,7 @@ void BalancePage::showFigures(const BalanceFigures& figures, Language language)
     filling = true;
     for (int r = 0; r < table->rowCount() && r < static_cast<int>(figures.items.size()); ++r) {
         for (const auto& [column, problem] : {std::pair{1, figures.items[r].massProblem}, std::pair{2, figures.items[r].xProblem}})
-            markCell(table, r, column, problem == EntryProblem::None, balanceCellTip(problem, language));
+            markCell(table, r, column, problem == EntryProblem::None, balanceCellTip(problem, language, units));
     }
     filling = false;
     const BalanceLines lines = balanceLines(figures, language, units);

@@ -107,6 +107,10 @@ TEST(WindowUnits, InchesAndOuncesAreTypedShownAndPrintedWhileTheFileStaysMetric)
     EXPECT_EQ(chord->text(), "10.26");
     EXPECT_NE(chord->styleSheet().indexOf("red"), -1);
     EXPECT_EQ(chord->toolTip(), "read as 10.24 in");
+    // A row that does not count says so in ounces too.
+    table->item(1, 1)->setText("4x12");
+    EXPECT_EQ(table->item(1, 1)->toolTip().toStdString(), "not a number: the row counts as 0 oz");
+    EXPECT_EQ(textOf(form, "BalanceFlagged").rfind("Rows counted as 0 oz", 0), 0u) << textOf(form, "BalanceFlagged");
 }
 
 } // namespace
