@@ -106,6 +106,22 @@ void CalculationCommands::resetMemo(const std::string& title)
 {
     Memo1->setPlainText(qs(title));
     Memo1->hide();
+    // Showing the aircraft tab at start runs a pass: the notes of the file named on the command line
+    // stay to be read.
+    if (const std::vector<std::string> notes = standingNotes(); !notes.empty())
+        showMemo(notes, true);
+}
+
+void CalculationCommands::showFileNotes(const std::vector<std::string>& notes)
+{
+    fileNotes = notes;
+    textsOfNotes = document.texts;
+    showMemo(notes, !notes.empty());
+}
+
+std::vector<std::string> CalculationCommands::standingNotes() const
+{
+    return document.texts == textsOfNotes ? fileNotes : std::vector<std::string>{};
 }
 
 void CalculationCommands::calculate(std::function<void()> then)
@@ -212,8 +228,10 @@ void CalculationCommands::showResults(const CalculationRun& run, MemoOfRun memo)
         } else {
             // A run while editing says what its figures were read from, as Calculate does, but the
             // heights it moved stay out of the fields (and out of the memo's warning).
-            const std::vector<std::string> flagged = flaggedFieldLines(document.texts, window.language());
-            showMemo(flagged, !flagged.empty());
+            std::vector<std::string> lines = standingNotes();
+            for (std::string& line : flaggedFieldLines(document.texts, window.language()))
+                lines.push_back(std::move(line));
+            showMemo(lines, !lines.empty());
         }
         window.views->showResultsCursor(true);
         window.views->STABIL();

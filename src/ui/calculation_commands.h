@@ -85,6 +85,9 @@ public:
     // title and hidden after the pass.
     void showMemo(const std::vector<std::string>& lines, bool visible);
     void resetMemo(const std::string& title);
+    // What a file opened or a wing inserted left out or lacked: in the memo, and back in it after the
+    // passes and the runs while editing that follow, until the aircraft is edited.
+    void showFileNotes(const std::vector<std::string>& notes);
     // The column under the button placed by its captions' sizes, down to the page's lower edge.
     void placeControls();
     // A corner drag: the wing as the release would give it, and the release.
@@ -109,10 +112,11 @@ private:
     void showStage(const StageReport& report);
     void finishCalculation(CalculatedCopy&& copy);
     // After a complete run (explicit or in the background): the neutral points, the memo (all its
-    // lines; after a run while editing those of a failure or of misread fields only), the stability
-    // display and every view.
+    // lines; after a run while editing those of a failure, or the opened file's notes and the
+    // misread fields), the stability display and every view.
     enum class MemoOfRun { All, Live };
     void showResults(const CalculationRun& run, MemoOfRun memo);
+    std::vector<std::string> standingNotes() const; // the file's notes while the aircraft is as it came
     void adoptLiveResults(CalculatedCopy&& copy);
 
     AircraftDocument& document;
@@ -123,6 +127,8 @@ private:
     int liveSuspended = 0; // an explicit calculation, or heights a calculation moved being written
     std::function<void()> afterCalculation; // what waits for Calculate's run
     std::optional<WingTexts> textsBeforeDrag; // the dragged wing's texts while a drag is previewed
+    std::vector<std::string> fileNotes;       // with the texts they were shown for
+    AircraftTexts textsOfNotes;
 };
 
 } // namespace ab

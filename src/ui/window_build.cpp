@@ -348,7 +348,7 @@ void TForm1::buildParts(QWidget* client)
                               .evaluate = [this] { Calc(); },
                               .resultsGoStale = [this] { calculation->resultsGoStale(); },
                               .commandsChanged = [this] { applyCommandStates(); },
-                              .showNotes = [this](const std::vector<std::string>& notes) { calculation->showMemo(notes, true); },
+                              .showNotes = [this](const std::vector<std::string>& notes) { calculation->showFileNotes(notes); },
                               .copyFileChanged = [this] { wingCopy->readAvailability(); },
                               .asOneEdit = asOneEdit,
                               .markSaved = [this] { history->markSaved(HistoryCommands::After::Keep); }},

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A design brought in from another tool, as the user does it: File > Open of an AVL deck that does
 // not say its unit asks for it once, shows the wings in their fields, says what was left out in the
-// memo in the window's language, opens unsaved under the deck's name and calculates the neutral
-// point the core gives; Edit > Insert Wing from File puts one wing of the deck into the wing on
-// display, keeping its place, as one step undo takes back.
+// memo in the window's language (also after a calculation while editing, and for a file named at
+// start), opens unsaved under the deck's name and calculates the neutral point the core gives;
+// Edit > Insert Wing from File puts one wing of the deck into the wing on display, keeping its
+// place, as one step undo takes back.
 #include "document/aircraft_document.h"
 #include "ui/page_control.h"
 #include "window_test_support.h"
@@ -46,6 +47,7 @@ TEST_F(WindowImport, ADeckOpensWithItsWingsItsNotesAndANeutralPoint)
     for (const auto& [language, finNote] : languages) {
         SCOPED_TRACE(language);
         TForm1 form;
+        form.show();
         trigger(form, language);
         int asked = 0;
         form.questions.chooseDeckUnit = [&](DeckUnit offered) {
@@ -54,13 +56,19 @@ TEST_F(WindowImport, ADeckOpensWithItsWingsItsNotesAndANeutralPoint)
             return std::optional(DeckUnit::Metre);
         };
         form.questions.chooseFileToOpen = [&] { return QString::fromStdString(deck); };
+        // Calculated while editing, the run after the open keeps the notes in the memo.
+        form.setLiveCalculation(true);
         trigger(form, "Open2");
+        waitUntilCalculated(form);
+        EXPECT_TRUE(form.aircraftState().ResultsValid);
+        form.setLiveCalculation(false);
         EXPECT_EQ(asked, 1);
         EXPECT_EQ(fieldsOf(form, 1), "0 0 | 250 | 1000 150 30");
         EXPECT_EQ(fieldsOf(form, 2), "800 50 | 120 | 300 80 20");
         EXPECT_EQ(form.aircraftState().ActiveWingCount, 2);
-        const QString memo = control<QPlainTextEdit>(form, "Memo1")->toPlainText();
-        EXPECT_NE(memo.indexOf(QString::fromUtf8(finNote)), -1) << memo.toStdString();
+        const auto* memo = control<QPlainTextEdit>(form, "Memo1");
+        EXPECT_TRUE(memo->isVisible());
+        EXPECT_NE(memo->toPlainText().indexOf(QString::fromUtf8(finNote)), -1) << memo->toPlainText().toStdString();
         EXPECT_EQ(textOf(form, "Lab_FName"), path("glider.wk4"));
         EXPECT_TRUE(form.isWindowModified());
 
@@ -72,6 +80,26 @@ TEST_F(WindowImport, ADeckOpensWithItsWingsItsNotesAndANeutralPoint)
         EXPECT_EQ(form.aircraftState().NeutralPointX, core.aircraft.NeutralPointX);
         form.questions.askToSaveChanges = [] { return TForm1::SaveAnswer::Discard; };
     }
+}
+
+// Named on the command line, as a file manager opens it, the plane file says what it left out too.
+TEST_F(WindowImport, AFileNamedAtStartSaysWhatWasLeftOut)
+{
+    const std::string xml = path("plane.xml");
+    std::ofstream(xml, std::ios::binary)
+        << "<explane version=\"1.0\"><Plane><Name>Trainer</Name>"
+           "<wing><Name>Main Wing</Name><Type>MAINWING</Type><Position>0, 0, 0</Position><Sections>"
+           "<Section><y_position>0</y_position><Chord>0.26</Chord><xOffset>0</xOffset></Section>"
+           "<Section><y_position>0.8</y_position><Chord>0.19</Chord><xOffset>0.02</xOffset></Section></Sections></wing>"
+           "<wing><Name>Fin</Name><Type>FIN</Type><isFin>true</isFin></wing></Plane></explane>";
+    TForm1 form(QStringList{QString::fromStdString(xml)});
+    form.show();
+    QApplication::processEvents();
+    EXPECT_EQ(fieldsOf(form, 1), "0 0 | 260 | 800 190 20");
+    const auto* memo = control<QPlainTextEdit>(form, "Memo1");
+    EXPECT_TRUE(memo->isVisible());
+    EXPECT_NE(memo->toPlainText().indexOf("\"Fin\": a fin"), -1) << memo->toPlainText().toStdString();
+    form.questions.askToSaveChanges = [] { return TForm1::SaveAnswer::Discard; };
 }
 
 TEST_F(WindowImport, AWingOfADeckGoesIntoTheWingOnDisplayAsOneStep)
