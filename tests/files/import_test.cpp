@@ -198,6 +198,19 @@ TEST_F(ImportTest, AWingOfADeckInsertsItsPlanformButNotItsPlace)
     EXPECT_EQ(shape(texts, 3), "Wing: " + std::string(withoutBlanks(before[Role::PosX])) + " " +
                                    std::string(withoutBlanks(before[Role::PosZ])) + " 0 254 | 510 203 25 @5");
 
+    // An aircraft file of the program's own gives its wings by number, each with its own planform.
+    const std::string trainer = std::string(AEROBALANCE_SOURCE_DIR) + "/examples/trainer.wk4";
+    const WingSource own = readWingSource(trainer, Language::English, DeckUnit::Metre);
+    ASSERT_TRUE(own.outcome.ok()) << own.outcome.message;
+    EXPECT_EQ(own.captions, (std::vector<std::string>{"Wing 1", "Wing 2"}));
+    AircraftDocument opened;
+    ASSERT_TRUE(opened.open(trainer, Language::English).ok());
+    AircraftTexts two = defaultAircraftTexts();
+    applyToTexts(insertionOf(own, 2, 1), two);
+    for (int i = 0; i < WingFieldCount; ++i)
+        EXPECT_EQ(two.wing[1][static_cast<Role>(i)], opened.texts.wing[2][static_cast<Role>(i)]) << i;
+    EXPECT_EQ(two.wing[1].trapezoidCount, opened.texts.wing[2].trapezoidCount);
+
     const WingSource missing = readWingSource(folder.file("none.avl"), Language::English, DeckUnit::Metre);
     EXPECT_FALSE(missing.outcome.ok());
     EXPECT_NE(missing.outcome.message.find("none.avl"), std::string::npos);
