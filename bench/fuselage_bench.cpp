@@ -38,14 +38,22 @@ AircraftTexts benchTexts(bool large)
     return a;
 }
 
-// Argument 1: the large aircraft, 0: the trainer.
+// The aircraft of the argument (1: the large one, 0: the trainer), calculated once.
+struct Solved {
+    explicit Solved(bool large) : texts(benchTexts(large))
+    {
+        ac.WingCount = ac.ActiveWingCount = texts.wingCount;
+        calculate(ac, texts, sd, Language::English);
+    }
+    AircraftTexts texts;
+    Aircraft ac;
+    SolverData sd;
+};
+
 void BM_CalculationWithFuselage(benchmark::State& state)
 {
-    AircraftTexts texts = benchTexts(state.range(0) != 0);
-    Aircraft ac;
-    ac.WingCount = ac.ActiveWingCount = texts.wingCount;
-    SolverData sd;
-    calculate(ac, texts, sd, Language::English);
+    Solved s(state.range(0) != 0);
+    auto& [texts, ac, sd] = s;
     for (auto _ : state)
         if (calculate(ac, texts, sd, Language::English).failed)
             state.SkipWithError("calculation failed");
@@ -56,11 +64,8 @@ BENCHMARK(BM_CalculationWithFuselage)->Arg(1)->Arg(0)->Unit(benchmark::kMillisec
 // The step alone, on the solved lattice of the same aircraft.
 void BM_FuselageShare(benchmark::State& state)
 {
-    AircraftTexts texts = benchTexts(state.range(0) != 0);
-    Aircraft ac;
-    ac.WingCount = ac.ActiveWingCount = texts.wingCount;
-    SolverData sd;
-    calculate(ac, texts, sd, Language::English);
+    Solved s(state.range(0) != 0);
+    auto& [texts, ac, sd] = s;
     for (auto _ : state)
         benchmark::DoNotOptimize(fuselageShift(ac, sd, ac.Fuselage));
     state.counters["n"] = sd.counts.PanelCount;

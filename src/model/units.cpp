@@ -19,7 +19,7 @@ double unitFactor(Quantity q, UnitSystem u)
     return 1;
 }
 
-int imperialDecimals(Quantity q) { return q == Quantity::Mass ? 1 : q == Quantity::Area ? 1 : 2; }
+int imperialDecimals(Quantity q) { return q == Quantity::Length ? 2 : 1; }
 
 std::string_view unitName(Quantity q, UnitSystem u)
 {

@@ -121,7 +121,8 @@ void CalculationCommands::showFileNotes(const std::vector<std::string>& notes)
 
 std::vector<std::string> CalculationCommands::standingNotes() const
 {
-    return document.texts == textsOfNotes ? fileNotes : std::vector<std::string>{};
+    // Compared only while there are notes: the pass runs this after every keystroke.
+    return !fileNotes.empty() && document.texts == textsOfNotes ? fileNotes : std::vector<std::string>{};
 }
 
 void CalculationCommands::calculate(std::function<void()> then)

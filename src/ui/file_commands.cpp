@@ -163,6 +163,15 @@ void FileCommands::noteDamagedFile()
     document.keepUnsaved();
 }
 
+// The index of the item the user picks from a list in a dialog, `current` offered; none: cancelled.
+std::optional<int> FileCommands::pickFrom(const Text3& question, const QStringList& items, int current)
+{
+    bool ok = false;
+    const QString item = QInputDialog::getItem(window.widget, QApplication::applicationName(),
+                                               qs(std::string(question.in(window.language()))), items, current, false, &ok);
+    return ok ? std::optional(static_cast<int>(items.indexOf(item))) : std::nullopt;
+}
+
 // The unit to read fileName in: the one chosen last, or, for an AVL deck that does not say its
 // own, the one the user chooses now (offered the one chosen last); none: cancelled.
 std::optional<DeckUnit> FileCommands::unitToRead(const std::string& fileName)
@@ -175,13 +184,8 @@ std::optional<DeckUnit> FileCommands::unitToRead(const std::string& fileName)
             QStringList names;
             for (DeckUnit u : DeckUnits)
                 names << qs(std::string(deckUnitName(u)));
-            bool ok = false;
-            const QString name = QInputDialog::getItem(
-                window.widget, QApplication::applicationName(),
-                qs(std::string(texts::DeckUnitQuestion.in(window.language()))), names, static_cast<int>(deckUnit),
-                false, &ok);
-            if (ok)
-                chosen = deckUnitNamed(name.toStdString());
+            if (const std::optional<int> i = pickFrom(texts::DeckUnitQuestion, names, static_cast<int>(deckUnit)))
+                chosen = DeckUnits[*i];
         }
         if (!chosen)
             return std::nullopt;
@@ -347,11 +351,7 @@ void FileCommands::insertWing(int w)
         if (window.questions->chooseWingOfFile) {
             from = window.questions->chooseWingOfFile(captions);
         } else {
-            bool ok = false;
-            const QString caption = QInputDialog::getItem(window.widget, QApplication::applicationName(),
-                                                          qs(std::string(texts::WingOfFileQuestion.in(window.language()))),
-                                                          captions, 0, false, &ok);
-            from = ok ? std::optional(static_cast<int>(captions.indexOf(caption))) : std::nullopt;
+            from = pickFrom(texts::WingOfFileQuestion, captions, 0);
         }
     }
     if (!from || *from < 0 || *from >= captions.size())

@@ -92,6 +92,7 @@ private:
     QString askSaveFileName();
     bool confirmReplace(const std::string& fileName); // the user's yes to replacing the file
     std::optional<DeckUnit> unitToRead(const std::string& fileName); // none: the user cancelled
+    std::optional<int> pickFrom(const Text3& question, const QStringList& items, int current);
     void noteDamagedFile(); // the notes of a damaged file in the memo, and the aircraft unsaved
     void applyReading(const AircraftFileReading& reading, const std::string& fileName);
 

@@ -278,6 +278,7 @@ TForm1::~TForm1()
 void TForm1::buildParts(QWidget* client)
 {
     const auto languageOf = [this] { return language(); };
+    const auto unitsOf = [this] { return unitsChoice ? unitsChoice->units() : UnitSystem::Metric; }; // made last
     const auto asOneEdit = [this](const Edit& edit, const std::function<void()>& writes) {
         history->asOneEdit(edit, writes);
     };
@@ -342,7 +343,7 @@ void TForm1::buildParts(QWidget* client)
                               .views = aircraftViews,
                               .balance = balance,
                               .language = languageOf,
-                              .units = [this] { return unitsChoice ? unitsChoice->units() : UnitSystem::Metric; },
+                              .units = unitsOf,
                               .showFuselage = [this] { fuselage->showStations(); },
                               .showSpacing = [this] { calculation->showSpacing(); },
                               .evaluate = [this] { Calc(); },
